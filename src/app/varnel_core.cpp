@@ -1,0 +1,23 @@
+#include "app/varnel_core.h"
+
+namespace varnel {
+
+VarnelCore& varnelCore()
+{
+    static VarnelCore core;
+    return core;
+}
+
+void resetVarnelCore()
+{
+    VarnelCore& core = varnelCore();
+    if (core.searchRecordset)
+        core.searchRecordset->close();
+    if (core.mainDatabase)
+        core.mainDatabase->close();
+    core = VarnelCore{};
+}
+
+QString nullToEmpty(const dao::Value& value) { return value.isNull() ? QString() : value.toString(); }
+
+}  // namespace varnel

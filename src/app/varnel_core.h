@@ -1,0 +1,36 @@
+#pragma once
+// The state every window of the program shares. It exists once per process; strings start
+// empty, flags false, handles empty, and nothing of it is saved at exit.
+
+#include "platform/dao/dao.h"
+
+#include <QString>
+#include <memory>
+
+namespace varnel {
+
+struct VarnelCore {
+    dao::Workspace* mainWorkspace = nullptr;          // the engine's default workspace
+    std::unique_ptr<dao::Database> mainDatabase;      // the open reference database
+    std::unique_ptr<dao::Recordset> searchRecordset;  // the paragraph search of the main window
+    short sectionCount = 0;                           // File > Open entries for database files
+    QString dataPath;                                 // directory of the reference database files
+    QString defaultFile;                              // file name of the current reference database
+    bool firstActivation = false;
+    bool newLayout = false;                           // the open database uses the newer columns
+    QString lookupKey;                                // paragraph or term for the next window
+    QString pictureKey;                               // figure ids for the figure viewer
+    QString interpretationQuery;                      // start string for the interpretations window
+    bool commandLineTaken = false;
+    QString dataPathKey;                              // settings key that holds dataPath
+    QString defaultFileKey;                           // settings key that holds defaultFile
+};
+
+VarnelCore& varnelCore();
+// Back to the state of a new process (tests).
+void resetVarnelCore();
+
+// The empty text for a database Null, else the value's text.
+QString nullToEmpty(const dao::Value& value);
+
+}  // namespace varnel

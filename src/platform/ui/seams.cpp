@@ -1,0 +1,182 @@
+#include "platform/ui/seams.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+
+namespace platform {
+
+namespace {
+
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    void show(MessageIcon icon, const QString& title, const QString& text) override
+    {
+        QMessageBox box(iconOf(icon), title, text, QMessageBox::Ok, QApplication::activeWindow());
+        box.exec();
+    }
+
+private:
+    static QMessageBox::Icon iconOf(MessageIcon icon)
+    {
+        switch (icon) {
+        case MessageIcon::Critical: return QMessageBox::Critical;
+        case MessageIcon::Exclamation: return QMessageBox::Warning;
+        case MessageIcon::Information: return QMessageBox::Information;
+        case MessageIcon::Question: return QMessageBox::Question;
+        }
+        return QMessageBox::NoIcon;
+    }
+};
+
+class QtFileDialogs final : public FileDialogs {
+public:
+    FileChoice openFile(const QString& title, const QString& filter, const QString& initialDir) override
+    {
+        QFileDialog dialog(QApplication::activeWindow(), title, initialDir);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setNameFilters(qtNameFilters(filter));
+        FileChoice choice;
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return choice;
+        const QString path = dialog.selectedFiles().constFirst();
+        choice.cancelled = false;
+        choice.fullPath = QDir::toNativeSeparators(path);
+        choice.fileName = QFileInfo(path).fileName();
+        return choice;
+    }
+};
+
+class QtPrinterSetup final : public PrinterSetup {
+public:
+    bool setup(QPrinter& printer) override
+    {
+        QPrintDialog dialog(&printer, QApplication::activeWindow());
+        return dialog.exec() == QDialog::Accepted;
+    }
+};
+
+class QtModalShow final : public ModalShow {
+public:
+    void showModal(QDialog& window) override
+    {
+        window.setWindowModality(Qt::ApplicationModal);
+        window.exec();
+    }
+};
+
+class QtMousePointer final : public MousePointer {
+public:
+    void set(Pointer pointer) override
+    {
+        if (pointer == current_)
+            return;
+        if (pointer == Pointer::Hourglass)
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QGuiApplication::restoreOverrideCursor();
+        current_ = pointer;
+    }
+    Pointer current() const override { return current_; }
+
+private:
+    Pointer current_ = Pointer::Default;
+};
+
+class QtProgramEnd final : public ProgramEnd {
+public:
+    void end() override
+    {
+        ended_ = true;
+        // Leaves the main loop and every nested modal loop; windows are deleted by their owners
+        // once the loops have unwound.
+        QCoreApplication::exit(0);
+    }
+    bool ended() const override { return ended_; }
+
+private:
+    bool ended_ = false;
+};
+
+class QtProgramStart final : public ProgramStart {
+public:
+    bool start(const QString& program, const QStringList& arguments) override
+    {
+        return QProcess::startDetached(program, arguments);
+    }
+};
+
+Seams& installed()
+{
+    static Seams current = qtSeams();
+    return current;
+}
+
+}  // namespace
+
+Seams qtSeams()
+{
+    Seams s;
+    s.messageBoxes = std::make_unique<QtMessageBoxes>();
+    s.fileDialogs = std::make_unique<QtFileDialogs>();
+    s.printerSetup = std::make_unique<QtPrinterSetup>();
+    s.modalShow = std::make_unique<QtModalShow>();
+    s.mousePointer = std::make_unique<QtMousePointer>();
+    s.programEnd = std::make_unique<QtProgramEnd>();
+    s.programStart = std::make_unique<QtProgramStart>();
+    return s;
+}
+
+Seams& seams() { return installed(); }
+
+void installSeams(Seams replacement)
+{
+    Seams& s = installed();
+    if (replacement.messageBoxes) s.messageBoxes = std::move(replacement.messageBoxes);
+    if (replacement.fileDialogs) s.fileDialogs = std::move(replacement.fileDialogs);
+    if (replacement.printerSetup) s.printerSetup = std::move(replacement.printerSetup);
+    if (replacement.modalShow) s.modalShow = std::move(replacement.modalShow);
+    if (replacement.mousePointer) s.mousePointer = std::move(replacement.mousePointer);
+    if (replacement.programEnd) s.programEnd = std::move(replacement.programEnd);
+    if (replacement.programStart) s.programStart = std::move(replacement.programStart);
+}
+
+void messageBox(MessageIcon icon, const QString& title, const QString& text)
+{
+    seams().messageBoxes->show(icon, title, text);
+}
+
+FileChoice openFileDialog(const QString& title, const QString& filter, const QString& initialDir)
+{
+    return seams().fileDialogs->openFile(title, filter, initialDir);
+}
+
+void showModal(QDialog& window) { seams().modalShow->showModal(window); }
+void setPointer(Pointer pointer) { seams().mousePointer->set(pointer); }
+void endProgram() { seams().programEnd->end(); }
+bool programEnded() { return seams().programEnd->ended(); }
+
+QStringList qtNameFilters(const QString& filter)
+{
+    QStringList result;
+    const QStringList parts = filter.split(u'|');
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(u';', u' ');
+        result << parts[i] + QStringLiteral(" (") + patterns + u')';
+    }
+    if (result.isEmpty())
+        result << QStringLiteral("All files (*)");
+    return result;
+}
+
+}  // namespace platform

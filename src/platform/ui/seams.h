@@ -1,0 +1,105 @@
+#pragma once
+// The program talks to the person and to the desktop only through these small interfaces:
+// message boxes, file and printer dialogs, modal showing, the mouse pointer, the end of the
+// program and the start of another program. The Qt implementations are installed by default;
+// tests install scripted ones and answer without a person and without a blocking event loop.
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class QDialog;
+class QPrinter;
+class QWidget;
+
+namespace platform {
+
+enum class MessageIcon { Critical, Exclamation, Information, Question };
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    // A box with one OK button; returns when the person has answered it.
+    virtual void show(MessageIcon icon, const QString& title, const QString& text) = 0;
+};
+
+struct FileChoice {
+    bool cancelled = true;
+    QString fullPath;  // directory, separator and file name
+    QString fileName;  // the file name alone
+};
+
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    // `filter` is "description|pattern" pairs joined by '|', patterns separated by ';'.
+    virtual FileChoice openFile(const QString& title, const QString& filter, const QString& initialDir) = 0;
+};
+
+class PrinterSetup {
+public:
+    virtual ~PrinterSetup() = default;
+    // Lets the person choose and set up the printer; false when cancelled.
+    virtual bool setup(QPrinter& printer) = 0;
+};
+
+class ModalShow {
+public:
+    virtual ~ModalShow() = default;
+    // Shows the window modally and returns when it has closed.
+    virtual void showModal(QDialog& window) = 0;
+};
+
+enum class Pointer { Default, Hourglass };
+
+class MousePointer {
+public:
+    virtual ~MousePointer() = default;
+    virtual void set(Pointer pointer) = 0;
+    virtual Pointer current() const = 0;
+};
+
+class ProgramEnd {
+public:
+    virtual ~ProgramEnd() = default;
+    // Ends the program: every running event loop is left; no window is deleted here.
+    virtual void end() = 0;
+    virtual bool ended() const = 0;
+};
+
+class ProgramStart {
+public:
+    virtual ~ProgramStart() = default;
+    // Starts another program detached from this one; false when it could not be started.
+    virtual bool start(const QString& program, const QStringList& arguments) = 0;
+};
+
+struct Seams {
+    std::unique_ptr<MessageBoxes> messageBoxes;
+    std::unique_ptr<FileDialogs> fileDialogs;
+    std::unique_ptr<PrinterSetup> printerSetup;
+    std::unique_ptr<ModalShow> modalShow;
+    std::unique_ptr<MousePointer> mousePointer;
+    std::unique_ptr<ProgramEnd> programEnd;
+    std::unique_ptr<ProgramStart> programStart;
+};
+
+// The installed seams (the Qt ones until something else is installed).
+Seams& seams();
+// Replaces every seam that `replacement` holds; the ones it leaves empty stay.
+void installSeams(Seams replacement);
+Seams qtSeams();
+
+// Shorthands for the calls every window makes.
+void messageBox(MessageIcon icon, const QString& title, const QString& text);
+FileChoice openFileDialog(const QString& title, const QString& filter, const QString& initialDir = {});
+void showModal(QDialog& window);
+void setPointer(Pointer pointer);
+void endProgram();
+bool programEnded();
+
+// Splits "description|pattern|description|pattern" into Qt name filters "description (patterns)".
+QStringList qtNameFilters(const QString& filter);
+
+}  // namespace platform

@@ -1,15 +1,32 @@
+// The program starts with the start-up window; its unload shows the main window, whose creation
+// may end the program before the main loop runs.
+
+#include "app/varnel_title.h"
 #include "app/version.h"
+#include "browser/varnel_main.h"
+#include "platform/ui/seams.h"
 
 #include <QApplication>
-#include <QMainWindow>
+#include <QTimer>
+#include <memory>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(varnel::programTitle());
-    QMainWindow window;
-    window.setWindowTitle(varnel::programTitle());
-    window.resize(800, 600);
-    window.show();
-    return app.exec();
+    QApplication::setOrganizationName(QStringLiteral("Quorbel software"));
+
+    std::unique_ptr<varnel::varnelMain> mainWindow;
+    varnel::varnelTitle title(QCoreApplication::applicationDirPath());
+    title.showMainWindow = [&mainWindow] {
+        mainWindow = std::make_unique<varnel::varnelMain>();
+        if (!platform::programEnded())
+            mainWindow->show();
+    };
+    title.show();
+    QTimer::singleShot(0, &title, [&title] { title.Form_Activate(); });
+    const int result = app.exec();
+    // The windows go only after every event loop has unwound.
+    mainWindow.reset();
+    return result;
 }

@@ -1,0 +1,107 @@
+#include "app/varnel_title.h"
+
+#include "app/registry_module.h"
+#include "app/varnel_core.h"
+#include "app/version.h"
+#include "platform/ui/seams.h"
+#include "platform/ui/twips.h"
+#include "platform/ui/window_geometry.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLinearGradient>
+#include <QPainter>
+#include <thread>
+
+namespace varnel {
+
+using platform::twipsRect;
+using namespace platform::ui;
+
+varnelTitle::varnelTitle(const QString& programDirectory, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("varnelTitle"));
+    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+    setFixedSize(platform::twips(7200), platform::twips(4200));
+
+    Label1[0] = new Label(programTitle(), this);
+    Label1[0]->setGeometry(twipsRect(600, 900, 6000, 900));
+    QFont titleFont = Label1[0]->font();
+    titleFont.setPointSize(36);
+    titleFont.setBold(true);
+    Label1[0]->setFont(titleFont);
+    Label1[1] = new Label(QStringLiteral("ASME IX - Quick Reference"), this);
+    Label1[1]->setGeometry(twipsRect(600, 1900, 6000, 500));
+    QFont subFont = Label1[1]->font();
+    subFont.setPointSize(16);
+    Label1[1]->setFont(subFont);
+    Label1[2] = new Label({}, this);
+    Label1[2]->setGeometry(twipsRect(600, 3500, 6000, 300));
+    for (Label* label : Label1)
+        label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+
+    Form_Initialize(programDirectory);
+    Form_Load();
+}
+
+void varnelTitle::Form_Initialize(const QString& programDirectory)
+{
+    VarnelCore& core = varnelCore();
+    core.dataPathKey = versionedKey(QStringLiteral("data path"));
+    core.defaultFileKey = versionedKey(QStringLiteral("default file"));
+    writeSetting(QStringLiteral("program path"), programDirectory);
+    core.dataPath = readSetting(core.dataPathKey, programDirectory);
+    core.defaultFile = readSetting(core.defaultFileKey, QStringLiteral("qel0709.mdb"));
+    core.firstActivation = true;
+}
+
+void varnelTitle::Form_Load()
+{
+    Label1[2]->setCaption(legalCopyright());
+    platform::setPointer(platform::Pointer::Hourglass);
+    centreOnScreen(*this);
+}
+
+void varnelTitle::Form_Activate()
+{
+    const auto start = std::chrono::steady_clock::now();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    repaint();
+    try {
+        varnelCore().mainWorkspace = &dao::Workspace::defaultWorkspace();
+    } catch (...) {
+        // A failure to start the engine shows later, when the database is opened.
+    }
+    // The wait serves no window messages: the person sees the window and nothing else happens.
+    std::this_thread::sleep_until(start + wait);
+    platform::setPointer(platform::Pointer::Default);
+    close();
+}
+
+void varnelTitle::Form_Unload()
+{
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    if (showMainWindow)
+        showMainWindow();
+}
+
+void varnelTitle::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    QLinearGradient background(0, 0, 0, height());
+    background.setColorAt(0, QColor(0x1f, 0x3f, 0x6f));
+    background.setColorAt(1, QColor(0x0f, 0x1f, 0x3f));
+    p.fillRect(rect(), background);
+    p.setPen(QPen(QColor(0xff, 0x9f, 0x2f), 3));
+    p.drawLine(platform::twips(600), platform::twips(1850), platform::twips(6600), platform::twips(1850));
+}
+
+void varnelTitle::closeEvent(QCloseEvent* event)
+{
+    QDialog::closeEvent(event);
+    Form_Unload();
+}
+
+}  // namespace varnel

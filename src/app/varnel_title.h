@@ -1,0 +1,40 @@
+#pragma once
+// The start-up window: created first, it prepares the shared state from the settings, shows
+// itself for three seconds and then hands over to the main window.
+
+#include "platform/ui/controls.h"
+
+#include <QDialog>
+#include <chrono>
+#include <functional>
+
+namespace varnel {
+
+class varnelTitle : public QDialog {
+    Q_OBJECT
+public:
+    // Creation: the versioned keys, "program path", dataPath, defaultFile, firstActivation.
+    // `programDirectory` is the directory the program runs from.
+    explicit varnelTitle(const QString& programDirectory, QWidget* parent = nullptr);
+
+    platform::ui::Label* Label1[3];  // product title, "ASME IX - Quick Reference", copyright
+
+    // Shows the main window; installed by the program's start.
+    std::function<void()> showMainWindow;
+    // How long the window stays; three seconds, shorter only in tests.
+    std::chrono::milliseconds wait{3000};
+
+    void Form_Initialize(const QString& programDirectory);
+    void Form_Load();
+    void Form_Activate();
+    void Form_Unload();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool unloaded_ = false;
+};
+
+}  // namespace varnel

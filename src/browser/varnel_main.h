@@ -1,0 +1,155 @@
+#pragma once
+// The main window: the reference database it owns, the process and category choice, the
+// paragraph list and text with the text search, and the menus and toolbar that lead to the other
+// windows. Its behaviour is split over several files by concern: creation and layout here,
+// database files and switching, processes and categories, search, paragraph display, pick lists.
+
+#include "data/reference_files.h"
+#include "platform/ui/controls.h"
+
+#include <QMainWindow>
+#include <array>
+#include <vector>
+
+class QAction;
+class QDialog;
+class QMenu;
+class QToolBar;
+class QToolButton;
+
+namespace varnel {
+
+class varnelMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // Creation: loads the window, settles and opens the reference database and fills the process
+    // list. The program may end during it (see platform::programEnded()).
+    explicit varnelMain(QWidget* parent = nullptr);
+    ~varnelMain() override;
+
+    // The one main window of the process, while it exists.
+    static varnelMain* instance();
+
+    // ------------------------------------------------------------------ controls
+    QWidget* client = nullptr;           // the area below the menu bar, in design coordinates
+    QToolBar* Toolbar1 = nullptr;
+    std::vector<QToolButton*> toolbarButtons;  // index 1..12; separators hold nullptr
+    platform::ui::Frame* Frame2 = nullptr;
+    std::array<platform::ui::Frame*, 9> Frame1{};
+    std::array<platform::ui::Label*, 2> Label3{};
+    std::array<platform::ui::Label*, 14> Label1{};
+    std::array<platform::ui::TextBox*, 4> Text1{};          // 1 search, 2 process, 3 category
+    std::array<platform::ui::CommandButton*, 4> Command2{}; // drop-down buttons 1..3
+    std::array<platform::ui::ListView*, 4> List1{};         // drop-down lists 1..3
+    std::array<platform::ui::OptionButton*, 3> Option1{};   // And, Or, Phrase
+    platform::ui::CheckBox* Check1 = nullptr;               // Search by Process
+    std::array<platform::ui::ListView*, 3> ListView1{};     // 2: the paragraph list
+    platform::ui::RichTextBox* RichTextBox1 = nullptr;
+    std::array<platform::ui::CommandButton*, 2> Command1{}; // 0 Exit, 1 Search
+    platform::ui::CommandButton* Command3 = nullptr;        // interpretations
+    std::array<platform::ui::CommandButton*, 4> Command4{}; // first, previous, next, last
+    platform::ui::CommandButton* Command5 = nullptr;        // all applicable processes
+
+    // ------------------------------------------------------------------ menus
+    QMenu* mnuFile = nullptr;
+    QMenu* mnuFileOpen = nullptr;
+    std::vector<QAction*> mnuFileOpenSection;  // 0: "No valid database present", then one per file
+    QAction* mnuFileImport = nullptr;
+    QAction* mnuPrint = nullptr;
+    QAction* mnuPrintSetup = nullptr;
+    QAction* mnuFileExit = nullptr;
+    QMenu* mnuTools = nullptr;
+    QAction* mnuToolsBM = nullptr;
+    QAction* mnuToolsFm = nullptr;
+    QAction* mnuToolsA = nullptr;
+    QAction* mnuToolsT = nullptr;
+    QAction* mnuToolsInt = nullptr;
+    QAction* mnuToolsFmc = nullptr;
+    QAction* mnuToolsDefinitions = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuHelpHelp = nullptr;
+    QAction* mnuHelpLicense = nullptr;
+    QAction* mnuHelpAbout = nullptr;
+
+    DataDirectoryFileList File1;
+    QString specialProcesses;
+    bool suppressCompletion = false;
+
+    // ------------------------------------------------------------------ lifecycle
+    void Form_Load();
+    void Form_Activate();
+    void Form_Unload();
+    // Shows another window modally; this window is active again afterwards.
+    void showModalWindow(QDialog& window);
+
+    // ------------------------------------------------------------------ database files
+    bool buildMenuList();
+    bool selectDir();
+    // Points the file list at dataPath, asks for a directory while it holds no file, falls back to
+    // the first file, ticks the current entry. False when the program ended (dialog cancelled).
+    bool settleFile();
+    // Opens dataPath/defaultFile into mainDatabase; returns the engine's error number, 0 on success.
+    int openFile();
+    void mnuFileImport_Click();
+    void mnuFileOpenSection_Click(int index);
+    void mnuFileExit_Click();
+
+    // ------------------------------------------------------------------ processes and categories
+    bool initiateDatabase();
+    void loadVariablesList();
+    void fillVariableList();
+
+    // ------------------------------------------------------------------ search
+    void performSearch();
+    void loadAvailableParagraphs();
+    void Check1_Click();
+    void Command1_Click(int index);
+    void Option1_Click(int index);
+    void Text1_KeyUp(int index, int keyCode, int shift);
+
+    // ------------------------------------------------------------------ paragraph display
+    void loadRule(const QString& name);
+    void markUpText();
+    void scanText(const QString& word);
+    void Label1_Change(int index);
+
+    // ------------------------------------------------------------------ navigation
+    void Command4_Click(int index);
+    void setUpNavigationButtons();
+    // Release of a key or a mouse button in the paragraph list shows the selected paragraph.
+    void ListView1_Show();
+
+    // ------------------------------------------------------------------ pick lists
+    void Text1_Change(int index);
+    void Text1_KeyDown(int index, int keyCode, int shift);
+    void Text1_KeyPress(int index, int& keyAscii);
+    void Text1_GotFocus(int index);
+    void Text1_LostFocus(int index);
+    void Command2_Click(int index);
+    void List1_KeyUp(int index, int keyCode, int shift);
+    void List1_MouseUp(int index);
+    static QString validateText(const QString& text);
+    void setListHeight(int index);
+    void hideDropDownLists();
+    // Enter, Space or a click in a drop-down list: its selected entry goes into its box.
+    void takeListEntry(int index);
+
+    // ------------------------------------------------------------------ menus and toolbar
+    void mnuHelpAbout_Click();
+    void mnuHelpHelp_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    void createToolbar();
+    void wireHandlers();
+    void setCaptionFromTick(int index);
+
+    bool unloaded_ = false;
+};
+
+}  // namespace varnel

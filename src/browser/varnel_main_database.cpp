@@ -1,0 +1,185 @@
+// The main window's reference database files: the File > Open list of the data directory, the
+// choice of a directory, opening with the password, File > Import and switching editions.
+
+#include "browser/varnel_main.h"
+
+#include "app/registry_module.h"
+#include "app/varnel_core.h"
+#include "app/version.h"
+#include "data/password.h"
+#include "platform/ui/handler_guard.h"
+#include "platform/ui/seams.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+
+namespace varnel {
+
+namespace {
+
+QString fullPathOf(const QString& directory, const QString& file)
+{
+    return QDir::toNativeSeparators(QDir(directory).filePath(file));
+}
+
+}  // namespace
+
+bool varnelMain::buildMenuList()
+{
+    VarnelCore& core = varnelCore();
+    mnuFileOpenSection[0]->setVisible(true);
+    while (mnuFileOpenSection.size() > 1) {
+        QAction* entry = mnuFileOpenSection.back();
+        mnuFileOpenSection.pop_back();
+        mnuFileOpen->removeAction(entry);
+        entry->deleteLater();  // it may be the entry whose click is running
+    }
+    core.sectionCount = 0;
+    for (const QString& file : File1.files()) {
+        ++core.sectionCount;
+        const int index = core.sectionCount;
+        QAction* entry = mnuFileOpen->addAction(editionText(file));
+        entry->setData(file);
+        entry->setCheckable(true);
+        entry->setVisible(true);
+        entry->setEnabled(true);
+        connect(entry, &QAction::triggered, this, platform::ui::guarded([this, index] { mnuFileOpenSection_Click(index); }));
+        mnuFileOpenSection.push_back(entry);
+    }
+    if (core.sectionCount > 0) {
+        mnuFileOpenSection[0]->setVisible(false);
+        return true;
+    }
+    return false;
+}
+
+bool varnelMain::selectDir()
+{
+    const platform::FileChoice choice = platform::openFileDialog(
+        QStringLiteral("Open"), QStringLiteral("Varnel DB (qelyyaa.mdb)|qel????.mdb"), varnelCore().dataPath);
+    if (choice.cancelled)
+        return false;
+    VarnelCore& core = varnelCore();
+    core.dataPath = directoryOf(choice.fullPath);
+    core.defaultFile = choice.fileName;
+    writeSetting(core.dataPathKey, core.dataPath);
+    writeSetting(core.defaultFileKey, core.defaultFile);
+    return true;
+}
+
+bool varnelMain::settleFile()
+{
+    VarnelCore& core = varnelCore();
+    File1.setPath(core.dataPath);
+    while (!buildMenuList()) {
+        if (!selectDir()) {
+            platform::endProgram();
+            return false;
+        }
+        File1.setPath(core.dataPath);
+    }
+    if (core.defaultFile.isEmpty() || !QFileInfo(fullPathOf(core.dataPath, core.defaultFile)).isFile()) {
+        core.defaultFile = mnuFileOpenSection[1]->data().toString();
+        writeSetting(core.defaultFileKey, core.defaultFile);
+    }
+    for (int i = 1; i < static_cast<int>(mnuFileOpenSection.size()); ++i) {
+        const bool current = mnuFileOpenSection[i]->data().toString() == core.defaultFile;
+        mnuFileOpenSection[i]->setChecked(current);
+        if (current)
+            setCaptionFromTick(i);
+    }
+    return true;
+}
+
+void varnelMain::setCaptionFromTick(int index)
+{
+    setWindowTitle(programTitle() + QStringLiteral("    ( ") + mnuFileOpenSection[index]->text() + QStringLiteral(" )"));
+}
+
+int varnelMain::openFile()
+{
+    VarnelCore& core = varnelCore();
+    core.newLayout = isNewLayout(core.defaultFile);
+    core.mainDatabase.reset();
+    try {
+        core.mainDatabase = openProductDatabase(fullPathOf(core.dataPath, core.defaultFile));
+        return 0;
+    } catch (const dao::Error& error) {
+        return error.number();
+    }
+}
+
+void varnelMain::mnuFileImport_Click()
+{
+    hideDropDownLists();
+    VarnelCore& core = varnelCore();
+    const platform::FileChoice choice = platform::openFileDialog(
+        QStringLiteral("Import"), QStringLiteral("Varnel DB (qel*.mdb)|qel*.mdb"), core.dataPath);
+    if (choice.cancelled) {
+        if (core.firstActivation) {
+            platform::messageBox(platform::MessageIcon::Critical, QStringLiteral("No database"),
+                                 QStringLiteral("No valid Varnel database present."));
+            platform::endProgram();
+        }
+        return;
+    }
+    if (core.mainDatabase) {
+        try {
+            core.mainDatabase->close();
+        } catch (const std::exception&) {
+        }
+        core.mainDatabase.reset();
+    }
+    // The directory part of the chosen path; cutting at the file's name would go wrong for a
+    // parent folder whose name contains it.
+    core.dataPath = directoryOf(choice.fullPath);
+    core.defaultFile = choice.fileName;
+    writeSetting(core.dataPathKey, core.dataPath);
+    writeSetting(core.defaultFileKey, core.defaultFile);
+    if (!settleFile())
+        return;
+    if (openFile() == dao::WrongPassword) {
+        platform::messageBox(platform::MessageIcon::Critical, QStringLiteral("Incorrect password"),
+                             QStringLiteral("The database which has been selected does not have the correct password.\n\n"
+                                            "Please contact Mardane."));
+        mnuFileImport_Click();
+        if (platform::programEnded())
+            return;
+    }
+    if (!initiateDatabase()) {
+        mnuFileImport_Click();
+        if (platform::programEnded())
+            return;
+    }
+    Text1[2]->setText(List1[2]->entryText(1));
+    Text1[3]->setText(List1[3]->entryText(1));
+}
+
+void varnelMain::mnuFileOpenSection_Click(int index)
+{
+    hideDropDownLists();
+    if (index < 1 || index >= static_cast<int>(mnuFileOpenSection.size()))
+        return;
+    VarnelCore& core = varnelCore();
+    core.defaultFile = mnuFileOpenSection[index]->data().toString();
+    writeSetting(core.dataPathKey, core.dataPath);
+    writeSetting(core.defaultFileKey, core.defaultFile);
+    if (!settleFile())
+        return;
+    openFile();
+    if (!initiateDatabase()) {
+        mnuFileImport_Click();
+        if (platform::programEnded())
+            return;
+    }
+    loadVariablesList();
+    loadAvailableParagraphs();
+    Text1[2]->setText(List1[2]->entryText(1));
+    Text1[3]->setText(List1[3]->entryText(1));
+}
+
+void varnelMain::mnuFileExit_Click() { close(); }
+
+}  // namespace varnel

@@ -1,0 +1,159 @@
+// The main window's paragraph display: one paragraph's text with its group, addenda mark and
+// position, the search words coloured red, and the navigation through the paragraph list.
+
+#include "browser/varnel_main.h"
+
+#include "app/varnel_core.h"
+#include "app/window_openers.h"
+#include "browser/paragraph_query.h"
+#include "platform/vb.h"
+
+namespace varnel {
+
+void varnelMain::loadRule(const QString& name)
+{
+    VarnelCore& core = varnelCore();
+    const QString group = variableGroup(name);
+    const bool isVariable = !group.isEmpty();
+    Command5->setEnabled(isVariable);
+    Label1[2]->setEnabled(isVariable);
+
+    if (!core.mainDatabase)
+        throw dao::Error(dao::ObjectNotSet, QStringLiteral("No reference database is open."));
+    auto paragraph = core.mainDatabase->openRecordset(QStringLiteral("SELECT * FROM [Variables] WHERE [variable] = ")
+                                                      + dao::literal(name));
+    const bool found = !paragraph->eof();
+    if (found) {
+        for (QWidget* control : {static_cast<QWidget*>(Command3), static_cast<QWidget*>(Command5),
+                                 static_cast<QWidget*>(Label1[1]), static_cast<QWidget*>(Label1[2])})
+            control->show();
+        RichTextBox1->setText(nullToEmpty(paragraph->field(QStringLiteral("var_text"))));
+    }
+    Label1[0]->setCaption(QString());
+    if (found)
+        Label1[0]->setCaption(addendaMark(nullToEmpty(paragraph->field(QStringLiteral("ADDENDA")))));
+    paragraph->close();
+    if (!found)
+        return;  // the text shown stays as it was
+
+    if (ListView1[2]->count() > 0) {
+        // The selection moves first, so that the position describes the paragraph shown.
+        if (const int entry = ListView1[2]->findWholeWordPrefix(name); entry > 0)
+            ListView1[2]->selectIndex(entry);
+        const int selected = ListView1[2]->selectedIndex();
+        Label1[4]->setCaption(selected > 0 ? QString::number(selected) : QStringLiteral("n/a"));
+        Frame1[4]->setCaption(isVariable ? group + QStringLiteral(": ") + name : QStringLiteral("Paragraph: ") + name);
+    } else {
+        RichTextBox1->setText(QString());
+        fillVariableList();
+    }
+    markUpText();
+    Label1[6]->setCaption(QString::number(ListView1[2]->count()));
+    setUpNavigationButtons();
+
+    const QString term = definitionsTerm(name);
+    if (!term.isEmpty()) {
+        core.lookupKey = term;
+        if (windowOpeners().definitions) {
+            windowOpeners().definitions();
+            Form_Activate();
+        }
+    }
+}
+
+void varnelMain::markUpText()
+{
+    if (Text1[1]->text().isEmpty() || RichTextBox1->text().isEmpty())
+        return;
+    SearchType type = SearchType::None;
+    if (Option1[0]->value())
+        type = SearchType::And;
+    else if (Option1[1]->value())
+        type = SearchType::Or;
+    else if (Option1[2]->value())
+        type = SearchType::Phrase;
+    for (const QString& word : wordsToColour(Text1[1]->text(), type))
+        scanText(word);
+}
+
+void varnelMain::scanText(const QString& word)
+{
+    int start = 0;
+    while (true) {
+        const int at = RichTextBox1->find(word, start);
+        if (at < 0)
+            break;
+        RichTextBox1->setSel(at, static_cast<int>(word.size()));
+        RichTextBox1->setSelColor(QColor(255, 0, 0));
+        RichTextBox1->setSel(at + static_cast<int>(word.size()), 0);
+        start = at + static_cast<int>(word.size());
+    }
+    RichTextBox1->setSelColor(Qt::black);
+    RichTextBox1->setSel(0, 0);
+}
+
+void varnelMain::Label1_Change(int index)
+{
+    if (index == 0)
+        Label1[0]->setVisible(!Label1[0]->caption().isEmpty());
+}
+
+void varnelMain::Command4_Click(int index)
+{
+    hideDropDownLists();
+    const int count = ListView1[2]->count();
+    const int selected = ListView1[2]->selectedIndex();
+    int target = 0;
+    switch (index) {
+    case 0: target = 1; break;
+    case 1: target = selected > 0 ? selected - 1 : 0; break;
+    case 2: target = selected > 0 ? selected + 1 : 0; break;
+    case 3: target = count; break;
+    default: break;
+    }
+    if (target >= 1 && target <= count)
+        ListView1[2]->selectIndex(target);
+    const int now = ListView1[2]->selectedIndex();
+    Label1[4]->setCaption(now >= 1 ? QString::number(now) : QStringLiteral("n/a"));
+    try {
+        if (now >= 1)
+            loadRule(ListView1[2]->selectedText());
+    } catch (const std::exception&) {
+    }
+}
+
+void varnelMain::setUpNavigationButtons()
+{
+    const int count = ListView1[2]->count();
+    const int selected = ListView1[2]->selectedIndex();
+    bool first = false, previous = false, next = false, last = false;
+    if (count == 0) {
+        // all off
+    } else if (selected == 0) {
+        first = last = true;
+    } else if (count == 1) {
+        // the only entry selected: all off
+    } else if (selected == count) {
+        first = previous = true;
+    } else if (selected == 1) {
+        next = last = true;
+    } else {
+        first = previous = next = last = true;
+    }
+    const bool on[4] = {first, previous, next, last};
+    for (int i = 0; i < 4; ++i) {
+        Command4[i]->setEnabled(on[i]);
+        Label1[7 + i]->setEnabled(on[i]);
+    }
+}
+
+void varnelMain::ListView1_Show()
+{
+    try {
+        if (ListView1[2]->selectedIndex() > 0)
+            loadRule(ListView1[2]->selectedText());
+    } catch (const std::exception&) {
+    }
+}
+
+}  // namespace varnel

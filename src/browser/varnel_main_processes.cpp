@@ -1,0 +1,87 @@
+// The main window's process and category lists, filled from the [Processes] table, and the list
+// of every paragraph for browsing without a process.
+
+#include "browser/varnel_main.h"
+
+#include "app/image_list.h"
+#include "app/varnel_core.h"
+#include "browser/paragraph_query.h"
+#include "platform/vb.h"
+
+namespace varnel {
+
+bool varnelMain::initiateDatabase()
+{
+    VarnelCore& core = varnelCore();
+    try {
+        for (int i : {2, 3}) {
+            List1[i]->clearEntries();
+            Text1[i]->setText(QString());
+        }
+        ListView1[2]->clearEntries();
+        if (!core.mainDatabase)
+            throw dao::Error(dao::ObjectNotSet, QStringLiteral("No reference database is open."));
+        auto processes = core.mainDatabase->openRecordset(QStringLiteral("SELECT * FROM [Processes] ORDER BY [SORTKEY]"));
+        for (; !processes->eof(); processes->moveNext())
+            List1[2]->addEntry(processEntryText(nullToEmpty(processes->field(QStringLiteral("ABBR"))),
+                                                nullToEmpty(processes->field(QStringLiteral("FULLNAME")))),
+                               newImageList(2));
+        processes->close();
+        RichTextBox1->setText(QString());
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+void varnelMain::loadVariablesList()
+{
+    VarnelCore& core = varnelCore();
+    try {
+        ListView1[2]->clearEntries();
+        List1[3]->clearEntries();
+        Text1[3]->setText(QString());
+        if (Text1[2]->text().size() < 5)
+            return;
+        const QString abbreviation = vb::Trim(vb::Left(Text1[2]->text(), 4));
+        if (!core.mainDatabase)
+            return;
+        auto process = core.mainDatabase->openRecordset(
+            QStringLiteral("SELECT * FROM [Processes] WHERE [ABBR] = ") + dao::literal(abbreviation)
+            + QStringLiteral(" ORDER BY [SORTKEY]"));
+        if (!process->eof()) {
+            const bool special = specialProcesses.contains(abbreviation);
+            for (const CategoryColumn& category : categoryColumns(core.newLayout)) {
+                if (process->field(category.column).toBool())
+                    List1[3]->addEntry(abbreviation + categorySuffix(category, special), newImageList(2));
+            }
+        }
+        process->close();
+        if (ListView1[2]->count() == 0) {
+            RichTextBox1->setText(QString());
+            Label1[4]->setCaption(QStringLiteral("n/a"));
+        } else {
+            loadRule(ListView1[2]->entryText(1));
+        }
+        setListHeight(3);
+    } catch (const std::exception&) {
+        // Entries already added stay; nothing is reported here.
+    }
+}
+
+void varnelMain::fillVariableList()
+{
+    VarnelCore& core = varnelCore();
+    ListView1[2]->clearEntries();
+    if (!core.mainDatabase)
+        throw dao::Error(dao::ObjectNotSet, QStringLiteral("No reference database is open."));
+    auto paragraphs = core.mainDatabase->openRecordset(QStringLiteral("SELECT * FROM [Variables] ORDER BY [order]"));
+    for (; !paragraphs->eof(); paragraphs->moveNext())
+        ListView1[2]->addEntry(nullToEmpty(paragraphs->field(QStringLiteral("variable"))), newImageList(1));
+    paragraphs->close();
+    ListView1[2]->setFocus();
+    if (ListView1[2]->count() > 0)
+        loadRule(ListView1[2]->entryText(1));
+}
+
+}  // namespace varnel

@@ -1,0 +1,34 @@
+#include "data/password.h"
+
+namespace varnel {
+
+namespace {
+
+// The password in scrambled form.
+const char scrambledPassword[] = "\xb6\x83\xcd\xa3\x84\xca\xa6\x82";
+
+}  // namespace
+
+QString unscrambleString(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int position = static_cast<int>(i) + 1;
+        const int code = (text[i].unicode() & 0xFF) ^ (255 - 2 * position);
+        out += QChar(code & 0xFF);
+    }
+    return out;
+}
+
+QString databaseConnectString()
+{
+    return QStringLiteral(";pwd=") + unscrambleString(QString::fromLatin1(scrambledPassword));
+}
+
+std::unique_ptr<dao::Database> openProductDatabase(const QString& path)
+{
+    return dao::Workspace::defaultWorkspace().openDatabase(path, false, false, databaseConnectString());
+}
+
+}  // namespace varnel

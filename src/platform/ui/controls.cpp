@@ -1,0 +1,404 @@
+#include "platform/ui/controls.h"
+
+#include <QKeyEvent>
+#include <QPalette>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace platform::ui {
+
+int keyCodeOf(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Backspace: return keys::Backspace;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return keys::Tab;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return keys::Enter;
+    case Qt::Key_Escape: return keys::Escape;
+    case Qt::Key_Space: return keys::Space;
+    case Qt::Key_Left: return keys::Left;
+    case Qt::Key_Up: return keys::Up;
+    case Qt::Key_Right: return keys::Right;
+    case Qt::Key_Down: return keys::Down;
+    case Qt::Key_Delete: return keys::Delete;
+    default: break;
+    }
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
+        return 'A' + (qtKey - Qt::Key_A);
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+        return '0' + (qtKey - Qt::Key_0);
+    return 0;
+}
+
+namespace {
+
+int shiftOf(const QKeyEvent* event)
+{
+    int shift = 0;
+    if (event->modifiers() & Qt::ShiftModifier) shift |= 1;
+    if (event->modifiers() & Qt::ControlModifier) shift |= 2;
+    if (event->modifiers() & Qt::AltModifier) shift |= 4;
+    return shift;
+}
+
+// The character a key press types, as the old runtime's key-press code; 0 for none.
+int asciiOf(const QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Backspace: return keys::Backspace;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return keys::Enter;
+    case Qt::Key_Escape: return keys::Escape;
+    default: break;
+    }
+    const QString text = event->text();
+    if (text.size() != 1)
+        return 0;
+    return text[0].unicode();
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- TextBox
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent)
+{
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (change)
+            change();
+    });
+}
+
+int TextBox::selStart() const { return hasSelectedText() ? selectionStart() : cursorPosition(); }
+int TextBox::selLength() const { return static_cast<int>(selectedText().size()); }
+
+void TextBox::setSel(int start, int length)
+{
+    start = std::clamp(start, 0, static_cast<int>(text().size()));
+    length = std::clamp(length, 0, static_cast<int>(text().size()) - start);
+    if (length == 0)
+        setCursorPosition(start);
+    else
+        setSelection(start, length);
+}
+
+QString TextBox::selText() const { return selectedText(); }
+
+void TextBox::setBackColor(const QColor& color)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Base, color);
+    setPalette(p);
+}
+
+QColor TextBox::backColor() const { return palette().color(QPalette::Base); }
+
+void TextBox::keyPressEvent(QKeyEvent* event)
+{
+    if (handlers.keyDown)
+        handlers.keyDown(keyCodeOf(event->key()), shiftOf(event));
+    int ascii = asciiOf(event);
+    if (ascii != 0 && handlers.keyPress) {
+        handlers.keyPress(ascii);
+        if (ascii == 0) {
+            event->accept();
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void TextBox::keyReleaseEvent(QKeyEvent* event)
+{
+    QLineEdit::keyReleaseEvent(event);
+    if (handlers.keyUp && !event->isAutoRepeat())
+        handlers.keyUp(keyCodeOf(event->key()), shiftOf(event));
+}
+
+bool TextBox::event(QEvent* event)
+{
+    // Tab moves the focus before the box would see it as a key; the box still hears of it
+    // (key down and key up) so that a Tab can end an entry.
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            if (handlers.keyDown)
+                handlers.keyDown(keys::Tab, shiftOf(key));
+            if (handlers.keyUp)
+                handlers.keyUp(keys::Tab, shiftOf(key));
+        }
+    }
+    return QLineEdit::event(event);
+}
+
+void TextBox::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    if (handlers.gotFocus)
+        handlers.gotFocus();
+}
+
+void TextBox::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (handlers.lostFocus)
+        handlers.lostFocus();
+}
+
+// ---------------------------------------------------------------- buttons and boxes
+
+CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
+{
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, [this] {
+        if (click)
+            click();
+    });
+}
+
+CheckBox::CheckBox(const QString& caption, QWidget* parent) : QCheckBox(caption, parent)
+{
+    connect(this, &QCheckBox::toggled, this, [this] {
+        if (click)
+            click();
+    });
+}
+
+void CheckBox::focusInEvent(QFocusEvent* event)
+{
+    QCheckBox::focusInEvent(event);
+    if (gotFocus)
+        gotFocus();
+}
+
+OptionButton::OptionButton(const QString& caption, QWidget* parent) : QRadioButton(caption, parent)
+{
+    connect(this, &QRadioButton::toggled, this, [this](bool on) {
+        if (on && !settingFromCode_ && click)
+            click();
+    });
+}
+
+void OptionButton::setValue(bool chosen)
+{
+    settingFromCode_ = true;
+    setChecked(chosen);
+    settingFromCode_ = false;
+    if (chosen && click)
+        click();
+}
+
+void OptionButton::focusInEvent(QFocusEvent* event)
+{
+    QRadioButton::focusInEvent(event);
+    if (gotFocus)
+        gotFocus();
+}
+
+Label::Label(const QString& caption, QWidget* parent) : QLabel(caption, parent) {}
+
+void Label::setCaption(const QString& caption)
+{
+    if (caption == text())
+        return;
+    setText(caption);
+    if (change)
+        change();
+}
+
+Frame::Frame(const QString& caption, QWidget* parent, bool borderless) : QGroupBox(caption, parent)
+{
+    if (borderless) {
+        setFlat(true);
+        setStyleSheet(QStringLiteral("QGroupBox { border: none; margin: 0; padding: 0; }"));
+    }
+}
+
+// ---------------------------------------------------------------- ListView
+
+ListView::ListView(QWidget* parent, int columns) : QTreeWidget(parent)
+{
+    setColumnCount(columns);
+    setHeaderHidden(true);
+    setRootIsDecorated(false);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setAllColumnsShowFocus(true);
+}
+
+QTreeWidgetItem* ListView::addEntry(const QString& text, const QIcon& icon)
+{
+    auto* item = new QTreeWidgetItem(this);
+    item->setText(0, text);
+    if (!icon.isNull())
+        item->setIcon(0, icon);
+    return item;
+}
+
+QString ListView::entryText(int index) const
+{
+    const QTreeWidgetItem* item = topLevelItem(index - 1);
+    return item ? item->text(0) : QString();
+}
+
+int ListView::selectedIndex() const
+{
+    const QList<QTreeWidgetItem*> selected = selectedItems();
+    if (selected.isEmpty())
+        return 0;
+    return indexOfTopLevelItem(selected.constFirst()) + 1;
+}
+
+QString ListView::selectedText() const { return entryText(selectedIndex()); }
+
+void ListView::selectIndex(int index)
+{
+    QTreeWidgetItem* item = topLevelItem(index - 1);
+    if (!item)
+        return;
+    setCurrentItem(item);
+    item->setSelected(true);
+    scrollToItem(item);
+}
+
+void ListView::setGhosted(int index, bool ghosted)
+{
+    if (QTreeWidgetItem* item = topLevelItem(index - 1)) {
+        item->setData(0, Qt::UserRole + 1, ghosted);
+        item->setForeground(0, ghosted ? palette().brush(QPalette::Disabled, QPalette::Text)
+                                       : palette().brush(QPalette::Active, QPalette::Text));
+    }
+}
+
+bool ListView::isGhosted(int index) const
+{
+    const QTreeWidgetItem* item = topLevelItem(index - 1);
+    return item && item->data(0, Qt::UserRole + 1).toBool();
+}
+
+int ListView::findWholeWordPrefix(const QString& text) const
+{
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        const QString entry = topLevelItem(i)->text(0);
+        if (!entry.startsWith(text, Qt::CaseInsensitive))
+            continue;
+        if (entry.size() == text.size() || !entry[text.size()].isLetterOrNumber())
+            return i + 1;
+    }
+    return 0;
+}
+
+void ListView::clearEntries() { clear(); }
+
+void ListView::keyPressEvent(QKeyEvent* event)
+{
+    int ascii = asciiOf(event);
+    if (ascii != 0 && keyPress) {
+        keyPress(ascii);
+        if (ascii == 0) {
+            event->accept();
+            return;
+        }
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+void ListView::keyReleaseEvent(QKeyEvent* event)
+{
+    QTreeWidget::keyReleaseEvent(event);
+    if (keyUp && !event->isAutoRepeat())
+        keyUp(keyCodeOf(event->key()), shiftOf(event));
+}
+
+void ListView::mouseReleaseEvent(QMouseEvent* event)
+{
+    QTreeWidget::mouseReleaseEvent(event);
+    if (mouseUp)
+        mouseUp();
+}
+
+void ListView::focusInEvent(QFocusEvent* event)
+{
+    QTreeWidget::focusInEvent(event);
+    if (gotFocus)
+        gotFocus();
+}
+
+// ---------------------------------------------------------------- RichTextBox
+
+RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
+{
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setAcceptRichText(false);
+}
+
+void RichTextBox::setText(const QString& text)
+{
+    // The box is read-only: its text changes only here, and colouring is not a change.
+    setPlainText(text);
+    plain_ = toPlainText();
+    setTextColor(Qt::black);
+    if (change)
+        change();
+}
+
+int RichTextBox::find(const QString& word, int start) const
+{
+    if (word.isEmpty() || start < 0)
+        return -1;
+    return static_cast<int>(plain_.indexOf(word, start, Qt::CaseInsensitive));
+}
+
+int RichTextBox::selStart() const { return textCursor().selectionStart(); }
+
+int RichTextBox::selLength() const
+{
+    const QTextCursor c = textCursor();
+    return c.selectionEnd() - c.selectionStart();
+}
+
+void RichTextBox::setSel(int start, int length)
+{
+    const int size = document()->characterCount() - 1;
+    start = std::clamp(start, 0, std::max(size, 0));
+    length = std::clamp(length, 0, std::max(size - start, 0));
+    QTextCursor c(document());
+    c.setPosition(start);
+    c.setPosition(start + length, QTextCursor::KeepAnchor);
+    setTextCursor(c);
+}
+
+QString RichTextBox::selText() const
+{
+    // The selection as plain text; paragraph breaks come back as line feeds.
+    return textCursor().selectedText().replace(QChar::ParagraphSeparator, u'\n');
+}
+
+void RichTextBox::setSelColor(const QColor& color)
+{
+    QTextCursor c = textCursor();
+    QTextCharFormat format;
+    format.setForeground(color);
+    if (c.hasSelection())
+        c.mergeCharFormat(format);
+    setTextColor(color);
+}
+
+void RichTextBox::focusInEvent(QFocusEvent* event)
+{
+    QTextEdit::focusInEvent(event);
+    if (gotFocus)
+        gotFocus();
+}
+
+void RichTextBox::focusOutEvent(QFocusEvent* event)
+{
+    QTextEdit::focusOutEvent(event);
+    if (lostFocus)
+        lostFocus();
+}
+
+}  // namespace platform::ui

@@ -1,0 +1,191 @@
+#pragma once
+// Controls that behave as the windows were designed for: setting a value from code runs the same
+// handling as the person's own edit, at once and nested; key handling arrives as key down, key
+// press (which may drop the character) and key up, with the old key codes; focus changes arrive
+// as got-focus and lost-focus. Each control kind keeps that rule in one place, here.
+//
+// Handlers are plain std::function members set by the window that owns the control.
+
+#include <QCheckBox>
+#include <QColor>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <QTreeWidget>
+#include <functional>
+
+namespace platform::ui {
+
+// Key codes of the old runtime for the keys the windows test.
+namespace keys {
+inline constexpr int Backspace = 8;
+inline constexpr int Tab = 9;
+inline constexpr int Enter = 13;
+inline constexpr int Escape = 27;
+inline constexpr int Space = 32;
+inline constexpr int Left = 37;
+inline constexpr int Up = 38;
+inline constexpr int Right = 39;
+inline constexpr int Down = 40;
+inline constexpr int Delete = 46;
+}  // namespace keys
+
+// The old key code of a Qt key event (letters as capitals, digits as themselves); 0 when none.
+int keyCodeOf(int qtKey);
+
+struct KeyHandlers {
+    std::function<void(int keyCode, int shift)> keyDown;
+    // The character typed; set it to 0 to drop the key.
+    std::function<void(int& keyAscii)> keyPress;
+    std::function<void(int keyCode, int shift)> keyUp;
+    std::function<void()> gotFocus;
+    std::function<void()> lostFocus;
+};
+
+// A one-line text box. Writing a different text runs `change` at once; writing the same text runs
+// nothing. Typed characters pass key press first and can be dropped there.
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget* parent = nullptr);
+    std::function<void()> change;
+    KeyHandlers handlers;
+
+    int selStart() const;
+    int selLength() const;
+    void setSel(int start, int length);
+    QString selText() const;
+    void setBackColor(const QColor& color);
+    QColor backColor() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool event(QEvent* event) override;
+};
+
+class CommandButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit CommandButton(const QString& caption = {}, QWidget* parent = nullptr);
+    std::function<void()> click;
+};
+
+// A check box with the values 0 (clear) and 1 (ticked). A change of value, by the person or by
+// code, runs `click`.
+class CheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    explicit CheckBox(const QString& caption = {}, QWidget* parent = nullptr);
+    std::function<void()> click;
+    std::function<void()> gotFocus;
+    int value() const { return isChecked() ? 1 : 0; }
+    void setValue(int value) { setChecked(value != 0); }
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+};
+
+// An option button. Choosing it runs `click`; setting it from code runs `click` even when it was
+// already chosen, as the windows expect.
+class OptionButton : public QRadioButton {
+    Q_OBJECT
+public:
+    explicit OptionButton(const QString& caption = {}, QWidget* parent = nullptr);
+    std::function<void()> click;
+    std::function<void()> gotFocus;
+    bool value() const { return isChecked(); }
+    void setValue(bool chosen);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    bool settingFromCode_ = false;
+};
+
+// A label whose caption change runs `change`.
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    explicit Label(const QString& caption = {}, QWidget* parent = nullptr);
+    std::function<void()> change;
+    QString caption() const { return text(); }
+    void setCaption(const QString& caption);
+};
+
+// A frame: captioned, or a borderless holder of other controls.
+class Frame : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit Frame(const QString& caption = {}, QWidget* parent = nullptr, bool borderless = false);
+    QString caption() const { return title(); }
+    void setCaption(const QString& caption) { setTitle(caption); }
+};
+
+// A list view in report style (one or more columns, no header unless asked) with small icons.
+// Entries are counted from 1 as the windows count them; 0 means none.
+class ListView : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit ListView(QWidget* parent = nullptr, int columns = 1);
+    std::function<void(int keyCode, int shift)> keyUp;
+    std::function<void(int& keyAscii)> keyPress;
+    std::function<void()> mouseUp;
+    std::function<void()> gotFocus;
+
+    int count() const { return topLevelItemCount(); }
+    QTreeWidgetItem* addEntry(const QString& text, const QIcon& icon = {});
+    QString entryText(int index) const;       // 1-based
+    int selectedIndex() const;                // 1-based, 0 when none
+    QString selectedText() const;             // empty when none
+    void selectIndex(int index);              // 1-based; scrolls it into view
+    void setGhosted(int index, bool ghosted); // a ghosted entry cannot be taken
+    bool isGhosted(int index) const;
+    // The first entry whose text begins with `text` as a whole word (case-insensitive), 0 if none.
+    int findWholeWordPrefix(const QString& text) const;
+    void clearEntries();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+};
+
+// A rich-text box showing plain text in which words can be coloured. Read-only, but the person
+// can select and copy. Positions count characters from 0.
+class RichTextBox : public QTextEdit {
+    Q_OBJECT
+public:
+    explicit RichTextBox(QWidget* parent = nullptr);
+    std::function<void()> change;
+    std::function<void()> gotFocus;
+    std::function<void()> lostFocus;
+
+    QString text() const { return plain_; }
+    void setText(const QString& text);  // plain text, black; runs `change`
+    // The next occurrence of `word` at or after `start`, ignoring case; -1 when none.
+    int find(const QString& word, int start) const;
+    int selStart() const;
+    int selLength() const;
+    void setSel(int start, int length);
+    QString selText() const;
+    // Colours the current selection, and sets the colour of text typed at the caret.
+    void setSelColor(const QColor& color);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    QString plain_;  // the text as set, for searching
+};
+
+}  // namespace platform::ui

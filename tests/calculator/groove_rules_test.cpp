@@ -178,10 +178,13 @@ TEST(GrooveRange, ProcessRules)
         {T0, "TBW", in, 1.4999, 0.2, {}, "3/16", "Unlimited", "1.4999", "0.4"},
         {T0, "TBW", in, 1.5, 0.2, {}, "3/16", "Unlimited", "Unlimited", "0.4"},
         {T0, "TBW", in, 2, 0.2, {}, "3/16", "Unlimited", "Unlimited", "0.4"},
+        {T0, "TBW", in, 1.5001, 0.2, {}, "3/16", "Unlimited", "Unlimited", "0.4"},
+        {T0, "TBW", mm, 5.99, 4, {}, "1.5", "Unlimited", "11.98", "8"},
         {T0, "TBW", mm, 6, 4, {}, "1.5", "Unlimited", "12", "8"},
         {T0, "TBW", mm, 6.01, 4, {}, "1.5", "Unlimited", "6.01", "8"},
         {T0, "TBW", mm, 37.99, 4, {}, "5", "Unlimited", "37.99", "8"},
         {T0, "TBW", mm, 38, 4, {}, "5", "Unlimited", "Unlimited", "8"},
+        {T0, "TBW", mm, 38.01, 4, {}, "5", "Unlimited", "Unlimited", "8"},
     });
 }
 

@@ -66,7 +66,7 @@ TEST(ValidateText, LimitOf30InchesAnd762Millimetres)
 {
     expectKeys({
         {in, "3", '1', false},   {in, "3", '0', true},    {in, "30", '.', true},   {in, "30.", '5', false},
-        {in, "30.", '0', true},  {in, "29.9999", '9', true}, {in, "29-63/6", '4', true},
+        {in, "30.", '0', true},  {in, "29.9999", '9', true}, {in, "30.0000", '1', false}, {in, "29-63/6", '4', true},
         {in, "30-1/", '2', false}, {in, "25", '9', true, 0, 2},
         {mm, "76", '2', true},   {mm, "762", '0', false}, {mm, "761.9", '9', true}, {mm, "762.", '1', false},
         {mm, "762.", '0', true}, {mm, "76", '3', false},

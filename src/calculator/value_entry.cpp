@@ -1,0 +1,60 @@
+#include "calculator/value_entry.h"
+
+#include "calculator/thickness_text.h"
+#include "platform/vb.h"
+
+#include <algorithm>
+
+namespace varnel::calculator {
+
+namespace {
+
+constexpr int backspaceKey = 8;
+constexpr int enterKey = 13;
+
+bool isSeparator(QChar c) { return c == u'.' || c == u'-' || c == u'/'; }
+
+}  // namespace
+
+bool validateText(const QString& text, int selStart, int selLength, int keyAscii, bool mmUnits)
+{
+    static const QString allowed = QStringLiteral("0123456789.-/");
+    if (keyAscii <= 0 || keyAscii > 127 || !allowed.contains(QChar(keyAscii)))
+        return keyAscii == backspaceKey || keyAscii == enterKey;
+    const QChar key(keyAscii);
+
+    const int length = static_cast<int>(text.size());
+    selStart = std::clamp(selStart, 0, length);
+    selLength = std::clamp(selLength, 0, length - selStart);
+    const QString before = text.left(selStart);
+    const QString selected = text.mid(selStart, selLength);
+    const QString after = text.mid(selStart + selLength);
+
+    if (isSeparator(key)) {
+        // Each separator once; one inside the selection is replaced by the key.
+        if (text.contains(key) && !selected.contains(key))
+            return false;
+        // No two separators in a row.
+        if ((!before.isEmpty() && isSeparator(before.back())) || (!after.isEmpty() && isSeparator(after.front())))
+            return false;
+    }
+    if (key == u'-' || key == u'/') {
+        // Fractions are for inches, never at the start, and the whole number comes before them.
+        if (mmUnits || before.isEmpty())
+            return false;
+        if (key == u'-' && before.contains(u'/'))
+            return false;
+        if (key == u'/' && after.contains(u'-'))
+            return false;
+    }
+
+    const QString wouldBe = before + key + after;
+    if (mmUnits) {
+        const double v = calcVal(vb::Format(calcVal(wouldBe), QStringLiteral("0.0000")));
+        return v >= 0 && v <= maxThickness * 25.4;
+    }
+    const double v = calcVal(wouldBe);
+    return v >= 0 && v <= maxThickness;
+}
+
+}  // namespace varnel::calculator

@@ -585,7 +585,7 @@ INSERT INTO "Variables" ("variable", "var_text", "order", "ADDENDA", "OFW_ESS", 
 Sample text. Base metals of one P-number are qualified by a test on that P-number. The P-numbers are listed in QW/QB-422; see also QW-424.1.', 980, NULL, -1, -1, -1, -1, -1, -1, -1, -1, -1);
 INSERT INTO "Variables" ("variable", "var_text", "order", "ADDENDA", "FW_ESS") VALUES ('QW-403.12', 'QW-403.12  Base metal chemistry
 
-Sample text. A change in the nominal composition of the base metal beyond the limits tested.', 990, '09d', -1);
+Sample text. Deleted in the 2009 Addenda; kept here for reference. A change in the nominal composition of the base metal beyond the limits tested.', 990, '09d', -1);
 INSERT INTO "Variables" ("variable", "var_text", "order", "ADDENDA", "SMAW_ESS", "SAW_ESS", "GMAW_ESS", "FCAW_ESS", "GTAW_ESS", "PAW_ESS", "ESW_ESS", "EGW_ESS") VALUES ('QW-403.13', 'QW-403.13  P-numbers 5, 9 and 10
 
 Sample text. A change from one P-number 5, 9 or 10 group to another, or a change in the nominal composition within these P-numbers.', 1000, NULL, -1, -1, -1, -1, -1, -1, -1, -1);
@@ -639,7 +639,7 @@ INSERT INTO "Variables" ("variable", "var_text", "order", "ADDENDA", "OFW_ESS", 
 Sample text. The filler metal variables deal with the F-number and A-number of the filler metal, its size, its classification and the deposited weld metal thickness. See QW-432 for F-numbers and QW-442 for A-numbers.', 1160, NULL, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1);
 INSERT INTO "Variables" ("variable", "var_text", "order", "ADDENDA", "ESW_ESS") VALUES ('QW-404.1', 'QW-404.1  Cross section or speed of electrode
 
-Sample text. A change in the cross section or the feed speed of the electrode beyond the range tested.', 1170, '09d', -1);
+Sample text. Deleted in the 2009 Addenda; kept here for reference. A change in the cross section or the feed speed of the electrode beyond the range tested.', 1170, '09d', -1);
 INSERT INTO "Variables" ("variable", "var_text", "order", "ADDENDA", "OFW_NON", "SMAW_NON", "SAW_NON", "GMAW_NON", "FCAW_NON", "GTAW_NON", "PAW_NON") VALUES ('QW-404.3', 'QW-404.3  Size of filler metal
 
 Sample text. A change in the size of the filler metal.', 1180, NULL, -1, -1, -1, -1, -1, -1, -1);
@@ -909,7 +909,7 @@ INSERT INTO "Variables" ("variable", "var_text", "order", "ADDENDA", "EBW_ESS", 
 Sample text. A change in the pulsing frequency or the pulse duration of the beam.', 2060, NULL, -1, -1);
 INSERT INTO "Variables" ("variable", "var_text", "order", "ADDENDA", "SMAW_NON", "SAW_NON", "GMAW_NON", "FCAW_NON", "GTAW_NON", "PAW_NON", "ESW_NON", "EGW_NON") VALUES ('QW-409.8', 'QW-409.8  Current and voltage range
 
-Sample text. A change in the range of current, or of voltage except for SMAW and GTAW. For vertical welding the current range may be given for each electrode size.', 2070, NULL, -1, -1, -1, -1, -1, -1, -1, -1);
+Sample text. A change in the range of current, or of voltage except for SMAW and GTAW. For vertical welding the current range may be given for each electrode size.', 2070, '08c', -1, -1, -1, -1, -1, -1, -1, -1);
 INSERT INTO "Variables" ("variable", "var_text", "order", "ADDENDA", "STUD_ESS") VALUES ('QW-409.9', 'QW-409.9  Arc timing (stud)
 
 Sample text. A change of more than 1/10 sec. in the arc timing of stud welding.', 2080, NULL, -1);

@@ -1,0 +1,243 @@
+// Start-up: the settings the start-up window reads, the reference database files of the data
+// directory, opening with the password, File > Import and File > Open entries, and the end of the
+// program.
+
+#include "app/registry_module.h"
+#include "app/varnel_about.h"
+#include "support/fixture_database.h"
+#include "support/main_window_fixture.h"
+
+#include <QAction>
+#include <QMenu>
+
+using namespace varnel;
+using testing_support::copyInto;
+using platform::MessageIcon;
+
+namespace {
+
+class StartUp : public testing_support::MainWindowTest {
+protected:
+    QString setting(const QString& key) { return platform::SettingsStore(settings.file()).read("varnel", key); }
+    QStringList entryTexts()
+    {
+        QStringList texts;
+        for (size_t i = 1; i < window->mnuFileOpenSection.size(); ++i)
+            texts << window->mnuFileOpenSection[i]->text();
+        return texts;
+    }
+    QStringList tickedFiles()
+    {
+        QStringList ticked;
+        for (size_t i = 1; i < window->mnuFileOpenSection.size(); ++i)
+            if (window->mnuFileOpenSection[i]->isChecked())
+                ticked << window->mnuFileOpenSection[i]->data().toString();
+        return ticked;
+    }
+};
+
+const QString incorrectPasswordText =
+    "The database which has been selected does not have the correct password.\n\nPlease contact Mardane.";
+
+}  // namespace
+
+TEST_F(StartUp, FirstRunStoresTheDefaultsAndOpensTheSampleEdition)
+{
+    copyInto(testing_support::sampleDatabase(), data.path());
+    varnelMain& main = createMain(data.path());
+
+    EXPECT_FALSE(platform::programEnded());
+    EXPECT_TRUE(seams.messages.shown.empty());
+    EXPECT_EQ(setting("program path"), data.path());
+    EXPECT_EQ(setting("(v2014.1.6) data path"), data.path());
+    EXPECT_EQ(setting("(v2014.1.6) default file"), "qel0709.mdb");
+    EXPECT_EQ(main.windowTitle(), "Varnel    ( ASME IX 2007 Edition , 2009 Addenda )");
+    EXPECT_EQ(entryTexts(), QStringList{"ASME IX 2007 Edition , 2009 Addenda"});
+    EXPECT_FALSE(main.mnuFileOpenSection[0]->isVisible());
+    EXPECT_EQ(tickedFiles(), QStringList{"qel0709.mdb"});
+    EXPECT_TRUE(varnelCore().newLayout);
+    ASSERT_TRUE(varnelCore().mainDatabase);
+    EXPECT_GT(main.List1[2]->count(), 20);
+    EXPECT_EQ(main.List1[2]->entryText(1).left(9), "SMAW  -  ");
+    EXPECT_TRUE(varnelCore().firstActivation);
+}
+
+TEST_F(StartUp, WithoutFilesTheDirectoryIsAskedForUntilOneHoldsSome)
+{
+    QTemporaryDir empty, other, filled;
+    copyInto(testing_support::sampleDatabase(), filled.path());
+    copyInto(testing_support::olderLayoutDatabase(), filled.path());
+    seams.files.answerPath(other.filePath("qel0709.mdb"));  // a name typed into a directory without files
+    seams.files.answerPath(filled.filePath("qel0709.mdb"));
+    varnelMain& main = createMain(empty.path());
+
+    ASSERT_EQ(seams.files.asked.size(), 2u);
+    EXPECT_EQ(seams.files.asked[0].filter, "Varnel DB (qelyyaa.mdb)|qel????.mdb");
+    EXPECT_FALSE(platform::programEnded());
+    EXPECT_EQ(varnelCore().dataPath, filled.path());
+    EXPECT_EQ(setting("(v2014.1.6) data path"), filled.path());
+    EXPECT_EQ(setting("(v2014.1.6) default file"), "qel0709.mdb");
+    EXPECT_EQ(entryTexts(), (QStringList{"ASME IX 2001 Edition , 2002 Addenda", "ASME IX 2007 Edition , 2009 Addenda"}));
+    EXPECT_EQ(tickedFiles(), QStringList{"qel0709.mdb"});
+    EXPECT_TRUE(main.isEnabled());
+}
+
+TEST_F(StartUp, ACancelledDirectoryChoiceEndsTheProgramQuietly)
+{
+    seams.files.answerCancel();
+    createMain(data.path());
+    EXPECT_TRUE(platform::programEnded());
+    EXPECT_TRUE(seams.messages.shown.empty());
+    EXPECT_FALSE(varnelCore().mainDatabase);
+}
+
+TEST_F(StartUp, AStoredFileMissingFromTheDirectoryFallsBackToTheFirstFile)
+{
+    copyInto(testing_support::sampleDatabase(), data.path());
+    copyInto(testing_support::olderLayoutDatabase(), data.path());
+    writeSetting("(v2014.1.6) default file", "qel9999.mdb");
+    varnelMain& main = createMain(data.path());
+
+    EXPECT_EQ(varnelCore().defaultFile, "qel0102.mdb");
+    EXPECT_EQ(setting("(v2014.1.6) default file"), "qel0102.mdb");
+    EXPECT_EQ(tickedFiles(), QStringList{"qel0102.mdb"});
+    EXPECT_FALSE(varnelCore().newLayout);
+    EXPECT_EQ(main.windowTitle(), "Varnel    ( ASME IX 2001 Edition , 2002 Addenda )");
+}
+
+TEST_F(StartUp, AWrongPasswordEndsTheProgramWithItsMessage)
+{
+    testing_support::FixtureDatabase other("CREATE TABLE Processes (ABBR TEXT);", "another1", "qel0709.mdb");
+    createMain(other.dir());
+    ASSERT_EQ(seams.messages.shown.size(), 1u);
+    EXPECT_EQ(seams.messages.shown[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(seams.messages.shown[0].title, "Incorrect password");
+    EXPECT_EQ(seams.messages.shown[0].text, incorrectPasswordText);
+    EXPECT_TRUE(platform::programEnded());
+}
+
+TEST_F(StartUp, AFileThatIsNoDatabaseEndsTheProgramWithoutAMessage)
+{
+    QFile junk(data.filePath("qel0709.mdb"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("Standard Jet DB\0\0\0 not something we read yet");
+    junk.close();
+    createMain(data.path());
+    EXPECT_TRUE(seams.messages.shown.empty());
+    EXPECT_TRUE(platform::programEnded());
+}
+
+TEST_F(StartUp, ImportTakesTheDirectoryAndFileOfTheChosenPath)
+{
+    copyInto(testing_support::sampleDatabase(), data.path());
+    varnelMain& main = createMain(data.path());
+    main.Form_Activate();
+
+    QTemporaryDir other;
+    QDir(other.path()).mkdir("qel0102.mdb.d");  // a parent folder named after the file
+    const QString nested = other.filePath("qel0102.mdb.d");
+    copyInto(testing_support::olderLayoutDatabase(), nested);
+    copyInto(testing_support::sampleDatabase(), nested, "qel0104.mdb");
+    seams.files.answerPath(nested + "/qel0102.mdb");
+    main.mnuFileImport_Click();
+
+    EXPECT_EQ(seams.files.asked.back().filter, "Varnel DB (qel*.mdb)|qel*.mdb");
+    EXPECT_EQ(varnelCore().dataPath, nested);
+    EXPECT_EQ(setting("(v2014.1.6) data path"), nested);
+    EXPECT_EQ(setting("(v2014.1.6) default file"), "qel0102.mdb");
+    EXPECT_EQ(entryTexts(), (QStringList{"ASME IX 2001 Edition , 2002 Addenda", "ASME IX 2001 Edition , 2004 Addenda"}));
+    EXPECT_EQ(tickedFiles(), QStringList{"qel0102.mdb"});
+    EXPECT_FALSE(varnelCore().newLayout);
+    EXPECT_EQ(main.Text1[2]->text(), main.List1[2]->entryText(1));
+    EXPECT_FALSE(platform::programEnded());
+}
+
+TEST_F(StartUp, ImportOfAFileWithAnotherPasswordAsksAgainUntilCancelled)
+{
+    copyInto(testing_support::sampleDatabase(), data.path());
+    varnelMain& main = createMain(data.path());
+    main.Form_Activate();
+
+    testing_support::FixtureDatabase other("CREATE TABLE Processes (ABBR TEXT);", "another1", "qel0709.mdb");
+    seams.files.answerPath(other.path());
+    seams.files.answerCancel();
+    seams.files.answerCancel();
+    main.mnuFileImport_Click();
+
+    ASSERT_EQ(seams.messages.shown.size(), 1u);
+    EXPECT_EQ(seams.messages.shown[0].title, "Incorrect password");
+    EXPECT_EQ(seams.files.asked.size(), 3u);
+    EXPECT_FALSE(varnelCore().mainDatabase);
+    EXPECT_FALSE(platform::programEnded());
+}
+
+TEST_F(StartUp, ImportCancelledBeforeTheFirstActivationEndsTheProgram)
+{
+    copyInto(testing_support::sampleDatabase(), data.path());
+    varnelMain& main = createMain(data.path());
+    seams.files.answerCancel();
+    main.mnuFileImport_Click();
+    ASSERT_EQ(seams.messages.shown.size(), 1u);
+    EXPECT_EQ(seams.messages.shown[0].title, "No database");
+    EXPECT_EQ(seams.messages.shown[0].text, "No valid Varnel database present.");
+    EXPECT_TRUE(platform::programEnded());
+}
+
+TEST_F(StartUp, AFileOpenEntrySwitchesEditions)
+{
+    copyInto(testing_support::sampleDatabase(), data.path());
+    copyInto(testing_support::olderLayoutDatabase(), data.path());
+    writeSetting("(v2014.1.6) default file", "qel0709.mdb");
+    varnelMain& main = createMain(data.path());
+    main.Form_Activate();
+    ASSERT_EQ(tickedFiles(), QStringList{"qel0709.mdb"});
+
+    main.mnuFileOpenSection[1]->trigger();
+    EXPECT_EQ(varnelCore().defaultFile, "qel0102.mdb");
+    EXPECT_EQ(setting("(v2014.1.6) default file"), "qel0102.mdb");
+    EXPECT_EQ(tickedFiles(), QStringList{"qel0102.mdb"});
+    EXPECT_FALSE(varnelCore().newLayout);
+    EXPECT_EQ(main.windowTitle(), "Varnel    ( ASME IX 2001 Edition , 2002 Addenda )");
+    EXPECT_EQ(main.Text1[2]->text(), main.List1[2]->entryText(1));
+    EXPECT_TRUE(seams.messages.shown.empty());
+}
+
+TEST_F(StartUp, ExitClosesTheDatabaseAndEndsTheProgram)
+{
+    copyInto(testing_support::sampleDatabase(), data.path());
+    varnelMain& main = createMain(data.path());
+    main.mnuFileExit_Click();
+    EXPECT_TRUE(platform::programEnded());
+    EXPECT_FALSE(varnelCore().mainDatabase);
+}
+
+TEST_F(StartUp, TheStartUpWindowHandsOverToTheMainWindow)
+{
+    varnelTitle title(data.path());
+    title.wait = std::chrono::milliseconds(0);
+    int shown = 0;
+    title.showMainWindow = [&] { ++shown; };
+    title.show();
+    title.Form_Activate();
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(varnelCore().mainWorkspace, &dao::Workspace::defaultWorkspace());
+    EXPECT_EQ(seams.pointer.current(), platform::Pointer::Default);
+    EXPECT_FALSE(title.isVisible());
+}
+
+TEST(AboutBox, ShowsTheProgramVersionAndNotices)
+{
+    varnelAbout about;
+    EXPECT_EQ(about.windowTitle(), "About Varnel");
+    EXPECT_EQ(about.lblTitle->text(), "Varnel");
+    EXPECT_EQ(about.lblVersion->text(), "Version 2014.1.6");
+    EXPECT_EQ(about.lblTm1->text(), "AWS  is a trademark of the American Welding Society.");
+    EXPECT_EQ(about.lblTm2->text(), "ASME is a trademark of the American Society of Mechanical Engineers.");
+    EXPECT_TRUE(about.lblDisclaimer->text().startsWith(
+        "The ASME Section IX Code was used for development of this program.  Portions of referenced ASME Section IX "
+        "Code are verbatim excerpts.  Selected paragraphs and tables are reproduced in their entirety.  In each "
+        "instance, the code paragraph or table is cited.  "));
+    EXPECT_FALSE(about.lblCopyright->text().isEmpty());
+    EXPECT_FALSE(about.lblTm0->text().isEmpty());
+    EXPECT_EQ(about.Command1->text(), "&OK");
+}

@@ -1,0 +1,61 @@
+#pragma once
+// A fresh start of the program for window tests: scripted seams, a settings file of its own, a
+// data directory holding copies of the built sample databases, and the shared state as the
+// start-up window leaves it.
+
+#include "app/varnel_core.h"
+#include "app/varnel_title.h"
+#include "browser/varnel_main.h"
+#include "support/scripted_seams.h"
+#include "support/temp_settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace testing_support {
+
+// The directory the build put the sample databases in.
+inline QString builtDataDir() { return qEnvironmentVariable("VARNEL_TEST_DATA"); }
+inline QString sampleDatabase() { return builtDataDir() + QStringLiteral("/qel0709.mdb"); }
+inline QString olderLayoutDatabase() { return builtDataDir() + QStringLiteral("/testdata/qel0102.mdb"); }
+
+inline void copyInto(const QString& source, const QString& directory, const QString& name = {})
+{
+    const QString target = QDir(directory).filePath(name.isEmpty() ? QFileInfo(source).fileName() : name);
+    ASSERT_TRUE(QFile::copy(source, target)) << source.toStdString() << " -> " << target.toStdString();
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() { varnel::resetVarnelCore(); }
+    ~MainWindowTest() override
+    {
+        window.reset();
+        varnel::resetVarnelCore();
+    }
+
+    // The start-up window's creation, as on a program start from `programDir`.
+    void startUp(const QString& programDir)
+    {
+        varnel::varnelTitle title(programDir);
+        title.wait = std::chrono::milliseconds(0);
+    }
+
+    // Start-up, then the main window's creation.
+    varnel::varnelMain& createMain(const QString& programDir)
+    {
+        startUp(programDir);
+        window = std::make_unique<varnel::varnelMain>();
+        return *window;
+    }
+
+    ScriptedSeams seams;
+    TempSettings settings;
+    QTemporaryDir data;
+    std::unique_ptr<varnel::varnelMain> window;
+};
+
+}  // namespace testing_support

@@ -64,11 +64,14 @@ void runSource(sqlite3* db, const SqlSource& source)
     const char* const begin = utf8.constData();
     const char* const end = begin + utf8.size();
     const char* at = begin;
+    const char* counted = begin;  // lines are counted up to here
+    int line = 1;
     for (;;) {
         at = skipBlanksAndComments(at, end);
         if (at == end)
             return;
-        const int line = 1 + static_cast<int>(std::count(begin, at, '\n'));
+        line += static_cast<int>(std::count(counted, at, '\n'));
+        counted = at;
         sqlite3_stmt* statement = nullptr;
         const char* tail = nullptr;
         int rc = sqlite3_prepare_v2(db, at, static_cast<int>(end - at), &statement, &tail);

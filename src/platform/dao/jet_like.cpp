@@ -160,6 +160,18 @@ bool LikePattern::matches(std::string_view text) const
             starText = ti;
             continue;
         }
+        if (pi == starElement && pi < elements_.size() && elements_[pi].kind == Element::Literal
+            && elements_[pi].folded < 0x80) {
+            // "*x": jump to the next byte that can be x. A non-ASCII character may fold to an
+            // ASCII letter, so the scan stops there as well.
+            const auto lower = static_cast<char>(elements_[pi].folded);
+            const auto upper = static_cast<char>(QChar::toUpper(elements_[pi].folded));
+            while (ti < text.size() && text[ti] != lower && text[ti] != upper && static_cast<unsigned char>(text[ti]) < 0x80)
+                ++ti;
+            starText = ti;
+            if (ti == text.size())
+                break;
+        }
         if (pi < elements_.size()) {
             std::size_t next = ti;
             if (matchesOne(elements_[pi], decode(text, next))) {

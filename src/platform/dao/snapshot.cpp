@@ -2,6 +2,7 @@
 
 #include "platform/dao/jet_sql.h"
 
+#include <bit>
 #include <sqlite3.h>
 
 namespace dao::detail {
@@ -11,60 +12,6 @@ namespace {
 bool isBooleanType(const char* declared)
 {
     return declared && (sqlite3_stricmp(declared, "BOOLEAN") == 0 || sqlite3_stricmp(declared, "BOOL") == 0);
-}
-
-Value readCell(sqlite3_stmt* statement, int column, bool boolean)
-{
-    switch (sqlite3_column_type(statement, column)) {
-    case SQLITE_INTEGER: {
-        const qlonglong number = sqlite3_column_int64(statement, column);
-        return boolean ? Value(QVariant(number != 0)) : Value(QVariant(number));
-    }
-    case SQLITE_FLOAT: {
-        const double number = sqlite3_column_double(statement, column);
-        return boolean ? Value(QVariant(number != 0)) : Value(QVariant(number));
-    }
-    case SQLITE_TEXT: {
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-        return Value(QVariant(QString::fromUtf8(text, sqlite3_column_bytes(statement, column))));
-    }
-    case SQLITE_BLOB: {
-        const auto* data = static_cast<const char*>(sqlite3_column_blob(statement, column));
-        return Value(QVariant(QByteArray(data, sqlite3_column_bytes(statement, column))));
-    }
-    default:
-        return Value();
-    }
-}
-
-void bindCell(sqlite3_stmt* statement, int parameter, const Value& value)
-{
-    const QVariant& v = value.variant();
-    if (value.isNull()) {
-        sqlite3_bind_null(statement, parameter);
-        return;
-    }
-    switch (v.typeId()) {
-    case QMetaType::Bool:
-        sqlite3_bind_int(statement, parameter, v.toBool() ? -1 : 0);
-        break;
-    case QMetaType::LongLong:
-        sqlite3_bind_int64(statement, parameter, v.toLongLong());
-        break;
-    case QMetaType::Double:
-        sqlite3_bind_double(statement, parameter, v.toDouble());
-        break;
-    case QMetaType::QByteArray: {
-        const QByteArray& bytes = *static_cast<const QByteArray*>(v.constData());
-        sqlite3_bind_blob(statement, parameter, bytes.constData(), static_cast<int>(bytes.size()), SQLITE_STATIC);
-        break;
-    }
-    default: {
-        // The text stays in the snapshot's cells while it is bound.
-        const QString& text = *static_cast<const QString*>(v.constData());
-        sqlite3_bind_text16(statement, parameter, text.utf16(), static_cast<int>(text.size() * 2), SQLITE_STATIC);
-    }
-    }
 }
 
 }  // namespace
@@ -87,11 +34,92 @@ std::unique_ptr<Snapshot> Snapshot::read(std::shared_ptr<Connection> connection,
             break;
         if (step != SQLITE_ROW)
             snapshot->connection_->fail(step, jetText, Connection::Use::Query);
+        snapshot->rowPayload_.push_back(snapshot->payload_.size());
         for (int c = 0; c < columns; ++c)
-            snapshot->cells_.push_back(readCell(s, c, booleans[c]));
+            snapshot->readCell(s, c, booleans[c]);
         ++snapshot->rows_;
     }
     return snapshot;
+}
+
+void Snapshot::readCell(sqlite3_stmt* statement, int column, bool boolean)
+{
+    const int type = sqlite3_column_type(statement, column);
+    if (type == SQLITE_NULL) {
+        types_.push_back(Null);
+    } else if (boolean && (type == SQLITE_INTEGER || type == SQLITE_FLOAT)) {
+        types_.push_back(sqlite3_column_double(statement, column) != 0 ? True : False);
+    } else if (type == SQLITE_INTEGER) {
+        types_.push_back(Integer);
+        payload_.push_back(sqlite3_column_int64(statement, column));
+    } else if (type == SQLITE_FLOAT) {
+        types_.push_back(Real);
+        payload_.push_back(std::bit_cast<qint64>(sqlite3_column_double(statement, column)));
+    } else {
+        const bool text = type == SQLITE_TEXT;
+        const char* data = text ? reinterpret_cast<const char*>(sqlite3_column_text(statement, column))
+                                : static_cast<const char*>(sqlite3_column_blob(statement, column));
+        const int size = sqlite3_column_bytes(statement, column);
+        types_.push_back(text ? Text : Bytes);
+        payload_.push_back(bytes_.size());
+        payload_.push_back(size);
+        bytes_.append(data, size);
+    }
+}
+
+Snapshot::CellRef Snapshot::cellAt(int row, int column) const
+{
+    const std::size_t first = std::size_t(row) * names_.size();
+    std::size_t slot = rowPayload_[row];
+    for (std::size_t c = first; c < first + column; ++c)
+        slot += types_[c] >= Text ? 2 : types_[c] >= Integer ? 1 : 0;
+    return {types_[first + column], payload_.data() + slot};
+}
+
+Value Snapshot::valueOf(CellRef cell) const
+{
+    switch (cell.type) {
+    case True:
+    case False:
+        return Value(QVariant(cell.type == True));
+    case Integer:
+        return Value(QVariant(qlonglong(cell.payload[0])));
+    case Real:
+        return Value(QVariant(std::bit_cast<double>(cell.payload[0])));
+    case Text:
+        return Value(QVariant(QString::fromUtf8(bytes_.constData() + cell.payload[0], cell.payload[1])));
+    case Bytes:
+        return Value(QVariant(bytes_.mid(cell.payload[0], cell.payload[1])));
+    case Null:
+        break;
+    }
+    return Value();
+}
+
+void Snapshot::bind(sqlite3_stmt* statement, int parameter, CellRef cell) const
+{
+    switch (cell.type) {
+    case True:
+    case False:
+        sqlite3_bind_int(statement, parameter, cell.type == True ? -1 : 0);
+        break;
+    case Integer:
+        sqlite3_bind_int64(statement, parameter, cell.payload[0]);
+        break;
+    case Real:
+        sqlite3_bind_double(statement, parameter, std::bit_cast<double>(cell.payload[0]));
+        break;
+    case Text:
+        // The snapshot's bytes do not change while they are bound.
+        sqlite3_bind_text(statement, parameter, bytes_.constData() + cell.payload[0], int(cell.payload[1]), SQLITE_STATIC);
+        break;
+    case Bytes:
+        sqlite3_bind_blob(statement, parameter, bytes_.constData() + cell.payload[0], int(cell.payload[1]), SQLITE_STATIC);
+        break;
+    case Null:
+        sqlite3_bind_null(statement, parameter);
+        break;
+    }
 }
 
 void Snapshot::checkUsable() const
@@ -187,14 +215,14 @@ Value Snapshot::field(const QString& name) const
     if (index < 0)
         throw Error(ItemNotFound, QStringLiteral("Item not found in this collection: there is no field '%1'.").arg(name));
     checkCurrent();
-    return cell(current_, index);
+    return valueOf(cellAt(current_, index));
 }
 
 Value Snapshot::field(int index) const
 {
     fieldName(index);
     checkCurrent();
-    return cell(current_, index);
+    return valueOf(cellAt(current_, index));
 }
 
 void Snapshot::findFirst(const QString& criterion) { find(criterion, 0); }
@@ -210,7 +238,10 @@ bool Snapshot::noMatch() const
 void Snapshot::close()
 {
     criterion_ = Statement();
-    cells_.clear();
+    types_.clear();
+    payload_.clear();
+    rowPayload_.clear();
+    bytes_.clear();
     closed_ = true;
 }
 
@@ -256,7 +287,7 @@ bool Snapshot::rowMeetsCriterion(int row)
     sqlite3_stmt* s = criterion_.get();
     sqlite3_reset(s);
     for (std::size_t k = 0; k < criterionFields_.size(); ++k)
-        bindCell(s, static_cast<int>(k + 1), cell(row, criterionFields_[k]));
+        bind(s, static_cast<int>(k + 1), cellAt(row, criterionFields_[k]));
     const int step = sqlite3_step(s);
     if (step != SQLITE_ROW && step != SQLITE_DONE)
         connection_->fail(step, criterionText_, Connection::Use::Criterion);

@@ -6,6 +6,7 @@
 #include "platform/dao/connection.h"
 #include "platform/dao/dao.h"
 
+#include <QByteArray>
 #include <memory>
 #include <vector>
 
@@ -39,20 +40,34 @@ private:
     void checkUsable() const;
     void checkCurrent() const;
     int fieldIndex(const QString& name) const;  // -1 when unknown
-    const Value& cell(int row, int column) const { return cells_[std::size_t(row) * names_.size() + column]; }
+    // A row's fields are kept as one type byte each; numbers take one payload slot, texts and
+    // byte strings two (their offset and size in bytes_), Null and Booleans none. Most fields of
+    // the reference tables are Booleans, so a whole table costs little more than its texts.
+    enum CellType : unsigned char { Null, True, False, Integer, Real, Text, Bytes };
+    struct CellRef {
+        CellType type;
+        const qint64* payload;
+    };
+    CellRef cellAt(int row, int column) const;
+    void readCell(sqlite3_stmt* statement, int column, bool boolean);
+    Value valueOf(CellRef cell) const;
+    void bind(sqlite3_stmt* statement, int parameter, CellRef cell) const;
     void find(const QString& criterion, int fromRow);
     void prepareCriterion(const QString& criterion);
     bool rowMeetsCriterion(int row);
 
     std::shared_ptr<Connection> connection_;
     QStringList names_;
-    std::vector<Value> cells_;  // row after row
+    std::vector<CellType> types_;       // row after row
+    std::vector<qint64> payload_;       // row after row
+    std::vector<std::size_t> rowPayload_;  // where each row's payload begins
+    QByteArray bytes_;                  // texts (UTF-8, as SQLite gives and takes them) and byte strings
     int rows_ = 0;
     int current_ = 0;           // -1 before the first row (BOF), rows_ after the last (EOF)
     bool noMatch_ = false;
     bool closed_ = false;
     // The last criterion, kept prepared for FindNext and repeated finds; its bound texts point
-    // into cells_, so it is declared after them and goes first.
+    // into bytes_, so it is declared after them and goes first.
     QString criterionText_;
     std::vector<int> criterionFields_;
     Statement criterion_;

@@ -80,6 +80,8 @@ TEST_F(DaoRecordset, EmptyRecordsetIsAtBothEnds)
         EXPECT_EQ(errorOf(move), dao::NoCurrentRecord);
     rs->findFirst(QStringLiteral("Rule = \"QW-402\""));
     EXPECT_TRUE(rs->noMatch());
+    EXPECT_EQ(errorOf([&] { rs->findFirst(QStringLiteral("Rule LIKE \"[QW\"")); }), dao::SyntaxError)
+        << "an invalid pattern is refused even when no row is tested";
     EXPECT_EQ(db->openRecordset(QStringLiteral("Empty"))->recordCount(), 0);
 }
 

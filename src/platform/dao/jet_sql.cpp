@@ -1,6 +1,7 @@
 #include "platform/dao/jet_sql.h"
 
 #include "platform/dao/errors.h"
+#include "platform/dao/jet_like.h"
 #include "platform/dao/password.h"
 
 #include <vector>
@@ -248,6 +249,11 @@ void Translator::word(const QString& text)
         }
         put(upper);
         operandStart_ = none;
+        // A pattern written in the text is checked here, so that the error does not depend on
+        // whether any row reaches it.
+        if (const Token* pattern = peek(1);
+            upper == u"LIKE" && pattern && pattern->kind == Token::String && !LikePattern::compile(pattern->text.toStdString()))
+            throw Error(SyntaxError, QStringLiteral("Invalid pattern string '%1' in query expression '%2'.").arg(pattern->text, jet_));
         if (upper == u"FROM") {
             expectTable_ = true;
             fromDepth_ = groupStarts_.size();

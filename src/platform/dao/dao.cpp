@@ -1,5 +1,10 @@
 #include "platform/dao/dao.h"
 
+#include "platform/dao/connection.h"
+#include "platform/dao/errors.h"
+#include "platform/dao/jet_sql.h"
+#include "platform/dao/password.h"
+#include "platform/dao/snapshot.h"
 #include "platform/vb.h"
 
 namespace dao {
@@ -9,11 +14,24 @@ Error::Error(int number, const QString& description)
 {
 }
 
+namespace detail {
+
+Error tableNotFound(const QString& table)
+{
+    return Error(TableNotFound, QStringLiteral("The database engine cannot find the input table or query '%1'. "
+                                               "Make sure it exists and that its name is spelled correctly.")
+                                    .arg(table));
+}
+
+}  // namespace detail
+
 QString Value::toString() const
 {
     if (isNull())
         return {};
     switch (v_.typeId()) {
+    case QMetaType::Bool:
+        return v_.toBool() ? QStringLiteral("True") : QStringLiteral("False");
     case QMetaType::Double:
     case QMetaType::Float:
         return vb::CStr(v_.toDouble());
@@ -22,8 +40,19 @@ QString Value::toString() const
     }
 }
 
-double Value::toDouble() const { return isNull() ? 0.0 : v_.toDouble(); }
-long long Value::toLongLong() const { return isNull() ? 0 : v_.toLongLong(); }
+double Value::toDouble() const
+{
+    if (isNull())
+        return 0.0;
+    return isBoolean() ? (v_.toBool() ? -1.0 : 0.0) : v_.toDouble();
+}
+
+long long Value::toLongLong() const
+{
+    if (isNull())
+        return 0;
+    return isBoolean() ? (v_.toBool() ? -1 : 0) : v_.toLongLong();
+}
 
 bool Value::toBool() const
 {
@@ -36,6 +65,49 @@ bool Value::toBool() const
     return v_.toDouble() != 0;
 }
 
+namespace {
+
+bool beginsWithSelect(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    static const QString select = QStringLiteral("SELECT");
+    return trimmed.startsWith(select, Qt::CaseInsensitive)
+        && (trimmed.size() == select.size() || !(trimmed[select.size()].isLetterOrNumber() || trimmed[select.size()] == u'_'));
+}
+
+class FileDatabase final : public Database {
+public:
+    explicit FileDatabase(std::shared_ptr<detail::Connection> connection) : connection_(std::move(connection)) {}
+
+    std::unique_ptr<Recordset> openRecordset(const QString& sqlOrTable) override
+    {
+        connection_->checkOpen();
+        const QString table = connection_->findTable(sqlOrTable.trimmed());
+        QString sqlite;
+        if (!table.isEmpty())
+            sqlite = QStringLiteral("SELECT * FROM %1 NOT INDEXED").arg(jet::quoteName(table));
+        else if (beginsWithSelect(sqlOrTable))
+            sqlite = jet::translateStatement(sqlOrTable);
+        else
+            throw detail::tableNotFound(sqlOrTable);
+        return detail::Snapshot::read(connection_, sqlite, sqlOrTable);
+    }
+
+    QStringList tableNames() override
+    {
+        connection_->checkOpen();
+        return connection_->tableNames();
+    }
+
+    QString name() const override { return connection_->path(); }
+    void close() override { connection_->close(); }
+
+private:
+    std::shared_ptr<detail::Connection> connection_;
+};
+
+}  // namespace
+
 Workspace& Workspace::defaultWorkspace()
 {
     static Workspace workspace;
@@ -43,12 +115,24 @@ Workspace& Workspace::defaultWorkspace()
     return workspace;
 }
 
-std::unique_ptr<Database> Workspace::openDatabase(const QString& path, bool, bool, const QString&)
+std::unique_ptr<Database> Workspace::openDatabase(const QString& path, bool, bool, const QString& connect)
 {
-    throw Error(UnrecognisedFormat, QStringLiteral("Unrecognized database format '%1'.").arg(path));
+    if (!open_)
+        throw Error(ObjectInvalid, QStringLiteral("Object invalid or no longer set: the workspace is closed."));
+    auto connection = detail::Connection::open(path, password::fromConnect(connect));
+    std::erase_if(databases_, [](const auto& weak) { return weak.expired(); });
+    databases_.push_back(connection);
+    return std::make_unique<FileDatabase>(std::move(connection));
 }
 
-void Workspace::close() { open_ = false; }
+void Workspace::close()
+{
+    for (const auto& weak : databases_)
+        if (const auto connection = weak.lock())
+            connection->close();
+    databases_.clear();
+    open_ = false;
+}
 
 QString literal(const QString& text)
 {

@@ -5,7 +5,9 @@
 // and FindFirst/FindNext with a Jet criterion. Failures raise dao::Error with the engine's
 // error numbers, which the windows test (3031: wrong password).
 //
-// Files are SQLite databases opened read-only; the Jet SQL dialect is translated on the way in.
+// Files are SQLite databases opened read-only; the Jet SQL dialect is translated on the way in
+// (jet_sql.h). A snapshot holds its result rows in memory, so it stays valid while other queries
+// run. Closing a database invalidates its recordsets (3420 on further use).
 
 #include <QString>
 #include <QStringList>
@@ -16,17 +18,26 @@
 
 namespace dao {
 
+namespace detail {
+class Connection;
+}
+
 // Engine error numbers the program and its tests rely on.
 enum ErrorNumber : int {
     ObjectNotSet = 91,          // no database open
     NoCurrentRecord = 3021,
     FileNotFound = 3024,
+    ReadOnly = 3027,            // a statement that would write
     WrongPassword = 3031,
-    SyntaxError = 3075,         // in the query expression or criterion
+    CannotOpen = 3051,          // directory, unreadable or special file, locked file
+    TooFewParameters = 3061,    // the query names a field that its tables lack
+    UnknownCriterionField = 3070,  // the criterion names a field that the recordset lacks
+    SyntaxError = 3075,         // in the query expression or criterion, or an invalid LIKE pattern
     TableNotFound = 3078,
+    UndefinedFunction = 3085,
     ItemNotFound = 3265,        // unknown field name
-    UnrecognisedFormat = 3343,
-    CannotOpen = 3051,          // directory, unreadable file
+    UnrecognisedFormat = 3343,  // not a database file, a damaged one, or an old-engine (Jet) file
+    ObjectInvalid = 3420,       // a closed recordset, database or workspace
 };
 
 class Error : public std::runtime_error {
@@ -40,13 +51,17 @@ private:
     QString description_;
 };
 
-// A field value that knows Null. Booleans read -1 (true) and 0 (false) as the engine stores them.
+// A field value that knows Null. A value of a BOOLEAN column holds a bool: it reads -1 (true) and
+// 0 (false) as a number, as the engine stores it, and "True" or "False" as text, as the old
+// runtime writes a Boolean.
 class Value {
 public:
     Value() = default;  // Null
     explicit Value(QVariant v) : v_(std::move(v)) {}
     bool isNull() const { return v_.isNull() || !v_.isValid(); }
-    // Text of the value: numbers as the old runtime writes them; Null gives the empty text.
+    bool isBoolean() const { return v_.typeId() == QMetaType::Bool; }
+    // Text of the value: numbers as the old runtime writes them, Booleans "True"/"False";
+    // Null gives the empty text.
     QString toString() const;
     double toDouble() const;
     long long toLongLong() const;
@@ -62,10 +77,13 @@ public:
     virtual ~Recordset() = default;
     virtual bool eof() const = 0;
     virtual bool bof() const = 0;
+    // Moving off either end sets BOF or EOF; moving further, or MoveFirst/MoveLast on an empty
+    // recordset, raises 3021.
     virtual void moveFirst() = 0;
     virtual void moveLast() = 0;
     virtual void moveNext() = 0;
     virtual void movePrevious() = 0;
+    // Every row of the snapshot, known from the start.
     virtual int recordCount() const = 0;
     // Zero-based position of the current record; -1 when there is none.
     virtual int absolutePosition() const = 0;
@@ -97,17 +115,19 @@ public:
 
 class Workspace {
 public:
-    // The engine's default workspace (workspace 0).
+    // The engine's default workspace (workspace 0); taking it again after a close reopens it.
     static Workspace& defaultWorkspace();
     // Opens a database file. `connect` is ";pwd=" followed by the password. The file is never
     // written, whatever `exclusive` and `readOnly` say.
     std::unique_ptr<Database> openDatabase(const QString& path, bool exclusive, bool readOnly,
                                            const QString& connect);
+    // Closes the workspace and every database opened in it.
     void close();
     bool isOpen() const { return open_; }
 
 private:
     bool open_ = true;
+    std::vector<std::weak_ptr<detail::Connection>> databases_;
 };
 
 // A Jet literal for any text: the text between double quotes with every double quote doubled.

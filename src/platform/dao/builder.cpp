@@ -1,0 +1,151 @@
+#include "platform/dao/builder.h"
+
+#include "platform/dao/password.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <sqlite3.h>
+
+namespace dao {
+
+namespace {
+
+class BuildConnection {
+public:
+    explicit BuildConnection(const QString& path)
+    {
+        if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+            throw BuildError(QStringLiteral("cannot create the database %1: %2").arg(path, message()));
+    }
+    ~BuildConnection() { sqlite3_close_v2(db_); }
+    BuildConnection(const BuildConnection&) = delete;
+    BuildConnection& operator=(const BuildConnection&) = delete;
+
+    sqlite3* get() const { return db_; }
+    QString message() const { return QString::fromUtf8(sqlite3_errmsg(db_)); }
+
+    void close()
+    {
+        if (sqlite3_close(db_) != SQLITE_OK)
+            throw BuildError(QStringLiteral("cannot finish the database: %1").arg(message()));
+        db_ = nullptr;
+    }
+
+private:
+    sqlite3* db_ = nullptr;
+};
+
+// Skips blanks and comments so that a statement's line is the line of its first word.
+const char* skipBlanksAndComments(const char* at, const char* end)
+{
+    while (at < end) {
+        if (std::isspace(static_cast<unsigned char>(*at))) {
+            ++at;
+        } else if (end - at >= 2 && at[0] == '-' && at[1] == '-') {
+            while (at < end && *at != '\n')
+                ++at;
+        } else if (end - at >= 2 && at[0] == '/' && at[1] == '*') {
+            const char* close = std::search(at + 2, end, "*/", "*/" + 2);
+            at = close == end ? end : close + 2;
+        } else {
+            break;
+        }
+    }
+    return at;
+}
+
+void runSource(sqlite3* db, const SqlSource& source)
+{
+    const QByteArray utf8 = source.text.toUtf8();
+    const char* const begin = utf8.constData();
+    const char* const end = begin + utf8.size();
+    const char* at = begin;
+    const char* counted = begin;  // lines are counted up to here
+    int line = 1;
+    for (;;) {
+        at = skipBlanksAndComments(at, end);
+        if (at == end)
+            return;
+        line += static_cast<int>(std::count(counted, at, '\n'));
+        counted = at;
+        sqlite3_stmt* statement = nullptr;
+        const char* tail = nullptr;
+        int rc = sqlite3_prepare_v2(db, at, static_cast<int>(end - at), &statement, &tail);
+        if (rc == SQLITE_OK && statement) {
+            do
+                rc = sqlite3_step(statement);
+            while (rc == SQLITE_ROW);
+            if (rc == SQLITE_DONE)
+                rc = SQLITE_OK;
+        }
+        const QString message = QString::fromUtf8(sqlite3_errmsg(db));
+        sqlite3_finalize(statement);
+        if (rc != SQLITE_OK)
+            throw BuildError(QStringLiteral("%1:%2: %3").arg(source.name).arg(line).arg(message));
+        if (!tail || tail <= at)
+            return;
+        at = tail;
+    }
+}
+
+void exec(const BuildConnection& db, const char* sql)
+{
+    if (sqlite3_exec(db.get(), sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+        throw BuildError(QStringLiteral("cannot build the database: %1").arg(db.message()));
+}
+
+void storePassword(const BuildConnection& db, const QString& password)
+{
+    exec(db, QStringLiteral("CREATE TABLE %1 (salt BLOB NOT NULL, digest BLOB NOT NULL)")
+                 .arg(QLatin1String(password::tableName)).toUtf8().constData());
+    const QByteArray salt = password::newSalt();
+    const QByteArray digest = password::digest(salt, password);
+    const QByteArray insert = QStringLiteral("INSERT INTO %1 VALUES (?, ?)").arg(QLatin1String(password::tableName)).toUtf8();
+    sqlite3_stmt* statement = nullptr;
+    int rc = sqlite3_prepare_v2(db.get(), insert.constData(), -1, &statement, nullptr);
+    if (rc == SQLITE_OK) {
+        sqlite3_bind_blob(statement, 1, salt.constData(), static_cast<int>(salt.size()), SQLITE_TRANSIENT);
+        sqlite3_bind_blob(statement, 2, digest.constData(), static_cast<int>(digest.size()), SQLITE_TRANSIENT);
+        rc = sqlite3_step(statement) == SQLITE_DONE ? SQLITE_OK : SQLITE_ERROR;
+    }
+    sqlite3_finalize(statement);
+    if (rc != SQLITE_OK)
+        throw BuildError(QStringLiteral("cannot store the password: %1").arg(db.message()));
+}
+
+}  // namespace
+
+void buildDatabase(const QString& outPath, const std::vector<SqlSource>& sources, const QString& password)
+{
+    const QFileInfo target(outPath);
+    QTemporaryFile temporary(target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
+    if (!temporary.open())
+        throw BuildError(QStringLiteral("cannot write in %1: %2").arg(target.absolutePath(), temporary.errorString()));
+    temporary.close();
+
+    BuildConnection db(temporary.fileName());
+    // A build either finishes or is thrown away, so it needs no journal.
+    exec(db, "PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF");
+    for (const SqlSource& source : sources)
+        runSource(db.get(), source);
+    if (!sqlite3_get_autocommit(db.get()))
+        throw BuildError(QStringLiteral("the SQL text leaves a transaction open"));
+    if (!password.isEmpty())
+        storePassword(db, password);
+    exec(db, "PRAGMA journal_mode = DELETE");
+    db.close();
+
+    temporary.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(temporary.fileName()).toStdString(),
+                            QFile::encodeName(target.absoluteFilePath()).toStdString(), error);
+    if (error)
+        throw BuildError(QStringLiteral("cannot write %1: %2").arg(outPath, QString::fromStdString(error.message())));
+    temporary.setAutoRemove(false);
+}
+
+}  // namespace dao

@@ -1,0 +1,27 @@
+#pragma once
+// Builds a database file from SQL text (SQLite's own SQL: CREATE TABLE, INSERT), optionally
+// protected by a password (password.h). The file is written under a temporary name beside the
+// target and renamed at the end, so a failed build leaves no half-built file and an older
+// target stays as it was. The build-time tool and the tests' fixtures use it; the program never
+// does.
+
+#include <QString>
+#include <stdexcept>
+#include <vector>
+
+namespace dao {
+
+struct SqlSource {
+    QString name;  // shown in messages, usually the file's path
+    QString text;
+};
+
+class BuildError : public std::runtime_error {
+public:
+    explicit BuildError(const QString& message) : std::runtime_error(message.toStdString()) {}
+};
+
+// Raises BuildError naming the source and the line of a failing statement.
+void buildDatabase(const QString& outPath, const std::vector<SqlSource>& sources, const QString& password = {});
+
+}  // namespace dao

@@ -1,0 +1,221 @@
+#include "platform/dao/connection.h"
+
+#include "platform/dao/errors.h"
+#include "platform/dao/jet_like.h"
+#include "platform/dao/password.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <sqlite3.h>
+
+namespace dao::detail {
+
+namespace {
+
+QString fromUtf8(const char* text) { return QString::fromUtf8(text ? text : ""); }
+
+Error unrecognised(const QString& path, const QString& why)
+{
+    return Error(UnrecognisedFormat, QStringLiteral("Unrecognized database format '%1': %2.").arg(path, why));
+}
+
+Error cannotOpen(const QString& path, const QString& why)
+{
+    return Error(CannotOpen, QStringLiteral("The database engine cannot open the file '%1': %2.").arg(path, why));
+}
+
+quint32 bigEndian(const QByteArray& bytes, int at, int length)
+{
+    quint32 value = 0;
+    for (int i = 0; i < length; ++i)
+        value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+    return value;
+}
+
+// Refuses, before SQLite sees it, everything that is not a whole SQLite database file. SQLite
+// itself would take an empty file for a new database and find a truncated one damaged only when
+// a query reaches the missing pages.
+void recogniseFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw Error(FileNotFound, QStringLiteral("Could not find file '%1'.").arg(path));
+    if (info.isDir())
+        throw cannotOpen(path, QStringLiteral("it is a directory"));
+    if (!info.isFile())
+        throw cannotOpen(path, QStringLiteral("it is not a regular file"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw cannotOpen(path, file.errorString());
+    const qint64 size = file.size();
+    const QByteArray header = file.read(100);
+    if (size == 0)
+        throw unrecognised(path, QStringLiteral("the file is empty"));
+    if (header.isEmpty())
+        throw cannotOpen(path, file.errorString());
+    const QByteArray signature = header.mid(4, 15);
+    if (signature == "Standard Jet DB" || signature == "Standard ACE DB")
+        throw unrecognised(path, QStringLiteral("files of the old database engine cannot be read yet"));
+    if (!header.startsWith(QByteArray("SQLite format 3\0", 16)))
+        throw unrecognised(path, QStringLiteral("it is not a database file"));
+    if (header.size() < 100)
+        throw unrecognised(path, QStringLiteral("the file is truncated"));
+    quint32 pageSize = bigEndian(header, 16, 2);
+    if (pageSize == 1)
+        pageSize = 65536;
+    const quint32 pageCount = bigEndian(header, 28, 4);
+    const bool pageCountValid = bigEndian(header, 24, 4) == bigEndian(header, 92, 4);
+    if (pageCountValid && pageCount > 0 && size < qint64(pageSize) * pageCount)
+        throw unrecognised(path, QStringLiteral("the file is truncated"));
+}
+
+}  // namespace
+
+Statement& Statement::operator=(Statement&& other) noexcept
+{
+    if (this != &other) {
+        sqlite3_finalize(statement_);
+        statement_ = other.statement_;
+        other.statement_ = nullptr;
+    }
+    return *this;
+}
+
+Statement::~Statement() { sqlite3_finalize(statement_); }
+
+std::shared_ptr<Connection> Connection::open(const QString& path, const QString& password)
+{
+    recogniseFile(path);
+    std::shared_ptr<Connection> connection(new Connection(path));
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &connection->db_,
+                                  SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK)
+        connection->fail(rc, QString(), Use::Query);
+    sqlite3* db = connection->db_;
+    // A double-quoted word is a name and never a text; no statement may write.
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+    // Sorting and DISTINCT work in memory, so nothing is written even to temporary files, and
+    // the pages of a whole reference database stay cached between queries.
+    const char* const settings = "PRAGMA query_only = ON; PRAGMA temp_store = MEMORY; PRAGMA cache_size = -65536";
+    if (const int q = sqlite3_exec(db, settings, nullptr, nullptr, nullptr); q != SQLITE_OK)
+        connection->fail(q, QString(), Use::Query);
+    jet::registerLike(db);
+
+    Statement tables = connection->prepare(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"),
+                                           QString(), Use::Query);
+    bool hasPassword = false;
+    for (;;) {
+        const int step = sqlite3_step(tables.get());
+        if (step == SQLITE_DONE)
+            break;
+        if (step != SQLITE_ROW)
+            connection->fail(step, QString(), Use::Query);
+        const QString name = fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(tables.get(), 0)));
+        if (name.compare(QLatin1String(password::tableName), Qt::CaseInsensitive) == 0)
+            hasPassword = true;
+        else if (!name.startsWith(QLatin1String("sqlite_"), Qt::CaseInsensitive))
+            connection->tables_.push_back(name);
+    }
+    if (hasPassword)
+        connection->checkPassword(password);
+    return connection;
+}
+
+void Connection::checkPassword(const QString& password)
+{
+    Statement stored = prepare(QStringLiteral("SELECT salt, digest FROM %1").arg(QLatin1String(password::tableName)),
+                               QString(), Use::Query);
+    const int step = sqlite3_step(stored.get());
+    if (step == SQLITE_DONE)
+        return;  // an empty password table protects nothing
+    if (step != SQLITE_ROW)
+        fail(step, QString(), Use::Query);
+    const auto blob = [&](int column) {
+        return QByteArray(static_cast<const char*>(sqlite3_column_blob(stored.get(), column)),
+                          sqlite3_column_bytes(stored.get(), column));
+    };
+    if (password::digest(blob(0), password) != blob(1))
+        throw Error(WrongPassword, QStringLiteral("Not a valid password."));
+}
+
+Connection::~Connection() { close(); }
+
+void Connection::close()
+{
+    // Statements that recordsets still hold are finalized later; close_v2 waits for them.
+    sqlite3_close_v2(db_);
+    db_ = nullptr;
+}
+
+void Connection::checkOpen() const
+{
+    if (!db_)
+        throw Error(ObjectInvalid, QStringLiteral("Object invalid or no longer set: the database '%1' is closed.").arg(path_));
+}
+
+QString Connection::findTable(const QString& name) const
+{
+    for (const QString& table : tables_)
+        if (table.compare(name, Qt::CaseInsensitive) == 0)
+            return table;
+    return {};
+}
+
+Statement Connection::prepare(const QString& sqliteText, const QString& jetText, Use use) const
+{
+    checkOpen();
+    const QByteArray utf8 = sqliteText.toUtf8();
+    sqlite3_stmt* statement = nullptr;
+    const int rc = sqlite3_prepare_v2(db_, utf8.constData(), static_cast<int>(utf8.size()), &statement, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_finalize(statement);
+        fail(rc, jetText, use);
+    }
+    Statement owned(statement);
+    if (!sqlite3_stmt_readonly(statement))
+        throw Error(ReadOnly, QStringLiteral("Cannot update '%1': the database is read-only.").arg(jetText));
+    return owned;
+}
+
+void Connection::fail(int sqliteCode, const QString& jetText, Use use) const
+{
+    const QString message = db_ ? fromUtf8(sqlite3_errmsg(db_)) : fromUtf8(sqlite3_errstr(sqliteCode));
+    switch (sqliteCode & 0xFF) {
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        throw unrecognised(path_, QStringLiteral("the file is damaged (%1)").arg(message));
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+    case SQLITE_IOERR:
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+    case SQLITE_AUTH:
+        throw cannotOpen(path_, message);
+    case SQLITE_READONLY:
+        throw Error(ReadOnly, QStringLiteral("Cannot update '%1': the database is read-only.").arg(jetText));
+    default:
+        break;
+    }
+    static const QString noTable = QStringLiteral("no such table: ");
+    static const QString noColumn = QStringLiteral("no such column: ");
+    if (message.startsWith(noTable))
+        throw tableNotFound(message.mid(noTable.size()));
+    if (message.startsWith(noColumn)) {
+        const QString field = message.mid(noColumn.size());
+        if (use == Use::Criterion)
+            throw Error(UnknownCriterionField,
+                        QStringLiteral("The database engine does not recognize '%1' as a valid field name or "
+                                       "expression in the criterion '%2'.")
+                            .arg(field, jetText));
+        throw Error(TooFewParameters, QStringLiteral("Too few parameters. Expected 1: '%1' in the query '%2' is not "
+                                                     "a field of its tables.")
+                                          .arg(field, jetText));
+    }
+    if (message.startsWith(QLatin1String("Invalid pattern string")))
+        throw Error(SyntaxError, QStringLiteral("%1 in query expression '%2'.").arg(message, jetText));
+    throw Error(SyntaxError, QStringLiteral("Syntax error in query expression '%1': %2.").arg(jetText, message));
+}
+
+}  // namespace dao::detail

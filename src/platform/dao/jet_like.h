@@ -1,0 +1,43 @@
+#pragma once
+// The old engine's LIKE: * any run of characters, ? one character, # one digit, [abc] one of a
+// set, [a-z] one of a range, [!abc] one not in the set. Letter case is ignored for every letter;
+// % and _ are plain characters. Registered as SQLite's like() function, so the LIKE operator of
+// every translated statement uses it and patterns need no rewriting.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct sqlite3;
+
+namespace dao::jet {
+
+class LikePattern {
+public:
+    // nullopt for a malformed pattern (an unclosed '[' or a range written high to low).
+    static std::optional<LikePattern> compile(std::string_view utf8Pattern);
+    bool matches(std::string_view utf8Text) const;
+
+private:
+    struct CharSet {
+        bool negated = false;
+        std::vector<std::pair<char32_t, char32_t>> ranges;  // single characters are ranges of one
+    };
+    struct Element {
+        enum Kind { Literal, AnyRun, AnyOne, Digit, Set } kind;
+        char32_t folded = 0;  // Literal: the case-folded character
+        std::size_t set = 0;  // Set: index into sets_
+    };
+    bool matchesOne(const Element& element, char32_t c) const;
+
+    std::vector<Element> elements_;
+    std::vector<CharSet> sets_;
+};
+
+// Makes LIKE in every statement of the connection the old engine's LIKE. A malformed pattern
+// fails the statement with a message that starts "Invalid pattern string".
+void registerLike(sqlite3* db);
+
+}  // namespace dao::jet

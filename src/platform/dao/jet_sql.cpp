@@ -1,0 +1,373 @@
+#include "platform/dao/jet_sql.h"
+
+#include "platform/dao/errors.h"
+#include "platform/dao/jet_like.h"
+#include "platform/dao/password.h"
+
+#include <vector>
+
+namespace dao::jet {
+
+namespace {
+
+struct Token {
+    enum Kind { Word, Name, String, Number, Symbol } kind;
+    QString text;  // a literal or name without its quotes or brackets
+};
+
+[[noreturn]] void syntaxError(const QString& jet, const QString& detail)
+{
+    throw Error(SyntaxError, QStringLiteral("Syntax error in query expression '%1': %2.").arg(jet, detail));
+}
+
+bool isWordStart(QChar c) { return c.isLetter() || c == u'_'; }
+bool isWordPart(QChar c) { return c.isLetterOrNumber() || c == u'_'; }
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+std::vector<Token> tokenize(const QString& jet)
+{
+    std::vector<Token> tokens;
+    const qsizetype n = jet.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const QChar c = jet[i];
+        if (c.isSpace()) {
+            ++i;
+        } else if (c == u'"' || c == u'\'') {
+            QString value;
+            qsizetype j = i + 1;
+            for (;;) {
+                if (j >= n)
+                    syntaxError(jet, QStringLiteral("a literal is not closed"));
+                if (jet[j] == c) {
+                    if (j + 1 < n && jet[j + 1] == c) {
+                        value += c;
+                        j += 2;
+                        continue;
+                    }
+                    break;
+                }
+                value += jet[j++];
+            }
+            tokens.push_back({Token::String, value});
+            i = j + 1;
+        } else if (c == u'[') {
+            const qsizetype close = jet.indexOf(u']', i + 1);
+            if (close < 0)
+                syntaxError(jet, QStringLiteral("a bracketed name is not closed"));
+            const QString name = jet.mid(i + 1, close - i - 1);
+            if (name.trimmed().isEmpty() || name.contains(u'['))
+                syntaxError(jet, QStringLiteral("invalid bracketed name"));
+            tokens.push_back({Token::Name, name});
+            i = close + 1;
+        } else if (isDigit(c) || (c == u'.' && i + 1 < n && isDigit(jet[i + 1]))) {
+            qsizetype j = i;
+            while (j < n && isDigit(jet[j]))
+                ++j;
+            if (j < n && jet[j] == u'.') {
+                ++j;
+                while (j < n && isDigit(jet[j]))
+                    ++j;
+            }
+            if (j < n && (jet[j] == u'e' || jet[j] == u'E')) {
+                qsizetype k = j + 1;
+                if (k < n && (jet[k] == u'+' || jet[k] == u'-'))
+                    ++k;
+                if (k < n && isDigit(jet[k])) {
+                    while (k < n && isDigit(jet[k]))
+                        ++k;
+                    j = k;
+                }
+            }
+            QString number = jet.mid(i, j - i);
+            if (number.startsWith(u'.'))
+                number.prepend(u'0');
+            tokens.push_back({Token::Number, number});
+            i = j;
+        } else if (isWordStart(c)) {
+            qsizetype j = i + 1;
+            while (j < n && isWordPart(jet[j]))
+                ++j;
+            tokens.push_back({Token::Word, jet.mid(i, j - i)});
+            i = j;
+        } else {
+            const QString two = jet.mid(i, 2);
+            if (two == u"<=" || two == u">=" || two == u"<>") {
+                tokens.push_back({Token::Symbol, two});
+                i += 2;
+            } else if (QStringLiteral("=<>(),*+-/&.;").contains(c)) {
+                tokens.push_back({Token::Symbol, QString(c)});
+                ++i;
+            } else {
+                syntaxError(jet, QStringLiteral("unexpected character '%1'").arg(c));
+            }
+        }
+    }
+    return tokens;
+}
+
+bool isKeyword(const QString& upper)
+{
+    static const QStringList keywords = {
+        QStringLiteral("SELECT"), QStringLiteral("DISTINCT"), QStringLiteral("FROM"), QStringLiteral("WHERE"),
+        QStringLiteral("AND"),    QStringLiteral("OR"),       QStringLiteral("NOT"),  QStringLiteral("LIKE"),
+        QStringLiteral("IN"),     QStringLiteral("IS"),       QStringLiteral("NULL"), QStringLiteral("BETWEEN"),
+        QStringLiteral("ORDER"),  QStringLiteral("BY"),       QStringLiteral("ASC"),  QStringLiteral("DESC"),
+        QStringLiteral("AS"),
+    };
+    return keywords.contains(upper);
+}
+
+QString sqliteLiteral(const QString& value)
+{
+    QString doubled = value;
+    doubled.replace(u'\'', QStringLiteral("''"));
+    return u'\'' + doubled + QStringLiteral("' COLLATE NOCASE");
+}
+
+// Emits the translation piece by piece. It remembers where the last complete operand (a literal,
+// a name, a parenthesised group or a function call) began, so that both sides of '&' can be
+// wrapped in ifnull(..., '').
+class Translator {
+public:
+    explicit Translator(const QString& jet) : jet_(jet), tokens_(tokenize(jet)) {}
+
+    QString run(bool wholeStatement);
+    QStringList names;
+
+private:
+    static constexpr std::size_t none = static_cast<std::size_t>(-1);
+
+    const Token* peek(std::size_t ahead = 0) const
+    {
+        return at_ + ahead < tokens_.size() ? &tokens_[at_ + ahead] : nullptr;
+    }
+    bool peekSymbol(const char16_t* symbol, std::size_t ahead = 0) const
+    {
+        const Token* t = peek(ahead);
+        return t && t->kind == Token::Symbol && t->text == symbol;
+    }
+    void put(const QString& piece) { out_.push_back(piece); }
+    void emitOperand(const QString& piece);
+    void operandEnds(std::size_t start);
+    void concatenate();
+    void name(const QString& text);
+    void word(const QString& text);
+    void symbol(const QString& text);
+    void tableReference();
+
+    const QString& jet_;
+    std::vector<Token> tokens_;
+    std::size_t at_ = 0;
+    std::vector<QString> out_;
+    std::vector<std::size_t> groupStarts_;  // open parentheses: where each group (or call) began
+    std::size_t operandStart_ = none;        // the operand that has just ended
+    std::size_t qualifierStart_ = none;      // "table." waiting for its column
+    struct PendingOperand {
+        std::size_t start;
+        std::size_t depth;
+    };
+    std::vector<PendingOperand> pendingConcat_;  // right sides of '&' that have not ended yet
+    bool functionNamed_ = false;             // the last piece is a function name
+    bool expectTable_ = false;               // after FROM or a comma of the FROM list
+    std::size_t fromDepth_ = none;           // depth of the FROM list being read
+};
+
+void Translator::emitOperand(const QString& piece)
+{
+    const std::size_t start = qualifierStart_ != none ? qualifierStart_ : out_.size();
+    qualifierStart_ = none;
+    put(piece);
+    if (peekSymbol(u".")) {
+        qualifierStart_ = start;  // "table.column": the operand ends with the column
+        operandStart_ = none;
+        return;
+    }
+    operandEnds(start);
+}
+
+void Translator::operandEnds(std::size_t start)
+{
+    operandStart_ = start;
+    if (!pendingConcat_.empty() && pendingConcat_.back().depth == groupStarts_.size()) {
+        const std::size_t pendingStart = pendingConcat_.back().start;
+        pendingConcat_.pop_back();
+        out_.insert(out_.begin() + static_cast<std::ptrdiff_t>(pendingStart), QStringLiteral("ifnull("));
+        put(QStringLiteral(",'')"));
+        operandStart_ = pendingStart;
+    }
+}
+
+void Translator::concatenate()
+{
+    if (operandStart_ == none)
+        syntaxError(jet_, QStringLiteral("'&' needs an operand on each side"));
+    out_.insert(out_.begin() + static_cast<std::ptrdiff_t>(operandStart_), QStringLiteral("ifnull("));
+    put(QStringLiteral(",'')"));
+    put(QStringLiteral("||"));
+    operandStart_ = none;
+    pendingConcat_.push_back({out_.size(), groupStarts_.size()});
+}
+
+void Translator::name(const QString& text)
+{
+    if (!names.contains(text, Qt::CaseInsensitive))
+        names.push_back(text);
+    emitOperand(quoteName(text));
+}
+
+void Translator::tableReference()
+{
+    const Token& table = tokens_[at_];
+    if (table.text.compare(QLatin1String(password::tableName), Qt::CaseInsensitive) == 0)
+        throw detail::tableNotFound(table.text);
+    put(quoteName(table.text));
+    if (const Token* as = peek(1); as && as->kind == Token::Word && as->text.compare(u"AS", Qt::CaseInsensitive) == 0) {
+        const Token* alias = peek(2);
+        if (!alias || (alias->kind != Token::Word && alias->kind != Token::Name))
+            syntaxError(jet_, QStringLiteral("AS needs a name"));
+        put(QStringLiteral("AS"));
+        put(quoteName(alias->text));
+        at_ += 2;
+    }
+    // Without an index SQLite reads the table in rowid order, which is the order of insertion.
+    put(QStringLiteral("NOT INDEXED"));
+    operandStart_ = none;
+}
+
+void Translator::word(const QString& text)
+{
+    const QString upper = text.toUpper();
+    if (upper == u"TRUE" || upper == u"FALSE") {
+        emitOperand(upper == u"TRUE" ? QStringLiteral("-1") : QStringLiteral("0"));
+        return;
+    }
+    if (isKeyword(upper)) {
+        if (upper == u"NULL") {
+            emitOperand(upper);
+            return;
+        }
+        put(upper);
+        operandStart_ = none;
+        // A pattern written in the text is checked here, so that the error does not depend on
+        // whether any row reaches it.
+        if (const Token* pattern = peek(1);
+            upper == u"LIKE" && pattern && pattern->kind == Token::String && !LikePattern::compile(pattern->text.toStdString()))
+            throw Error(SyntaxError, QStringLiteral("Invalid pattern string '%1' in query expression '%2'.").arg(pattern->text, jet_));
+        if (upper == u"FROM") {
+            expectTable_ = true;
+            fromDepth_ = groupStarts_.size();
+        } else if (upper == u"WHERE" || upper == u"ORDER") {
+            fromDepth_ = none;
+        }
+        return;
+    }
+    if (peekSymbol(u"(", 1)) {
+        if (upper != u"MAX")
+            throw Error(UndefinedFunction,
+                        QStringLiteral("Undefined function '%1' in expression '%2'.").arg(text, jet_));
+        put(QStringLiteral("max"));
+        functionNamed_ = true;
+        return;
+    }
+    name(text);
+}
+
+void Translator::symbol(const QString& text)
+{
+    if (text == u"(") {
+        groupStarts_.push_back(functionNamed_ ? out_.size() - 1 : out_.size());
+        put(text);
+        operandStart_ = none;
+    } else if (text == u")") {
+        if (groupStarts_.empty())
+            syntaxError(jet_, QStringLiteral("a closing parenthesis has no opening one"));
+        const std::size_t start = groupStarts_.back();
+        groupStarts_.pop_back();
+        if (fromDepth_ != none && groupStarts_.size() < fromDepth_)
+            fromDepth_ = none;
+        put(text);
+        operandEnds(start);
+    } else if (text == u"&") {
+        concatenate();
+    } else if (text == u";") {
+        for (std::size_t k = at_ + 1; k < tokens_.size(); ++k)
+            if (tokens_[k].kind != Token::Symbol || tokens_[k].text != u";")
+                syntaxError(jet_, QStringLiteral("characters found after the end of the statement"));
+    } else {
+        if (text == u"," && fromDepth_ == groupStarts_.size())
+            expectTable_ = true;
+        put(text);
+        if (text != u".")
+            operandStart_ = none;
+    }
+}
+
+QString Translator::run(bool wholeStatement)
+{
+    if (tokens_.empty())
+        syntaxError(jet_, QStringLiteral("the text is empty"));
+    if (wholeStatement && (tokens_[0].kind != Token::Word || tokens_[0].text.toUpper() != u"SELECT"))
+        syntaxError(jet_, QStringLiteral("a query begins with SELECT"));
+    for (at_ = 0; at_ < tokens_.size(); ++at_) {
+        const Token& token = tokens_[at_];
+        const bool afterFunctionName = functionNamed_;
+        if (expectTable_) {
+            expectTable_ = false;
+            if (token.kind == Token::Name || (token.kind == Token::Word && !isKeyword(token.text.toUpper()))) {
+                tableReference();
+                continue;
+            }
+        }
+        switch (token.kind) {
+        case Token::String:
+            emitOperand(sqliteLiteral(token.text));
+            break;
+        case Token::Number:
+            emitOperand(token.text);
+            break;
+        case Token::Name:
+            name(token.text);
+            break;
+        case Token::Word:
+            word(token.text);
+            break;
+        case Token::Symbol:
+            symbol(token.text);
+            break;
+        }
+        if (afterFunctionName)
+            functionNamed_ = false;
+    }
+    if (!groupStarts_.empty())
+        syntaxError(jet_, QStringLiteral("a parenthesis is not closed"));
+    if (!pendingConcat_.empty())
+        syntaxError(jet_, QStringLiteral("'&' needs an operand on each side"));
+    return out_.size() ? QStringList(out_.begin(), out_.end()).join(u' ') : QString();
+}
+
+}  // namespace
+
+QString quoteName(const QString& name)
+{
+    QString doubled = name;
+    doubled.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + doubled + u'"';
+}
+
+QString translateStatement(const QString& jet)
+{
+    Translator translator(jet);
+    return translator.run(true);
+}
+
+Criterion translateCriterion(const QString& jet)
+{
+    Translator translator(jet);
+    Criterion criterion;
+    criterion.expression = translator.run(false);
+    criterion.names = translator.names;
+    return criterion;
+}
+
+}  // namespace dao::jet

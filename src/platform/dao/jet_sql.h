@@ -1,0 +1,34 @@
+#pragma once
+// Translation of the Jet SQL that the windows write into SQLite SQL, token by token:
+// - [bracketed names] (blanks, hyphens, keywords allowed) and plain names become "quoted" names;
+// - "double-quoted" and 'single-quoted' literals become SQLite string literals that compare
+//   without regard to case (COLLATE NOCASE);
+// - TRUE and FALSE become -1 and 0, as the engine stores Booleans;
+// - & joins texts, a Null side counting as the empty text;
+// - every table after FROM is read without an index, so that a query without ORDER BY returns
+//   rows in the order they were stored;
+// - the keywords SELECT DISTINCT FROM WHERE AND OR NOT LIKE IN IS NULL BETWEEN ORDER BY ASC DESC AS
+//   pass through, and so does the function Max; another function raises 3085.
+// LIKE itself needs no rewriting: jet_like.h replaces SQLite's like().
+// Malformed text (an open literal or bracket, an unknown character, unbalanced parentheses)
+// raises dao::Error 3075 naming the text.
+
+#include <QString>
+#include <QStringList>
+
+namespace dao::jet {
+
+// A whole SELECT statement.
+QString translateStatement(const QString& jet);
+
+struct Criterion {
+    QString expression;  // SQLite expression
+    QStringList names;   // every name it uses, as written, in order of first use
+};
+// A WHERE expression on its own, as FindFirst and FindNext take it.
+Criterion translateCriterion(const QString& jet);
+
+// A name as a quoted SQLite identifier.
+QString quoteName(const QString& name);
+
+}  // namespace dao::jet

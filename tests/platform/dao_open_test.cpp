@@ -1,0 +1,238 @@
+// Opening database files: passwords, files that are not whole databases, the hidden password
+// table, closing, and files that stay unchanged whatever is queried.
+
+#include "platform/dao/dao.h"
+#include "support/fixture_database.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const char* const fixtureSql = R"sql(
+CREATE TABLE Processes (ABBR TEXT COLLATE NOCASE, SORTKEY INTEGER);
+INSERT INTO Processes VALUES ('SMAW', 2);
+INSERT INTO Processes VALUES ('OFW', 1);
+CREATE TABLE "Cross-reference" (reference TEXT COLLATE NOCASE);
+)sql";
+
+std::unique_ptr<dao::Database> open(const QString& path, const QString& connect = QStringLiteral(";pwd=Kx4Tq9Wm"))
+{
+    return dao::Workspace::defaultWorkspace().openDatabase(path, false, false, connect);
+}
+
+// The engine's error number of opening the file, 0 when it opened.
+int openError(const QString& path, const QString& connect = QStringLiteral(";pwd=Kx4Tq9Wm"))
+{
+    try {
+        open(path, connect);
+    } catch (const dao::Error& e) {
+        EXPECT_FALSE(e.description().isEmpty());
+        return e.number();
+    }
+    return 0;
+}
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void write(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+TEST(DaoOpen, PasswordOpensTheFileAndAnyOtherTextIsRefused)
+{
+    const testing_support::FixtureDatabase fixture(QString::fromUtf8(fixtureSql), QStringLiteral("Kx4Tq9Wm"));
+    const struct {
+        const char* connect;
+        int error;
+    } cases[] = {
+        {";pwd=Kx4Tq9Wm", 0},
+        {";PWD=Kx4Tq9Wm", 0},
+        {"MS;pwd=Kx4Tq9Wm;", 0},
+        {";pwd=kx4tq9wm", dao::WrongPassword},
+        {";pwd=Kx4Tq9W", dao::WrongPassword},
+        {";pwd=Kx4Tq9Wm ", dao::WrongPassword},
+        {";pwd=", dao::WrongPassword},
+        {"", dao::WrongPassword},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.connect);
+        EXPECT_EQ(openError(fixture.path(), QString::fromUtf8(c.connect)), c.error);
+    }
+}
+
+TEST(DaoOpen, FileWithoutPasswordOpensWithAnyPassword)
+{
+    const testing_support::FixtureDatabase fixture(QString::fromUtf8(fixtureSql));
+    for (const char* connect : {";pwd=Kx4Tq9Wm", ";pwd=anything", ""})
+        EXPECT_EQ(openError(fixture.path(), QString::fromUtf8(connect)), 0) << connect;
+}
+
+TEST(DaoOpen, PasswordIsStoredOnlyAsASaltedDigest)
+{
+    const testing_support::FixtureDatabase first(QString::fromUtf8(fixtureSql), QStringLiteral("Kx4Tq9Wm"), QStringLiteral("a.mdb"));
+    const testing_support::FixtureDatabase second(QString::fromUtf8(fixtureSql), QStringLiteral("Kx4Tq9Wm"), QStringLiteral("b.mdb"));
+    const QByteArray bytes = bytesOf(first.path());
+    EXPECT_FALSE(bytes.contains("Kx4Tq9Wm"));
+    EXPECT_FALSE(bytes.contains(QCryptographicHash::hash("Kx4Tq9Wm", QCryptographicHash::Sha256)))
+        << "an unsalted digest would give the same bytes in every file";
+    EXPECT_NE(bytes, bytesOf(second.path())) << "each file has its own salt";
+}
+
+TEST(DaoOpen, PasswordTableIsHidden)
+{
+    const testing_support::FixtureDatabase fixture(QString::fromUtf8(fixtureSql), QStringLiteral("Kx4Tq9Wm"));
+    auto db = open(fixture.path());
+    QStringList tables = db->tableNames();
+    tables.sort();
+    EXPECT_EQ(tables.join(u','), QStringLiteral("Cross-reference,Processes"));
+    for (const char* sql : {"dao_password", "SELECT * FROM dao_password", "SELECT * FROM [DAO_PASSWORD]",
+                            "SELECT * FROM Processes WHERE ABBR IN (SELECT salt FROM dao_password)"}) {
+        SCOPED_TRACE(sql);
+        try {
+            db->openRecordset(QString::fromUtf8(sql));
+            ADD_FAILURE() << "the password table was read";
+        } catch (const dao::Error& e) {
+            EXPECT_EQ(e.number(), dao::TableNotFound);
+        }
+    }
+}
+
+TEST(DaoOpen, FilesThatAreNotWholeDatabasesGiveClearErrors)
+{
+    const testing_support::FixtureDatabase fixture(QString::fromUtf8(fixtureSql), QStringLiteral("Kx4Tq9Wm"));
+    const QByteArray good = bytesOf(fixture.path());
+    ASSERT_GT(good.size(), 2048);
+    QTemporaryDir dir;
+    const auto file = [&](const char* name, const QByteArray& bytes) {
+        const QString path = dir.filePath(QString::fromUtf8(name));
+        write(path, bytes);
+        return path;
+    };
+    QByteArray jet(2048, '\0');
+    jet.replace(4, 15, "Standard Jet DB");
+    QByteArray ace(2048, '\0');
+    ace.replace(4, 15, "Standard ACE DB");
+    QByteArray random(4096, '\0');
+    for (int i = 0; i < random.size(); ++i)
+        random[i] = static_cast<char>((i * 7919 + 13) % 251);
+    QByteArray damaged = good;
+    for (int i = 100; i < damaged.size(); ++i)
+        damaged[i] = static_cast<char>(0xA5);
+
+    const struct {
+        QString path;
+        int error;
+    } cases[] = {
+        {dir.filePath(QStringLiteral("missing.mdb")), dao::FileNotFound},
+        {dir.path(), dao::CannotOpen},
+        {file("empty.mdb", QByteArray()), dao::UnrecognisedFormat},
+        {file("jet.mdb", jet), dao::UnrecognisedFormat},
+        {file("ace.mdb", ace), dao::UnrecognisedFormat},
+        {file("random.mdb", random), dao::UnrecognisedFormat},
+        {file("text.mdb", "SQLite format 3"), dao::UnrecognisedFormat},
+        {file("header.mdb", good.left(60)), dao::UnrecognisedFormat},
+        {file("truncated.mdb", good.left(good.size() - 1024)), dao::UnrecognisedFormat},
+        {file("damaged.mdb", damaged), dao::UnrecognisedFormat},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        EXPECT_EQ(openError(c.path), c.error);
+    }
+}
+
+TEST(DaoOpen, SpecialFileIsRefusedWithoutWaitingForIt)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("pipe.mdb"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_EQ(openError(fifo), dao::CannotOpen);
+}
+
+TEST(DaoOpen, UnreadableFileIsRefused)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "the super-user reads files without read permission";
+    const testing_support::FixtureDatabase fixture(QString::fromUtf8(fixtureSql));
+    ASSERT_TRUE(QFile::setPermissions(fixture.path(), QFileDevice::WriteOwner));
+    EXPECT_EQ(openError(fixture.path()), dao::CannotOpen);
+}
+
+TEST(DaoOpen, QueriesNeverChangeTheFile)
+{
+    const testing_support::FixtureDatabase fixture(QString::fromUtf8(fixtureSql), QStringLiteral("Kx4Tq9Wm"));
+    const QByteArray before = bytesOf(fixture.path());
+    const QDateTime modified = QFileInfo(fixture.path()).lastModified();
+    {
+        auto db = open(fixture.path());
+        for (const char* sql : {"SELECT * FROM [Processes] ORDER BY [SORTKEY]", "Cross-reference",
+                                "SELECT DISTINCT ABBR FROM Processes WHERE ABBR LIKE \"*M*\"",
+                                "SELECT * FROM Processes; DROP TABLE Processes", "DELETE FROM Processes",
+                                "INSERT INTO Processes VALUES ('X', 3)", "SELECT * FROM Processes WHERE [ABBR] = \"x\"",
+                                "UPDATE Processes SET ABBR = 'Y'", "CREATE TABLE t (a)", "PRAGMA user_version = 7"}) {
+            try {
+                auto rs = db->openRecordset(QString::fromUtf8(sql));
+                if (!rs->eof())
+                    rs->findFirst(QStringLiteral("ABBR = \"OFW\""));
+            } catch (const dao::Error&) {
+            }
+        }
+        db->close();
+    }
+    EXPECT_EQ(bytesOf(fixture.path()), before);
+    EXPECT_EQ(QFileInfo(fixture.path()).lastModified(), modified);
+    EXPECT_EQ(QDir(fixture.dir()).entryList(QDir::Files | QDir::Hidden).join(u','), QStringLiteral("fixture.mdb"));
+}
+
+TEST(DaoOpen, ReadOnlyFileOpens)
+{
+    const testing_support::FixtureDatabase fixture(QString::fromUtf8(fixtureSql), QStringLiteral("Kx4Tq9Wm"));
+    QFile::setPermissions(fixture.path(), QFileDevice::ReadOwner);
+    auto db = open(fixture.path());
+    EXPECT_EQ(db->openRecordset(QStringLiteral("Processes"))->recordCount(), 2);
+    EXPECT_EQ(db->name(), fixture.path());
+}
+
+TEST(DaoOpen, ClosingTheWorkspaceClosesItsDatabases)
+{
+    const testing_support::FixtureDatabase fixture(QString::fromUtf8(fixtureSql), QStringLiteral("Kx4Tq9Wm"));
+    dao::Workspace& ws = dao::Workspace::defaultWorkspace();
+    auto db = ws.openDatabase(fixture.path(), false, false, QStringLiteral(";pwd=Kx4Tq9Wm"));
+    auto rs = db->openRecordset(QStringLiteral("Processes"));
+    ws.close();
+    EXPECT_FALSE(ws.isOpen());
+    try {
+        rs->moveNext();
+        ADD_FAILURE() << "the recordset outlived its workspace";
+    } catch (const dao::Error& e) {
+        EXPECT_EQ(e.number(), dao::ObjectInvalid);
+    }
+    try {
+        ws.openDatabase(fixture.path(), false, false, QStringLiteral(";pwd=Kx4Tq9Wm"));
+        ADD_FAILURE() << "a closed workspace opened a database";
+    } catch (const dao::Error& e) {
+        EXPECT_EQ(e.number(), dao::ObjectInvalid);
+    }
+    dao::Workspace& again = dao::Workspace::defaultWorkspace();
+    EXPECT_TRUE(again.isOpen());
+    EXPECT_EQ(again.openDatabase(fixture.path(), false, false, QStringLiteral(";pwd=Kx4Tq9Wm"))
+                  ->openRecordset(QStringLiteral("Processes"))
+                  ->recordCount(),
+              2);
+}
+
+}  // namespace

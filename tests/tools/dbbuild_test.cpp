@@ -1,0 +1,125 @@
+// The database builder run as the build runs it: a database from SQL files, with or without a
+// password, and no file at all when a statement fails.
+
+#include "platform/dao/dao.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ToolRun {
+    int exitCode = -1;
+    QString errors;
+};
+
+ToolRun dbbuild(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(qEnvironmentVariable("VARNEL_TEST_DATA") + QStringLiteral("/varnel_dbbuild"), arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+class DbBuild : public ::testing::Test {
+protected:
+    QString sqlFile(const QString& name, const QString& text)
+    {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.toUtf8());
+        return path;
+    }
+    QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(DbBuild, BuildsADatabaseFromSqlFilesInOrder)
+{
+    const QString schema = sqlFile(QStringLiteral("schema.sql"),
+                                   QStringLiteral("-- sample\nCREATE TABLE \"Base metals\" (Spec_No TEXT COLLATE NOCASE, "
+                                                  "Active BOOLEAN);\n"));
+    const QString rows = sqlFile(QStringLiteral("rows.sql"),
+                                 QStringLiteral("BEGIN;\nINSERT INTO \"Base metals\" VALUES ('SA-516', -1);\n"
+                                                "INSERT INTO \"Base metals\" VALUES ('Sample ''é''', 0);\nCOMMIT;\n"));
+    const QString out = dir.filePath(QStringLiteral("qel0709.mdb"));
+    const ToolRun run = dbbuild({out, QStringLiteral("--password"), QStringLiteral("Kx4Tq9Wm"), schema, rows});
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+
+    auto db = dao::Workspace::defaultWorkspace().openDatabase(out, false, false, QStringLiteral(";pwd=Kx4Tq9Wm"));
+    auto rs = db->openRecordset(QStringLiteral("SELECT * FROM [Base metals] WHERE [Active] = FALSE"));
+    ASSERT_EQ(rs->recordCount(), 1);
+    EXPECT_EQ(rs->field(QStringLiteral("Spec_No")).toString(), QStringLiteral("Sample 'é'"));
+    try {
+        dao::Workspace::defaultWorkspace().openDatabase(out, false, false, QStringLiteral(";pwd=other"));
+        ADD_FAILURE() << "a wrong password opened the file";
+    } catch (const dao::Error& e) {
+        EXPECT_EQ(e.number(), dao::WrongPassword);
+    }
+    EXPECT_EQ(files().join(u','), QStringLiteral("qel0709.mdb,rows.sql,schema.sql")) << "no temporary file is left";
+}
+
+TEST_F(DbBuild, WithoutPasswordTheFileOpensWithAnyPassword)
+{
+    const QString sql = sqlFile(QStringLiteral("a.sql"), QStringLiteral("CREATE TABLE t (a TEXT);"));
+    const QString out = dir.filePath(QStringLiteral("a.mdb"));
+    ASSERT_EQ(dbbuild({out, sql}).exitCode, 0);
+    EXPECT_NO_THROW(dao::Workspace::defaultWorkspace().openDatabase(out, false, false, QStringLiteral(";pwd=x")));
+}
+
+TEST_F(DbBuild, BadStatementIsReportedWithItsLineAndLeavesNoFile)
+{
+    const QString sql = sqlFile(QStringLiteral("bad.sql"), QStringLiteral("CREATE TABLE t (a TEXT);\n\n"
+                                                                          "INSERT INTO t VALUES ('x');\n"
+                                                                          "INSERT INTO t VALUES ('y'\n  );\n"
+                                                                          "INSERT INTO u VALUES ('z');\n"));
+    const QString out = dir.filePath(QStringLiteral("bad.mdb"));
+    const ToolRun run = dbbuild({out, QStringLiteral("--password"), QStringLiteral("p"), sql});
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_TRUE(run.errors.contains(sql + QStringLiteral(":6:"))) << run.errors.toStdString();
+    EXPECT_TRUE(run.errors.contains(QStringLiteral("no such table: u"))) << run.errors.toStdString();
+    EXPECT_EQ(files().join(u','), QStringLiteral("bad.sql"));
+}
+
+TEST_F(DbBuild, FailedRebuildKeepsThePreviousFile)
+{
+    const QString out = dir.filePath(QStringLiteral("keep.mdb"));
+    ASSERT_EQ(dbbuild({out, sqlFile(QStringLiteral("good.sql"), QStringLiteral("CREATE TABLE t (a TEXT);"))}).exitCode, 0);
+    QFile file(out);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    EXPECT_NE(dbbuild({out, sqlFile(QStringLiteral("broken.sql"), QStringLiteral("CREATE TABLE t (a TEXT"))}).exitCode, 0);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+}
+
+TEST_F(DbBuild, RefusesBadArguments)
+{
+    const QString sql = sqlFile(QStringLiteral("a.sql"), QStringLiteral("CREATE TABLE t (a TEXT);"));
+    const QString out = dir.filePath(QStringLiteral("out.mdb"));
+    const QList<QStringList> cases = {
+        {},
+        {out},
+        {out, QStringLiteral("--password")},
+        {out, QStringLiteral("--password"), QStringLiteral("p")},
+        {out, dir.filePath(QStringLiteral("missing.sql"))},
+        {dir.filePath(QStringLiteral("no/such/dir/out.mdb")), sql},
+        {out, sqlFile(QStringLiteral("open.sql"), QStringLiteral("BEGIN; CREATE TABLE u (a);"))},
+    };
+    for (const QStringList& arguments : cases) {
+        SCOPED_TRACE(arguments.join(u' ').toStdString());
+        const ToolRun run = dbbuild(arguments);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.errors.startsWith(QStringLiteral("varnel_dbbuild: "))) << run.errors.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(out));
+}
+
+}  // namespace

@@ -573,7 +573,7 @@ INSERT INTO "Variables" ("variable", "var_text", "order", "ADDENDA", "SMAW_ESS",
 Sample text. For test coupons of 1-1/2 in. (38 mm) and over, the upper limit rules of QW-451 apply with the exceptions given here for thicknesses over 8 in. (200 mm).', 940, NULL, -1, -1, -1, -1, -1, -1);
 INSERT INTO "Variables" ("variable", "var_text", "order", "ADDENDA", "OFW_ESS", "SMAW_ESS", "SAW_ESS", "GMAW_ESS", "FCAW_ESS", "GTAW_ESS", "PAW_ESS", "ESW_ESS", "EGW_ESS") VALUES ('QW-403.8', 'QW-403.8  T qualified
 
-Sample text. A change in the base metal thickness beyond the range qualified in QW-451.', 950, NULL, -1, -1, -1, -1, -1, -1, -1, -1, -1);
+Sample text. A change in the base metal thickness beyond the range qualified in QW-451. The range follows from the thickness T of the groove weld test coupon.', 950, NULL, -1, -1, -1, -1, -1, -1, -1, -1, -1);
 INSERT INTO "Variables" ("variable", "var_text", "order", "ADDENDA", "SMAW_ESS", "SAW_ESS", "GMAW_ESS", "FCAW_ESS", "ESW_ESS", "EGW_ESS") VALUES ('QW-403.9', 'QW-403.9  t pass over 1/2 in.
 
 Sample text. For single-pass or multipass welding in which any pass is thicker than 1/2 in. (13 mm), an increase in base metal thickness beyond 1.1 times the test coupon thickness.', 960, NULL, -1, -1, -1, -1, -1, -1);
@@ -699,7 +699,7 @@ INSERT INTO "Variables" ("variable", "var_text", "order", "ADDENDA", "SAW_NON") 
 Sample text. A change in the flux trade name and designation.', 1360, NULL, -1);
 INSERT INTO "Variables" ("variable", "var_text", "order", "ADDENDA", "OFW_ESS", "SMAW_ESS", "SAW_ESS", "GMAW_ESS", "FCAW_ESS", "GTAW_ESS", "PAW_ESS", "ESW_ESS", "EGW_ESS") VALUES ('QW-404.30', 'QW-404.30  Deposited weld metal thickness t
 
-Sample text. A change in the deposited weld metal thickness t beyond the range qualified in QW-451 for each process.', 1370, '08r', -1, -1, -1, -1, -1, -1, -1, -1, -1);
+Sample text. A change in the deposited weld metal thickness t beyond the range qualified in QW-451 for each process. For a groove weld, t is measured in the groove of the test coupon.', 1370, '08r', -1, -1, -1, -1, -1, -1, -1, -1, -1);
 INSERT INTO "Variables" ("variable", "var_text", "order", "ADDENDA", "GMAW_ESS") VALUES ('QW-404.32', 'QW-404.32  t for short-circuiting transfer
 
 Sample text. For short-circuiting transfer, the greatest weld metal thickness qualified is 1.1 times the thickness deposited in the test coupon when it is less than 1/2 in. (13 mm).', 1380, NULL, -1);

@@ -2,6 +2,7 @@
 // type-ahead, the search with its hits coloured, the paragraph display and the navigation.
 
 #include "app/window_openers.h"
+#include "platform/ui/twips.h"
 #include "support/main_window_fixture.h"
 
 #include <QTest>
@@ -145,8 +146,9 @@ TEST_F(Browser, ASearchListsTheParagraphsAndColoursEveryHitRed)
     ASSERT_GE(hit, 0);
     EXPECT_EQ(colourAt(hit), QColor(255, 0, 0));
     EXPECT_EQ(colourAt(hit + 5), QColor(255, 0, 0));
-    if (hit > 0)
+    if (hit > 0) {
         EXPECT_EQ(colourAt(hit - 1), QColor(Qt::black));
+    }
     EXPECT_EQ(main->RichTextBox1->selStart(), 0);
     EXPECT_TRUE(seams.messages.shown.empty());
 }

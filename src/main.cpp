@@ -15,13 +15,19 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(varnel::programTitle());
     QApplication::setOrganizationName(QStringLiteral("Quorbel software"));
+    // The windows are laid out in fixed places for a small sans-serif face.
+    QFont font = QApplication::font();
+    font.setPixelSize(11);
+    QApplication::setFont(font);
 
     std::unique_ptr<varnel::varnelMain> mainWindow;
     varnel::varnelTitle title(QCoreApplication::applicationDirPath());
     title.showMainWindow = [&mainWindow] {
         mainWindow = std::make_unique<varnel::varnelMain>();
-        if (!platform::programEnded())
+        if (!platform::programEnded()) {
             mainWindow->show();
+            mainWindow->Form_Activate();
+        }
     };
     title.show();
     QTimer::singleShot(0, &title, [&title] { title.Form_Activate(); });

@@ -27,8 +27,10 @@ namespace {
 
 varnelMain* theInstance = nullptr;
 
-// The design size of the area below the menu bar, in twips.
-constexpr int designClientWidth = 9450;
+// The design size of the area below the menu bar, in twips: the design's outer size less the
+// frame (120 across) and less caption, menu bar and frame (765 down). Qt draws the frame and
+// caption itself, so sizes and the layout work on this area.
+constexpr int designClientWidth = 9615;
 constexpr int designClientHeight = 7130;
 
 template <typename W>
@@ -56,6 +58,7 @@ varnelMain::varnelMain(QWidget* parent) : QMainWindow(parent)
     setWindowTitle(programTitle());
     createControls();
     createMenus();
+    resize(twips(designClientWidth), twips(designClientHeight) + menuBar()->sizeHint().height());
     wireHandlers();
 
     // The first use of a control loads the window.
@@ -86,9 +89,6 @@ void varnelMain::createControls()
     client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
-    client->setMinimumSize(twips(designClientWidth), twips(designClientHeight));
-    resize(twips(designClientWidth), twips(designClientHeight) + menuBar()->sizeHint().height());
-    client->setMinimumSize(0, 0);
 
     createToolbar();
 
@@ -361,8 +361,6 @@ void varnelMain::closeEvent(QCloseEvent* event)
 
 bool varnelMain::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate)
-        Form_Activate();
     if (event->type() == QEvent::Resize && Toolbar1)
         Toolbar1->setGeometry(0, 0, client->width(), twips(360));
     return QMainWindow::event(event);

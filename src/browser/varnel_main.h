@@ -77,6 +77,8 @@ public:
 
     // ------------------------------------------------------------------ lifecycle
     void Form_Load();
+    // Activation: when the window is first shown and whenever a window it showed modally closes
+    // (not when the person comes back from another program).
     void Form_Activate();
     void Form_Unload();
     // Shows another window modally; this window is active again afterwards.

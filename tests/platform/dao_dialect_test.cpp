@@ -170,6 +170,14 @@ TEST(JetLikePattern, MatchesAcrossBacktrackingAndInvalidText)
         {"??", "\xC3\xA9", false},
         {"*x", "\xFF\xFEx", true},         // invalid UTF-8 is still text
         {"[!0-9]#", "a7", true},
+        // "*word*", the search box's pattern, on plain and on non-ASCII text
+        {"*groove*", "the GROOVE angle", true},
+        {"*groove*", "a groov", false},
+        {"*weld metal*", "Weld  metal", false},
+        {"*rk*", "wor\xE2\x84\xAA", true},         // the Kelvin sign folds to k
+        {"*\xC3\xA9t\xC3\xA9*", "\xC3\x89T\xC3\x89", true},  // accented letters ignore case too
+        {"**", "x", true},
+        {"*abc*", "ab", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.pattern) + " / " + c.text);

@@ -97,8 +97,10 @@ std::shared_ptr<Connection> Connection::open(const QString& path, const QString&
     sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
     sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
     // Sorting and DISTINCT work in memory, so nothing is written even to temporary files, and
-    // the pages of a whole reference database stay cached between queries.
-    const char* const settings = "PRAGMA query_only = ON; PRAGMA temp_store = MEMORY; PRAGMA cache_size = -65536";
+    // the pages of a whole reference database stay cached between queries; the file is read
+    // through a memory map rather than copied page by page.
+    const char* const settings = "PRAGMA query_only = ON; PRAGMA temp_store = MEMORY; PRAGMA cache_size = -65536; "
+                                 "PRAGMA mmap_size = 1073741824";
     if (const int q = sqlite3_exec(db, settings, nullptr, nullptr, nullptr); q != SQLITE_OK)
         connection->fail(q, QString(), Use::Query);
     jet::registerLike(db);

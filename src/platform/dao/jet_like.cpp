@@ -117,6 +117,17 @@ std::optional<LikePattern> LikePattern::compile(std::string_view pattern)
             compiled.elements_.push_back({Element::Literal, fold(c)});
         }
     }
+    const auto& e = compiled.elements_;
+    if (e.size() >= 2 && e.front().kind == Element::AnyRun && e.back().kind == Element::AnyRun) {
+        std::string word;
+        bool ascii = true;
+        for (std::size_t i = 1; i + 1 < e.size() && ascii; ++i) {
+            ascii = e[i].kind == Element::Literal && e[i].folded < 0x80;
+            word += static_cast<char>(e[i].folded);
+        }
+        if (ascii)
+            compiled.asciiContains_ = std::move(word);
+    }
     return compiled;
 }
 
@@ -145,7 +156,67 @@ bool LikePattern::matchesOne(const Element& element, char32_t c) const
     return false;
 }
 
+namespace {
+
+constexpr unsigned char asciiLower(unsigned char c) { return (c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c; }
+
+// Whether `lowerWord` (ASCII, lower case) stands in `text`, comparing ASCII letters without case:
+// a Horspool search whose shift table treats both cases of a letter alike.
+bool containsAsciiIgnoringCase(std::string_view text, std::string_view lowerWord)
+{
+    const std::size_t m = lowerWord.size();
+    if (m == 0)
+        return true;
+    if (text.size() < m)
+        return false;
+    std::size_t shift[256];
+    for (std::size_t& s : shift)
+        s = m;
+    for (std::size_t k = 0; k + 1 < m; ++k) {
+        const auto c = static_cast<unsigned char>(lowerWord[k]);
+        shift[c] = m - 1 - k;
+        if (c >= 'a' && c <= 'z')
+            shift[c - ('a' - 'A')] = m - 1 - k;
+    }
+    const auto lastOfWord = static_cast<unsigned char>(lowerWord[m - 1]);
+    for (std::size_t i = 0; i + m <= text.size();) {
+        const auto last = static_cast<unsigned char>(text[i + m - 1]);
+        if (asciiLower(last) == lastOfWord) {
+            std::size_t k = 0;
+            while (k + 1 < m && asciiLower(static_cast<unsigned char>(text[i + k])) == static_cast<unsigned char>(lowerWord[k]))
+                ++k;
+            if (k + 1 == m)
+                return true;
+        }
+        i += shift[last];
+    }
+    return false;
+}
+
+bool hasNonAscii(std::string_view text)
+{
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return true;
+    return false;
+}
+
+}  // namespace
+
 bool LikePattern::matches(std::string_view text) const
+{
+    if (asciiContains_) {
+        if (containsAsciiIgnoringCase(text, *asciiContains_))
+            return true;
+        // A non-ASCII character may fold to an ASCII letter (the Kelvin sign to k): only then
+        // does the full matcher have anything to add.
+        if (!hasNonAscii(text))
+            return false;
+    }
+    return matchesGeneral(text);
+}
+
+bool LikePattern::matchesGeneral(std::string_view text) const
 {
     // Every element but '*' takes exactly one character, so one remembered '*' is enough to
     // backtrack: on a mismatch the last '*' takes one character more.

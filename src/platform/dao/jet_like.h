@@ -31,9 +31,13 @@ private:
         std::size_t set = 0;  // Set: index into sets_
     };
     bool matchesOne(const Element& element, char32_t c) const;
+    bool matchesGeneral(std::string_view text) const;
 
     std::vector<Element> elements_;
     std::vector<CharSet> sets_;
+    // "*word*" with an ASCII word, the pattern of every text search: the word in lower case,
+    // searched byte by byte without decoding.
+    std::optional<std::string> asciiContains_;
 };
 
 // Makes LIKE in every statement of the connection the old engine's LIKE. A malformed pattern

@@ -171,6 +171,11 @@ private:
     bool functionNamed_ = false;             // the last piece is a function name
     bool expectTable_ = false;               // after FROM or a comma of the FROM list
     std::size_t fromDepth_ = none;           // depth of the FROM list being read
+    // The outer statement: a query of one table without DISTINCT, aggregate or ORDER BY may use
+    // the table's indexes and is then ordered by rowid; any other reads its tables unindexed.
+    std::size_t outerTables_ = 0;
+    std::size_t outerNotIndexed_ = none;     // the piece "NOT INDEXED" of the outer table
+    bool outerReordered_ = false;            // DISTINCT, Max or ORDER BY in the outer statement
 };
 
 void Translator::emitOperand(const QString& piece)
@@ -231,6 +236,10 @@ void Translator::tableReference()
         at_ += 2;
     }
     // Without an index SQLite reads the table in rowid order, which is the order of insertion.
+    if (groupStarts_.empty()) {
+        ++outerTables_;
+        outerNotIndexed_ = out_.size();
+    }
     put(QStringLiteral("NOT INDEXED"));
     operandStart_ = none;
 }
@@ -243,6 +252,8 @@ void Translator::word(const QString& text)
         return;
     }
     if (isKeyword(upper)) {
+        if (groupStarts_.empty() && (upper == u"DISTINCT" || upper == u"ORDER"))
+            outerReordered_ = true;
         if (upper == u"NULL") {
             emitOperand(upper);
             return;
@@ -266,6 +277,8 @@ void Translator::word(const QString& text)
         if (upper != u"MAX")
             throw Error(UndefinedFunction,
                         QStringLiteral("Undefined function '%1' in expression '%2'.").arg(text, jet_));
+        if (groupStarts_.empty())
+            outerReordered_ = true;
         put(QStringLiteral("max"));
         functionNamed_ = true;
         return;
@@ -343,6 +356,11 @@ QString Translator::run(bool wholeStatement)
         syntaxError(jet_, QStringLiteral("a parenthesis is not closed"));
     if (!pendingConcat_.empty())
         syntaxError(jet_, QStringLiteral("'&' needs an operand on each side"));
+    if (wholeStatement && outerTables_ == 1 && !outerReordered_) {
+        // A lookup by key uses the key's index; the rows still come in stored order.
+        out_.erase(out_.begin() + static_cast<std::ptrdiff_t>(outerNotIndexed_));
+        put(QStringLiteral("ORDER BY rowid"));
+    }
     return out_.size() ? QStringList(out_.begin(), out_.end()).join(u' ') : QString();
 }
 

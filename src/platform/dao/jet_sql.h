@@ -5,8 +5,9 @@
 //   without regard to case (COLLATE NOCASE);
 // - TRUE and FALSE become -1 and 0, as the engine stores Booleans;
 // - & joins texts, a Null side counting as the empty text;
-// - every table after FROM is read without an index, so that a query without ORDER BY returns
-//   rows in the order they were stored;
+// - a query without ORDER BY returns rows in the order they were stored: a query of one table
+//   (without DISTINCT or Max) is ordered by rowid and may use the table's indexes; any other
+//   reads its tables without an index, which SQLite does in rowid order;
 // - the keywords SELECT DISTINCT FROM WHERE AND OR NOT LIKE IN IS NULL BETWEEN ORDER BY ASC DESC AS
 //   pass through, and so does the function Max; another function raises 3085.
 // LIKE itself needs no rewriting: jet_like.h replaces SQLite's like().

@@ -1,0 +1,127 @@
+#include "reference_generator.h"
+
+#include "data/password.h"
+#include "platform/dao/builder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+#include <cstdint>
+
+namespace bench {
+
+namespace {
+
+const char* const processes[] = {"OFW", "SMAW", "SAW", "GMAW", "FCAW", "GTAW", "PAW", "ESW", "EGW",
+                                 "EBW", "LBW", "LLBW", "STUD", "RW", "RSW", "RSEW", "PW", "FW",
+                                 "DFW", "FRW", "FSW", "FLSP", "PSP", "TBW", "TTTS"};
+const char* const categories[] = {"ESS", "NON", "SUP", "HFO_ESS", "HFO_NON", "HFSF_ESS", "HFSF_NON", "CRO_ESS", "CRO_NON"};
+const char* const words[] = {
+    "weld", "metal", "base", "filler", "groove", "fillet", "thickness", "preheat", "interpass",
+    "temperature", "position", "vertical", "overhead", "current", "voltage", "travel", "speed",
+    "electrode", "diameter", "shielding", "gas", "flux", "backing", "joint", "root", "pass",
+    "layer", "bead", "oscillation", "technique", "procedure", "qualification", "coupon", "test",
+    "bend", "tension", "impact", "toughness", "heat", "input", "treatment", "postweld", "range",
+    "qualified", "change", "addition", "deletion", "number", "group", "composition", "deposit",
+    "the", "of", "a", "in", "for", "when", "is", "to", "and", "or", "by", "with", "than", "more"};
+
+class Random {
+public:
+    std::uint32_t next() { return state_ = state_ * 1664525u + 1013904223u; }
+    int below(int n) { return static_cast<int>((next() >> 8) % static_cast<std::uint32_t>(n)); }
+
+private:
+    std::uint32_t state_ = 20140106u;
+};
+
+QStringList flagColumns()
+{
+    QStringList columns;
+    for (const char* p : processes)
+        for (const char* c : categories)
+            columns << QStringLiteral("%1_%2").arg(QLatin1String(p), QLatin1String(c));
+    return columns;
+}
+
+QString schema(const QStringList& flags)
+{
+    QString sql = QStringLiteral("CREATE TABLE \"Processes\" (\"ABBR\" TEXT COLLATE NOCASE, \"FULLNAME\" TEXT COLLATE NOCASE, "
+                                 "\"SORTKEY\" INTEGER");
+    for (const char* c : categories)
+        sql += QStringLiteral(", \"%1\" BOOLEAN NOT NULL DEFAULT 0").arg(QLatin1String(c));
+    sql += QStringLiteral(");\n");
+    int sortKey = 0;
+    for (const char* p : processes) {
+        sql += QStringLiteral("INSERT INTO \"Processes\" VALUES ('%1', 'Generated process %1', %2").arg(QLatin1String(p)).arg(sortKey += 10);
+        for (int i = 0; i < 9; ++i)
+            sql += i < 3 ? QStringLiteral(", -1") : QStringLiteral(", 0");
+        sql += QStringLiteral(");\n");
+    }
+    sql += QStringLiteral("CREATE TABLE \"Variables\" (\"variable\" TEXT COLLATE NOCASE UNIQUE, \"var_text\" TEXT, "
+                          "\"order\" INTEGER, \"ADDENDA\" TEXT COLLATE NOCASE");
+    for (const QString& flag : flags)
+        sql += QStringLiteral(", \"%1\" BOOLEAN NOT NULL DEFAULT 0").arg(flag);
+    return sql + QStringLiteral(");\n");
+}
+
+QString paragraphRows(const QStringList& flags, int count)
+{
+    Random random;
+    QString sql;
+    for (int n = 0; n < count; ++n) {
+        const QString name = QStringLiteral("QW-%1.%2").arg(400 + n / 100).arg(n % 100 + 1);
+        QString text = name + QStringLiteral("  Generated paragraph\n\n");
+        const int length = 1000 + random.below(2000);
+        while (text.size() < length) {
+            if (random.below(150) == 0)
+                text += QStringLiteral("base metal thickness ");
+            text += QLatin1String(words[random.below(std::size(words))]);
+            text += random.below(12) == 0 ? QStringLiteral(". ") : QStringLiteral(" ");
+        }
+        sql += QStringLiteral("INSERT INTO \"Variables\" VALUES ('%1', '%2', %3, NULL").arg(name, text).arg(n * 10);
+        for (qsizetype f = 0; f < flags.size(); ++f)
+            sql += random.below(100) < 12 ? QStringLiteral(", -1") : QStringLiteral(", 0");
+        sql += QStringLiteral(");\n");
+    }
+    return sql;
+}
+
+// Repeats the paragraphs `size - 1` more times under new numbers and later places in the order.
+QString repetitions(const QStringList& flags, int size)
+{
+    if (size <= 1)
+        return {};
+    QString flagList;
+    for (const QString& flag : flags)
+        flagList += QStringLiteral(", \"%1\"").arg(flag);
+    QString sql = QStringLiteral("CREATE TABLE base AS SELECT * FROM \"Variables\";\n");
+    for (int k = 1; k < size; ++k)
+        sql += QStringLiteral("INSERT INTO \"Variables\" SELECT \"variable\" || '-%1', \"var_text\", \"order\" + %2, \"ADDENDA\"%3 FROM base;\n")
+                   .arg(k)
+                   .arg(k * 100000)
+                   .arg(flagList);
+    return sql + QStringLiteral("DROP TABLE base;\n");
+}
+
+}  // namespace
+
+QString referenceDatabase(int size)
+{
+    QString cache = qEnvironmentVariable("VARNEL_BENCH_DIR");
+    if (cache.isEmpty())
+        cache = QDir::tempPath() + QStringLiteral("/varnel-bench");
+    const QString dir = cache + QStringLiteral("/x%1").arg(size);
+    const QString path = dir + QStringLiteral("/qel0709.mdb");
+    if (QFileInfo::exists(path))
+        return dir;
+    QDir().mkpath(dir);
+    const QStringList flags = flagColumns();
+    const QString password = varnel::databaseConnectString().mid(5);  // after ";pwd="
+    dao::buildDatabase(path, {{QStringLiteral("schema"), schema(flags)},
+                              {QStringLiteral("paragraphs"), paragraphRows(flags, 1500)},
+                              {QStringLiteral("repetitions"), repetitions(flags, size)}},
+                       password);
+    return dir;
+}
+
+}  // namespace bench

@@ -20,6 +20,8 @@ int main(int argc, char* argv[])
     font.setPixelSize(11);
     QApplication::setFont(font);
 
+    // The command line is one text, as other programs of the family write it.
+    varnel::varnelMain::programCommandLine = QCoreApplication::arguments().mid(1).join(u' ');
     std::unique_ptr<varnel::varnelMain> mainWindow;
     varnel::varnelTitle title(QCoreApplication::applicationDirPath());
     title.showMainWindow = [&mainWindow] {

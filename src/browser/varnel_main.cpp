@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
+#include <QTimer>
 #include <QToolButton>
 
 namespace varnel {
@@ -59,6 +60,8 @@ varnelMain::varnelMain(QWidget* parent) : QMainWindow(parent)
     createControls();
     createMenus();
     resize(twips(designClientWidth), twips(designClientHeight) + menuBar()->sizeHint().height());
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(100);
     wireHandlers();
 
     // The first use of a control loads the window.
@@ -74,8 +77,11 @@ varnelMain::varnelMain(QWidget* parent) : QMainWindow(parent)
         platform::endProgram();
         return;
     }
-    if (!initiateDatabase())
+    if (!initiateDatabase()) {
         platform::endProgram();
+        return;
+    }
+    Timer1->start();
 }
 
 varnelMain::~varnelMain()
@@ -306,6 +312,7 @@ void varnelMain::wireHandlers()
     RichTextBox1->lostFocus = guarded([this] { RichTextBox1->setSel(RichTextBox1->selStart(), 0); });
     RichTextBox1->change = guarded([this] { setUpNavigationButtons(); });
     Label1[0]->change = guarded([this] { Label1_Change(0); });
+    connect(Timer1, &QTimer::timeout, this, guarded([this] { Timer1_Timer(); }));
 }
 
 void varnelMain::Form_Load()

@@ -12,6 +12,7 @@
 #include <vector>
 
 class QAction;
+class QTimer;
 class QDialog;
 class QMenu;
 class QToolBar;
@@ -135,6 +136,13 @@ public:
     void hideDropDownLists();
     // Enter, Space or a click in a drop-down list: its selected entry goes into its box.
     void takeListEntry(int index);
+
+    // ------------------------------------------------------------------ command interface
+    // The program's own command line, taken on the first tick (set by the program's start).
+    static inline QString programCommandLine;
+    QTimer* Timer1 = nullptr;
+    void Timer1_Timer();
+    void processCommandLine(const QString& command);
 
     // ------------------------------------------------------------------ menus and toolbar
     void mnuHelpAbout_Click();

@@ -18,7 +18,11 @@
 namespace testing_support {
 
 // The directory the build put the sample databases in.
-inline QString builtDataDir() { return qEnvironmentVariable("VARNEL_TEST_DATA"); }
+inline QString builtDataDir()
+{
+    const QString fromEnvironment = qEnvironmentVariable("VARNEL_TEST_DATA");
+    return fromEnvironment.isEmpty() ? QStringLiteral(VARNEL_BUILT_DATA_DIR) : fromEnvironment;
+}
 inline QString sampleDatabase() { return builtDataDir() + QStringLiteral("/qel0709.mdb"); }
 inline QString olderLayoutDatabase() { return builtDataDir() + QStringLiteral("/testdata/qel0102.mdb"); }
 

@@ -1,0 +1,139 @@
+// The main window's command interface: other programs of the family hand it a short command,
+// once through the program's command line and afterwards through the "command line" setting,
+// which the window's timer polls every tenth of a second.
+
+#include "browser/varnel_main.h"
+
+#include "app/registry_module.h"
+#include "app/varnel_core.h"
+#include "platform/vb.h"
+
+namespace varnel {
+
+namespace {
+
+const QString commandKey = QStringLiteral("command line");
+const QColor lockedBack(0xE0, 0xE0, 0xE0);
+const QColor openBack(0xFF, 0xFF, 0xFF);
+
+// The variable group a paragraph token names in the banner.
+QString bannerGroup(const QString& token)
+{
+    static const std::pair<const char*, const char*> groups[] = {
+        {"QW-402", "Joint"},   {"QW-403", "Base Metal"}, {"QW-404", "Filler Metal"},
+        {"QW-405", "Position"}, {"QW-406", "Preheat"},   {"QW-407", "PWHT"},
+        {"QW-408", "Gas"},     {"QW-409", "Electrical Characteristic"}, {"QW-410", "Technique"},
+    };
+    const QString prefix = vb::Left(token, 6);
+    for (const auto& g : groups)
+        if (prefix == QLatin1String(g.first))
+            return QLatin1String(g.second);
+    return {};
+}
+
+struct CategoryKey {
+    const char* key;
+    const char* ending;   // after the abbreviation
+    bool takesSuffix;     // " for Groove/Fillet welds" for processes that are not special
+    const char* word;
+};
+
+const CategoryKey categoryKeys[] = {
+    {"ESS", "  -  Essential Variables", true, "essential"},
+    {"SUP", "  -  Supplementary Essential Variables", true, "supplementary essential"},
+    {"NON", "  -  Nonessential Variables", true, "nonessential"},
+    {"HFO", "  -  Essential Variables for Hardfacing Overlays", false, "hardfacing overlay"},
+    {"CRO", "  -  Essential Variables for Corrosion-Resistant Overlays", false, "corrosion-resistant overlay"},
+};
+
+}  // namespace
+
+void varnelMain::Timer1_Timer()
+{
+    VarnelCore& core = varnelCore();
+    QString command;
+    if (!core.commandLineTaken) {
+        core.commandLineTaken = true;
+        command = programCommandLine;
+    } else {
+        command = readSetting(commandKey, QString());
+    }
+    if (command.isEmpty())
+        return;
+    writeSetting(commandKey, QString());
+    processCommandLine(command);
+}
+
+void varnelMain::processCommandLine(const QString& commandText)
+{
+    const QString command = commandText + u' ';
+
+    QString abbreviation;
+    for (int i = 1; i <= List1[2]->count(); ++i) {
+        const QString entry = List1[2]->entryText(i);
+        const int blank = vb::InStr(entry, QStringLiteral(" "));
+        if (blank <= 1)
+            continue;
+        const QString candidate = vb::Left(entry, blank - 1);
+        if (command.contains(candidate, Qt::CaseSensitive))
+            abbreviation = candidate;
+    }
+
+    const CategoryKey* category = nullptr;
+    for (const CategoryKey& key : categoryKeys)
+        if (command.contains(u' ' + QLatin1String(key.key), Qt::CaseSensitive))
+            category = &key;
+
+    QString token;
+    if (const int at = vb::InStr(command, QStringLiteral("QW-")); at > 0) {
+        const int blank = vb::InStr(at, command, QStringLiteral(" "));
+        token = vb::Mid(command, at, blank - at);
+    }
+
+    if (command.contains(QStringLiteral("SHOW"))) {
+        setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+        showNormal();
+    } else if (command.contains(QStringLiteral("CLOSE"))) {
+        Command1_Click(0);
+        return;
+    }
+    if (abbreviation.isEmpty())
+        return;
+
+    suppressCompletion = false;
+    const bool special = specialProcesses.contains(vb::Left(abbreviation, 4));
+    const QString suffix = special ? QString() : QStringLiteral(" for Groove/Fillet welds");
+    Text1[2]->setText(abbreviation);
+    if (category)
+        Text1[3]->setText(abbreviation + QLatin1String(category->ending) + (category->takesSuffix ? suffix : QString()));
+
+    Text1[2]->setBackColor(lockedBack);
+    Text1[2]->setEnabled(false);
+    Command2[2]->setEnabled(false);
+    Text1[3]->setBackColor(category ? lockedBack : openBack);
+    Text1[3]->setEnabled(!category);
+    Command2[3]->setEnabled(!category);
+
+    if (!token.isEmpty()) {
+        const QString word = category ? QLatin1String(category->word) : QString();
+        Label1[13]->setCaption(QStringLiteral("External Varnel call requested only ") + token + u' ' + bannerGroup(token)
+                               + QStringLiteral(" variables. Other (non ") + token + QStringLiteral(") ") + abbreviation
+                               + u' ' + word
+                               + QStringLiteral(" variables may apply. Use standard Varnel access to view all applicable variables"));
+    } else {
+        // Without a paragraph the banner names only the process and category asked for.
+        const QString word = category ? QLatin1String(category->word) + u' ' : QString();
+        Label1[13]->setCaption(QStringLiteral("External Varnel call requested ") + abbreviation + u' ' + word
+                               + QStringLiteral("variables. Use standard Varnel access to view all applicable variables"));
+    }
+    Frame1[0]->hide();
+    Frame1[2]->hide();
+    Check1->setEnabled(false);
+    Frame1[8]->show();
+
+    if (!category)
+        loadVariablesList();
+    performSearch();
+}
+
+}  // namespace varnel

@@ -148,18 +148,47 @@ QString paragraphQuery(const ParagraphSearch& search, const QStringList& variabl
     return sql + QStringLiteral(" ORDER BY [order]");
 }
 
+namespace {
+
+struct GroupNames {
+    const char* prefix;
+    const char* plural;
+    const char* singular;
+};
+
+const GroupNames groups[] = {
+    {"QW-402", "Joints", "Joint"},
+    {"QW-403", "Base Metals", "Base Metal"},
+    {"QW-404", "Filler Metals", "Filler Metal"},
+    {"QW-405", "Position", "Position"},
+    {"QW-406", "Preheat", "Preheat"},
+    {"QW-407", "PWHT", "PWHT"},
+    {"QW-408", "Gas", "Gas"},
+    {"QW-409", "Electrical Characteristics", "Electrical Characteristic"},
+    {"QW-410", "Technique", "Technique"},
+};
+
+const GroupNames* groupOf(const QString& paragraph)
+{
+    const QString prefix = vb::Left(paragraph, 6);
+    for (const GroupNames& g : groups)
+        if (prefix == QLatin1String(g.prefix))
+            return &g;
+    return nullptr;
+}
+
+}  // namespace
+
 QString variableGroup(const QString& paragraph)
 {
-    static const std::pair<const char*, const char*> groups[] = {
-        {"QW-402", "Joints"},  {"QW-403", "Base Metals"}, {"QW-404", "Filler Metals"},
-        {"QW-405", "Position"}, {"QW-406", "Preheat"},    {"QW-407", "PWHT"},
-        {"QW-408", "Gas"},     {"QW-409", "Electrical Characteristics"}, {"QW-410", "Technique"},
-    };
-    const QString prefix = vb::Left(paragraph, 6);
-    for (const auto& g : groups)
-        if (prefix == QLatin1String(g.first))
-            return QLatin1String(g.second);
-    return {};
+    const GroupNames* g = groupOf(paragraph);
+    return g ? QLatin1String(g->plural) : QString();
+}
+
+QString variableGroupSingular(const QString& paragraph)
+{
+    const GroupNames* g = groupOf(paragraph);
+    return g ? QLatin1String(g->singular) : QString();
 }
 
 QString addendaMark(const QString& addenda)

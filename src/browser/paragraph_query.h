@@ -51,6 +51,8 @@ QString likeCondition(const QString& word);
 
 // "Joints" for QW-402..., "Base Metals" for QW-403... ; empty when the paragraph is no variable.
 QString variableGroup(const QString& paragraph);
+// The singular names the command banner uses: "Joint", "Base Metal", ...
+QString variableGroupSingular(const QString& paragraph);
 
 // "'07 revised" for the addenda field 07r; empty for an empty field or an unknown last letter.
 QString addendaMark(const QString& addenda);

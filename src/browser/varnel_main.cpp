@@ -71,9 +71,7 @@ varnelMain::varnelMain(QWidget* parent) : QMainWindow(parent)
     if (!settleFile())
         return;
     if (openFile() == dao::WrongPassword) {
-        platform::messageBox(platform::MessageIcon::Critical, QStringLiteral("Incorrect password"),
-                             QStringLiteral("The database which has been selected does not have the correct password.\n\n"
-                                            "Please contact Mardane."));
+        showIncorrectPassword();
         platform::endProgram();
         return;
     }

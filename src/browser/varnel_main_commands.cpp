@@ -6,6 +6,7 @@
 
 #include "app/registry_module.h"
 #include "app/varnel_core.h"
+#include "browser/paragraph_query.h"
 #include "platform/vb.h"
 
 namespace varnel {
@@ -15,21 +16,6 @@ namespace {
 const QString commandKey = QStringLiteral("command line");
 const QColor lockedBack(0xE0, 0xE0, 0xE0);
 const QColor openBack(0xFF, 0xFF, 0xFF);
-
-// The variable group a paragraph token names in the banner.
-QString bannerGroup(const QString& token)
-{
-    static const std::pair<const char*, const char*> groups[] = {
-        {"QW-402", "Joint"},   {"QW-403", "Base Metal"}, {"QW-404", "Filler Metal"},
-        {"QW-405", "Position"}, {"QW-406", "Preheat"},   {"QW-407", "PWHT"},
-        {"QW-408", "Gas"},     {"QW-409", "Electrical Characteristic"}, {"QW-410", "Technique"},
-    };
-    const QString prefix = vb::Left(token, 6);
-    for (const auto& g : groups)
-        if (prefix == QLatin1String(g.first))
-            return QLatin1String(g.second);
-    return {};
-}
 
 struct CategoryKey {
     const char* key;
@@ -116,7 +102,7 @@ void varnelMain::processCommandLine(const QString& commandText)
 
     if (!token.isEmpty()) {
         const QString word = category ? QLatin1String(category->word) : QString();
-        Label1[13]->setCaption(QStringLiteral("External Varnel call requested only ") + token + u' ' + bannerGroup(token)
+        Label1[13]->setCaption(QStringLiteral("External Varnel call requested only ") + token + u' ' + variableGroupSingular(token)
                                + QStringLiteral(" variables. Other (non ") + token + QStringLiteral(") ") + abbreviation
                                + u' ' + word
                                + QStringLiteral(" variables may apply. Use standard Varnel access to view all applicable variables"));

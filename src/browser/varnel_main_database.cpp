@@ -26,6 +26,13 @@ QString fullPathOf(const QString& directory, const QString& file)
 
 }  // namespace
 
+void varnelMain::showIncorrectPassword()
+{
+    platform::messageBox(platform::MessageIcon::Critical, QStringLiteral("Incorrect password"),
+                         QStringLiteral("The database which has been selected does not have the correct password.\n\n"
+                                        "Please contact Mardane."));
+}
+
 bool varnelMain::buildMenuList()
 {
     VarnelCore& core = varnelCore();
@@ -141,9 +148,7 @@ void varnelMain::mnuFileImport_Click()
     if (!settleFile())
         return;
     if (openFile() == dao::WrongPassword) {
-        platform::messageBox(platform::MessageIcon::Critical, QStringLiteral("Incorrect password"),
-                             QStringLiteral("The database which has been selected does not have the correct password.\n\n"
-                                            "Please contact Mardane."));
+        showIncorrectPassword();
         mnuFileImport_Click();
         if (platform::programEnded())
             return;

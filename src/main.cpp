@@ -3,6 +3,7 @@
 
 #include "app/varnel_title.h"
 #include "app/version.h"
+#include "browser/browser_windows.h"
 #include "browser/varnel_main.h"
 #include "platform/ui/seams.h"
 
@@ -19,6 +20,8 @@ int main(int argc, char* argv[])
     QFont font = QApplication::font();
     font.setPixelSize(11);
     QApplication::setFont(font);
+
+    varnel::registerBrowserWindows();
 
     // The command line is one text, as other programs of the family write it.
     varnel::varnelMain::programCommandLine = QCoreApplication::arguments().mid(1).join(u' ');

@@ -1,0 +1,11 @@
+#include "browser/browser_windows.h"
+
+#include "app/window_openers.h"
+
+namespace varnel {
+
+void registerBrowserWindows()
+{
+}
+
+}  // namespace varnel

@@ -93,6 +93,7 @@ void varnelMain::createControls()
     client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
+    client->installEventFilter(this);
 
     createToolbar();
 
@@ -364,11 +365,14 @@ void varnelMain::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-bool varnelMain::event(QEvent* event)
+bool varnelMain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Resize && Toolbar1)
+    // Every size change of the area below the menu bar lays the controls out again.
+    if (watched == client && event->type() == QEvent::Resize && Command1[0]) {
         Toolbar1->setGeometry(0, 0, client->width(), twips(360));
-    return QMainWindow::event(event);
+        Form_Resize();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void varnelMain::hideDropDownLists()

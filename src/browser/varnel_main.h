@@ -85,6 +85,9 @@ public:
     // Shows another window modally; this window is active again afterwards.
     void showModalWindow(QDialog& window);
 
+    // ------------------------------------------------------------------ layout
+    void Form_Resize();
+
     // ------------------------------------------------------------------ database files
     bool buildMenuList();
     bool selectDir();
@@ -151,7 +154,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();

@@ -121,6 +121,7 @@ void varnelMain::Check1_Click()
     } catch (const std::exception&) {
         // A failed listing leaves the lists as far as they got.
     }
+    Form_Resize();
 }
 
 void varnelMain::Command1_Click(int index)

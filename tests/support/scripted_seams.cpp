@@ -71,7 +71,8 @@ ScriptedSeams::ScriptedSeams()
       modal(*new ScriptedModalShow),
       pointer(*new ScriptedMousePointer),
       programEnd(*new ScriptedProgramEnd),
-      programStart(*new ScriptedProgramStart)
+      programStart(*new ScriptedProgramStart),
+      windowFinder(*new ScriptedWindowFinder)
 {
     platform::Seams s;
     s.messageBoxes.reset(&messages);
@@ -81,6 +82,7 @@ ScriptedSeams::ScriptedSeams()
     s.mousePointer.reset(&pointer);
     s.programEnd.reset(&programEnd);
     s.programStart.reset(&programStart);
+    s.windowFinder.reset(&windowFinder);
     platform::installSeams(std::move(s));
 }
 

@@ -82,6 +82,14 @@ public:
     bool succeed = true;
 };
 
+class ScriptedWindowFinder final : public platform::WindowFinder {
+public:
+    std::vector<platform::DesktopWindow> topLevelWindows() override { return windows; }
+    void activate(unsigned long id) override { activated.push_back(id); }
+    std::vector<platform::DesktopWindow> windows;
+    std::vector<unsigned long> activated;
+};
+
 // All scripted seams, installed on construction; the Qt ones come back on destruction.
 class ScriptedSeams {
 public:
@@ -97,6 +105,7 @@ public:
     ScriptedMousePointer& pointer;
     ScriptedProgramEnd& programEnd;
     ScriptedProgramStart& programStart;
+    ScriptedWindowFinder& windowFinder;
 };
 
 }  // namespace testing_support

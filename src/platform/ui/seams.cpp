@@ -1,5 +1,7 @@
 #include "platform/ui/seams.h"
 
+#include "platform/desktop.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
@@ -133,6 +135,7 @@ Seams qtSeams()
     s.mousePointer = std::make_unique<QtMousePointer>();
     s.programEnd = std::make_unique<QtProgramEnd>();
     s.programStart = std::make_unique<QtProgramStart>();
+    s.windowFinder = desktopWindowFinder();
     return s;
 }
 
@@ -148,6 +151,7 @@ void installSeams(Seams replacement)
     if (replacement.mousePointer) s.mousePointer = std::move(replacement.mousePointer);
     if (replacement.programEnd) s.programEnd = std::move(replacement.programEnd);
     if (replacement.programStart) s.programStart = std::move(replacement.programStart);
+    if (replacement.windowFinder) s.windowFinder = std::move(replacement.windowFinder);
 }
 
 void messageBox(MessageIcon icon, const QString& title, const QString& text)

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QDialog;
 class QPrinter;
@@ -75,6 +76,22 @@ public:
     virtual bool start(const QString& program, const QStringList& arguments) = 0;
 };
 
+// A top-level window of any program on the desktop.
+struct DesktopWindow {
+    unsigned long id = 0;
+    QString title;
+    bool visible = false;
+};
+
+class WindowFinder {
+public:
+    virtual ~WindowFinder() = default;
+    // The desktop's top-level windows, front to back; empty where the desktop tells nothing.
+    virtual std::vector<DesktopWindow> topLevelWindows() = 0;
+    // Restores the window from minimised or maximised and brings it to the front.
+    virtual void activate(unsigned long id) = 0;
+};
+
 struct Seams {
     std::unique_ptr<MessageBoxes> messageBoxes;
     std::unique_ptr<FileDialogs> fileDialogs;
@@ -83,6 +100,7 @@ struct Seams {
     std::unique_ptr<MousePointer> mousePointer;
     std::unique_ptr<ProgramEnd> programEnd;
     std::unique_ptr<ProgramStart> programStart;
+    std::unique_ptr<WindowFinder> windowFinder;
 };
 
 // The installed seams (the Qt ones until something else is installed).

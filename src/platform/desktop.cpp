@@ -1,0 +1,109 @@
+#include "platform/desktop.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <algorithm>
+
+namespace platform {
+
+namespace {
+
+class X11WindowFinder final : public WindowFinder {
+public:
+    X11WindowFinder() : display_(XOpenDisplay(nullptr)) {}
+    ~X11WindowFinder() override
+    {
+        if (display_)
+            XCloseDisplay(display_);
+    }
+
+    std::vector<DesktopWindow> topLevelWindows() override
+    {
+        std::vector<DesktopWindow> windows;
+        if (!display_)
+            return windows;
+        const Window root = DefaultRootWindow(display_);
+        std::vector<Window> ids = windowList(root, "_NET_CLIENT_LIST_STACKING");
+        std::reverse(ids.begin(), ids.end());  // the property lists bottom to top
+        for (Window id : ids) {
+            DesktopWindow window;
+            window.id = id;
+            window.title = titleOf(id);
+            XWindowAttributes attributes;
+            window.visible = XGetWindowAttributes(display_, id, &attributes) && attributes.map_state == IsViewable;
+            windows.push_back(window);
+        }
+        return windows;
+    }
+
+    void activate(unsigned long id) override
+    {
+        if (!display_)
+            return;
+        const Window root = DefaultRootWindow(display_);
+        XEvent event{};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = id;
+        event.xclient.message_type = XInternAtom(display_, "_NET_ACTIVE_WINDOW", False);
+        event.xclient.format = 32;
+        event.xclient.data.l[0] = 2;  // a request from a pager-like tool
+        event.xclient.data.l[1] = CurrentTime;
+        XMapRaised(display_, id);
+        XSendEvent(display_, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
+        XFlush(display_);
+    }
+
+private:
+    std::vector<Window> windowList(Window root, const char* property)
+    {
+        std::vector<Window> ids;
+        Atom type = None;
+        int format = 0;
+        unsigned long count = 0, after = 0;
+        unsigned char* data = nullptr;
+        const Atom atom = XInternAtom(display_, property, True);
+        if (atom == None)
+            return ids;
+        if (XGetWindowProperty(display_, root, atom, 0, 1 << 16, False, XA_WINDOW, &type, &format, &count, &after,
+                               &data) == Success && data && format == 32) {
+            const auto* list = reinterpret_cast<const Window*>(data);
+            ids.assign(list, list + count);
+        }
+        if (data)
+            XFree(data);
+        return ids;
+    }
+
+    QString titleOf(Window id)
+    {
+        Atom type = None;
+        int format = 0;
+        unsigned long count = 0, after = 0;
+        unsigned char* data = nullptr;
+        const Atom netName = XInternAtom(display_, "_NET_WM_NAME", True);
+        const Atom utf8 = XInternAtom(display_, "UTF8_STRING", True);
+        QString title;
+        if (netName != None && XGetWindowProperty(display_, id, netName, 0, 1024, False, utf8, &type, &format, &count,
+                                                  &after, &data) == Success && data && format == 8)
+            title = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(count));
+        if (data)
+            XFree(data);
+        if (title.isEmpty()) {
+            char* name = nullptr;
+            if (XFetchName(display_, id, &name) && name) {
+                title = QString::fromLocal8Bit(name);
+                XFree(name);
+            }
+        }
+        return title;
+    }
+
+    Display* display_;
+};
+
+}  // namespace
+
+std::unique_ptr<WindowFinder> desktopWindowFinder() { return std::make_unique<X11WindowFinder>(); }
+
+}  // namespace platform

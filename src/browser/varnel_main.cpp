@@ -275,8 +275,27 @@ void varnelMain::wireHandlers()
     connect(mnuFileExit, &QAction::triggered, this, guarded([this] { mnuFileExit_Click(); }));
     connect(mnuHelpAbout, &QAction::triggered, this, guarded([this] { mnuHelpAbout_Click(); }));
     connect(mnuHelpHelp, &QAction::triggered, this, guarded([this] { mnuHelpHelp_Click(); }));
-    toolbarButtons[1]->setMenu(mnuFileOpen);
-    toolbarButtons[1]->setPopupMode(QToolButton::InstantPopup);
+    connect(mnuHelpLicense, &QAction::triggered, this, guarded([this] { mnuHelpLicense_Click(); }));
+    connect(mnuPrint, &QAction::triggered, this, guarded([this] { mnuPrint_Click(); }));
+    connect(mnuPrintSetup, &QAction::triggered, this, guarded([this] { mnuPrintSetup_Click(); }));
+    connect(mnuToolsBM, &QAction::triggered, this, guarded([this] { mnuToolsBM_Click(); }));
+    connect(mnuToolsFm, &QAction::triggered, this, guarded([this] { mnuToolsFm_Click(); }));
+    connect(mnuToolsA, &QAction::triggered, this, guarded([this] { mnuToolsA_Click(); }));
+    connect(mnuToolsT, &QAction::triggered, this, guarded([this] { mnuToolsT_Click(); }));
+    connect(mnuToolsInt, &QAction::triggered, this, guarded([this] { mnuToolsInt_Click(); }));
+    connect(mnuToolsFmc, &QAction::triggered, this, guarded([this] { mnuToolsFmc_Click(); }));
+    connect(mnuToolsDefinitions, &QAction::triggered, this, guarded([this] { mnuToolsDefinitions_Click(); }));
+    for (int i = 1; i < static_cast<int>(toolbarButtons.size()); ++i)
+        if (toolbarButtons[i])
+            connect(toolbarButtons[i], &QToolButton::clicked, this, guarded([this, i] { Toolbar1_ButtonClick(i); }));
+    Command3->click = guarded([this] { Command3_Click(); });
+    Command5->click = guarded([this] { Command5_Click(); });
+    ListView1[2]->keyPress = [this](int& ascii) {
+        try {
+            ListView1_KeyPress(ascii);
+        } catch (const std::exception&) {
+        }
+    };
 
     for (int i = 1; i <= 3; ++i) {
         Text1[i]->change = guarded([this, i] { Text1_Change(i); });
@@ -385,6 +404,15 @@ void varnelMain::mnuHelpAbout_Click()
 {
     varnelAbout about(this);
     showModalWindow(about);
+}
+
+void varnelMain::mnuPrint_Click()
+{
+    // Printing comes with the printing services.
+}
+
+void varnelMain::mnuPrintSetup_Click()
+{
 }
 
 void varnelMain::mnuHelpHelp_Click()

@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <vector>
 
 class QAction;
@@ -151,6 +152,25 @@ public:
     // ------------------------------------------------------------------ menus and toolbar
     void mnuHelpAbout_Click();
     void mnuHelpHelp_Click();
+    void mnuHelpLicense_Click();
+    void mnuPrint_Click();
+    void mnuPrintSetup_Click();
+    void mnuToolsBM_Click();
+    void mnuToolsFm_Click();
+    void mnuToolsA_Click();
+    void mnuToolsT_Click();
+    void mnuToolsInt_Click();
+    void mnuToolsFmc_Click();
+    void mnuToolsDefinitions_Click();
+    void Toolbar1_ButtonClick(int index);
+    // Toolbar button 12: what the term marked in the text (or in the search box) leads to.
+    void lookUpCrossReference();
+    // The interpretations of the selected paragraph, and its applicability grid.
+    void Command3_Click();
+    void Command5_Click();
+    void ListView1_KeyPress(int& keyAscii);
+    // Shows a window of another area through its opener; this window is active again afterwards.
+    void openWindow(const std::function<void()>& opener);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

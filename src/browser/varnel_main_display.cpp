@@ -54,10 +54,7 @@ void varnelMain::loadRule(const QString& name)
     const QString term = definitionsTerm(name);
     if (!term.isEmpty()) {
         core.lookupKey = term;
-        if (windowOpeners().definitions) {
-            windowOpeners().definitions();
-            Form_Activate();
-        }
+        openWindow(windowOpeners().definitions);
     }
 }
 

@@ -1,0 +1,117 @@
+#include "platform/printer.h"
+
+#include <QFile>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+TEST(RecordingPrinter, ScaleUnitsSpanThePrintableAreaAndTextMovesThePrintPosition)
+{
+    RecordingPageSurface printer(QSizeF(12240, 15840), QMarginsF(240, 360, 240, 360));
+    EXPECT_EQ(printer.scaleWidth(), 11760);  // twips of the printable area by default
+    EXPECT_EQ(printer.scaleHeight(), 15120);
+    printer.setScaleWidth(printer.paperWidth());
+    printer.setScaleHeight(0);  // refused
+    EXPECT_EQ(printer.scaleHeight(), 15120);
+
+    printer.setFontSize(10);  // 100 twips a character, 240 twips a line
+    EXPECT_DOUBLE_EQ(printer.textWidth("abcd"), 400 * 12240 / 11760.0);
+    EXPECT_DOUBLE_EQ(printer.textHeight(""), 240);
+
+    printer.setCurrentX(500);
+    printer.setCurrentY(700);
+    printer.print("abcd", LineEnd::StayOnLine);
+    EXPECT_DOUBLE_EQ(printer.currentX(), 500 + printer.textWidth("abcd"));
+    EXPECT_DOUBLE_EQ(printer.currentY(), 700);
+    printer.print("next");
+    EXPECT_DOUBLE_EQ(printer.currentX(), 0);
+    EXPECT_DOUBLE_EQ(printer.currentY(), 940);
+    printer.line(10, 20, 30, 40, Qt::black);
+    EXPECT_DOUBLE_EQ(printer.currentX(), 30);
+    EXPECT_DOUBLE_EQ(printer.currentY(), 40);
+
+    ASSERT_EQ(printer.texts.size(), 2u);
+    EXPECT_DOUBLE_EQ(printer.texts[1].x, 500 + printer.textWidth("abcd"));
+    EXPECT_DOUBLE_EQ(printer.texts[1].y, 700);
+    printer.newPage();
+    EXPECT_EQ(printer.pages, 2);
+    EXPECT_EQ(printer.currentY(), 0);
+    EXPECT_TRUE(printer.endDoc());
+    EXPECT_FALSE(printer.endDoc());  // no job open
+    EXPECT_EQ(printer.jobsEnded, 1);
+
+    // Turning the paper sets the scale back to the printable area.
+    printer.setOrientation(Orientation::Landscape);
+    EXPECT_EQ(printer.paperWidth(), 15840);
+    EXPECT_EQ(printer.scaleWidth(), 15840 - 480);
+}
+
+namespace {
+
+QPrinter& pdfPrinter(QPrinter& printer, const QString& file)
+{
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    return printer;
+}
+
+}  // namespace
+
+TEST(QtPrinter, PaperSizeAndUnprintableOffsetsAreInTwipsForTheOrientation)
+{
+    struct Case {
+        QPageSize::PageSizeId paper;
+        Orientation orientation;
+        double width;
+        double height;
+    };
+    const Case cases[] = {
+        {QPageSize::Letter, Orientation::Portrait, 12240, 15840},
+        {QPageSize::Letter, Orientation::Landscape, 15840, 12240},
+        {QPageSize::A4, Orientation::Portrait, 11906, 16838},
+        {QPageSize::A4, Orientation::Landscape, 16838, 11906},
+    };
+    QTemporaryDir dir;
+    for (const Case& c : cases) {
+        QPrinter qprinter(QPrinter::HighResolution);
+        pdfPrinter(qprinter, dir.filePath("size.pdf"));
+        qprinter.setPageSize(QPageSize(c.paper));
+        qprinter.setPageMargins(QMarginsF(18, 27, 18, 27), QPageLayout::Point);
+        QPrinterSurface printer(qprinter);
+        printer.setOrientation(c.orientation);
+        EXPECT_EQ(printer.orientation(), c.orientation);
+        EXPECT_EQ(printer.paperWidth(), c.width) << c.paper;
+        EXPECT_EQ(printer.paperHeight(), c.height) << c.paper;
+        // Qt keeps the margins where they were when the paper turns.
+        EXPECT_EQ(printer.printableOffset(), QPointF(360, 540)) << c.paper;
+        // The default scale is the printable area in twips (Qt rounds millimetres to 2 places).
+        EXPECT_NEAR(printer.scaleWidth(), c.width - 720, 2) << c.paper;
+        EXPECT_NEAR(printer.scaleHeight(), c.height - 1080, 2) << c.paper;
+    }
+}
+
+TEST(QtPrinter, APrinterThatRefusesTheJobDropsItsOutputAndTheNextJobPrints)
+{
+    QTemporaryDir dir;
+    QPrinter qprinter(QPrinter::HighResolution);
+    pdfPrinter(qprinter, dir.filePath("missing/folder/out.pdf"));
+    QPrinterSurface printer(qprinter);
+    printer.print("lost");
+    printer.line(0, 0, 100, 100, Qt::black);
+    printer.newPage();
+    EXPECT_FALSE(printer.endDoc());
+
+    const QString file = dir.filePath("out.pdf");
+    qprinter.setOutputFileName(file);
+    printer.setFontSize(12);
+    printer.print("printed");
+    printer.box(100, 100, 2000, 800, Qt::red, BoxFill::Filled);
+    EXPECT_TRUE(printer.endDoc());
+    QFile pdf(file);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(4) == "%PDF");
+}

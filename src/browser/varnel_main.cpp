@@ -5,6 +5,8 @@
 #include "app/varnel_about.h"
 #include "app/varnel_core.h"
 #include "app/version.h"
+#include "platform/printer.h"
+#include "print/print_module.h"
 #include "platform/ui/handler_guard.h"
 #include "platform/ui/seams.h"
 #include "platform/ui/twips.h"
@@ -408,12 +410,18 @@ void varnelMain::mnuHelpAbout_Click()
 
 void varnelMain::mnuPrint_Click()
 {
-    // Printing comes with the printing services.
+    if (ListView1[2]->selectedIndex() == 0)
+        return;
+    initPrinter(platform::Orientation::Portrait);
+    printTitle(programTitle(), QStringLiteral("ASME Section IX, ") + ListView1[2]->selectedText()
+                                   + QStringLiteral(" Copyright(c) 1998 The American Society of Mechanical Engineers"));
+    printFooter(QString());
+    platform::printer().setFontSize(8);
+    printRichTextOnPage(*RichTextBox1);
+    platform::printer().endDoc();
 }
 
-void varnelMain::mnuPrintSetup_Click()
-{
-}
+void varnelMain::mnuPrintSetup_Click() { platform::showPrinterSetup(); }
 
 void varnelMain::mnuHelpHelp_Click()
 {

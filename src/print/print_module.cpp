@@ -159,3 +159,15 @@ void printRichText(const QTextEdit& box, std::int32_t left, std::int32_t top, st
 }
 
 }  // namespace varnel
+
+namespace varnel {
+
+void printRichTextOnPage(const QTextEdit& box)
+{
+    platform::PageSurface& printer = platform::printer();
+    const std::int32_t side = vb::CLng(printer.scaleWidth() / 8);
+    const std::int32_t ends = vb::CLng(printer.scaleHeight() / 9);
+    printRichText(box, side, ends, side, ends);
+}
+
+}  // namespace varnel

@@ -64,5 +64,8 @@ void printText(const QString& text, int x, int y, int size, bool italic, bool bo
 // leave no room print nothing.
 void printRichText(const QTextEdit& box, std::int32_t left, std::int32_t top, std::int32_t right,
                    std::int32_t bottom);
+// printRichText within the margins of a text page: an eighth of the paper's width at the sides
+// and a ninth of its height at top and bottom, each rounded half to even.
+void printRichTextOnPage(const QTextEdit& box);
 
 }  // namespace varnel

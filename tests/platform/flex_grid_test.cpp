@@ -1,0 +1,191 @@
+#include "platform/ui/flex_grid.h"
+#include "platform/ui/twips.h"
+
+#include <QImage>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using platform::ui::FlexGrid;
+using Alignment = platform::ui::FlexGrid::Alignment;
+
+namespace {
+
+// A grid of `rows` x `cols` with one fixed row and column, every column 900 twips wide.
+std::unique_ptr<FlexGrid> grid(int rows, int cols)
+{
+    auto g = std::make_unique<FlexGrid>();
+    g->setRows(rows);
+    g->setCols(cols);
+    for (int c = 0; c < cols; ++c)
+        g->setColWidth(c, 900);
+    g->resize(platform::twips(900 * cols + 300), 200);
+    return g;
+}
+
+}  // namespace
+
+TEST(FlexGrid, TheFormatStringSetsAlignmentsAndHeadersAndAddsColumns)
+{
+    struct Case {
+        QString format;
+        int colsBefore;
+        int colsAfter;
+        std::vector<Alignment> alignments;
+        QStringList headers;
+    };
+    const Case cases[] = {
+        {"< |^Essential|>Right|Plain", 2, 4, {Alignment::Left, Alignment::Centre, Alignment::Right, Alignment::Left},
+         {" ", "Essential", "Right", "Plain"}},
+        // Fewer columns named than the grid has: the others keep their state.
+        {"< |^GTAW GMAW PAW|^SMAW", 5, 5,
+         {Alignment::Left, Alignment::Centre, Alignment::Centre, Alignment::Left, Alignment::Left},
+         {" ", "GTAW GMAW PAW", "SMAW", "", ""}},
+        {"^|^", 2, 2, {Alignment::Centre, Alignment::Centre}, {"", ""}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.format.toStdString());
+        auto g = grid(3, c.colsBefore);
+        g->setFormatString(c.format);
+        EXPECT_EQ(g->formatString(), c.format);
+        ASSERT_EQ(g->cols(), c.colsAfter);
+        for (int col = 0; col < c.colsAfter; ++col) {
+            EXPECT_EQ(g->colAlignment(col), c.alignments[col]) << col;
+            EXPECT_EQ(g->textMatrix(0, col), c.headers[col]) << col;
+        }
+    }
+}
+
+TEST(FlexGrid, CellsOutsideTheGridAndImpossibleShapesAreRefused)
+{
+    auto g = grid(3, 3);
+    EXPECT_THROW(g->setTextMatrix(3, 0, "x"), std::out_of_range);
+    EXPECT_THROW(g->setTextMatrix(0, -1, "x"), std::out_of_range);
+    EXPECT_THROW((void)g->textMatrix(-1, 0), std::out_of_range);
+    EXPECT_THROW(g->setCellFont(0, 3, "small fonts", 6), std::out_of_range);
+    EXPECT_THROW(g->setRows(1), std::out_of_range);       // no body row would remain
+    EXPECT_THROW(g->setFixedCols(3), std::out_of_range);  // no body column would remain
+    EXPECT_THROW(g->setRow(0), std::out_of_range);        // the current cell is a body cell
+    EXPECT_EQ(g->rows(), 3);
+    EXPECT_EQ(g->fixedCols(), 1);
+}
+
+TEST(FlexGrid, ReshapingKeepsTheCellsThatRemain)
+{
+    auto g = grid(4, 4);
+    g->setTextMatrix(1, 1, "kept");
+    g->setTextMatrix(3, 3, "dropped");
+    g->setRowHeight(1, 500);
+    g->setCellFont(3, 3, "small fonts", 6);
+    g->setRow(3);
+    g->setCol(3);
+
+    g->setRows(3);
+    g->setCols(3);
+    EXPECT_EQ(g->row(), 2);  // the current cell moves into the grid
+    EXPECT_EQ(g->col(), 2);
+    g->setRows(5);
+    g->setCols(5);
+    EXPECT_EQ(g->textMatrix(1, 1), "kept");
+    EXPECT_EQ(g->textMatrix(3, 3), "");
+    EXPECT_EQ(g->rowHeight(1), 500);
+    EXPECT_EQ(g->cellFont(3, 3), g->font());
+}
+
+TEST(FlexGrid, EqualNeighboursOfAMergingRowShowAsOneCell)
+{
+    auto g = grid(3, 6);
+    const QStringList row0{" ", "Groove", "Groove", "Groove", "Overlay", "Overlay"};
+    for (int c = 0; c < 6; ++c) {
+        g->setTextMatrix(0, c, row0[c]);
+        g->setTextMatrix(1, c, c == 0 ? "same" : c < 3 ? "same" : "");
+    }
+    g->setTextMatrix(2, 1, "X");
+    g->setTextMatrix(2, 2, "X");
+
+    // Not merging yet.
+    EXPECT_EQ(g->mergedColumns(0, 2), std::make_pair(2, 2));
+
+    for (int r = 0; r < 3; ++r)
+        g->setMergeRow(r, true);
+    EXPECT_EQ(g->mergedColumns(0, 1), std::make_pair(1, 3));
+    EXPECT_EQ(g->mergedColumns(0, 3), std::make_pair(1, 3));
+    EXPECT_EQ(g->mergedColumns(0, 5), std::make_pair(4, 5));
+    EXPECT_EQ(g->cellRect(0, 2), QRect(platform::twips(900), 0, 3 * platform::twips(900), g->cellRect(0, 2).height()));
+    EXPECT_EQ(g->mergedColumns(1, 0), std::make_pair(0, 0));  // a fixed cell does not merge with a body cell
+    EXPECT_EQ(g->mergedColumns(1, 1), std::make_pair(1, 2));
+    EXPECT_EQ(g->mergedColumns(1, 4), std::make_pair(4, 4));  // empty cells stay apart
+    EXPECT_EQ(g->mergedColumns(2, 2), std::make_pair(1, 2));
+
+    g->setMergeRow(2, false);
+    EXPECT_EQ(g->mergedColumns(2, 2), std::make_pair(2, 2));
+}
+
+TEST(FlexGrid, AMergedCellIsPaintedWithoutLinesBetweenItsColumns)
+{
+    auto g = grid(3, 4);
+    FlexGrid::Colours colours = g->colours();
+    colours.backFixed = QColor(231, 231, 231);
+    colours.gridFixed = QColor(128, 128, 128);
+    colours.back = QColor(Qt::white);
+    colours.grid = QColor(192, 192, 192);
+    colours.backBkg = QColor(0, 0, 255);
+    g->setColours(colours);
+    for (int c = 1; c < 4; ++c) {
+        g->setTextMatrix(0, c, "Group");
+        g->setTextMatrix(1, c, "Kind");
+    }
+    g->setMergeRow(0, true);
+    g->setRowHeight(0, 600);
+
+    const QImage image = g->grab().toImage();
+    const int boundary = g->cellRect(1, 2).left() - 1;  // the line on the right of column 1
+    const int inRow0 = g->cellRect(0, 1).top() + 3;      // above the header text
+    const int inRow2 = g->cellRect(2, 1).center().y();
+    EXPECT_EQ(image.pixelColor(boundary, inRow0), colours.backFixed);
+    EXPECT_EQ(image.pixelColor(boundary, inRow2), colours.grid);
+    EXPECT_EQ(image.pixelColor(g->cellRect(2, 0).right(), inRow2), colours.gridFixed);
+    EXPECT_EQ(image.pixelColor(g->cellRect(2, 3).right() + 2, inRow2), colours.backBkg);
+    EXPECT_EQ(image.pixelColor(g->cellRect(2, 3).left() + 2, inRow2), colours.back);
+}
+
+TEST(FlexGrid, RowsFollowTheFontUntilGivenAHeight)
+{
+    auto g = grid(3, 3);
+    g->setFont(FlexGrid::designFont("MS Sans Serif", 8.25));
+    const int standard = g->rowHeight(2);
+    EXPECT_GT(standard, 0);
+    g->setRowHeight(1, 360);
+    g->setFont(FlexGrid::designFont("MS Sans Serif", 24));
+    EXPECT_GT(g->rowHeight(2), standard);
+    EXPECT_EQ(g->rowHeight(1), 360);
+    g->setRowHeight(1, -1);
+    EXPECT_EQ(g->rowHeight(1), g->rowHeight(2));
+    EXPECT_EQ(g->cellRect(1, 1).height(), platform::twips(g->rowHeight(1)));
+}
+
+TEST(FlexGrid, AClickMakesABodyCellCurrentAndIsReportedForEveryCell)
+{
+    auto g = grid(4, 4);
+    g->show();
+    int clicks = 0;
+    std::pair<int, int> seen;
+    g->click = [&] {
+        ++clicks;
+        seen = {g->row(), g->col()};
+    };
+
+    QTest::mouseClick(g.get(), Qt::LeftButton, {}, g->cellRect(2, 3).center());
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(seen, std::make_pair(2, 3));
+
+    // A fixed cell and the area beyond the cells leave the current cell as it was.
+    QTest::mouseClick(g.get(), Qt::LeftButton, {}, g->cellRect(0, 1).center());
+    QTest::mouseClick(g.get(), Qt::LeftButton, {}, g->cellRect(3, 0).center());
+    QTest::mouseClick(g.get(), Qt::LeftButton, {}, QPoint(g->width() - 2, g->height() - 2));
+    EXPECT_EQ(clicks, 4);
+    EXPECT_EQ(seen, std::make_pair(2, 3));
+
+    QTest::mouseClick(g.get(), Qt::RightButton, {}, g->cellRect(1, 1).center());
+    EXPECT_EQ(clicks, 4);
+    EXPECT_EQ(std::make_pair(g->row(), g->col()), std::make_pair(2, 3));
+}

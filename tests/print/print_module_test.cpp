@@ -4,6 +4,7 @@
 #include "platform/printer.h"
 #include "platform/ui/seams.h"
 #include "platform/vb.h"
+#include "support/pdf_printer_setup.h"
 
 #include <QFile>
 #include <QPrinter>
@@ -325,31 +326,12 @@ TEST_F(PrintModuleTest, RichTextThatFitsOrIsEmptyStaysOnThePageAndNoRoomPrintsNo
     }
 }
 
-namespace {
-
-// A printer set-up in which the person chose to print into a PDF file.
-class PdfPrinterSetup final : public platform::PrinterSetup {
-public:
-    explicit PdfPrinterSetup(QString file) : file_(std::move(file)) {}
-    bool setup(QPrinter& printer) override
-    {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file_);
-        return true;
-    }
-
-private:
-    QString file_;
-};
-
-}  // namespace
-
 TEST(PrintModulePdf, APrintoutGoesToThePrinterChosenInTheSetUpDialog)
 {
     QTemporaryDir dir;
     const QString file = dir.filePath("printout.pdf");
     platform::Seams chosen;
-    chosen.printerSetup = std::make_unique<PdfPrinterSetup>(file);
+    chosen.printerSetup = std::make_unique<testing_support::PdfPrinterSetup>(file);
     platform::installSeams(std::move(chosen));
     ASSERT_TRUE(platform::showPrinterSetup());
     platform::Seams qt;

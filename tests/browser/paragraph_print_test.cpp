@@ -1,0 +1,71 @@
+// File > Print of the shown paragraph.
+
+#include "platform/printer.h"
+#include "support/main_window_fixture.h"
+#include "support/pdf_printer_setup.h"
+
+#include <QFile>
+
+using namespace varnel;
+using testing_support::copyInto;
+
+namespace {
+
+class ParagraphPrint : public testing_support::MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        copyInto(testing_support::sampleDatabase(), data.path());
+        main = &createMain(data.path());
+        main->Form_Activate();
+        auto surface = std::make_unique<platform::RecordingPageSurface>();
+        recorder = surface.get();
+        previous = platform::installPrinter(std::move(surface));
+    }
+    void TearDown() override { platform::installPrinter(std::move(previous)); }
+
+    varnelMain* main = nullptr;
+    platform::RecordingPageSurface* recorder = nullptr;
+    std::unique_ptr<platform::PageSurface> previous;
+};
+
+}  // namespace
+
+TEST_F(ParagraphPrint, PrintsTheSelectedParagraphUnderItsTitle)
+{
+    ASSERT_GT(main->ListView1[2]->selectedIndex(), 0);
+    main->mnuPrint_Click();
+    EXPECT_EQ(recorder->jobsEnded, 1);
+    ASSERT_GE(recorder->texts.size(), 2u);
+    EXPECT_EQ(recorder->texts[0].text, "Varnel");
+    bool subtitle = false;
+    for (const auto& t : recorder->texts)
+        subtitle = subtitle || t.text == "ASME Section IX, " + main->ListView1[2]->selectedText()
+                                             + " Copyright(c) 1998 The American Society of Mechanical Engineers";
+    EXPECT_TRUE(subtitle);
+    EXPECT_FALSE(recorder->documentPages.empty());
+}
+
+TEST_F(ParagraphPrint, NothingIsPrintedWithoutASelectedParagraph)
+{
+    main->ListView1[2]->clearSelection();
+    main->Toolbar1_ButtonClick(2);
+    EXPECT_EQ(recorder->jobsEnded, 0);
+    EXPECT_TRUE(recorder->texts.empty());
+    EXPECT_TRUE(seams.messages.shown.empty());
+}
+
+TEST_F(ParagraphPrint, ThePrintoutReachesThePrinterChosenInTheSetUp)
+{
+    platform::installPrinter(std::move(previous));  // back to the real printer
+    QTemporaryDir out;
+    platform::Seams chosen;
+    chosen.printerSetup = std::make_unique<testing_support::PdfPrinterSetup>(out.filePath("paragraph.pdf"));
+    platform::installSeams(std::move(chosen));
+    main->mnuPrintSetup_Click();
+    main->mnuPrint_Click();
+    QFile pdf(out.filePath("paragraph.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(4) == "%PDF");
+    previous = platform::installPrinter(std::make_unique<platform::RecordingPageSurface>());
+}

@@ -1,11 +1,41 @@
 #include "browser/browser_windows.h"
 
 #include "app/window_openers.h"
+#include "browser/varnel_agreement.h"
+#include "browser/varnel_cross_reference.h"
+#include "browser/varnel_picture.h"
+#include "platform/ui/seams.h"
+
+#include <QTimer>
 
 namespace varnel {
 
+namespace {
+
+// Creates the window, shows it modally and activates it once it shows; returns when it has
+// closed.
+template <typename Window>
+void showActivated()
+{
+    Window window;
+    QTimer::singleShot(0, &window, [&window] {
+        if (window.isVisible())
+            window.Form_Activate();
+    });
+    platform::showModal(window);
+}
+
+}  // namespace
+
 void registerBrowserWindows()
 {
+    WindowOpeners& openers = windowOpeners();
+    openers.crossReference = [] { showActivated<varnelCrossReference>(); };
+    openers.picture = [] { showActivated<varnelPicture>(); };
+    openers.agreement = [] {
+        varnelAgreement window;
+        platform::showModal(window);
+    };
 }
 
 }  // namespace varnel

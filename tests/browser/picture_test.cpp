@@ -1,0 +1,327 @@
+// The figure viewer: the figure list it reads and rewrites, the figures it finds and their order,
+// the title and text layout, the picture with its scrolling, the window's size limits, and what
+// it shows when figures, pictures or the database are missing.
+
+#include "app/varnel_core.h"
+#include "app/window_openers.h"
+#include "browser/browser_windows.h"
+#include "browser/varnel_picture.h"
+#include "platform/ui/twips.h"
+#include "support/fixture_database.h"
+#include "support/scripted_seams.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace varnel;
+using platform::toTwips;
+using platform::twips;
+
+namespace {
+
+const QString title89 = QString(89, u'a');
+const QString title90 = QString(90, u'b');
+
+QString graphicsSql()
+{
+    return QStringLiteral(
+               "CREATE TABLE Graphics (\"picture id\" TEXT COLLATE NOCASE, title TEXT COLLATE NOCASE, text TEXT,"
+               "  picture TEXT COLLATE NOCASE);"
+               "INSERT INTO Graphics VALUES ('QW-462.5(a)', 'Overlay sketch', 'Sample text under the figure.', 'short');"
+               "INSERT INTO Graphics VALUES ('QW-462.1(a)', 'Tension specimen', 'Sample: scroll to its end.', 'tall');"
+               "INSERT INTO Graphics VALUES ('QW-469.1', NULL, NULL, 'short');"
+               "INSERT INTO Graphics VALUES ('QW-461.1', '  %1  ', '', 'short');"
+               "INSERT INTO Graphics VALUES ('QW-461.2', '%2', NULL, 'short');"
+               "INSERT INTO Graphics VALUES ('QW-466.1', 'Missing picture', 'Sample text.', 'nofile');"
+               "INSERT INTO Graphics VALUES ('QW-463.1', 'Picture stored as PNG', NULL, 'png');")
+        .arg(title89, title90);
+}
+
+class FigureViewer : public ::testing::Test {
+protected:
+    FigureViewer()
+    {
+        resetVarnelCore();
+        QDir(data.path()).mkdir(QStringLiteral("system"));
+        savePicture("short", 540, 200, "BMP");
+        savePicture("tall", 420, 760, "BMP");
+        savePicture("png", 300, 100, "PNG");
+        varnelCore().dataPath = data.path();
+        varnelCore().mainDatabase =
+            dao::Workspace::defaultWorkspace().openDatabase(database.path(), false, true, QStringLiteral(";pwd="));
+    }
+    ~FigureViewer() override
+    {
+        viewer.reset();
+        windowOpeners() = WindowOpeners{};
+        resetVarnelCore();
+    }
+
+    // Picture files end in ".dll" whatever their format.
+    void savePicture(const char* name, int width, int height, const char* format)
+    {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        ASSERT_TRUE(image.save(data.filePath(QStringLiteral("system/%1.dll").arg(QLatin1String(name))), format));
+    }
+
+    // The opener's steps: pictureKey, then the window shown and activated.
+    varnelPicture& open(const QString& key)
+    {
+        varnelCore().pictureKey = key;
+        viewer = std::make_unique<varnelPicture>();
+        viewer->show();
+        viewer->Form_Activate();
+        return *viewer;
+    }
+
+    QStringList entries() const
+    {
+        QStringList ids;
+        for (int i = 0; i < viewer->Combo1->listCount(); ++i)
+            ids << viewer->Combo1->itemText(i);
+        return ids;
+    }
+    int frameHeight() const { return toTwips(viewer->Frame1->height()); }
+    int top(const QWidget* w) const { return toTwips(w->y()); }
+    int height(const QWidget* w) const { return toTwips(w->height()); }
+    bool shown(const QWidget* w) const { return w->isVisibleTo(viewer.get()); }
+
+    testing_support::ScriptedSeams seams;
+    QTemporaryDir data;
+    testing_support::FixtureDatabase database{graphicsSql()};
+    std::unique_ptr<varnelPicture> viewer;
+};
+
+}  // namespace
+
+TEST(FigureList, IsRewrittenAsQuotedIdsJoinedByCommas)
+{
+    const struct {
+        const char* key;
+        const char* normalised;
+    } cases[] = {
+        {"QW-462.5(a)", R"x("QW-462.5(a)")x"},
+        {"QW-461.1,QW-461.2", R"x("QW-461.1","QW-461.2")x"},
+        {R"x( "QW-461.1" ,  "QW-461.2" )x", R"x("QW-461.1","QW-461.2")x"},
+        {R"x("QW-461.1","QW-461.2")x", R"x("QW-461.1","QW-461.2")x"},  // reading it again changes nothing
+        {"QW-461.1,,QW-461.2", R"x("QW-461.1","","QW-461.2")x"},
+        {",QW-461.1", R"x("","QW-461.1")x"},
+        {"QW-461.1, ", R"x("QW-461.1")x"},
+        {R"x(  "  )x", ""},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(varnelPicture::normalisedPictureKey(QString::fromUtf8(c.key)), QString::fromUtf8(c.normalised)) << c.key;
+}
+
+TEST_F(FigureViewer, OneIdShowsThatFigureAlone)
+{
+    varnelPicture& v = open("QW-462.5(a)");
+    EXPECT_EQ(entries(), QStringList{"QW-462.5(a)"});
+    EXPECT_EQ(v.figureCount, 1);
+    EXPECT_EQ(v.Combo1->listIndex(), 0);
+    EXPECT_EQ(varnelCore().pictureKey, "\"QW-462.5(a)\"");
+    EXPECT_EQ(v.Frame1->caption(), "QW-462.5(a)  Overlay sketch");
+    EXPECT_FALSE(shown(v.txtTitle));
+    EXPECT_TRUE(shown(v.txtText));
+    EXPECT_EQ(v.txtText->text(), "Sample text under the figure.");
+    EXPECT_TRUE(shown(v.Frame1));
+    EXPECT_TRUE(shown(v.Combo1));
+    EXPECT_TRUE(shown(v.Picture1));
+    ASSERT_TRUE(v.Picture1->hasPicture());
+    EXPECT_EQ(v.Picture1->size(), QSize(540, 200));
+    EXPECT_EQ(height(v.Frame2), toTwips(200));
+    EXPECT_LE(std::abs(2 * v.Picture1->x() + v.Picture1->width() - v.Frame2->width()), 1);  // centred
+    EXPECT_EQ(seams.pointer.current(), platform::Pointer::Default);
+    EXPECT_TRUE(seams.messages.shown.empty());
+}
+
+TEST_F(FigureViewer, ListsTheFiguresFoundInIdOrder)
+{
+    open(R"x( "QW-469.1" , QW-999,"QW-462.5(a)",qw-461.1 )x");
+    EXPECT_EQ(entries(), (QStringList{"QW-461.1", "QW-462.5(a)", "QW-469.1"}));
+    EXPECT_EQ(viewer->figureCount, 3);
+    EXPECT_EQ(varnelCore().pictureKey, R"x("QW-469.1","QW-999","QW-462.5(a)","qw-461.1")x");
+    EXPECT_TRUE(viewer->Frame1->caption().startsWith("QW-461.1  "));
+    EXPECT_TRUE(seams.messages.shown.empty());
+
+    viewer->Combo1->setListIndex(2);
+    EXPECT_EQ(viewer->Frame1->caption(), "QW-469.1  ");  // a Null title
+    EXPECT_TRUE(viewer->Picture1->hasPicture());
+}
+
+TEST_F(FigureViewer, AShortTitleGoesIntoTheCaptionALongOneIntoTheTitleBox)
+{
+    const struct {
+        const char* id;
+        QString caption;
+        QString titleBox;
+        int pictureTop;
+    } cases[] = {
+        {"QW-461.1", "QW-461.1    " + title89 + "  ", "", 270},  // 89 characters once trimmed
+        {"QW-461.2", "QW-461.2", "QW-461.2 - " + title90, 1020},
+        {"QW-469.1", "QW-469.1  ", "", 270},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.id);
+        varnelPicture& v = open(QString::fromUtf8(c.id));
+        EXPECT_EQ(v.Frame1->caption(), c.caption);
+        EXPECT_EQ(shown(v.txtTitle), !c.titleBox.isEmpty());
+        EXPECT_EQ(v.txtTitle->text(), c.titleBox);
+        EXPECT_EQ(top(v.Picture2), c.pictureTop);
+        EXPECT_TRUE(v.Picture1->hasPicture());
+    }
+}
+
+TEST_F(FigureViewer, TheTextBoxTakesItsPlaceBelowTheVisibleArea)
+{
+    // With a text the title box's height counts twice; without one the visible area reaches down
+    // to 120 twips above the frame's bottom.
+    for (const char* id : {"QW-462.5(a)", "QW-461.2", "QW-461.1", "QW-469.1"}) {
+        SCOPED_TRACE(id);
+        varnelPicture& v = open(QString::fromUtf8(id));
+        if (v.hasText) {
+            EXPECT_TRUE(shown(v.txtText));
+            EXPECT_EQ(height(v.Picture2), frameHeight() - 120 - (705 + top(v.Picture2)) - 705);
+            EXPECT_EQ(top(v.txtText), frameHeight() - 120 - 1365);
+        } else {
+            EXPECT_FALSE(shown(v.txtText));
+            EXPECT_EQ(height(v.Picture2), frameHeight() - 120 - top(v.Picture2));
+        }
+        EXPECT_EQ(height(v.VScroll1), height(v.Picture2) - 60);
+    }
+    EXPECT_TRUE(open("QW-462.5(a)").hasText);
+    EXPECT_FALSE(open("QW-461.1").hasText);
+}
+
+TEST_F(FigureViewer, ATallFigureScrollsToItsBottomEdge)
+{
+    varnelPicture& shortFigure = open("QW-462.5(a)");
+    EXPECT_FALSE(shortFigure.VScroll1->isEnabled());
+
+    varnelPicture& v = open("QW-462.5(a), QW-462.1(a)");
+    ASSERT_TRUE(v.VScroll1->isEnabled());
+    EXPECT_EQ(v.VScroll1->maximum(), toTwips(760) - height(v.Picture2));
+    EXPECT_EQ(v.VScroll1->value(), 0);
+    v.VScroll1->setValue(v.VScroll1->maximum());
+    EXPECT_EQ(top(v.Frame2), -v.VScroll1->maximum());
+    EXPECT_EQ(top(v.Frame2) + height(v.Frame2), height(v.Picture2));
+
+    // Another figure starts at the top again.
+    v.Combo1->setListIndex(1);
+    EXPECT_EQ(top(v.Frame2), 0);
+    EXPECT_FALSE(v.VScroll1->isEnabled());
+}
+
+TEST_F(FigureViewer, TheWindowKeepsItsWidthAndMinimumHeight)
+{
+    varnelPicture& v = open("QW-462.5(a)");
+    v.resize(twips(8000), twips(5000));
+    EXPECT_EQ(toTwips(v.width()), 9090);
+    EXPECT_EQ(toTwips(v.height()), 6870);
+    EXPECT_EQ(frameHeight(), 6870 - 870);
+    EXPECT_EQ(top(v.Command1), 6870 - 750);
+    EXPECT_EQ(top(v.Combo1), 6870 - 750);
+    EXPECT_EQ(top(v.txtText), frameHeight() - 120 - 1365);
+
+    v.resize(twips(12000), twips(9000));
+    EXPECT_EQ(toTwips(v.width()), 9090);
+    EXPECT_EQ(frameHeight(), 9000 - 870);
+    EXPECT_EQ(top(v.txtText), frameHeight() - 120 - 1365);
+}
+
+TEST_F(FigureViewer, TheScrollRangeFollowsTheVisibleArea)
+{
+    varnelPicture& v = open("QW-462.1(a)");
+    v.resize(v.width(), twips(9000));
+    v.resize(v.width(), twips(6870));
+    v.VScroll1->setValue(v.VScroll1->maximum());
+    EXPECT_EQ(top(v.Frame2) + height(v.Frame2), height(v.Picture2));
+    v.resize(v.width(), twips(20000));
+    EXPECT_FALSE(v.VScroll1->isEnabled());
+    EXPECT_EQ(top(v.Frame2), 0);
+}
+
+TEST_F(FigureViewer, NoFigureFoundShowsTheMessageInTheTitleBox)
+{
+    for (const char* key : {"QW-999", "", "\" , \""}) {
+        SCOPED_TRACE(key);
+        varnelPicture& v = open(QString::fromUtf8(key));
+        EXPECT_EQ(v.txtTitle->text(), "No figures found in database.");
+        EXPECT_TRUE(shown(v.txtTitle));
+        EXPECT_TRUE(v.Frame1->caption().isEmpty());
+        EXPECT_EQ(v.Combo1->listCount(), 0);
+        EXPECT_FALSE(shown(v.txtText));
+        EXPECT_FALSE(v.Picture1->hasPicture());
+        EXPECT_EQ(height(v.Picture2), frameHeight() - 120 - top(v.Picture2));
+        EXPECT_EQ(seams.pointer.current(), platform::Pointer::Default);
+    }
+    EXPECT_TRUE(seams.messages.shown.empty());
+}
+
+TEST_F(FigureViewer, AMissingPictureLeavesThePictureAreaAsItWas)
+{
+    varnelPicture& first = open("QW-466.1");
+    EXPECT_EQ(first.Frame1->caption(), "QW-466.1  Missing picture");
+    EXPECT_EQ(first.txtText->text(), "Sample text.");
+    EXPECT_FALSE(first.Picture1->hasPicture());
+
+    varnelPicture& v = open("QW-466.1, QW-462.1(a)");
+    EXPECT_EQ(v.Frame1->caption(), "QW-462.1(a)  Tension specimen");
+    v.Combo1->setListIndex(1);
+    EXPECT_EQ(v.Frame1->caption(), "QW-466.1  Missing picture");
+    EXPECT_EQ(v.Picture1->size(), QSize(420, 760));
+    EXPECT_TRUE(v.VScroll1->isEnabled());
+    EXPECT_EQ(seams.pointer.current(), platform::Pointer::Default);
+    EXPECT_TRUE(seams.messages.shown.empty());
+}
+
+TEST_F(FigureViewer, TheFileContentDecidesThePictureFormat)
+{
+    varnelPicture& v = open("QW-463.1");
+    ASSERT_TRUE(v.Picture1->hasPicture());
+    EXPECT_EQ(v.Picture1->size(), QSize(300, 100));
+}
+
+TEST_F(FigureViewer, ADatabaseFailureEndsTheLoadingQuietly)
+{
+    const testing_support::FixtureDatabase withoutGraphics(QStringLiteral("CREATE TABLE Other (a TEXT);"));
+    varnelCore().mainDatabase =
+        dao::Workspace::defaultWorkspace().openDatabase(withoutGraphics.path(), false, true, QStringLiteral(";pwd="));
+    for (int pass = 0; pass < 2; ++pass) {
+        varnelPicture& v = open("QW-462.5(a)");
+        EXPECT_EQ(v.Combo1->listCount(), 0);
+        EXPECT_TRUE(shown(v.Picture1));
+        EXPECT_TRUE(shown(v.Frame1));
+        EXPECT_EQ(seams.pointer.current(), platform::Pointer::Default);
+        varnelCore().mainDatabase.reset();
+    }
+    EXPECT_TRUE(seams.messages.shown.empty());
+}
+
+TEST_F(FigureViewer, ReopeningWithAnUnknownIdAfterAFigureWithTextShowsNoTextBox)
+{
+    registerBrowserWindows();
+    std::vector<bool> textShown;
+    std::vector<QString> titles;
+    seams.modal.scripts["varnelPicture"] = [&](QDialog& window) {
+        QCoreApplication::processEvents();  // the activation runs once the window shows
+        auto& v = static_cast<varnelPicture&>(window);
+        textShown.push_back(v.txtText->isVisibleTo(&v));
+        titles.push_back(v.txtTitle->text());
+    };
+    varnelCore().pictureKey = "QW-462.5(a)";
+    windowOpeners().picture();
+    EXPECT_EQ(varnelCore().pictureKey, "\"QW-462.5(a)\"");
+    windowOpeners().picture();  // the same list gives the same figure
+    varnelCore().pictureKey = "QW-999";
+    windowOpeners().picture();
+    EXPECT_EQ(seams.modal.shown, (std::vector<QString>{"varnelPicture", "varnelPicture", "varnelPicture"}));
+    EXPECT_EQ(textShown, (std::vector<bool>{true, true, false}));
+    EXPECT_EQ(titles, (std::vector<QString>{"", "", "No figures found in database."}));
+}

@@ -11,6 +11,31 @@ bool processInList(const QString& processAbbr, const QString& list)
     return !processAbbr.isEmpty() && list.contains(processAbbr, Qt::CaseSensitive);
 }
 
+QString processListQuery(QualificationType type)
+{
+    // The [Processes] column of each type, in the order of the type options.
+    static const char* const modeColumns[] = {"GROOVE", "GROOVE", "CRO", "HFO", "FILLET",
+                                              "STUD", "RESISTANCE", "FRICTION", "FLASH", "STIR"};
+    return QStringLiteral("SELECT * FROM [Processes] WHERE [") + QLatin1String(modeColumns[static_cast<int>(type)])
+           + QStringLiteral("] ORDER BY [SORTKEY]");
+}
+
+int processListHeight(int entries)
+{
+    constexpr int rowHeight = 285;
+    if (entries >= 7)
+        return 1875;
+    return entries >= 1 ? entries * rowHeight : rowHeight;
+}
+
+int firstEntryBeginningWith(const QStringList& entries, const QString& text)
+{
+    for (int i = 0; i < entries.size(); ++i)
+        if (entries[i].startsWith(text, Qt::CaseInsensitive))
+            return i;
+    return -1;
+}
+
 namespace {
 
 // Category patterns in the order they are tried; each hit clicks its type, so the last hit wins.

@@ -54,3 +54,13 @@ TEST(ProcessChoice, TypePreselectedFromTheCategory)
         EXPECT_EQ(preselection.ticksImpactTesting, c.impact) << c.category;
     }
 }
+
+TEST(ProcessChoice, ListQueryAndHeightOfTheProcessPickList)
+{
+    EXPECT_EQ(processListQuery(grooveLongitudinal), "SELECT * FROM [Processes] WHERE [GROOVE] ORDER BY [SORTKEY]");
+    EXPECT_EQ(processListQuery(hardFacingOverlay), "SELECT * FROM [Processes] WHERE [HFO] ORDER BY [SORTKEY]");
+    EXPECT_EQ(processListQuery(frictionStir), "SELECT * FROM [Processes] WHERE [STIR] ORDER BY [SORTKEY]");
+    const struct { int entries, height; } heights[] = {{0, 285}, {1, 285}, {3, 855}, {6, 1710}, {7, 1875}, {25, 1875}};
+    for (const auto& h : heights)
+        EXPECT_EQ(processListHeight(h.entries), h.height) << h.entries;
+}

@@ -1,0 +1,58 @@
+#pragma once
+// The calculator window opened from a main window on the sample edition, with the main window's
+// process and category chosen first, as the person would before opening the calculator.
+
+#include "calculator/varnel_thickness.h"
+#include "calculator_fixtures.h"
+#include "support/main_window_fixture.h"
+
+#include <QTest>
+#include <memory>
+
+namespace varnel::calculator::testing {
+
+class CalculatorWindow : public testing_support::MainWindowTest {
+protected:
+    // The main window on `database`, showing `process` and the category that contains
+    // `categoryWords` (none: the main window's own first choice).
+    varnelMain& mainWindow(const QString& process = {}, const QString& categoryWords = {},
+                           const QString& database = testing_support::sampleDatabase())
+    {
+        if (!QFileInfo::exists(QDir(data.path()).filePath(QFileInfo(database).fileName())))
+            testing_support::copyInto(database, data.path());
+        varnelMain& main = createMain(data.path());
+        main.Form_Activate();
+        if (!process.isEmpty())
+            main.Text1[2]->setText(process);
+        for (int i = 1; i <= main.List1[3]->count() && !categoryWords.isEmpty(); ++i) {
+            if (main.List1[3]->entryText(i).contains(categoryWords)) {
+                main.Text1[3]->setText(main.List1[3]->entryText(i));
+                break;
+            }
+        }
+        return main;
+    }
+
+    varnelThickness& open()
+    {
+        calculator = std::make_unique<varnelThickness>();
+        calculator->show();
+        return *calculator;
+    }
+
+    // A calculator with the type and process chosen by the person.
+    varnelThickness& openWith(QualificationType type, const QString& process)
+    {
+        mainWindow();
+        varnelThickness& w = open();
+        w.opt[static_cast<int>(type)]->setValue(true);
+        w.text2[2]->setText(process);
+        return w;
+    }
+
+    static void type(QWidget* box, const QString& keys) { QTest::keyClicks(box, keys); }
+
+    std::unique_ptr<varnelThickness> calculator;
+};
+
+}  // namespace varnel::calculator::testing

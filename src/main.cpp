@@ -5,6 +5,7 @@
 #include "app/version.h"
 #include "browser/browser_windows.h"
 #include "browser/varnel_main.h"
+#include "calculator/calculator_windows.h"
 #include "platform/ui/seams.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@ int main(int argc, char* argv[])
     QApplication::setFont(font);
 
     varnel::registerBrowserWindows();
+    varnel::registerCalculatorWindows();
 
     // The command line is one text, as other programs of the family write it.
     varnel::varnelMain::programCommandLine = QCoreApplication::arguments().mid(1).join(u' ');

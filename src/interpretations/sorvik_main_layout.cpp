@@ -1,0 +1,116 @@
+// The interpretations window's layout when its size changes, its menus and toolbar, and the print
+// command. The search panels on the right keep to the right edge, the text-search box and the
+// interpretation text stretch with the width, and the results and the text stretch with the
+// height above the Search and Exit buttons. Sizes are in twips; W and H are the window's outer
+// size (the area below the menu bar plus frame, caption and menu bar).
+
+#include "interpretations/sorvik_main.h"
+
+#include "platform/ui/twips.h"
+
+#include <QDate>
+#include <QEvent>
+#include <QTextDocument>
+#include <QToolBar>
+
+namespace varnel {
+
+namespace {
+
+using platform::toTwips;
+using platform::twips;
+
+// Frame, caption and menu bar around the area the controls are placed in, in twips.
+constexpr int outerExtraWidth = 120;
+constexpr int outerExtraHeight = 765;
+
+int L(const QWidget* w) { return toTwips(w->x()); }
+int T(const QWidget* w) { return toTwips(w->y()); }
+int W(const QWidget* w) { return toTwips(w->width()); }
+int H(const QWidget* w) { return toTwips(w->height()); }
+void setL(QWidget* w, int v) { w->move(twips(v), w->y()); }
+void setT(QWidget* w, int v) { w->move(w->x(), twips(v)); }
+void setW(QWidget* w, int v) { w->resize(std::max(0, twips(v)), w->height()); }
+void setH(QWidget* w, int v) { w->resize(w->width(), std::max(0, twips(v))); }
+
+}  // namespace
+
+bool sorvikMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == client && event->type() == QEvent::Resize) {
+        Toolbar1->resize(client->width(), Toolbar1->height());
+        Form_Resize();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void sorvikMain::Form_Resize()
+{
+    const int width = toTwips(client->width()) + outerExtraWidth;
+    const int height = toTwips(client->height()) + outerExtraHeight;
+    const int toolbar = H(Toolbar1);
+
+    if (width > 9200) {
+        setL(Frame1[2], width - (W(Frame1[2]) + 180));
+        setL(Frame1[3], width - (W(Frame1[3]) + 180));
+        setL(ListView1[0], L(Frame1[2]) + L(Text1[0]));
+        setL(Command1[0], width - (W(Command1[0]) + 180));
+        setL(Command1[1], width - (W(Command1[1]) + 180));
+        setW(Frame1[0], width - (W(Frame1[2]) + 360));
+        setW(Frame1[4], width - (W(Frame1[2]) + 360));
+        setW(RichTextBox1, W(Frame1[4]) - 270);
+        setW(Shape1, W(Frame1[4]) - 270);
+        setL(Frame1[5], W(Frame1[0]) - (W(Frame1[5]) + 60));
+        setW(Text1[1], W(Frame1[0]) - (W(Frame1[5]) + 300));
+        setL(Frame1[6], W(Frame1[4]) - (W(Frame1[6]) + 60));
+        setL(Frame1[7], W(Frame1[4]) - (W(Frame1[7]) + 180));
+        setL(Command2[2], L(Text1[1]) + W(Text1[1]) - W(Command2[2]) - 30);
+        setW(ListView1[1], W(Text1[1]) - W(Command2[2]) - 30);
+    }
+
+    if (height > 6400) {
+        setT(Command1[0], height - (H(Command1[0]) + 530) - toolbar);
+        setT(Command1[1], T(Command1[0]) - (H(Command1[1]) + 60));
+        setH(Frame1[3], T(Command1[1]) - T(Frame1[3]) - 90);
+        setH(Frame1[4], T(Command1[1]) - T(Frame1[4]) - 90);
+        setT(Frame1[1], H(Frame1[4]) - (H(Frame1[1]) + 120));
+        setT(Frame1[7], H(Frame1[4]) - (H(Frame1[7]) + 120));
+        setH(ListView1[2], H(Frame1[3]) - 390);
+        setH(RichTextBox1, (H(Frame1[4]) - 390) - (H(Frame1[1]) + 120));
+        setH(Shape1, (H(Frame1[4]) - 390) - (H(Frame1[1]) + 120));
+    }
+}
+
+void sorvikMain::Toolbar1_ButtonClick(int index)
+{
+    if (index == 2)
+        mnuPrint_Click();
+}
+
+void sorvikMain::mnuFileExit_Click() { close(); }
+
+InterpretationPrintout sorvikMain::gatherPrintout() const
+{
+    InterpretationPrintout printout;
+    printout.title = QStringLiteral("Sorvik");
+    printout.subtitle = interpretationsCopyright(QDate::currentDate().year());
+    if (!RichTextBox1->text().isEmpty())
+        printout.text.reset(RichTextBox1->document()->clone());
+    return printout;
+}
+
+void sorvikMain::mnuPrint_Click()
+{
+    // Only an interpretation on show is printed.
+    InterpretationPrintout printout = gatherPrintout();
+    if (!printout.text)
+        return;
+    printInterpretation(printout);
+}
+
+void sorvikMain::mnuPrintSetup_Click()
+{
+    // The printer set-up works on the process's printer, which comes with the printing services.
+}
+
+}  // namespace varnel

@@ -1,0 +1,308 @@
+// The interpretations window's entry boxes and pick lists, its layout and print command, and the
+// opening of databases that are old, protected by another password or unusually shaped.
+
+#include "sorvik_fixture.h"
+
+#include "app/window_openers.h"
+#include "interpretations/interpretations_windows.h"
+#include "platform/ui/twips.h"
+#include "support/fixture_database.h"
+
+#include <QFile>
+#include <QTest>
+#include <QToolBar>
+
+using namespace varnel;
+using namespace testing_support;
+using platform::toTwips;
+using platform::twips;
+
+namespace {
+
+class SorvikBoxes : public SorvikTest {
+protected:
+    void SetUp() override { installSample(); }
+    int searches() const
+    {
+        return static_cast<int>(std::count(seams.pointer.history.begin(), seams.pointer.history.end(),
+                                           platform::Pointer::Hourglass));
+    }
+};
+
+// A database of `sections` sections; only the last holds interpretations (two and a notice).
+QString sectionsSql(int sections)
+{
+    QString sql = QStringLiteral(
+        "CREATE TABLE AuthorizedTablesTab (UsertableName TEXT COLLATE NOCASE, dbtableName TEXT COLLATE NOCASE);\n");
+    for (int i = 1; i <= sections; ++i)
+        sql += QStringLiteral("INSERT INTO AuthorizedTablesTab VALUES ('Section %1', 'INT%2');\n")
+                   .arg(i)
+                   .arg(i, 2, 10, QLatin1Char('0'));
+    const QString last = QStringLiteral("%1").arg(sections, 2, 10, QLatin1Char('0'));
+    sql += QStringLiteral("CREATE TABLE INT%1 (INTER_STR TEXT COLLATE NOCASE, INTER_TEXT TEXT, vol INTEGER);\n"
+                          "INSERT INTO INT%1 VALUES ('B-1', 'Subject: b', 60);\n"
+                          "INSERT INTO INT%1 VALUES ('A-1', 'Subject: a', NULL);\n"
+                          "INSERT INTO INT%1 VALUES ('  Sorvik Notice', 'notice', NULL);\n"
+                          "CREATE TABLE INX%1 (Reference TEXT COLLATE NOCASE, INTER_STR TEXT, section TEXT);\n"
+                          "INSERT INTO INX%1 VALUES ('QW-1', 'A-1', '%1');\n")
+               .arg(last);
+    return sql;
+}
+
+}  // namespace
+
+TEST_F(SorvikBoxes, TypingInTheParagraphBoxCompletesAndSearchesOncePerKey)
+{
+    sorvikMain& w = open();
+    const int before = searches();
+    QTest::keyClicks(w.Text1[0], QStringLiteral("qw-2"));
+    EXPECT_EQ(w.Text1[0]->text(), QStringLiteral("QW-200.1"));
+    EXPECT_EQ(w.Text1[0]->selText(), QStringLiteral("00.1"));
+    EXPECT_EQ(searches() - before, 4);
+    EXPECT_EQ(results(), QStringList({"B31.1-08-01", "IX-07-03"}));
+
+    // After Backspace the typed text alone is searched, until another key goes down.
+    seams.messages.shown.clear();
+    QTest::keyClick(w.Text1[0], Qt::Key_Backspace);
+    EXPECT_EQ(w.Text1[0]->text(), QStringLiteral("QW-2"));
+    EXPECT_EQ(messageTitles(), QStringList({"No entry found"}));
+    QTest::keyClick(w.Text1[0], Qt::Key_0);
+    EXPECT_EQ(w.Text1[0]->text(), QStringLiteral("QW-200.1"));
+
+    // Emptying the box starts no search and keeps the list.
+    const int kept = searches();
+    w.Text1[0]->setText(QString());
+    EXPECT_EQ(searches(), kept);
+    EXPECT_FALSE(results().isEmpty());
+}
+
+TEST_F(SorvikBoxes, QuotesNeverReachTheBoxes)
+{
+    sorvikMain& w = open();
+    QTest::keyClicks(w.Text1[1], QStringLiteral("it\"s"));
+    EXPECT_EQ(w.Text1[1]->text(), QStringLiteral("its"));
+    QTest::keyClicks(w.Text1[0], QStringLiteral("\""));
+    EXPECT_TRUE(w.Text1[0]->text().isEmpty());
+
+    // Pasted or handed-over text loses its quotes and is then completed and searched as typed.
+    w.Text1[1]->setText(QString());
+    w.Text1[0]->setText(QStringLiteral("\"QW-442\""));
+    EXPECT_EQ(w.Text1[0]->text(), QStringLiteral("QW-442"));
+    EXPECT_EQ(results(), QStringList({"IX-07-02"}));
+
+    window.reset();
+    seams.messages.shown.clear();
+    sorvikMain& started = open(QStringLiteral("SECT INT09 TEXT {manufacturer\"s} COND phrase"));
+    EXPECT_EQ(started.Text1[1]->text(), QStringLiteral("manufacturers"));
+    EXPECT_EQ(messageTitles(), QStringList({"No entry found", "No entry found"}));
+}
+
+TEST_F(SorvikBoxes, DropDownListsToggleAndHideOnFocus)
+{
+    sorvikMain& w = open();
+    w.Command2[0]->click();
+    EXPECT_TRUE(w.ListView1[0]->isVisible());
+    w.Command2[2]->click();
+    EXPECT_TRUE(w.ListView1[0]->isVisible());
+    EXPECT_TRUE(w.ListView1[1]->isVisible());
+    w.Command2[0]->click();
+    EXPECT_FALSE(w.ListView1[0]->isVisible());
+    w.Command2[0]->click();
+    w.Text1_GotFocus(1);
+    EXPECT_FALSE(w.ListView1[0]->isVisible());
+    EXPECT_FALSE(w.ListView1[1]->isVisible());
+
+    // A pick fills its box (a paragraph searches) and hides the lists; no selection picks nothing.
+    w.Command2[0]->click();
+    w.ListView1_KeyUp(0, platform::ui::keys::Enter, 0);
+    EXPECT_TRUE(w.ListView1[0]->isVisible());
+    w.ListView1[0]->selectIndex(w.ListView1[0]->findWholeWordPrefix(QStringLiteral("QW-442")));
+    w.ListView1_KeyUp(0, platform::ui::keys::Down, 0);
+    EXPECT_TRUE(w.Text1[0]->text().isEmpty());
+    w.ListView1_KeyUp(0, platform::ui::keys::Space, 0);
+    EXPECT_EQ(w.Text1[0]->text(), QStringLiteral("QW-442"));
+    EXPECT_EQ(results(), QStringList({"IX-07-02"}));
+    EXPECT_FALSE(w.ListView1[0]->isVisible());
+}
+
+TEST_F(SorvikBoxes, LeavingTheTextSearchBoxAddsANewTextToTheHistory)
+{
+    sorvikMain& w = open();
+    for (const char* text : {"impact", "IMPACT", "", "preheat"}) {
+        w.skipCompletion = true;  // as after Backspace: the box keeps the text as written
+        w.Text1[1]->setText(QString::fromLatin1(text));
+        w.Text1_LostFocus(1);
+    }
+    ASSERT_EQ(w.ListView1[1]->count(), 2);
+    EXPECT_EQ(w.ListView1[1]->entryText(1), QStringLiteral("impact"));
+    EXPECT_EQ(w.ListView1[1]->entryText(2), QStringLiteral("preheat"));
+
+    // The history completes the box but starts no search; Tab or Enter released in it does.
+    const int before = searches();
+    w.Text1[1]->setText(QString());
+    QTest::keyClicks(w.Text1[1], QStringLiteral("pre"));
+    EXPECT_EQ(w.Text1[1]->text(), QStringLiteral("preheat"));
+    EXPECT_EQ(searches(), before);
+    w.Text1_KeyUp(1, platform::ui::keys::Tab, 0);
+    EXPECT_EQ(searches(), before + 1);
+    EXPECT_EQ(results(), QStringList({"IX-09-01"}));
+}
+
+TEST_F(SorvikBoxes, LayoutFollowsTheWindowSize)
+{
+    sorvikMain& w = open();
+    auto setOuter = [&](int width, int height) { w.client->resize(twips(width - 120), twips(height - 765)); };
+    auto left = [](const QWidget* c) { return toTwips(c->x()); };
+    auto top = [](const QWidget* c) { return toTwips(c->y()); };
+    auto width = [](const QWidget* c) { return toTwips(c->width()); };
+    auto height = [](const QWidget* c) { return toTwips(c->height()); };
+
+    setOuter(9780, 7710);
+    const QWidget* moved[] = {w.Frame1[2], w.Frame1[3], w.Command1[0], w.Command1[1], w.ListView1[0],
+                              w.Frame1[5], w.Frame1[6], w.Frame1[7], w.Command2[2]};
+    const QWidget* widened[] = {w.Frame1[0], w.Frame1[4], w.Text1[1], w.ListView1[1], w.RichTextBox1, w.Shape1};
+    std::vector<int> lefts, widths;
+    for (const QWidget* c : moved)
+        lefts.push_back(left(c));
+    for (const QWidget* c : widened)
+        widths.push_back(width(c));
+    setOuter(9780 + 1005, 7710);
+    for (size_t i = 0; i < std::size(moved); ++i)
+        EXPECT_EQ(left(moved[i]), lefts[i] + 1005) << i;
+    for (size_t i = 0; i < std::size(widened); ++i)
+        EXPECT_EQ(width(widened[i]), widths[i] + 1005) << i;
+
+    // Narrower than the minimum: nothing moves across.
+    setOuter(9000, 7710);
+    EXPECT_EQ(left(w.Frame1[2]), lefts[0] + 1005);
+
+    const int exitTop = top(w.Command1[0]);
+    const int textHeight = height(w.RichTextBox1);
+    const int holderTop = top(w.Frame1[7]);
+    setOuter(9780, 7710 + 1005);
+    EXPECT_EQ(top(w.Command1[0]), exitTop + 1005);
+    EXPECT_EQ(height(w.RichTextBox1), textHeight + 1005);
+    EXPECT_EQ(height(w.ListView1[2]), height(w.Frame1[3]) - 390);
+    EXPECT_EQ(top(w.Frame1[7]), holderTop + 1005);
+
+    // A taller toolbar lifts the buttons by the difference.
+    w.Toolbar1->resize(w.Toolbar1->width(), twips(360 + 150));
+    w.Form_Resize();
+    EXPECT_EQ(top(w.Command1[0]), exitTop + 1005 - 150);
+}
+
+TEST_F(SorvikBoxes, PrintGathersTheInterpretationOnShow)
+{
+    sorvikMain& w = open();
+    search(QString(), QStringLiteral("preheat"));
+    const InterpretationPrintout printout = w.gatherPrintout();
+    EXPECT_EQ(printout.title, QStringLiteral("Sorvik"));
+    EXPECT_EQ(printout.subtitle, QStringLiteral("ASME Interpretations, Copyright(c) 1974-%1 The American Society of "
+                                                "Mechanical Engineers")
+                                     .arg(QDate::currentDate().year()));
+    ASSERT_TRUE(printout.text);
+    EXPECT_EQ(printout.text->toPlainText(), w.RichTextBox1->text());
+    QTextCursor c(printout.text.get());
+    c.setPosition(printout.text->toPlainText().indexOf(QStringLiteral("preheat")) + 1);
+    EXPECT_EQ(c.charFormat().foreground().color(), QColor(0xFF, 0, 0));
+
+    search(QString(), QStringLiteral("no such word"));
+    EXPECT_FALSE(w.gatherPrintout().text);
+    w.mnuPrint_Click();
+    w.Toolbar1_ButtonClick(2);
+}
+
+TEST_F(SorvikBoxes, WrongPasswordEndsTheProgramBeforeTheWindowShows)
+{
+    FixtureDatabase other(sectionsSql(1), QStringLiteral("another1"), QStringLiteral("intasme.mdb"));
+    writeInterpretationsSetting(QStringLiteral("data path"), other.path());
+    registerInterpretationsWindows();
+    windowOpeners().interpretations();
+    windowOpeners().interpretations = nullptr;
+    ASSERT_EQ(seams.messages.shown.size(), 1u);
+    EXPECT_EQ(seams.messages.shown[0].title, QStringLiteral("Incorrect password"));
+    EXPECT_EQ(seams.messages.shown[0].icon, platform::MessageIcon::Critical);
+    EXPECT_EQ(seams.messages.shown[0].text,
+              QStringLiteral("The database which has been selected does not have the correct password.\n\nPlease contact Mardane."));
+    EXPECT_TRUE(seams.programEnd.ended());
+    EXPECT_TRUE(seams.modal.shown.empty());
+}
+
+TEST_F(SorvikBoxes, OpenerShowsTheWindowModallyOnTheSample)
+{
+    registerInterpretationsWindows();
+    QString shownTitle;
+    seams.modal.scripts[QStringLiteral("sorvikMain")] = [&](QDialog& dialog) { shownTitle = dialog.windowTitle(); };
+    varnelCore().interpretationQuery = QStringLiteral("SECT INT09 PARA QW-442");
+    windowOpeners().interpretations();
+    windowOpeners().interpretations = nullptr;
+    EXPECT_EQ(seams.modal.shown, std::vector<QString>({QStringLiteral("sorvikMain")}));
+    EXPECT_EQ(shownTitle, QStringLiteral("Sorvik   [ ASME ") + sectionIX + QStringLiteral(" ]"));
+    EXPECT_FALSE(sorvikCore().interpretationsDatabase);  // closed with the window
+    EXPECT_FALSE(seams.programEnd.ended());
+}
+
+TEST_F(SorvikBoxes, ADatabaseOverElevenMonthsOldIsReportedAtEveryOpening)
+{
+    for (int months : {11, 12}) {
+        QFile file(databasePath());
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        const QDate date = QDate::currentDate().addMonths(-months);
+        ASSERT_TRUE(file.setFileTime(QDateTime(QDate(date.year(), date.month(), 1), QTime(12, 0)),
+                                     QFileDevice::FileModificationTime));
+        file.close();
+        seams.messages.shown.clear();
+        open();
+        if (months == 11) {
+            EXPECT_TRUE(seams.messages.shown.empty());
+        } else {
+            ASSERT_EQ(seams.messages.shown.size(), 1u);
+            EXPECT_EQ(seams.messages.shown[0].title, QStringLiteral("Data out of date"));
+            EXPECT_EQ(seams.messages.shown[0].icon, platform::MessageIcon::Exclamation);
+            EXPECT_EQ(results().size(), 20);  // the window works as usual
+        }
+    }
+}
+
+TEST_F(SorvikBoxes, SectionTablesShorterThanNineOrLongerThanTwentyRows)
+{
+    FixtureDatabase few(sectionsSql(3));
+    writeInterpretationsSetting(QStringLiteral("data path"), few.path());
+    sorvikMain& w = open();
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Sorvik   [ ASME  ]"));
+    EXPECT_TRUE(results().isEmpty());
+
+    sorvikMain& chosen = open(QStringLiteral("SECT INT03"));
+    EXPECT_EQ(chosen.windowTitle(), QStringLiteral("Sorvik   [ ASME Section 3 ]"));
+    EXPECT_EQ(results(), QStringList({"  Sorvik Notice", "    ******************", "A-1", "B-1"}));
+    EXPECT_EQ(chosen.Label1[6]->caption(), QStringLiteral("2"));
+    EXPECT_EQ(paragraphs(), QStringList({"QW-1"}));
+    chosen.Command4_Click(3);
+    EXPECT_EQ(chosen.Label1[2]->caption(), QStringLiteral("60"));
+    chosen.Command4_Click(1);
+    EXPECT_EQ(chosen.Label1[0]->caption(), QStringLiteral("A-1"));
+    EXPECT_TRUE(chosen.Label1[2]->caption().isEmpty());  // a Null volume reads empty
+    window.reset();
+    resetSorvikCore();
+
+    // Every row of a long table is loaded, and the ninth is shown first as usual.
+    FixtureDatabase many(sectionsSql(25));
+    writeInterpretationsSetting(QStringLiteral("data path"), many.path());
+    sorvikMain& longer = open(QStringLiteral("SECT INT25"));
+    EXPECT_EQ(sorvikCore().sectionTableCount(), 25);
+    EXPECT_EQ(longer.windowTitle(), QStringLiteral("Sorvik   [ ASME Section 25 ]"));
+    EXPECT_EQ(results().size(), 4);
+}
+
+TEST_F(SorvikBoxes, AMissingDatabaseLeavesAnEmptyWindowWithoutAMessage)
+{
+    writeInterpretationsSetting(QStringLiteral("data path"), data.filePath(QStringLiteral("missing.mdb")));
+    sorvikMain& w = open(QStringLiteral("SECT INT09 PARA QW-442"));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Sorvik"));
+    EXPECT_TRUE(results().isEmpty());
+    EXPECT_TRUE(seams.messages.shown.empty());
+    search(QString(), QStringLiteral("weld"));
+    EXPECT_EQ(messageTitles(), QStringList({"No entry found"}));
+    w.close();
+    EXPECT_FALSE(seams.programEnd.ended());
+}

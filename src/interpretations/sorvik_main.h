@@ -104,8 +104,6 @@ public:
     void mnuPrint_Click();
     void mnuPrintSetup_Click();
     void mnuFileExit_Click();
-    // The printout of the interpretation on show; no text when none is shown.
-    InterpretationPrintout gatherPrintout() const;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -6,6 +6,10 @@
 
 #include "interpretations/sorvik_main.h"
 
+#include "interpretations/interpretation_printout.h"
+#include "platform/printer.h"
+#include "print/print_module.h"
+
 #include "platform/ui/twips.h"
 
 #include <QDate>
@@ -89,28 +93,20 @@ void sorvikMain::Toolbar1_ButtonClick(int index)
 
 void sorvikMain::mnuFileExit_Click() { close(); }
 
-InterpretationPrintout sorvikMain::gatherPrintout() const
-{
-    InterpretationPrintout printout;
-    printout.title = QStringLiteral("Sorvik");
-    printout.subtitle = interpretationsCopyright(QDate::currentDate().year());
-    if (!RichTextBox1->text().isEmpty())
-        printout.text.reset(RichTextBox1->document()->clone());
-    return printout;
-}
-
 void sorvikMain::mnuPrint_Click()
 {
-    // Only an interpretation on show is printed.
-    InterpretationPrintout printout = gatherPrintout();
-    if (!printout.text)
+    // The interpretation on show is printed, whether or not its row is selected: a search shows
+    // its first hit without selecting it.
+    if (RichTextBox1->text().isEmpty())
         return;
-    printInterpretation(printout);
+    initPrinter(platform::Orientation::Portrait);
+    printTitle(QStringLiteral("Sorvik"), interpretationsCopyright(QDate::currentDate().year()));
+    printFooter(QString());
+    platform::printer().setFontSize(8);
+    printRichTextOnPage(*RichTextBox1);
+    platform::printer().endDoc();
 }
 
-void sorvikMain::mnuPrintSetup_Click()
-{
-    // The printer set-up works on the process's printer, which comes with the printing services.
-}
+void sorvikMain::mnuPrintSetup_Click() { platform::showPrinterSetup(); }
 
 }  // namespace varnel

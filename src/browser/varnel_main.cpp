@@ -5,6 +5,7 @@
 #include "app/varnel_about.h"
 #include "app/varnel_core.h"
 #include "app/version.h"
+#include "data/password.h"
 #include "platform/printer.h"
 #include "print/print_module.h"
 #include "platform/ui/handler_guard.h"
@@ -292,22 +293,12 @@ void varnelMain::wireHandlers()
             connect(toolbarButtons[i], &QToolButton::clicked, this, guarded([this, i] { Toolbar1_ButtonClick(i); }));
     Command3->click = guarded([this] { Command3_Click(); });
     Command5->click = guarded([this] { Command5_Click(); });
-    ListView1[2]->keyPress = [this](int& ascii) {
-        try {
-            ListView1_KeyPress(ascii);
-        } catch (const std::exception&) {
-        }
-    };
+    ListView1[2]->keyPress = guarded([this](int& ascii) { ListView1_KeyPress(ascii); });
 
     for (int i = 1; i <= 3; ++i) {
         Text1[i]->change = guarded([this, i] { Text1_Change(i); });
         Text1[i]->handlers.keyDown = guarded([this, i](int key, int shift) { Text1_KeyDown(i, key, shift); });
-        Text1[i]->handlers.keyPress = [this, i](int& ascii) {
-            try {
-                Text1_KeyPress(i, ascii);
-            } catch (const std::exception&) {
-            }
-        };
+        Text1[i]->handlers.keyPress = guarded([this, i](int& ascii) { Text1_KeyPress(i, ascii); });
         Text1[i]->handlers.keyUp = guarded([this, i](int key, int shift) { Text1_KeyUp(i, key, shift); });
         Text1[i]->handlers.gotFocus = guarded([this, i] { Text1_GotFocus(i); });
         Text1[i]->handlers.lostFocus = guarded([this, i] { Text1_LostFocus(i); });

@@ -97,7 +97,6 @@ public:
     bool settleFile();
     // Opens dataPath/defaultFile into mainDatabase; returns the engine's error number, 0 on success.
     int openFile();
-    void showIncorrectPassword();
     void mnuFileImport_Click();
     void mnuFileOpenSection_Click(int index);
     void mnuFileExit_Click();

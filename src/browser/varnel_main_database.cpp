@@ -26,13 +26,6 @@ QString fullPathOf(const QString& directory, const QString& file)
 
 }  // namespace
 
-void varnelMain::showIncorrectPassword()
-{
-    platform::messageBox(platform::MessageIcon::Critical, QStringLiteral("Incorrect password"),
-                         QStringLiteral("The database which has been selected does not have the correct password.\n\n"
-                                        "Please contact Mardane."));
-}
-
 bool varnelMain::buildMenuList()
 {
     VarnelCore& core = varnelCore();

@@ -17,18 +17,9 @@ namespace {
 using platform::toTwips;
 using platform::twips;
 
-// Frame and caption around the area the controls are placed in, in twips.
-constexpr int outerExtraWidth = 120;
-constexpr int outerExtraHeight = 765;
-
-int L(const QWidget* w) { return toTwips(w->x()); }
-int T(const QWidget* w) { return toTwips(w->y()); }
-int W(const QWidget* w) { return toTwips(w->width()); }
-int H(const QWidget* w) { return toTwips(w->height()); }
-void setL(QWidget* w, int v) { w->move(twips(v), w->y()); }
-void setT(QWidget* w, int v) { w->move(w->x(), twips(v)); }
-void setW(QWidget* w, int v) { w->resize(std::max(0, twips(v)), w->height()); }
-void setH(QWidget* w, int v) { w->resize(w->width(), std::max(0, twips(v))); }
+using namespace platform::twips_geometry;
+using platform::outerExtraHeight;
+using platform::outerExtraWidth;
 
 }  // namespace
 

@@ -1,5 +1,7 @@
 #include "data/password.h"
 
+#include "platform/ui/seams.h"
+
 namespace varnel {
 
 namespace {
@@ -29,6 +31,13 @@ QString databaseConnectString()
 std::unique_ptr<dao::Database> openProductDatabase(const QString& path)
 {
     return dao::Workspace::defaultWorkspace().openDatabase(path, false, false, databaseConnectString());
+}
+
+void showIncorrectPassword()
+{
+    platform::messageBox(platform::MessageIcon::Critical, QStringLiteral("Incorrect password"),
+                         QStringLiteral("The database which has been selected does not have the correct password.\n\n"
+                                        "Please contact Mardane."));
 }
 
 }  // namespace varnel

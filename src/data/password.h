@@ -19,4 +19,7 @@ QString databaseConnectString();
 // Opens a database of the product in the default workspace, not exclusive, not read-only.
 std::unique_ptr<dao::Database> openProductDatabase(const QString& path);
 
+// The message for a database that refuses the program's password.
+void showIncorrectPassword();
+
 }  // namespace varnel

@@ -207,12 +207,7 @@ void sorvikMain::wireHandlers()
     for (int i : {0, 1}) {
         Text1[i]->change = guarded([this, i] { Text1_Change(i); });
         Text1[i]->handlers.keyDown = guarded([this, i](int key, int shift) { Text1_KeyDown(i, key, shift); });
-        Text1[i]->handlers.keyPress = [this, i](int& ascii) {
-            try {
-                Text1_KeyPress(i, ascii);
-            } catch (const std::exception&) {
-            }
-        };
+        Text1[i]->handlers.keyPress = guarded([this, i](int& ascii) { Text1_KeyPress(i, ascii); });
         Text1[i]->handlers.keyUp = guarded([this, i](int key, int shift) { Text1_KeyUp(i, key, shift); });
         Text1[i]->handlers.gotFocus = guarded([this, i] { Text1_GotFocus(i); });
         Text1[i]->handlers.lostFocus = guarded([this, i] { Text1_LostFocus(i); });
@@ -256,9 +251,7 @@ void sorvikMain::Form_Load()
         core.interpretationsDatabase = openProductDatabase(core.interpretationsDataPath);
     } catch (const dao::Error& error) {
         if (error.number() == dao::WrongPassword) {
-            platform::messageBox(platform::MessageIcon::Critical, QStringLiteral("Incorrect password"),
-                                 QStringLiteral("The database which has been selected does not have the correct password.\n\n"
-                                                "Please contact Mardane."));
+            showIncorrectPassword();
             platform::endProgram();
             return;
         }

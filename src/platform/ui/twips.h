@@ -4,6 +4,8 @@
 // them to the client area: Qt places frames itself, and every window follows the same rule.
 
 #include <QRect>
+#include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace platform {
@@ -16,5 +18,22 @@ inline QRect twipsRect(int left, int top, int width, int height)
 {
     return QRect(twips(left), twips(top), twips(width), twips(height));
 }
+
+// A widget's place and size in twips, for layouts that work in the design's units.
+namespace twips_geometry {
+inline int L(const QWidget* w) { return toTwips(w->x()); }
+inline int T(const QWidget* w) { return toTwips(w->y()); }
+inline int W(const QWidget* w) { return toTwips(w->width()); }
+inline int H(const QWidget* w) { return toTwips(w->height()); }
+inline void setL(QWidget* w, int v) { w->move(twips(v), w->y()); }
+inline void setT(QWidget* w, int v) { w->move(w->x(), twips(v)); }
+inline void setW(QWidget* w, int v) { w->resize(std::max(0, twips(v)), w->height()); }
+inline void setH(QWidget* w, int v) { w->resize(w->width(), std::max(0, twips(v))); }
+}  // namespace twips_geometry
+
+// Frame (across) and caption, menu bar and frame (down) around the area a window's controls are
+// placed in: the design's outer sizes less these give that area.
+inline constexpr int outerExtraWidth = 120;
+inline constexpr int outerExtraHeight = 765;
 
 }  // namespace platform

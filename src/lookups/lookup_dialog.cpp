@@ -1,0 +1,91 @@
+#include "lookups/lookup_dialog.h"
+
+#include "app/varnel_core.h"
+#include "platform/ui/seams.h"
+#include "platform/vb.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QShowEvent>
+
+namespace varnel {
+
+LookupDialog::LookupDialog(const QString& name, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(name);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+}
+
+void LookupDialog::Form_Activate() { platform::setPointer(platform::Pointer::Default); }
+
+void LookupDialog::openWindow(const std::function<void()>& opener)
+{
+    if (!opener)
+        return;
+    opener();
+    Form_Activate();
+}
+
+void LookupDialog::showChild(QDialog& child)
+{
+    platform::showModal(child);
+    Form_Activate();
+}
+
+void LookupDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // A window restored from the task bar is not activated anew.
+    if (!event->spontaneous())
+        Form_Activate();
+}
+
+void LookupDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (cancelButton && cancelButton->isVisible() && cancelButton->isEnabled())
+            cancelButton->click();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+Hourglass::Hourglass() { platform::setPointer(platform::Pointer::Hourglass); }
+Hourglass::~Hourglass() { platform::setPointer(platform::Pointer::Default); }
+
+std::unique_ptr<dao::Recordset> openSnapshot(const QString& sqlOrTable)
+{
+    dao::Database* database = varnelCore().mainDatabase.get();
+    if (!database)
+        throw dao::Error(dao::ObjectNotSet, QStringLiteral("Object variable or With block variable not set"));
+    return database->openRecordset(sqlOrTable);
+}
+
+QString trimmedField(const dao::Recordset& rs, const QString& name) { return vb::Trim(nullToEmpty(rs.field(name))); }
+
+QString matchCountCaption(int count)
+{
+    if (count <= 0)
+        return QStringLiteral("No matching materials found.");
+    return QLocale::system().toString(count) + QStringLiteral(" matching materials");
+}
+
+void placeOverText(QWidget& button, const QLabel& label, const QString& before, const QString& covered)
+{
+    const QFontMetrics metrics = label.fontMetrics();
+    const int start = label.x() + metrics.horizontalAdvance(before);
+    const int wordsWidth = metrics.horizontalAdvance(covered);
+    const int width = std::max(button.width(), wordsWidth + 12);
+    button.setGeometry(start + (wordsWidth - width) / 2, button.y(), width, button.height());
+}
+
+void giveFocus(platform::ui::TextBox& box)
+{
+    box.setFocus();
+    if (!box.hasFocus() && box.handlers.gotFocus)
+        box.handlers.gotFocus();
+}
+
+}  // namespace varnel

@@ -1,0 +1,164 @@
+// The A-number window on the sample table: worked analyses, the colours of the boxes and rows,
+// the key filter, the sliders, Reset and the QW-404.5 button.
+
+#include "lookups/lookup_fixture.h"
+#include "lookups/varnel_anumbers.h"
+
+using namespace varnel;
+using lookups_testing::LookupTest;
+
+namespace {
+
+class ANumbers : public LookupTest {
+protected:
+    void SetUp() override
+    {
+        LookupTest::SetUp();
+        window = std::make_unique<varnelAnumbers>();
+        window->show();
+    }
+    void TearDown() override
+    {
+        window.reset();
+        LookupTest::TearDown();
+    }
+    // Types an analysis as the person would: every key release runs the determination.
+    void analyse(const std::array<QString, 6>& values)
+    {
+        for (int i = 0; i < 6; ++i) {
+            window->txtElement[i]->clear();
+            QTest::keyClicks(window->txtElement[i], values[static_cast<std::size_t>(i)]);
+        }
+        window->determineAnumber();
+    }
+    QString result() const { return window->lblAnumber->caption(); }
+    std::vector<int> marked() const
+    {
+        std::vector<int> rows;
+        for (int n = 1; n <= 12; ++n)
+            if (window->rowColourOf(n) == varnelAnumbers::rowColour(true))
+                rows.push_back(n);
+        return rows;
+    }
+    QColor boxColour(int i) const { return window->txtElement[i]->backColor(); }
+
+    std::unique_ptr<varnelAnumbers> window;
+};
+
+}  // namespace
+
+TEST_F(ANumbers, OpensEmptyWithTheTableMaxima)
+{
+    EXPECT_EQ(result(), "A-number determination");
+    EXPECT_TRUE(marked().empty());
+    EXPECT_TRUE(window->Label2->isHidden());
+    EXPECT_EQ(window->tableMax, (std::array<double, 6>{0.3, 30, 6, 37, 2.5, 3}));
+    EXPECT_EQ(window->Slider[3]->maximum(), 3700);
+    EXPECT_EQ(window->Slider[3]->pageStep(), 250);
+    EXPECT_EQ(window->Slider[3]->singleStep(), 50);
+    EXPECT_EQ(window->Slider[0]->maximum(), 30);
+    EXPECT_TRUE(window->aNumberSnapshot != nullptr);
+    const QString row8 = window->lblElement[8]->caption();
+    EXPECT_TRUE(row8.startsWith("  8   Chromium - Nickel ")) << row8.toStdString();
+    EXPECT_EQ(row8.simplified(), "8 Chromium - Nickel 0.15 14.50 - 30.00 4.00 7.50 - 15.00 2.50 1.00");
+}
+
+TEST_F(ANumbers, WorkedAnalysesGiveTheirANumbers)
+{
+    struct Case {
+        std::array<QString, 6> values;  // C, Cr, Mo, Ni, Mn, Si
+        QString result;
+        std::vector<int> rows;
+    };
+    const Case cases[] = {
+        {{"0.10", "", "", "", "", ""}, "A-number: 1", {1}},
+        {{"0.10", "18.5", "", "9-11", "", ""}, "A-number: 8", {8}},
+        {{"0.10", "18.5", "", "11-9", "", ""}, "A-number: 8", {8}},
+        {{"0.10", "20", "", "15", "", ""}, "A-number: 8 or 9", {8, 9}},
+        {{"0.10", "", "0.5", "", "", ""}, "A-number: 2", {2}},
+        {{"", "", "", "40", "", ""}, "No matching A-number(s)", {}},
+        {{"", "", "", "", "", ""}, "A-number determination", {}},
+        {{"0", "0.00", "", "0-0.5", "", ""}, "A-number determination", {}},
+    };
+    for (const Case& c : cases) {
+        analyse(c.values);
+        EXPECT_EQ(result(), c.result) << QStringList(c.values.begin(), c.values.end()).join('|').toStdString();
+        EXPECT_EQ(marked(), c.rows) << QStringList(c.values.begin(), c.values.end()).join('|').toStdString();
+    }
+}
+
+TEST_F(ANumbers, BoxesAreColouredAgainstTheTableMaximum)
+{
+    analyse({"0.30", "18.5", "", "40", "", ""});
+    EXPECT_EQ(boxColour(0), varnelAnumbers::boxColour(anumber::BoxColour::Yellow));
+    EXPECT_EQ(window->txtElement[0]->toolTip(), " YELLOW: maximum ");
+    EXPECT_EQ(boxColour(1), varnelAnumbers::boxColour(anumber::BoxColour::Green));
+    EXPECT_EQ(window->txtElement[1]->toolTip(), " GREEN: within range ");
+    EXPECT_EQ(boxColour(2), varnelAnumbers::boxColour(anumber::BoxColour::White));
+    EXPECT_EQ(window->txtElement[2]->toolTip(), " WHITE: minimum ");
+    EXPECT_EQ(boxColour(3), varnelAnumbers::boxColour(anumber::BoxColour::Red));
+    EXPECT_EQ(window->txtElement[3]->toolTip(), " RED: out of range ");
+    EXPECT_EQ(result(), "No matching A-number(s)");
+}
+
+TEST_F(ANumbers, KeyFilterRefusesASecondDashLettersAndBlanks)
+{
+    QTest::keyClicks(window->txtElement[3], "9-11-x %'1.2.3");
+    EXPECT_EQ(window->txtElement[3]->text(), "9-111.2.3");
+    // The determination ran at the last key release.
+    EXPECT_EQ(result(), "No matching A-number(s)");
+    QTest::keyClick(window->txtElement[3], Qt::Key_Backspace);
+    EXPECT_EQ(window->txtElement[3]->text(), "9-111.2.");
+}
+
+TEST_F(ANumbers, SlidersWriteTheirValueAndDetermineAtOnce)
+{
+    window->Slider[3]->setValue(925);
+    EXPECT_EQ(window->txtElement[3]->text(), "9.25");
+    EXPECT_EQ(result(), "No matching A-number(s)");  // Ni alone: every row with Ni that high has a Cr minimum
+    window->Slider[0]->setValue(10);
+    EXPECT_EQ(window->txtElement[0]->text(), "0.10");
+    window->Slider[1]->setValue(1850);
+    EXPECT_EQ(window->txtElement[1]->text(), "18.50");
+    EXPECT_EQ(result(), "A-number: 8");
+}
+
+TEST_F(ANumbers, ResetAndEscClearTheAnalysis)
+{
+    window->Slider[0]->setValue(10);
+    window->txtElement[1]->setText("18.5");
+    window->determineAnumber();
+    EXPECT_EQ(result(), "A-number: 7");
+    QTest::keyClick(window.get(), Qt::Key_Escape);  // Esc presses Reset, not Cancel
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(result(), "A-number determination");
+    EXPECT_TRUE(marked().empty());
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(window->Slider[i]->value(), 0);
+        EXPECT_EQ(anumber::leadingNumber(window->txtElement[i]->text()), 0) << i;
+        EXPECT_EQ(boxColour(i), varnelAnumbers::boxColour(anumber::BoxColour::White)) << i;
+    }
+    window->Command1[0]->click();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->aNumberSnapshot, nullptr);
+}
+
+TEST_F(ANumbers, QW4045ButtonShowsTheParagraph)
+{
+    window->cmdComposition->click();
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].window, "crossReference");
+    EXPECT_EQ(opened[0].lookupKey, "QW-404.5");
+}
+
+TEST_F(ANumbers, MissingTableLeavesTheWindowUsable)
+{
+    window.reset();
+    varnelCore().mainDatabase.reset();
+    window = std::make_unique<varnelAnumbers>();
+    window->show();
+    EXPECT_EQ(window->Slider[1]->maximum(), 30);
+    analyse({"0.10", "", "", "", "", ""});
+    EXPECT_EQ(result(), "No matching A-number(s)");
+    EXPECT_TRUE(marked().empty());
+}

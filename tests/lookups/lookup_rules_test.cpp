@@ -1,0 +1,282 @@
+// The widget-free rules of the lookups: the statements of the two specification searches, the
+// filler-metal preset, the A-number reading and determination filter, the figure list, the RTF
+// reader, the report columns and the completion rule.
+
+#include "lookups/a_number_rules.h"
+#include "lookups/base_metal_query.h"
+#include "lookups/filler_metal_query.h"
+#include "lookups/lookup_report.h"
+#include "lookups/rich_text.h"
+#include "lookups/type_ahead.h"
+#include "lookups/varnel_definitions.h"
+#include "lookups/varnel_filler_matrix.h"
+
+#include <gtest/gtest.h>
+
+using namespace varnel;
+
+// ---------------------------------------------------------------- base metals
+
+TEST(BaseMetalQuery, EachBoxMakesItsCriterion)
+{
+    struct Case {
+        int box;
+        QString text, criterion;
+    };
+    const Case cases[] = {
+        {0, "SA-516", R"([Spec_No] LIKE "SA-516")"},
+        {0, "", ""},
+        {1, "8", R"(([P_] LIKE "8" OR [S_] LIKE "8"))"},
+        {2, "K02*", R"([UNS] LIKE "K02*")"},
+        {3, "304", R"([Grade] LIKE "*304*")"},
+        {4, "All", R"([Product_FM] LIKE "*")"},
+        {4, "Plate", R"([Product_FM] LIKE "*Plate*")"},
+        {4, "Pipe/Tube", R"(([Product_FM] LIKE "*Pip*" OR [Product_FM] LIKE "*Tub*"))"},
+        {4, "Stud", R"(([Product_FM] LIKE "*bar*" OR [Product_FM] LIKE "*wire*" OR [Product_FM] LIKE "*rod*"))"},
+        {4, "pipe/tube", R"([Product_FM] LIKE "*pipe/tube*")"},  // the fixed words only in their own case
+        {4, "Forg", R"([Product_FM] LIKE "*Forg*")"},
+        // A quote typed into a box is a character of the pattern, not the end of the literal.
+        {3, R"(6"0)", R"([Grade] LIKE "*6""0*")"},
+        {0, R"(" OR "1"="1)", R"([Spec_No] LIKE """ OR ""1""=""1")"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(basemetal::criterion(c.box, c.text), c.criterion) << c.text.toStdString();
+}
+
+TEST(BaseMetalQuery, StatementsJoinTheBoxesInBoxOrderAndLeaveOutTheFieldsOwnBox)
+{
+    EXPECT_EQ(basemetal::listStatement({}), "SELECT * FROM [Base metals] ");
+    const basemetal::Boxes boxes = {"SA-*", "1", "", "", "Plate"};
+    EXPECT_EQ(basemetal::listStatement(boxes),
+              R"(SELECT * FROM [Base metals] WHERE [Spec_No] LIKE "SA-*" AND ([P_] LIKE "1" OR [S_] LIKE "1") AND [Product_FM] LIKE "*Plate*")");
+    EXPECT_EQ(basemetal::menuStatement("Spec_No", boxes),
+              R"(SELECT DISTINCT [Spec_No] FROM [Base metals] WHERE ([P_] LIKE "1" OR [S_] LIKE "1") AND [Product_FM] LIKE "*Plate*" ORDER BY [Spec_No])");
+    EXPECT_EQ(basemetal::menuStatement("S_", boxes),
+              R"(SELECT DISTINCT [S_] FROM [Base metals] WHERE [Spec_No] LIKE "SA-*" AND [Product_FM] LIKE "*Plate*" ORDER BY [S_])");
+    EXPECT_EQ(basemetal::menuStatement("Grade", {}), "SELECT DISTINCT [Grade] FROM [Base metals] ORDER BY [Grade]");
+}
+
+TEST(BaseMetalQuery, AddendaMarkerAndUnassignedPNumber)
+{
+    const std::pair<dao::Value, QString> cases[] = {
+        {dao::Value(QVariant("07r")), "'07 revised"}, {dao::Value(QVariant("07d")), "'07 deleted"},
+        {dao::Value(QVariant("07c")), "'07 errata"},  {dao::Value(QVariant("07a")), "'07 added"},
+        {dao::Value(QVariant("07x")), ""},            {dao::Value(QVariant("07R")), ""},
+        {dao::Value(QVariant("")), ""},               {dao::Value(), ""},
+    };
+    for (const auto& [marker, text] : cases)
+        EXPECT_EQ(basemetal::addendaText(marker), text) << marker.toString().toStdString();
+    EXPECT_EQ(basemetal::pNumberText("U"), "Unassigned");
+    EXPECT_EQ(basemetal::pNumberText(" 5A "), "5A");
+    EXPECT_EQ(basemetal::pNumberText("u"), "u");
+}
+
+// ---------------------------------------------------------------- filler metals
+
+TEST(FillerMetalQuery, PiecesStatementsAndPickListOrders)
+{
+    EXPECT_EQ(fillermetal::listStatement({}), "SELECT * FROM [Filler metals]");
+    // Boxes: 0 AWS, 1 A-no., 2 UNS, 3 F-no., 4 specification.
+    const fillermetal::Boxes boxes = {"E70", "1", "", "6", "5.18   Carbon steel electrodes"};
+    EXPECT_EQ(fillermetal::listStatement(boxes),
+              R"(SELECT * FROM [Filler metals] WHERE [AWS_Class] LIKE "*E70*" AND [F_NO] LIKE "6" AND [A_NO] LIKE "1" AND [SFA] LIKE "5.18")");
+    EXPECT_EQ(fillermetal::menuStatement("SFA", boxes),
+              R"(SELECT DISTINCT [SFA] FROM [Filler metals] WHERE [AWS_Class] LIKE "*E70*" AND [F_NO] LIKE "6" AND [A_NO] LIKE "1")");
+    EXPECT_EQ(fillermetal::menuStatement("AWS_Class", boxes),
+              R"(SELECT DISTINCT [AWS_Class] FROM [Filler metals] WHERE [F_NO] LIKE "6" AND [SFA] LIKE "5.18" AND [A_NO] LIKE "1" ORDER BY [AWS_Class])");
+    EXPECT_EQ(fillermetal::menuStatement("A_NO", boxes),
+              R"(SELECT DISTINCT [A_NO] FROM [Filler metals] WHERE [AWS_Class] LIKE "*E70*" AND [F_NO] LIKE "6" AND [SFA] LIKE "5.18" ORDER BY [A_NO])");
+    EXPECT_EQ(fillermetal::menuStatement("Comment", boxes), "SELECT DISTINCT [Comment] FROM [Filler metals] ORDER BY [Comment]");
+}
+
+TEST(FillerMetalQuery, SpecificationNumberComesOutOfATitle)
+{
+    EXPECT_EQ(fillermetal::piece(4, "5.1   Carbon steel"), R"([SFA] LIKE "5.1")");
+    EXPECT_EQ(fillermetal::piece(4, "5.10   Aluminum"), R"([SFA] LIKE "5.10")");
+    EXPECT_EQ(fillermetal::piece(4, "5.12xyz"), R"([SFA] LIKE "5.12")");
+    EXPECT_EQ(fillermetal::piece(4, "5.*"), R"([SFA] LIKE "5.*")");
+    EXPECT_EQ(fillermetal::titleNumber("5.10   Aluminum and aluminum-alloy"), "5.10");
+    EXPECT_EQ(fillermetal::titleNumber("5.34"), "5.34");
+    EXPECT_EQ(fillermetal::sfaCriterion("5.1"), R"([SFA] = "5.1")");
+    EXPECT_EQ(fillermetal::specificationTitle("5.1", "Carbon steel"), "5.1   Carbon steel");
+}
+
+TEST(FillerMetalQuery, PresetTitleFromProcessAndCategory)
+{
+    struct Case {
+        QString process, category;
+        int title;
+    };
+    const Case cases[] = {
+        {"SMAW  -  Shielded metal-arc welding", "SMAW  -  Essential Variables for Corrosion-Resistant Overlays", 11},
+        {"SMAW  -  Shielded metal-arc welding", "SMAW  -  Essential Variables for Hardfacing Overlays", 13},
+        {"SMAW  -  Shielded metal-arc welding", "SMAW  -  Essential Variables", 1},
+        {"SMAW  -  Shielded metal-arc welding", "SMAW  -  ESSENTIAL VARIABLES FOR CORROSION", 1},
+        {"GTAW  -  Gas tungsten-arc welding", "", 18},
+        {"GTAW  -  Gas tungsten-arc welding", "GTAW  -  Nonessential Variables for Corrosion-Resistant Overlays", 14},
+        {"PAW  -  Plasma-arc welding", "PAW  -  Essential Variables for Hardfacing Spray Fuse", 13},
+        {"FCAW  -  Flux-cored arc welding", "FCAW  -  Essential Variables for Hardfacing Overlays", 22},
+        {"ESW  -  Electroslag welding", "ESW  -  Essential Variables for Hardfacing Overlays", 25},
+        {"ESW  -  Electroslag welding", "ESW  -  Essential Variables for Corrosion-Resistant Overlays", 9},
+        {"EGW  -  Electrogas welding", "", 26},
+        {"SAW  -  Submerged-arc welding", "", 17},
+        {"OFW  -  Oxyfuel gas welding", "", 2},
+        {"PSP  -  Plasma spray", "", 13},
+        {"SW  -  Stud welding", "", 0},
+        {"", "", 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(fillermetal::presetTitleNumber(c.process, c.category), c.title)
+            << c.process.toStdString() << " / " << c.category.toStdString();
+}
+
+// ---------------------------------------------------------------- A-numbers
+
+TEST(ANumberRules, EndsOfAValueOrRange)
+{
+    struct Case {
+        QString text, low, high;
+    };
+    const Case cases[] = {
+        {"0.20", " .2", " .2"},     {"18.5", " 18.5", " 18.5"}, {"0.03-0.15", " .03", " .15"},
+        {"0.15-0.03", " .03", " .15"}, {"-5", " 0", " 5"},      {"5-", " 0", " 5"},
+        {"", " 0", " 0"},           {"1.2.3", " 1.2", " 1.2"},  {"abc", " 0", " 0"},
+        {".5", " .5", " .5"},       {"9-11", " 9", " 11"},      {"7.", " 7", " 7"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(anumber::minValue(c.text), c.low) << c.text.toStdString();
+        EXPECT_EQ(anumber::maxValue(c.text), c.high) << c.text.toStdString();
+    }
+    EXPECT_EQ(anumber::leadingNumber("-5", true), -5);
+    EXPECT_EQ(anumber::leadingNumber("-5"), 0);
+}
+
+TEST(ANumberRules, KeyFilterTakesDigitsPointsOneDashBackspaceAndEnter)
+{
+    struct Case {
+        QString text;
+        int key;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {"", '0', true},   {"0.1", '.', true}, {"0.1", '-', true}, {"0.1-", '-', false}, {"0.1-0.2", '5', true},
+        {"", 'a', false},  {"", '%', false},   {"", '\'', false},  {"", ' ', false},     {"", '"', false},
+        {"0.1", 8, true},  {"0.1", 13, true},  {"", 27, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(anumber::validateText(c.text, c.key), c.accepted) << c.text.toStdString() << " + " << c.key;
+}
+
+TEST(ANumberRules, BoxColourAgainstTheTableMaximum)
+{
+    using anumber::BoxColour;
+    EXPECT_EQ(anumber::boxColour(0, 0.3), BoxColour::White);
+    EXPECT_EQ(anumber::boxColour(0.1, 0.3), BoxColour::Green);
+    EXPECT_EQ(anumber::boxColour(0.3, 0.3), BoxColour::Yellow);
+    EXPECT_EQ(anumber::boxColour(40, 37), BoxColour::Red);
+    // A maximum stored with binary noise still equals the typed value.
+    EXPECT_EQ(anumber::boxColour(0.3, 0.1 + 0.2), BoxColour::Yellow);
+}
+
+TEST(ANumberRules, FilterHasOneClausePerElementAndNoneWhenTheSumIsZero)
+{
+    EXPECT_EQ(anumber::determinationFilter({"0.10", "18.5", "", "9-11", "", ""}),
+              "[TMAX C] >=  .1 AND [TMIN C] <=  .1 AND [TMAX Cr] >=  18.5 AND [TMIN Cr] <=  18.5 AND [TMIN Mo] = 0 "
+              "AND [TMAX Ni] >=  11 AND [TMIN Ni] <=  9 AND [TMIN Mn] = 0 AND [TMIN Si] = 0");
+    EXPECT_EQ(anumber::determinationFilter({}), "");
+    EXPECT_EQ(anumber::determinationFilter({"0", "0.00", "", "", "", ""}), "");
+    EXPECT_EQ(anumber::determinationFilter({"", "", "", "0-0.5", "", ""}), "");
+    EXPECT_NE(anumber::determinationFilter({"", "", "", "-5", "", ""}), "");
+    EXPECT_EQ(anumber::determinationFilter({"0.15-0.03", "", "", "", "", ""}),
+              anumber::determinationFilter({"0.03-0.15", "", "", "", "", ""}));
+    EXPECT_EQ(anumber::tableMaxStatement(),
+              "SELECT Max([TMAX C]) AS [High C], Max([TMAX Cr]) AS [High Cr], Max([TMAX Mo]) AS [High Mo], "
+              "Max([TMAX Ni]) AS [High Ni], Max([TMAX Mn]) AS [High Mn], Max([TMAX Si]) AS [High Si] FROM [A Numbers]");
+}
+
+// ---------------------------------------------------------------- definitions
+
+TEST(FigureList, EachFigureBehindFigAndJoined)
+{
+    EXPECT_EQ(figureListOf("QW-461.1, QW-461.2"), "Fig.QW-461.1, Fig.QW-461.2");
+    EXPECT_EQ(figureListOf("QW-469.1"), "Fig.QW-469.1");
+    EXPECT_EQ(figureListOf("a,,b"), "Fig.a, Fig., Fig.b");
+    EXPECT_EQ(figureListOf("a, b,"), "Fig.a, Fig.b");
+    EXPECT_EQ(figureListOf(""), "");
+}
+
+TEST(RichText, RtfRunsKeepBoldItalicColourAndParagraphs)
+{
+    const QString rtf = R"({\rtf1\ansi\deff0{\fonttbl{\f0\fswiss Arial;}}{\colortbl ;\red0\green0\blue128;})"
+                        R"(\f0\fs20{\b\cf1 Title}\par Plain {\i word}\'e9\u8364?\{x\}\par})";
+    ASSERT_TRUE(isRtf(rtf));
+    EXPECT_FALSE(isRtf("Sample text."));
+    const std::vector<RichTextRun> runs = readRtf(rtf);
+    QString plain;
+    for (const RichTextRun& run : runs)
+        plain += run.text;
+    EXPECT_EQ(plain, QString::fromUtf8("Title\nPlain word\u00e9\u20ac{x}\n"));
+    ASSERT_GE(runs.size(), 3u);
+    EXPECT_EQ(runs[0].text, "Title");
+    EXPECT_TRUE(runs[0].bold);
+    EXPECT_EQ(runs[0].colour, QColor(0, 0, 128));
+    EXPECT_EQ(runs[0].points, 10);
+    EXPECT_FALSE(runs[1].bold);
+    EXPECT_FALSE(runs[1].colour.isValid());
+    EXPECT_EQ(runs[2].text, "word");
+    EXPECT_TRUE(runs[2].italic);
+}
+
+TEST(RichText, UnbalancedOrTruncatedRtfStillReads)
+{
+    EXPECT_NO_THROW(readRtf(R"({\rtf1 abc}}}\)"));
+    EXPECT_NO_THROW(readRtf(R"({\rtf1 \'e)"));
+    EXPECT_NO_THROW(readRtf(R"({\rtf1 \u-3)"));
+}
+
+// ---------------------------------------------------------------- reports, matrix, completion
+
+TEST(LookupReport, ColumnPlacesOnThePageGrid)
+{
+    platform::ui::SortableListView none({"a"});
+    const LookupReport filler = fillerMetalReport(none);
+    std::vector<int> xs;
+    for (int c = 0; c < 6; ++c)
+        xs.push_back(reportColumnX(filler, c, 210));
+    EXPECT_EQ(xs, (std::vector<int>{1, 43, 64, 85, 106, 127}));
+    const LookupReport base = baseMetalReport(none);
+    xs.clear();
+    for (int c = 0; c < 12; ++c)
+        xs.push_back(reportColumnX(base, c, 320));
+    EXPECT_EQ(xs, (std::vector<int>{1, 41, 65, 89, 105, 149, 161, 173, 185, 197, 209, 249}));
+    EXPECT_EQ(reportRowY(1), 40);
+    EXPECT_EQ(reportRowY(25), 136);
+    EXPECT_EQ(reportRowY(50), 236);
+    EXPECT_EQ(filler.columns[2].heading, QString::fromUtf8("F-N\u00b0"));
+}
+
+TEST(FillerMatrix, CellTextGivesTheTitleNumber)
+{
+    const std::pair<QString, int> cases[] = {{"5.18", 18}, {"5.1", 1},  {"5.8, 5.31", 8}, {"5.9, 5.22", 9},
+                                             {"5.34", 32}, {"", 0},     {"SMAW", 0},      {"Carbon Steel", 0},
+                                             {"GTAW GMAW PAW", 0}, {"Brazing Alloys & Fluxes", 0}};
+    for (const auto& [text, n] : cases)
+        EXPECT_EQ(varnelFillerMatrix::titleNumberOfCell(text), n) << text.toStdString();
+}
+
+TEST(TypeAhead, FirstEntryBeginningWithTheTypedTextIgnoringCase)
+{
+    platform::ui::ListView list;
+    for (const char* entry : {"SA-5", "SA-516", "SA-537", "sb-168"})
+        list.addEntry(QString::fromLatin1(entry));
+    EXPECT_EQ(completionEntry(list, "sa-51"), 2);
+    EXPECT_EQ(completionEntry(list, "SA-5"), 1);
+    EXPECT_EQ(completionEntry(list, "SB"), 4);
+    EXPECT_EQ(completionEntry(list, ""), 1);
+    // An entry shorter than the typed text never wins.
+    EXPECT_EQ(completionEntry(list, "SA-5161"), 0);
+    EXPECT_EQ(pickListHeight(12), 2850);
+    EXPECT_EQ(pickListHeight(10), 2850);
+    EXPECT_EQ(pickListHeight(3), 855);
+    EXPECT_EQ(pickListHeight(0), 285);
+}

@@ -7,6 +7,7 @@
 #include "browser/varnel_main.h"
 #include "calculator/calculator_windows.h"
 #include "interpretations/interpretations_windows.h"
+#include "lookups/lookup_windows.h"
 #include "platform/ui/seams.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@ int main(int argc, char* argv[])
     varnel::registerBrowserWindows();
     varnel::registerCalculatorWindows();
     varnel::registerInterpretationsWindows();
+    varnel::registerLookupWindows();
 
     // The command line is one text, as other programs of the family write it.
     varnel::varnelMain::programCommandLine = QCoreApplication::arguments().mid(1).join(u' ');

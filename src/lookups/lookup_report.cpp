@@ -2,7 +2,9 @@
 
 #include "app/version.h"
 #include "lookups/lookup_dialog.h"
+#include "platform/printer.h"
 #include "platform/vb.h"
+#include "print/print_module.h"
 
 namespace varnel {
 
@@ -57,17 +59,25 @@ QString printButtonTip()
                           "(click) desired classifications to include in the printed report. ");
 }
 
-std::function<void(const LookupReport&)>& lookupReportPrinter()
-{
-    static std::function<void(const LookupReport&)> printer;
-    return printer;
-}
-
 void printLookupReport(const LookupReport& report)
 {
     Hourglass busy;
-    if (!report.rows.empty() && lookupReportPrinter())
-        lookupReportPrinter()(report);
+    if (report.rows.empty())
+        return;
+    initPrinter(report.orientation == 2 ? platform::Orientation::Landscape : platform::Orientation::Portrait);
+    printTitle(report.title, report.subtitle);
+    printFooter(QString());
+    const int width = printModule().printWidth;
+    drawShadedBox(0, 26, width, 36, false);
+    const int columns = static_cast<int>(report.columns.size());
+    for (int c = 0; c < columns; ++c)
+        printText(report.columns[static_cast<std::size_t>(c)].heading, reportColumnX(report, c, width), reportHeadingY, 9,
+                  false, false);
+    for (std::size_t n = 0; n < report.rows.size(); ++n)
+        for (int c = 0; c < columns && c < report.rows[n].size(); ++c)
+            printText(report.rows[n][c], reportColumnX(report, c, width), reportRowY(static_cast<int>(n) + 1), 8, false,
+                      false);
+    platform::printer().endDoc();
 }
 
 }  // namespace varnel

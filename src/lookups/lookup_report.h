@@ -2,13 +2,12 @@
 // The one-page reports of the base-metal and filler-metal windows: what a press of "&Print"
 // prints, gathered from the results list (its selected rows in list order, at most the report's
 // limit), with the page head and the place of every column on the page grid of the printing
-// services. The drawing is installed by the printing services; the windows only gather.
+// services, and its drawing on that grid.
 
 #include "platform/ui/list_view_sorting.h"
 
 #include <QString>
 #include <QStringList>
-#include <functional>
 #include <vector>
 
 namespace varnel {
@@ -40,10 +39,7 @@ LookupReport fillerMetalReport(const platform::ui::SortableListView& results);
 // The tool tip of "&Print" in both windows.
 QString printButtonTip();
 
-// The drawing of a report on the printer; none installed means nothing is drawn.
-std::function<void(const LookupReport&)>& lookupReportPrinter();
-
-// A press of "&Print": the hourglass while the report is gathered and drawn; a report without
+// A press of "&Print": the report on one page, with the hourglass meanwhile; a report without
 // rows opens no print job.
 void printLookupReport(const LookupReport& report);
 

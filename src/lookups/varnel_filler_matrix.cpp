@@ -42,7 +42,7 @@ varnelFillerMatrix::varnelFillerMatrix(varnelFillerSpecification& filler, QWidge
     setWindowTitle(QStringLiteral("SFA filler metal specifications applicability by material and welding process"));
     setFixedSize(platform::twips(9045), platform::twips(5415));
 
-    MSFlexGrid2 = new MatrixGrid(this);
+    MSFlexGrid2 = new platform::ui::FlexGrid(this);
     MSFlexGrid2->setGeometry(twipsRect(30, 30, 8955, 4335));
     QFont gridFont(QStringLiteral("MS Sans Serif"));
     gridFont.setPointSizeF(8.25);
@@ -51,8 +51,12 @@ varnelFillerMatrix::varnelFillerMatrix(varnelFillerSpecification& filler, QWidge
     MSFlexGrid2->setCols(10);
     MSFlexGrid2->setFixedRows(1);
     MSFlexGrid2->setFixedCols(1);
-    MSFlexGrid2->setColours({QColor(128, 0, 0), QApplication::palette().color(QPalette::Base), QColor(0, 0, 128),
-                             QColor(231, 231, 231)});
+    platform::ui::FlexGrid::Colours colours = MSFlexGrid2->colours();
+    colours.fore = QColor(128, 0, 0);
+    colours.back = QApplication::palette().color(QPalette::Base);
+    colours.foreFixed = QColor(0, 0, 128);
+    colours.backFixed = QColor(231, 231, 231);
+    MSFlexGrid2->setColours(colours);
     MSFlexGrid2->setFormatString(QStringLiteral("< |^GTAW GMAW PAW|^SMAW|^OFW|^FCAW|^SAW|^ESW|^EGW|^Brazing"));
     MSFlexGrid2->click = guarded([this] { MSFlexGrid2_Click(); });
 
@@ -73,7 +77,7 @@ void varnelFillerMatrix::Form_Load()
 {
     centreOnScreen(*this);
     Hourglass busy;
-    MatrixGrid& grid = *MSFlexGrid2;
+    platform::ui::FlexGrid& grid = *MSFlexGrid2;
     grid.setRowHeight(0, grid.rowHeight(0) * 4);
     const int width = vb::CLng((platform::toTwips(grid.width()) - 15) / static_cast<double>(grid.cols()));
     for (int c = 0; c < grid.cols(); ++c)
@@ -92,6 +96,10 @@ int varnelFillerMatrix::titleNumberOfCell(const QString& text)
 
 void varnelFillerMatrix::MSFlexGrid2_Click()
 {
+    // Only a click on a body cell picks: a header cell leaves the current cell where it was, and
+    // that cell is no choice the person made.
+    if (MSFlexGrid2->mouseRow() < MSFlexGrid2->fixedRows() || MSFlexGrid2->mouseCol() < MSFlexGrid2->fixedCols())
+        return;
     const int n = titleNumberOfCell(MSFlexGrid2->textMatrix(MSFlexGrid2->row(), MSFlexGrid2->col()));
     if (n <= 0)
         return;

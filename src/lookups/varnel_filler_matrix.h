@@ -4,7 +4,7 @@
 // filler-metal window waiting underneath, runs its search and closes the matrix.
 
 #include "lookups/lookup_dialog.h"
-#include "lookups/matrix_grid.h"
+#include "platform/ui/flex_grid.h"
 
 namespace varnel {
 
@@ -15,7 +15,7 @@ class varnelFillerMatrix : public LookupDialog {
 public:
     explicit varnelFillerMatrix(varnelFillerSpecification& filler, QWidget* parent = nullptr);
 
-    MatrixGrid* MSFlexGrid2 = nullptr;
+    platform::ui::FlexGrid* MSFlexGrid2 = nullptr;
     platform::ui::Label* Label1 = nullptr;
     platform::ui::CommandButton* Command1 = nullptr;
 

@@ -55,9 +55,8 @@ protected:
 // Clicks a cell of the matrix as the person would.
 void clickCell(varnelFillerMatrix& matrix, int row, int col)
 {
-    MatrixGrid& grid = *matrix.MSFlexGrid2;
-    const QRect cell = grid.visualRect(grid.model()->index(row, col));
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
+    platform::ui::FlexGrid& grid = *matrix.MSFlexGrid2;
+    QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.cellRect(row, col).center());
 }
 
 }  // namespace
@@ -226,7 +225,7 @@ TEST_F(FillerSpecification, MatrixLayoutAndCancel)
     open();
     varnelFillerMatrix matrix(*window);
     matrix.show();
-    const MatrixGrid& grid = *matrix.MSFlexGrid2;
+    const platform::ui::FlexGrid& grid = *matrix.MSFlexGrid2;
     EXPECT_EQ(grid.rows(), 15);
     EXPECT_EQ(grid.cols(), 10);
     EXPECT_EQ(grid.colWidth(1), 894);
@@ -236,14 +235,14 @@ TEST_F(FillerSpecification, MatrixLayoutAndCancel)
     EXPECT_EQ(grid.textMatrix(0, 1), "GTAW GMAW PAW");
     EXPECT_EQ(grid.textMatrix(0, 8), "Brazing");
     EXPECT_EQ(grid.textMatrix(0, 0), " ");
-    EXPECT_EQ(grid.colAlignment(0) & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
-    EXPECT_EQ(grid.colAlignment(3) & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(grid.colAlignment(0), platform::ui::FlexGrid::Alignment::Left);
+    EXPECT_EQ(grid.colAlignment(3), platform::ui::FlexGrid::Alignment::Centre);
     EXPECT_EQ(grid.textMatrix(14, 0), "Consumable Inserts");
     EXPECT_EQ(grid.textMatrix(13, 2), "5.13");
     EXPECT_EQ(grid.textMatrix(12, 8), "5.8, 5.31");
-    EXPECT_EQ(grid.item(1, 1)->foreground().color(), QColor(128, 0, 0));
-    EXPECT_EQ(grid.item(0, 1)->foreground().color(), QColor(0, 0, 128));
-    EXPECT_EQ(grid.item(1, 0)->background().color(), QColor(231, 231, 231));
+    EXPECT_EQ(grid.colours().fore, QColor(128, 0, 0));
+    EXPECT_EQ(grid.colours().foreFixed, QColor(0, 0, 128));
+    EXPECT_EQ(grid.colours().backFixed, QColor(231, 231, 231));
     // Esc presses Cancel: the matrix closes and the window is as it was.
     const QString before = window->Text1[4]->text();
     QTest::keyClick(&matrix, Qt::Key_Escape);

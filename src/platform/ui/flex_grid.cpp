@@ -319,6 +319,8 @@ void FlexGrid::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
         const auto [row, col] = cellAt(event->position().toPoint());
+        mouseRow_ = row;
+        mouseCol_ = col;
         if (row >= fixedRows_ && col >= fixedCols_) {
             row_ = row;
             col_ = col;

@@ -102,6 +102,10 @@ public:
     int col() const { return col_; }
     void setCol(int col);
 
+    // The cell under the mouse at the last press, fixed cells included; -1 beyond the cells.
+    int mouseRow() const { return mouseRow_; }
+    int mouseCol() const { return mouseCol_; }
+
     // Where a cell shows, in the grid's pixels, across the cells it merges with.
     QRect cellRect(int row, int col) const;
 
@@ -122,6 +126,8 @@ private:
     std::pair<int, int> cellAt(const QPoint& point) const;
     void paintCell(QPainter& painter, int row, int col, const QRect& area) const;
 
+    int mouseRow_ = -1;
+    int mouseCol_ = -1;
     int rows_ = 0;
     int cols_ = 0;
     int fixedRows_ = 0;

@@ -43,14 +43,15 @@ int shiftOf(const QKeyEvent* event)
     return shift;
 }
 
-// The character a key press types, as the old runtime's key-press code; 0 for none.
+// The character a key press types, as the old runtime's key-press code; 0 for none. Escape is
+// none: it belongs to the window (its cancel button), not to the control.
 int asciiOf(const QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Backspace: return keys::Backspace;
     case Qt::Key_Return:
     case Qt::Key_Enter: return keys::Enter;
-    case Qt::Key_Escape: return keys::Escape;
+    case Qt::Key_Escape: return 0;
     default: break;
     }
     const QString text = event->text();

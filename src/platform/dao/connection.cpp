@@ -2,6 +2,7 @@
 
 #include "platform/dao/errors.h"
 #include "platform/dao/jet_like.h"
+#include "platform/dao/jet_sql.h"
 #include "platform/dao/password.h"
 
 #include <QFile>
@@ -147,6 +148,7 @@ Connection::~Connection() { close(); }
 void Connection::close()
 {
     // Statements that recordsets still hold are finalized later; close_v2 waits for them.
+    kept_.clear();
     sqlite3_close_v2(db_);
     db_ = nullptr;
 }
@@ -179,6 +181,42 @@ Statement Connection::prepare(const QString& sqliteText, const QString& jetText,
     if (!sqlite3_stmt_readonly(statement))
         throw Error(ReadOnly, QStringLiteral("Cannot update '%1': the database is read-only.").arg(jetText));
     return owned;
+}
+
+bool isBooleanType(const char* declared)
+{
+    return declared && (sqlite3_stricmp(declared, "BOOLEAN") == 0 || sqlite3_stricmp(declared, "BOOL") == 0);
+}
+
+const Connection::TableShape& Connection::tableShape(const QString& table)
+{
+    checkOpen();
+    if (const auto known = shapes_.find(table); known != shapes_.end())
+        return known->second;
+    TableShape shape;
+    const Statement all = prepare(QStringLiteral("SELECT * FROM %1").arg(jet::quoteName(table)), table, Use::Query);
+    static const QStringList rowidNames = {QStringLiteral("rowid"), QStringLiteral("oid"), QStringLiteral("_rowid_")};
+    bool rowidHidden = false;
+    for (int c = 0; c < sqlite3_column_count(all.get()); ++c) {
+        shape.names.push_back(fromUtf8(sqlite3_column_name(all.get(), c)));
+        shape.booleans.push_back(isBooleanType(sqlite3_column_decltype(all.get(), c)));
+        rowidHidden = rowidHidden || rowidNames.contains(shape.names.back(), Qt::CaseInsensitive);
+    }
+    // A table declared WITHOUT ROWID has no rowid to select.
+    const QByteArray rowids = QStringLiteral("SELECT rowid FROM %1").arg(jet::quoteName(table)).toUtf8();
+    sqlite3_stmt* probe = nullptr;
+    shape.rowids = !rowidHidden && sqlite3_prepare_v2(db_, rowids.constData(), int(rowids.size()), &probe, nullptr) == SQLITE_OK;
+    sqlite3_finalize(probe);
+    return shapes_.emplace(table, std::move(shape)).first->second;
+}
+
+sqlite3_stmt* Connection::keptStatement(const QString& sqliteText)
+{
+    if (const auto known = kept_.find(sqliteText); known != kept_.end()) {
+        checkOpen();
+        return known->second.get();
+    }
+    return kept_.emplace(sqliteText, prepare(sqliteText, sqliteText, Use::Query)).first->second.get();
 }
 
 void Connection::fail(int sqliteCode, const QString& jetText, Use use) const

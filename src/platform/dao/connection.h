@@ -7,7 +7,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <memory>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -57,6 +59,19 @@ public:
     // Raises the engine's error for a failed SQLite call on this connection.
     [[noreturn]] void fail(int sqliteCode, const QString& jetText, Use use) const;
 
+    // The fields of a table (a name findTable gave) as "SELECT *" gives them, and whether its
+    // rows can be read again by rowid: not so for a table without rowids or with a field that
+    // hides the rowid's name. Learnt once per table.
+    struct TableShape {
+        QStringList names;
+        std::vector<bool> booleans;  // declared BOOLEAN
+        bool rowids = false;
+    };
+    const TableShape& tableShape(const QString& table);
+    // A statement prepared on first use and kept until the connection closes. Its user steps it
+    // to the end or resets it before anything else may use it.
+    sqlite3_stmt* keptStatement(const QString& sqliteText);
+
 private:
     explicit Connection(QString path) : path_(std::move(path)) {}
     void checkPassword(const QString& password);
@@ -64,6 +79,11 @@ private:
     QString path_;
     sqlite3* db_ = nullptr;
     QStringList tables_;
+    std::map<QString, TableShape> shapes_;
+    std::map<QString, Statement> kept_;
 };
+
+// Whether a declared column type is a Boolean one.
+bool isBooleanType(const char* declared);
 
 }  // namespace dao::detail

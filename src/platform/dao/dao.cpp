@@ -83,14 +83,17 @@ public:
     {
         connection_->checkOpen();
         const QString table = connection_->findTable(sqlOrTable.trimmed());
-        QString sqlite;
-        if (!table.isEmpty())
-            sqlite = QStringLiteral("SELECT * FROM %1 NOT INDEXED").arg(jet::quoteName(table));
-        else if (beginsWithSelect(sqlOrTable))
-            sqlite = jet::translateStatement(sqlOrTable);
-        else
+        jet::Query query;
+        if (!table.isEmpty()) {
+            // Without an index SQLite reads the table in rowid order, the order of insertion.
+            const QString rest = QStringLiteral(" FROM %1 NOT INDEXED").arg(jet::quoteName(table));
+            query = {QStringLiteral("SELECT *") + rest, table, QStringLiteral("SELECT rowid") + rest};
+        } else if (beginsWithSelect(sqlOrTable)) {
+            query = jet::translateStatement(sqlOrTable);
+        } else {
             throw detail::tableNotFound(sqlOrTable);
-        return detail::Snapshot::read(connection_, sqlite, sqlOrTable);
+        }
+        return detail::Snapshot::read(connection_, query, sqlOrTable);
     }
 
     QStringList tableNames() override

@@ -6,8 +6,9 @@
 // error numbers, which the windows test (3031: wrong password).
 //
 // Files are SQLite databases opened read-only; the Jet SQL dialect is translated on the way in
-// (jet_sql.h). A snapshot holds its result rows in memory, so it stays valid while other queries
-// run. Closing a database invalidates its recordsets (3420 on further use).
+// (jet_sql.h). A snapshot keeps its result rows (for whole rows of one table, their rowids, and
+// each field once read), so it stays valid while other queries run. Closing a database
+// invalidates its recordsets (3420 on further use).
 
 #include <QString>
 #include <QStringList>

@@ -4,6 +4,8 @@
 #include "platform/dao/jet_like.h"
 #include "platform/dao/password.h"
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace dao::jet {
@@ -106,6 +108,67 @@ std::vector<Token> tokenize(const QString& jet)
     return tokens;
 }
 
+bool isWord(const Token& token, const char16_t* word)
+{
+    return token.kind == Token::Word && token.text.compare(word, Qt::CaseInsensitive) == 0;
+}
+
+bool isSymbol(const Token& token, const char16_t* symbol) { return token.kind == Token::Symbol && token.text == symbol; }
+
+// Moves the terms of the outer WHERE clause's top-level AND chain that scan texts (LIKE) or run a
+// subquery behind the others, keeping the order within each group. SQLite evaluates the terms in
+// the order written, and a comparison with a Boolean field rules out most rows before their long
+// texts are scanned. AND gives the same rows in any order; a clause with OR at its top level, or
+// one that is malformed, stays as written.
+void cheapTermsFirst(std::vector<Token>& tokens)
+{
+    std::size_t where = 0;
+    int depth = 0;
+    while (where < tokens.size() && !(depth == 0 && isWord(tokens[where], u"WHERE"))) {
+        depth += isSymbol(tokens[where], u"(") ? 1 : isSymbol(tokens[where], u")") ? -1 : 0;
+        ++where;
+    }
+    if (where == tokens.size() || depth != 0)
+        return;
+    struct Term {
+        std::size_t begin, end;
+        bool scans;
+    };
+    std::vector<Term> terms{{where + 1, where + 1, false}};
+    bool inBetween = false;
+    std::size_t at = where + 1;
+    for (; at < tokens.size(); ++at) {
+        const Token& token = tokens[at];
+        if (depth == 0 && (isWord(token, u"ORDER") || isSymbol(token, u";")))
+            break;
+        if (isSymbol(token, u"("))
+            ++depth;
+        else if (isSymbol(token, u")") && --depth < 0)
+            return;
+        if (depth == 0 && isWord(token, u"OR"))
+            return;
+        if (depth == 0 && isWord(token, u"BETWEEN"))
+            inBetween = true;
+        if (depth == 0 && isWord(token, u"AND") && !std::exchange(inBetween, false)) {
+            terms.back().end = at;
+            terms.push_back({at + 1, at + 1, false});
+            continue;
+        }
+        terms.back().scans = terms.back().scans || isWord(token, u"LIKE") || isWord(token, u"SELECT");
+    }
+    terms.back().end = at;
+    if (depth != 0 || std::any_of(terms.begin(), terms.end(), [](const Term& t) { return t.begin == t.end; }))
+        return;
+    std::stable_partition(terms.begin(), terms.end(), [](const Term& t) { return !t.scans; });
+    std::vector<Token> clause;
+    for (const Term& term : terms) {
+        if (!clause.empty())
+            clause.push_back({Token::Word, QStringLiteral("AND")});
+        clause.insert(clause.end(), tokens.begin() + std::ptrdiff_t(term.begin), tokens.begin() + std::ptrdiff_t(term.end));
+    }
+    std::copy(clause.begin(), clause.end(), tokens.begin() + std::ptrdiff_t(where + 1));
+}
+
 bool isKeyword(const QString& upper)
 {
     static const QStringList keywords = {
@@ -134,6 +197,14 @@ public:
 
     QString run(bool wholeStatement);
     QStringList names;
+    // After run(true): whether the statement is "SELECT * FROM table ..." without DISTINCT or Max
+    // and without a number in its ORDER BY (which may stand for a column of the select list), so
+    // that its rows are whole rows of the table, each once, in an order that does not depend on
+    // the select list.
+    bool readsWholeRows() const;
+    QString outerTable;  // the table of the outer statement as written, when it has one
+    // The translation with "rowid" in place of the select list "*".
+    QString selectingRowids() const;
 
 private:
     static constexpr std::size_t none = static_cast<std::size_t>(-1);
@@ -176,6 +247,10 @@ private:
     std::size_t outerTables_ = 0;
     std::size_t outerNotIndexed_ = none;     // the piece "NOT INDEXED" of the outer table
     bool outerReordered_ = false;            // DISTINCT, Max or ORDER BY in the outer statement
+    bool outerAggregate_ = false;            // DISTINCT or Max in the outer statement
+    bool outerOrderBy_ = false;              // the outer ORDER BY has begun
+    // A number in the outer ORDER BY, which may be a column number ("ORDER BY 2", "ORDER BY (2)").
+    bool outerColumnNumber_ = false;
 };
 
 void Translator::emitOperand(const QString& piece)
@@ -239,6 +314,7 @@ void Translator::tableReference()
     if (groupStarts_.empty()) {
         ++outerTables_;
         outerNotIndexed_ = out_.size();
+        outerTable = table.text;
     }
     put(QStringLiteral("NOT INDEXED"));
     operandStart_ = none;
@@ -252,8 +328,10 @@ void Translator::word(const QString& text)
         return;
     }
     if (isKeyword(upper)) {
-        if (groupStarts_.empty() && (upper == u"DISTINCT" || upper == u"ORDER"))
+        if (groupStarts_.empty() && (upper == u"DISTINCT" || upper == u"ORDER")) {
             outerReordered_ = true;
+            (upper == u"DISTINCT" ? outerAggregate_ : outerOrderBy_) = true;
+        }
         if (upper == u"NULL") {
             emitOperand(upper);
             return;
@@ -278,7 +356,7 @@ void Translator::word(const QString& text)
             throw Error(UndefinedFunction,
                         QStringLiteral("Undefined function '%1' in expression '%2'.").arg(text, jet_));
         if (groupStarts_.empty())
-            outerReordered_ = true;
+            outerReordered_ = outerAggregate_ = true;
         put(QStringLiteral("max"));
         functionNamed_ = true;
         return;
@@ -322,6 +400,8 @@ QString Translator::run(bool wholeStatement)
         syntaxError(jet_, QStringLiteral("the text is empty"));
     if (wholeStatement && (tokens_[0].kind != Token::Word || tokens_[0].text.toUpper() != u"SELECT"))
         syntaxError(jet_, QStringLiteral("a query begins with SELECT"));
+    if (wholeStatement)
+        cheapTermsFirst(tokens_);
     for (at_ = 0; at_ < tokens_.size(); ++at_) {
         const Token& token = tokens_[at_];
         const bool afterFunctionName = functionNamed_;
@@ -337,6 +417,8 @@ QString Translator::run(bool wholeStatement)
             emitOperand(sqliteLiteral(token.text));
             break;
         case Token::Number:
+            if (outerOrderBy_)
+                outerColumnNumber_ = true;
             emitOperand(token.text);
             break;
         case Token::Name:
@@ -364,6 +446,20 @@ QString Translator::run(bool wholeStatement)
     return out_.size() ? QStringList(out_.begin(), out_.end()).join(u' ') : QString();
 }
 
+bool Translator::readsWholeRows() const
+{
+    return outerTables_ == 1 && !outerAggregate_ && !outerColumnNumber_ && tokens_.size() > 3
+        && isWord(tokens_[0], u"SELECT") && isSymbol(tokens_[1], u"*") && isWord(tokens_[2], u"FROM")
+        && out_.size() > 1 && out_[1] == u"*";
+}
+
+QString Translator::selectingRowids() const
+{
+    QStringList pieces(out_.begin(), out_.end());
+    pieces[1] = QStringLiteral("rowid");
+    return pieces.join(u' ');
+}
+
 }  // namespace
 
 QString quoteName(const QString& name)
@@ -373,10 +469,16 @@ QString quoteName(const QString& name)
     return u'"' + doubled + u'"';
 }
 
-QString translateStatement(const QString& jet)
+Query translateStatement(const QString& jet)
 {
     Translator translator(jet);
-    return translator.run(true);
+    Query query;
+    query.sql = translator.run(true);
+    if (translator.readsWholeRows()) {
+        query.table = translator.outerTable;
+        query.rowids = translator.selectingRowids();
+    }
+    return query;
 }
 
 Criterion translateCriterion(const QString& jet)

@@ -8,6 +8,8 @@
 // - a query without ORDER BY returns rows in the order they were stored: a query of one table
 //   (without DISTINCT or Max) is ordered by rowid and may use the table's indexes; any other
 //   reads its tables without an index, which SQLite does in rowid order;
+// - in the outer WHERE clause, terms joined by a top-level AND that scan texts (LIKE) or run a
+//   subquery are moved behind the others, as SQLite tests the terms in the order written;
 // - the keywords SELECT DISTINCT FROM WHERE AND OR NOT LIKE IN IS NULL BETWEEN ORDER BY ASC DESC AS
 //   pass through, and so does the function Max; another function raises 3085.
 // LIKE itself needs no rewriting: jet_like.h replaces SQLite's like().
@@ -20,7 +22,15 @@
 namespace dao::jet {
 
 // A whole SELECT statement.
-QString translateStatement(const QString& jet);
+struct Query {
+    QString sql;  // SQLite text
+    // For a query of whole rows of one table ("SELECT * FROM t ...", without DISTINCT or Max, and
+    // ordered by no column number): the table as written, and the same query selecting only the
+    // rowids of its rows, in the same order. Empty for any other query.
+    QString table;
+    QString rowids;
+};
+Query translateStatement(const QString& jet);
 
 struct Criterion {
     QString expression;  // SQLite expression

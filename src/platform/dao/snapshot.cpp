@@ -2,6 +2,7 @@
 
 #include "platform/dao/jet_sql.h"
 
+#include <algorithm>
 #include <bit>
 #include <sqlite3.h>
 
@@ -9,114 +10,192 @@ namespace dao::detail {
 
 namespace {
 
-bool isBooleanType(const char* declared)
+// Rows whose field one read by rowid fetches: reading many rows in one statement spares SQLite
+// taking and releasing its lock on the file for each row.
+constexpr int blockRows = 256;
+
+QString rowidParameters()
 {
-    return declared && (sqlite3_stricmp(declared, "BOOLEAN") == 0 || sqlite3_stricmp(declared, "BOOL") == 0);
+    static const QString list = QStringList(blockRows, QStringLiteral("?")).join(u',');
+    return list;
+}
+
+// Steps a query through its rows, calling `onRow` at each; a failure raises the engine's error
+// naming `jetText`.
+template <typename OnRow>
+void stepThrough(const Connection& connection, sqlite3_stmt* query, const QString& jetText, OnRow onRow)
+{
+    for (;;) {
+        const int step = sqlite3_step(query);
+        if (step == SQLITE_DONE)
+            return;
+        if (step != SQLITE_ROW)
+            connection.fail(step, jetText, Connection::Use::Query);
+        onRow();
+    }
 }
 
 }  // namespace
 
-std::unique_ptr<Snapshot> Snapshot::read(std::shared_ptr<Connection> connection, const QString& sqliteText,
+std::unique_ptr<Snapshot> Snapshot::read(std::shared_ptr<Connection> connection, const jet::Query& query,
                                          const QString& jetText)
 {
-    Statement statement = connection->prepare(sqliteText, jetText, Connection::Use::Query);
-    sqlite3_stmt* s = statement.get();
-    std::unique_ptr<Snapshot> snapshot(new Snapshot(std::move(connection)));
-    const int columns = sqlite3_column_count(s);
-    std::vector<bool> booleans;
-    for (int c = 0; c < columns; ++c) {
-        snapshot->names_.push_back(QString::fromUtf8(sqlite3_column_name(s, c)));
-        booleans.push_back(isBooleanType(sqlite3_column_decltype(s, c)));
-    }
-    for (;;) {
-        const int step = sqlite3_step(s);
-        if (step == SQLITE_DONE)
-            break;
-        if (step != SQLITE_ROW)
-            snapshot->connection_->fail(step, jetText, Connection::Use::Query);
-        snapshot->rowPayload_.push_back(snapshot->payload_.size());
-        for (int c = 0; c < columns; ++c)
-            snapshot->readCell(s, c, booleans[c]);
-        ++snapshot->rows_;
-    }
+    std::unique_ptr<Snapshot> snapshot(new Snapshot(std::move(connection), jetText));
+    const QString table = query.table.isEmpty() ? QString() : snapshot->connection_->findTable(query.table);
+    if (!table.isEmpty() && snapshot->connection_->tableShape(table).rowids)
+        snapshot->readRowids(table, query.rowids);
+    else
+        snapshot->readAll(query.sql);
     return snapshot;
 }
 
-void Snapshot::readCell(sqlite3_stmt* statement, int column, bool boolean)
+void Snapshot::readAll(const QString& sqliteText)
+{
+    Statement statement = connection_->prepare(sqliteText, jetText_, Connection::Use::Query);
+    sqlite3_stmt* s = statement.get();
+    const int columns = sqlite3_column_count(s);
+    for (int c = 0; c < columns; ++c)
+        fields_.emplace_back(QString::fromUtf8(sqlite3_column_name(s, c)), isBooleanType(sqlite3_column_decltype(s, c)));
+    stepThrough(*connection_, s, jetText_, [&] {
+        for (int c = 0; c < columns; ++c) {
+            Field& field = fields_[c];
+            field.types.push_back(Unread);
+            field.payload.resize(field.payload.size() + 2);
+            store(field, rows_, s, c);
+        }
+        ++rows_;
+    });
+}
+
+void Snapshot::readRowids(const QString& table, const QString& rowidText)
+{
+    Statement statement = connection_->prepare(rowidText, jetText_, Connection::Use::Query);
+    sqlite3_stmt* s = statement.get();
+    stepThrough(*connection_, s, jetText_, [&] { rowids_.push_back(sqlite3_column_int64(s, 0)); });
+    rows_ = static_cast<int>(rowids_.size());
+    table_ = table;
+    const Connection::TableShape& shape = connection_->tableShape(table);
+    for (qsizetype c = 0; c < shape.names.size(); ++c)
+        fields_.emplace_back(shape.names[c], shape.booleans[c]);
+}
+
+void Snapshot::store(Field& field, int row, sqlite3_stmt* statement, int column)
 {
     const int type = sqlite3_column_type(statement, column);
+    CellType& cell = field.types[row];
+    qint64* payload = field.payload.data() + 2 * std::size_t(row);
     if (type == SQLITE_NULL) {
-        types_.push_back(Null);
-    } else if (boolean && (type == SQLITE_INTEGER || type == SQLITE_FLOAT)) {
-        types_.push_back(sqlite3_column_double(statement, column) != 0 ? True : False);
+        cell = Null;
+    } else if (field.boolean && (type == SQLITE_INTEGER || type == SQLITE_FLOAT)) {
+        cell = sqlite3_column_double(statement, column) != 0 ? True : False;
     } else if (type == SQLITE_INTEGER) {
-        types_.push_back(Integer);
-        payload_.push_back(sqlite3_column_int64(statement, column));
+        cell = Integer;
+        payload[0] = sqlite3_column_int64(statement, column);
     } else if (type == SQLITE_FLOAT) {
-        types_.push_back(Real);
-        payload_.push_back(std::bit_cast<qint64>(sqlite3_column_double(statement, column)));
+        cell = Real;
+        payload[0] = std::bit_cast<qint64>(sqlite3_column_double(statement, column));
     } else {
         const bool text = type == SQLITE_TEXT;
         const char* data = text ? reinterpret_cast<const char*>(sqlite3_column_text(statement, column))
                                 : static_cast<const char*>(sqlite3_column_blob(statement, column));
         const int size = sqlite3_column_bytes(statement, column);
-        types_.push_back(text ? Text : Bytes);
-        payload_.push_back(bytes_.size());
-        payload_.push_back(size);
-        bytes_.append(data, size);
+        cell = text ? Text : Bytes;
+        payload[0] = field.bytes.size();
+        payload[1] = size;
+        field.bytes.append(data, size);
     }
 }
 
-Snapshot::CellRef Snapshot::cellAt(int row, int column) const
+const Snapshot::Field& Snapshot::cell(int column, int row) const
 {
-    const std::size_t first = std::size_t(row) * names_.size();
-    std::size_t slot = rowPayload_[row];
-    for (std::size_t c = first; c < first + column; ++c)
-        slot += types_[c] >= Text ? 2 : types_[c] >= Integer ? 1 : 0;
-    return {types_[first + column], payload_.data() + slot};
+    Field& field = fields_[column];
+    if (!table_.isEmpty() && (field.types.empty() || field.types[row] == Unread))
+        readBlock(field, row);
+    return field;
 }
 
-Value Snapshot::valueOf(CellRef cell) const
+// Reads the field for the block of rows that holds `row`, in one statement over their rowids.
+void Snapshot::readBlock(Field& field, int row) const
 {
-    switch (cell.type) {
+    if (field.types.empty()) {
+        field.types.assign(rows_, Unread);
+        field.payload.assign(2 * std::size_t(rows_), 0);
+    }
+    const int first = row / blockRows * blockRows;
+    const int end = std::min(rows_, first + blockRows);
+    sqlite3_stmt* s = connection_->keptStatement(QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid IN (%3)")
+                                                     .arg(jet::quoteName(field.name), jet::quoteName(table_), rowidParameters()));
+    struct Release {
+        sqlite3_stmt* statement;
+        ~Release()
+        {
+            sqlite3_reset(statement);
+            sqlite3_clear_bindings(statement);
+        }
+    } release{s};
+    std::vector<std::pair<qint64, int>> wanted;  // rowid and row, by rowid
+    for (int r = first; r < end; ++r) {
+        sqlite3_bind_int64(s, r - first + 1, rowids_[r]);
+        wanted.emplace_back(rowids_[r], r);
+    }
+    std::sort(wanted.begin(), wanted.end());
+    stepThrough(*connection_, s, jetText_, [&] {
+        const qint64 rowid = sqlite3_column_int64(s, 0);
+        for (auto at = std::lower_bound(wanted.begin(), wanted.end(), std::pair(rowid, 0)); at != wanted.end() && at->first == rowid; ++at)
+            store(field, at->second, s, 1);
+    });
+    // Every row is still there, as the file is not written while open; were one gone, its
+    // fields would read as Null rather than be fetched again and again.
+    for (int r = first; r < end; ++r)
+        if (field.types[r] == Unread)
+            field.types[r] = Null;
+}
+
+Value Snapshot::valueOf(const Field& field, int row)
+{
+    const qint64* payload = field.payload.data() + 2 * std::size_t(row);
+    switch (field.types[row]) {
     case True:
     case False:
-        return Value(QVariant(cell.type == True));
+        return Value(QVariant(field.types[row] == True));
     case Integer:
-        return Value(QVariant(qlonglong(cell.payload[0])));
+        return Value(QVariant(qlonglong(payload[0])));
     case Real:
-        return Value(QVariant(std::bit_cast<double>(cell.payload[0])));
+        return Value(QVariant(std::bit_cast<double>(payload[0])));
     case Text:
-        return Value(QVariant(QString::fromUtf8(bytes_.constData() + cell.payload[0], cell.payload[1])));
+        return Value(QVariant(QString::fromUtf8(field.bytes.constData() + payload[0], payload[1])));
     case Bytes:
-        return Value(QVariant(bytes_.mid(cell.payload[0], cell.payload[1])));
+        return Value(QVariant(field.bytes.mid(payload[0], payload[1])));
     case Null:
+    case Unread:
         break;
     }
     return Value();
 }
 
-void Snapshot::bind(sqlite3_stmt* statement, int parameter, CellRef cell) const
+void Snapshot::bind(sqlite3_stmt* statement, int parameter, const Field& field, int row)
 {
-    switch (cell.type) {
+    const qint64* payload = field.payload.data() + 2 * std::size_t(row);
+    switch (field.types[row]) {
     case True:
     case False:
-        sqlite3_bind_int(statement, parameter, cell.type == True ? -1 : 0);
+        sqlite3_bind_int(statement, parameter, field.types[row] == True ? -1 : 0);
         break;
     case Integer:
-        sqlite3_bind_int64(statement, parameter, cell.payload[0]);
+        sqlite3_bind_int64(statement, parameter, payload[0]);
         break;
     case Real:
-        sqlite3_bind_double(statement, parameter, std::bit_cast<double>(cell.payload[0]));
+        sqlite3_bind_double(statement, parameter, std::bit_cast<double>(payload[0]));
         break;
     case Text:
-        // The snapshot's bytes do not change while they are bound.
-        sqlite3_bind_text(statement, parameter, bytes_.constData() + cell.payload[0], int(cell.payload[1]), SQLITE_STATIC);
+        // The field's bytes do not change while they are bound.
+        sqlite3_bind_text(statement, parameter, field.bytes.constData() + payload[0], int(payload[1]), SQLITE_STATIC);
         break;
     case Bytes:
-        sqlite3_bind_blob(statement, parameter, bytes_.constData() + cell.payload[0], int(cell.payload[1]), SQLITE_STATIC);
+        sqlite3_bind_blob(statement, parameter, field.bytes.constData() + payload[0], int(payload[1]), SQLITE_STATIC);
         break;
     case Null:
+    case Unread:
         sqlite3_bind_null(statement, parameter);
         break;
     }
@@ -189,21 +268,21 @@ int Snapshot::absolutePosition() const { return bof() || eof() ? -1 : current_; 
 int Snapshot::fieldCount() const
 {
     checkUsable();
-    return static_cast<int>(names_.size());
+    return static_cast<int>(fields_.size());
 }
 
 QString Snapshot::fieldName(int index) const
 {
     checkUsable();
-    if (index < 0 || index >= names_.size())
+    if (index < 0 || index >= fieldCount())
         throw Error(ItemNotFound, QStringLiteral("Item not found in this collection: there is no field %1.").arg(index));
-    return names_[index];
+    return fields_[index].name;
 }
 
 int Snapshot::fieldIndex(const QString& name) const
 {
-    for (qsizetype i = 0; i < names_.size(); ++i)
-        if (names_[i].compare(name, Qt::CaseInsensitive) == 0)
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        if (fields_[i].name.compare(name, Qt::CaseInsensitive) == 0)
             return static_cast<int>(i);
     return -1;
 }
@@ -215,14 +294,14 @@ Value Snapshot::field(const QString& name) const
     if (index < 0)
         throw Error(ItemNotFound, QStringLiteral("Item not found in this collection: there is no field '%1'.").arg(name));
     checkCurrent();
-    return valueOf(cellAt(current_, index));
+    return valueOf(cell(index, current_), current_);
 }
 
 Value Snapshot::field(int index) const
 {
     fieldName(index);
     checkCurrent();
-    return valueOf(cellAt(current_, index));
+    return valueOf(cell(index, current_), current_);
 }
 
 void Snapshot::findFirst(const QString& criterion) { find(criterion, 0); }
@@ -238,10 +317,8 @@ bool Snapshot::noMatch() const
 void Snapshot::close()
 {
     criterion_ = Statement();
-    types_.clear();
-    payload_.clear();
-    rowPayload_.clear();
-    bytes_.clear();
+    fields_.clear();
+    rowids_.clear();
     closed_ = true;
 }
 
@@ -285,9 +362,12 @@ void Snapshot::prepareCriterion(const QString& criterion)
 bool Snapshot::rowMeetsCriterion(int row)
 {
     sqlite3_stmt* s = criterion_.get();
+    // Every field is read before any is bound: reading a field may move its bytes.
+    for (int index : criterionFields_)
+        cell(index, row);
     sqlite3_reset(s);
     for (std::size_t k = 0; k < criterionFields_.size(); ++k)
-        bind(s, static_cast<int>(k + 1), cellAt(row, criterionFields_[k]));
+        bind(s, static_cast<int>(k + 1), fields_[criterionFields_[k]], row);
     const int step = sqlite3_step(s);
     if (step != SQLITE_ROW && step != SQLITE_DONE)
         connection_->fail(step, criterionText_, Connection::Use::Criterion);

@@ -1,10 +1,19 @@
 #pragma once
-// A snapshot recordset: the result rows of one statement, read at once and held in memory, with
-// a current-record position and FindFirst/FindNext. A criterion is prepared once as a SQLite
-// statement over the fields it names, and evaluated for each row with that row's values bound.
+// A snapshot recordset: the rows of one statement, with a current-record position and
+// FindFirst/FindNext.
+//
+// A query of whole rows of one table ("SELECT * FROM t ...") is run as the same query selecting
+// only rowids, which SQLite sorts cheaply; a field is read from the table when it is first asked
+// for, together with the same field of the rows around it, and then kept. The databases are never
+// written while they are open, so a field read later has the value it had when the query ran.
+// Any other statement is read whole at once.
+//
+// A criterion is prepared once as a SQLite statement over the fields it names, and evaluated for
+// each row with that row's values bound.
 
 #include "platform/dao/connection.h"
 #include "platform/dao/dao.h"
+#include "platform/dao/jet_sql.h"
 
 #include <QByteArray>
 #include <memory>
@@ -14,8 +23,8 @@ namespace dao::detail {
 
 class Snapshot final : public Recordset {
 public:
-    // Runs SQLite text; errors name `jetText`, the statement as the caller wrote it.
-    static std::unique_ptr<Snapshot> read(std::shared_ptr<Connection> connection, const QString& sqliteText,
+    // Runs a translated query; errors name `jetText`, the statement as the caller wrote it.
+    static std::unique_ptr<Snapshot> read(std::shared_ptr<Connection> connection, const jet::Query& query,
                                           const QString& jetText);
 
     bool eof() const override;
@@ -36,38 +45,50 @@ public:
     void close() override;
 
 private:
-    explicit Snapshot(std::shared_ptr<Connection> connection) : connection_(std::move(connection)) {}
+    Snapshot(std::shared_ptr<Connection> connection, const QString& jetText)
+        : connection_(std::move(connection)), jetText_(jetText)
+    {
+    }
+    void readAll(const QString& sqliteText);
+    void readRowids(const QString& table, const QString& rowidText);
+
+    // The values of one field, row by row: a type byte each and two payload slots (a number, or
+    // the offset and size in bytes of a text or byte string); Null and Booleans need no payload.
+    enum CellType : unsigned char { Unread, Null, True, False, Integer, Real, Text, Bytes };
+    struct Field {
+        Field(QString fieldName, bool isBoolean) : name(std::move(fieldName)), boolean(isBoolean) {}
+        QString name;
+        bool boolean;
+        std::vector<CellType> types;
+        std::vector<qint64> payload;
+        QByteArray bytes;  // texts (UTF-8, as SQLite gives and takes them) and byte strings
+    };
+    static void store(Field& field, int row, sqlite3_stmt* statement, int column);
+    static Value valueOf(const Field& field, int row);
+    static void bind(sqlite3_stmt* statement, int parameter, const Field& field, int row);
+    // The field with the cell of `row` read.
+    const Field& cell(int column, int row) const;
+    void readBlock(Field& field, int row) const;
+
     void checkUsable() const;
     void checkCurrent() const;
     int fieldIndex(const QString& name) const;  // -1 when unknown
-    // A row's fields are kept as one type byte each; numbers take one payload slot, texts and
-    // byte strings two (their offset and size in bytes_), Null and Booleans none. Most fields of
-    // the reference tables are Booleans, so a whole table costs little more than its texts.
-    enum CellType : unsigned char { Null, True, False, Integer, Real, Text, Bytes };
-    struct CellRef {
-        CellType type;
-        const qint64* payload;
-    };
-    CellRef cellAt(int row, int column) const;
-    void readCell(sqlite3_stmt* statement, int column, bool boolean);
-    Value valueOf(CellRef cell) const;
-    void bind(sqlite3_stmt* statement, int parameter, CellRef cell) const;
     void find(const QString& criterion, int fromRow);
     void prepareCriterion(const QString& criterion);
     bool rowMeetsCriterion(int row);
 
     std::shared_ptr<Connection> connection_;
-    QStringList names_;
-    std::vector<CellType> types_;       // row after row
-    std::vector<qint64> payload_;       // row after row
-    std::vector<std::size_t> rowPayload_;  // where each row's payload begins
-    QByteArray bytes_;                  // texts (UTF-8, as SQLite gives and takes them) and byte strings
+    QString jetText_;
+    // Fields read when asked for fill their cells on the way; nothing else changes them.
+    mutable std::vector<Field> fields_;
+    QString table_;                 // read by rowid: the table; empty when read whole
+    std::vector<qint64> rowids_;    // read by rowid: each row's rowid
     int rows_ = 0;
     int current_ = 0;           // -1 before the first row (BOF), rows_ after the last (EOF)
     bool noMatch_ = false;
     bool closed_ = false;
     // The last criterion, kept prepared for FindNext and repeated finds; its bound texts point
-    // into bytes_, so it is declared after them and goes first.
+    // into the fields' bytes, so it is declared after them and goes first.
     QString criterionText_;
     std::vector<int> criterionFields_;
     Statement criterion_;

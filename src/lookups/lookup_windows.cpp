@@ -3,8 +3,8 @@
 #include "app/window_openers.h"
 #include "lookups/varnel_anumbers.h"
 #include "lookups/varnel_definitions.h"
-#include "lookups/varnel_filler_specification.h"
-#include "lookups/varnel_material_specification.h"
+#include "lookups/filler_metal_window.h"
+#include "lookups/base_metal_window.h"
 #include "platform/ui/seams.h"
 
 namespace varnel {

@@ -1,6 +1,6 @@
 #include "lookups/varnel_filler_matrix.h"
 
-#include "lookups/varnel_filler_specification.h"
+#include "lookups/filler_metal_window.h"
 #include "platform/ui/handler_guard.h"
 #include "platform/ui/twips.h"
 #include "platform/ui/window_geometry.h"

@@ -4,7 +4,7 @@
 #include "lookups/lookup_fixture.h"
 #include "lookups/lookup_report.h"
 #include "lookups/type_ahead.h"
-#include "lookups/varnel_material_specification.h"
+#include "lookups/base_metal_window.h"
 #include "platform/ui/seams.h"
 #include "platform/ui/twips.h"
 

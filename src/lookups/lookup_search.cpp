@@ -1,4 +1,4 @@
-#include "lookups/specification_search.h"
+#include "lookups/lookup_search.h"
 
 #include "app/image_list.h"
 #include "lookups/type_ahead.h"

@@ -1,4 +1,4 @@
-#include "lookups/varnel_material_specification.h"
+#include "lookups/base_metal_window.h"
 
 #include "app/image_list.h"
 #include "app/varnel_core.h"

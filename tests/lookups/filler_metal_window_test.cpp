@@ -5,7 +5,7 @@
 #include "lookups/lookup_fixture.h"
 #include "lookups/lookup_report.h"
 #include "lookups/varnel_filler_matrix.h"
-#include "lookups/varnel_filler_specification.h"
+#include "lookups/filler_metal_window.h"
 #include "platform/ui/seams.h"
 
 #include <QHeaderView>

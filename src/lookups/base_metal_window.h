@@ -3,7 +3,7 @@
 // criteria boxes, with P-, group and S-numbers, UNS number, tensile strength and composition;
 // a report of the selected rows, and the paragraphs QW-420 and QW-424.1 in the pop-up.
 
-#include "lookups/specification_search.h"
+#include "lookups/lookup_search.h"
 
 namespace varnel {
 

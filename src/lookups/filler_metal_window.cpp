@@ -1,4 +1,4 @@
-#include "lookups/varnel_filler_specification.h"
+#include "lookups/filler_metal_window.h"
 
 #include "app/image_list.h"
 #include "app/varnel_core.h"

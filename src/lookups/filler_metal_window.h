@@ -4,7 +4,7 @@
 // comment. It presets the specification from the process chosen in the main window, opens the
 // A-number determination and the SFA applicability matrix, and reports the selected rows.
 
-#include "lookups/specification_search.h"
+#include "lookups/lookup_search.h"
 
 #include <vector>
 

@@ -29,6 +29,8 @@ using namespace platform::ui;
 
 namespace {
 
+using platform::placed;
+
 varnelMain* theInstance = nullptr;
 
 // The design size of the area below the menu bar, in twips: the design's outer size less the
@@ -37,12 +39,6 @@ varnelMain* theInstance = nullptr;
 constexpr int designClientWidth = 9615;
 constexpr int designClientHeight = 7130;
 
-template <typename W>
-W* placed(W* widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(twipsRect(left, top, width, height));
-    return widget;
-}
 
 QFont smallFont(const QFont& base, int pixelSize)
 {

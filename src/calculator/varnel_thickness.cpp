@@ -24,12 +24,8 @@ using namespace platform::ui;
 
 namespace {
 
-template <typename W>
-W* placed(W* widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(twipsRect(left, top, width, height));
-    return widget;
-}
+using platform::placed;
+
 
 void moveTo(QWidget* widget, int left, int top) { widget->move(twips(left), twips(top)); }
 

@@ -28,6 +28,8 @@ using namespace platform::ui;
 
 namespace {
 
+using platform::placed;
+
 // The area below the menu bar at design, in twips; the toolbar lies along its top edge.
 constexpr int designClientWidth = 9660;
 constexpr int designClientHeight = 6945;
@@ -35,12 +37,6 @@ constexpr int designClientHeight = 6945;
 const QString frameCaptionStyle = QStringLiteral("QGroupBox::title { color: #800000; }");
 const QString captionLabelStyle = QStringLiteral("color: #800000;");
 
-template <typename W>
-W* placed(W* widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(twipsRect(left, top, width, height));
-    return widget;
-}
 
 }  // namespace
 

@@ -19,6 +19,14 @@ inline QRect twipsRect(int left, int top, int width, int height)
     return QRect(twips(left), twips(top), twips(width), twips(height));
 }
 
+// Places a new control at its design place (twips) and hands it back.
+template <typename W>
+W* placed(W* widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(twipsRect(left, top, width, height));
+    return widget;
+}
+
 // A widget's place and size in twips, for layouts that work in the design's units.
 namespace twips_geometry {
 inline int L(const QWidget* w) { return toTwips(w->x()); }

@@ -72,7 +72,9 @@ void sorvikMain::Text1_KeyPress(int, int& keyAscii)
 
 void sorvikMain::Text1_KeyUp(int index, int keyCode, int)
 {
-    if (index == 1 && (keyCode == keys::Tab || keyCode == keys::Enter))
+    // Enter has already pressed the window's default button, which searched; searching again on
+    // its release would run the same search twice (and say twice that nothing was found).
+    if (index == 1 && keyCode == keys::Tab)
         performSearch();
 }
 

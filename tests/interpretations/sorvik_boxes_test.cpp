@@ -138,7 +138,8 @@ TEST_F(SorvikBoxes, LeavingTheTextSearchBoxAddsANewTextToTheHistory)
     EXPECT_EQ(w.ListView1[1]->entryText(1), QStringLiteral("impact"));
     EXPECT_EQ(w.ListView1[1]->entryText(2), QStringLiteral("preheat"));
 
-    // The history completes the box but starts no search; Tab or Enter released in it does.
+    // The history completes the box but starts no search; Tab released in it does, and Enter
+    // searches once, through the default button.
     const int before = searches();
     w.Text1[1]->setText(QString());
     QTest::keyClicks(w.Text1[1], QStringLiteral("pre"));
@@ -147,6 +148,13 @@ TEST_F(SorvikBoxes, LeavingTheTextSearchBoxAddsANewTextToTheHistory)
     w.Text1_KeyUp(1, platform::ui::keys::Tab, 0);
     EXPECT_EQ(searches(), before + 1);
     EXPECT_EQ(results(), QStringList({"IX-09-01"}));
+
+    w.show();
+    w.Text1[1]->setText(QStringLiteral("no such word"));
+    seams.messages.shown.clear();
+    QTest::keyClick(w.Text1[1], Qt::Key_Return);
+    EXPECT_EQ(searches(), before + 2);
+    EXPECT_EQ(seams.messages.shown.size(), 1u);
 }
 
 TEST_F(SorvikBoxes, LayoutFollowsTheWindowSize)

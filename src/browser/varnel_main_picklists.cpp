@@ -91,6 +91,10 @@ void varnelMain::Text1_Change(int index)
                 box->setText(entry);
                 box->setSel(static_cast<int>(typed.size()), static_cast<int>(entry.size() - typed.size()));
                 taken = true;
+                // A completion that changed the text ran this handling nested for the whole entry,
+                // categories or paragraphs included; loading them again would only repeat it.
+                if (entry != typed)
+                    return;
                 break;
             }
         }

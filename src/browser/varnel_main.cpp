@@ -106,6 +106,9 @@ void varnelMain::createControls()
     Text1[3] = placed(new TextBox(Frame2), 3990, 270, 5385, 315);
     Command2[3] = placed(new CommandButton({}, Frame2), 9090, 300, 255, 255);
     Label1[12] = placed(new Label(QStringLiteral("Not applicable"), Frame2), 3990, 330, 1020, 195);
+    // Captions take the width their text needs in the fonts at hand.
+    Label3[0]->adjustSize();
+    Label3[1]->adjustSize();
     for (Label* grey : {Label1[11], Label1[12]}) {
         grey->setStyleSheet(QStringLiteral("color: grey;"));
         grey->lower();

@@ -1,5 +1,6 @@
 #include "platform/vb.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -302,7 +303,10 @@ std::int32_t IntDiv(double dividend, double divisor)
     const std::int32_t b = CLng(divisor);
     if (b == 0)
         return 0;
-    return CLng(dividend) / b;
+    // In 64 bits the one quotient outside the range (the smallest number by -1) is defined; it
+    // saturates, as CLng does.
+    const std::int64_t quotient = std::int64_t{CLng(dividend)} / b;
+    return static_cast<std::int32_t>(std::min<std::int64_t>(quotient, std::numeric_limits<std::int32_t>::max()));
 }
 
 }  // namespace vb

@@ -47,7 +47,7 @@ QString Format(double value, const QString& pattern);
 // Rounding to a whole number, half to even (2.5 gives 2, 3.5 gives 4).
 std::int32_t CLng(double value);
 // Integer division: both operands rounded half to even first, then the quotient truncated.
-// A zero divisor gives 0 rather than a crash.
+// A zero divisor gives 0 rather than a crash; the one quotient beyond the range saturates.
 std::int32_t IntDiv(double dividend, double divisor);
 
 }  // namespace vb

@@ -115,4 +115,6 @@ TEST(NumberText, CLngAndIntegerDivisionRoundHalfToEven)
     EXPECT_EQ(IntDiv(7.5, 2), 4);   // 8 \ 2
     EXPECT_EQ(IntDiv(6.5, 2.5), 3); // 6 \ 2
     EXPECT_EQ(IntDiv(5, 0.4), 0);   // divisor rounds to 0: no crash
+    EXPECT_EQ(IntDiv(-2147483648.0, -1), 2147483647);  // the quotient beyond the range saturates
+    EXPECT_EQ(IntDiv(-2147483648.0, 1), -2147483647 - 1);
 }

@@ -8,6 +8,7 @@
 #include "browser/varnel_main.h"
 #include "support/scripted_seams.h"
 #include "support/temp_settings.h"
+#include "support/test_paths.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,12 +18,6 @@
 
 namespace testing_support {
 
-// The directory the build put the sample databases in.
-inline QString builtDataDir()
-{
-    const QString fromEnvironment = qEnvironmentVariable("VARNEL_TEST_DATA");
-    return fromEnvironment.isEmpty() ? QStringLiteral(VARNEL_BUILT_DATA_DIR) : fromEnvironment;
-}
 inline QString sampleDatabase() { return builtDataDir() + QStringLiteral("/qel0709.mdb"); }
 inline QString olderLayoutDatabase() { return builtDataDir() + QStringLiteral("/testdata/qel0102.mdb"); }
 

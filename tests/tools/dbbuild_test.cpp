@@ -2,6 +2,7 @@
 // password, and no file at all when a statement fails.
 
 #include "platform/dao/dao.h"
+#include "support/test_paths.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,7 +20,7 @@ struct ToolRun {
 ToolRun dbbuild(const QStringList& arguments)
 {
     QProcess process;
-    process.start(qEnvironmentVariable("VARNEL_TEST_DATA") + QStringLiteral("/varnel_dbbuild"), arguments);
+    process.start(testing_support::builtDataDir() + QStringLiteral("/varnel_dbbuild"), arguments);
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
         return {};
     return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};

@@ -1,6 +1,8 @@
 // The figure tool and the sample figures: scripts draw what they say, faulty scripts are refused
 // with their line, and every figure the sample databases name is built and readable by content.
 
+#include "support/test_paths.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -18,8 +20,8 @@ QString toolPath()
     return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("tools/varnel-figures"));
 }
 
-QString sourceDir() { return qEnvironmentVariable("VARNEL_SOURCE_DIR"); }
-QString runtimeDir() { return qEnvironmentVariable("VARNEL_TEST_DATA"); }
+QString sourceDir() { return testing_support::sourceDir(); }
+QString runtimeDir() { return testing_support::builtDataDir(); }
 
 // Reads a picture whatever its extension, as the figure viewer does.
 QImage readByContent(const QString& path)

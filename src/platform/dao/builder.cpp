@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 #include <algorithm>
+#include <string_view>
 #include <cctype>
 #include <filesystem>
 #include <sqlite3.h>
@@ -42,6 +43,7 @@ private:
 // Skips blanks and comments so that a statement's line is the line of its first word.
 const char* skipBlanksAndComments(const char* at, const char* end)
 {
+    constexpr std::string_view closeComment = "*/";
     while (at < end) {
         if (std::isspace(static_cast<unsigned char>(*at))) {
             ++at;
@@ -49,7 +51,7 @@ const char* skipBlanksAndComments(const char* at, const char* end)
             while (at < end && *at != '\n')
                 ++at;
         } else if (end - at >= 2 && at[0] == '/' && at[1] == '*') {
-            const char* close = std::search(at + 2, end, "*/", "*/" + 2);
+            const char* close = std::search(at + 2, end, closeComment.begin(), closeComment.end());
             at = close == end ? end : close + 2;
         } else {
             break;

@@ -9,19 +9,32 @@
 namespace platform::ui {
 
 template <typename F>
-auto guarded(F handler)
-{
-    return [handler = std::move(handler)](auto&&... args) {
+class GuardedHandler {
+public:
+    explicit GuardedHandler(F handler) : handler_(std::move(handler)) {}
+
+    template <typename... Args>
+    void operator()(Args&&... args) const
+    {
         try {
             // A signal may pass more than the handler takes (a menu's "checked" flag).
-            if constexpr (std::is_invocable_v<const F&, decltype(args)...>)
-                handler(std::forward<decltype(args)>(args)...);
+            if constexpr (std::is_invocable_v<const F&, Args&&...>)
+                handler_(std::forward<Args>(args)...);
             else
-                handler();
+                handler_();
         } catch (const std::exception&) {
             // Nothing escapes an event handler.
         }
-    };
+    }
+
+private:
+    F handler_;
+};
+
+template <typename F>
+GuardedHandler<F> guarded(F handler)
+{
+    return GuardedHandler<F>(std::move(handler));
 }
 
 }  // namespace platform::ui

@@ -121,6 +121,8 @@ void storePassword(const BuildConnection& db, const QString& password)
 
 }  // namespace
 
+void writeQueryIndexes(sqlite3* /*db*/) {}
+
 void buildDatabase(const QString& outPath, const std::vector<SqlSource>& sources, const QString& password)
 {
     const QFileInfo target(outPath);
@@ -136,6 +138,7 @@ void buildDatabase(const QString& outPath, const std::vector<SqlSource>& sources
         runSource(db.get(), source);
     if (!sqlite3_get_autocommit(db.get()))
         throw BuildError(QStringLiteral("the SQL text leaves a transaction open"));
+    writeQueryIndexes(db.get());
     if (!password.isEmpty())
         storePassword(db, password);
     exec(db, "PRAGMA journal_mode = DELETE");

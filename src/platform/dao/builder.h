@@ -9,6 +9,8 @@
 #include <stdexcept>
 #include <vector>
 
+struct sqlite3;
+
 namespace dao {
 
 struct SqlSource {
@@ -20,6 +22,10 @@ class BuildError : public std::runtime_error {
 public:
     explicit BuildError(const QString& message) : std::runtime_error(message.toStdString()) {}
 };
+
+// Writes the indexes that the windows' queries read through into a finished database. A file
+// without them answers every query the same, only slower. Raises BuildError.
+void writeQueryIndexes(sqlite3* db);
 
 // Raises BuildError naming the source and the line of a failing statement.
 void buildDatabase(const QString& outPath, const std::vector<SqlSource>& sources, const QString& password = {});

@@ -114,7 +114,8 @@ const char* declaredType(int type)
     case MDB_NUMERIC:
         return "REAL";
     case MDB_DATETIME:
-        return "DATETIME";
+        // Text that sorts and compares in time order, also with a text literal such as "1900".
+        return "TEXT";
     case MDB_TEXT:
     case MDB_MEMO:
     case MDB_REPID:
@@ -460,6 +461,10 @@ void convert(QByteArray file, sqlite3* out)
     Handle mdb(mdb_open_buffer(file.data(), static_cast<size_t>(file.size()), MDB_NOFLAGS));
     if (!mdb)
         damaged(QStringLiteral("its first page cannot be read"));
+    // The newer engine encrypts a protected file with a key of its own, which libmdb would take
+    // for the older engine's page encoding and read as garbage.
+    if (engine == Engine::Ace && mdb->f->db_key != 0)
+        unreadable(QStringLiteral("it is encrypted in the newer engine's way, which is not read"));
     readCatalog(mdb.get());
 
     const Sqlite sqlite(out);

@@ -2,7 +2,7 @@
 // Reads a Jet (Access) database through libmdb into an SQLite database of our own format: every
 // user table with its name, its columns in their order and its rows in their stored order, text
 // and memo as TEXT COLLATE NOCASE, whole numbers as INTEGER, single, double, currency and decimal
-// numbers as REAL, dates as DATETIME text "YYYY-MM-DD HH:MM:SS", Booleans as BOOLEAN -1 and 0,
+// numbers as REAL, dates as TEXT "YYYY-MM-DD HH:MM:SS", Booleans as BOOLEAN -1 and 0,
 // binary and OLE values as BLOB, Null as Null. The file's database password, when it has one,
 // becomes the password table that the database layer checks.
 //

@@ -153,29 +153,6 @@ int fixedSize(int type)
     }
 }
 
-// A date as the engine keeps it (days since 30 December 1899, the fraction the time of day, which
-// counts forwards also before that day) as "YYYY-MM-DD HH:MM:SS"; empty outside the years 100 to
-// 9999, which the engine cannot hold.
-QByteArray dateText(double value)
-{
-    constexpr double firstDay = -657434;  // 1 January 100
-    constexpr double lastDay = 2958466;   // the day after 31 December 9999
-    if (!std::isfinite(value) || value <= firstDay - 1 || value >= lastDay)
-        return {};
-    double whole = std::trunc(value);
-    long long seconds = std::llround(std::fabs(value - whole) * 86400.0);
-    if (seconds >= 86400) {  // rounded up to the next day, which is a day later for either sign
-        seconds -= 86400;
-        whole += 1;
-    }
-    const QDate date = QDate(1899, 12, 30).addDays(static_cast<qint64>(whole));
-    if (!date.isValid() || date.year() < 100 || date.year() > 9999)
-        return {};
-    return QString::asprintf("%04d-%02d-%02d %02lld:%02lld:%02lld", date.year(), date.month(), date.day(),
-                             seconds / 3600, seconds / 60 % 60, seconds % 60)
-        .toLatin1();
-}
-
 class TableCopy {
 public:
     TableCopy(MdbHandle* mdb, MdbCatalogEntry* entry, const Sqlite& out) : mdb_(mdb), entry_(entry), out_(out) {}
@@ -448,6 +425,26 @@ void copyPassword(MdbHandle* mdb, const QByteArray& firstPage, Engine engine, sq
 }
 
 }  // namespace
+
+QByteArray dateText(double value)
+{
+    constexpr double firstDay = -657434;  // 1 January 100
+    constexpr double lastDay = 2958466;   // the day after 31 December 9999
+    if (!std::isfinite(value) || value <= firstDay - 1 || value >= lastDay)
+        return {};
+    double whole = std::trunc(value);
+    long long seconds = std::llround(std::fabs(value - whole) * 86400.0);
+    if (seconds >= 86400) {  // rounded up to the next day, which is a day later for either sign
+        seconds -= 86400;
+        whole += 1;
+    }
+    const QDate date = QDate(1899, 12, 30).addDays(static_cast<qint64>(whole));
+    if (!date.isValid() || date.year() < 100 || date.year() > 9999)
+        return {};
+    return QString::asprintf("%04d-%02d-%02d %02lld:%02lld:%02lld", date.year(), date.month(), date.day(),
+                             seconds / 3600, seconds / 60 % 60, seconds % 60)
+        .toLatin1();
+}
 
 void convert(QByteArray file, sqlite3* out)
 {

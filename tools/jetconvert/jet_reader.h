@@ -38,6 +38,11 @@ private:
     QString reason_;
 };
 
+// A date as the engine keeps it (days since 30 December 1899; the fraction is the time of day,
+// which counts forwards also before that day) as "YYYY-MM-DD HH:MM:SS", to the nearest second;
+// empty outside the years 100 to 9999, which the engine cannot hold.
+QByteArray dateText(double value);
+
 // Copies every user table of the Jet file whose bytes are `file` into `out`, an empty SQLite
 // database open for writing, and writes the password table when the file has a password. Accepts
 // any bytes: whatever is not a sound Jet file raises ConversionError.

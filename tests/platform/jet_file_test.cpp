@@ -394,6 +394,29 @@ TEST_F(JetFile, AChangedJetFileIsConvertedAgainAndItsOldCopyRemoved)
     EXPECT_NE(after, before);
 }
 
+TEST_F(JetFile, LeftoversOfAConversionThatEndedWithItsProgramGoOnceOld)
+{
+    const QString path = copy("nwind.mdb");
+    open(path)->close();
+    const QString pathPart = cachedCopies().value(0).section(u'-', 0, 0);
+    const QDir cache(dao::jet::cacheDirectory());
+    const QString old = cache.filePath(QStringLiteral(".%1-0.sqlite.abcdef").arg(pathPart));
+    const QString recent = cache.filePath(QStringLiteral(".%1-1.sqlite.ghijkl").arg(pathPart));
+    const QString otherFile = cache.filePath(QStringLiteral(".0123-2.sqlite.mnopqr"));
+    for (const QString& leftover : {old, recent, otherFile}) {
+        ASSERT_TRUE(writeBytes(leftover, "part of a copy"));
+        QFile file(leftover);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        if (leftover != recent)
+            file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime);
+    }
+    QFile::remove(cache.filePath(cachedCopies().value(0)));
+    open(path)->close();
+    EXPECT_FALSE(QFile::exists(old));
+    EXPECT_TRUE(QFile::exists(recent)) << "a conversion may still be writing it";
+    EXPECT_TRUE(QFile::exists(otherFile)) << "another file's leftovers wait for its own conversion";
+}
+
 TEST_F(JetFile, CopiesOfTwoFilesLiveSideBySide)
 {
     open(copy("nwind.mdb"))->close();

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -137,14 +138,21 @@ bool isSoundCopy(const QString& path)
     return sound;
 }
 
-// The names of a Jet file's copies: all copies of the file at one path share the first part;
-// the second names the file's present state.
+// The modification time of a file in nanoseconds; throws std::filesystem::filesystem_error.
+qint64 modificationTime(const QString& path)
+{
+    return qint64(std::filesystem::last_write_time(QFile::encodeName(path).toStdString()).time_since_epoch().count());
+}
+
+// The names of a Jet file's copies: all copies of the file at one path share the first part; the
+// second names the file's present state and the converter that wrote the copy, so that a
+// program of another version converts the file again.
 struct CopyName {
     QString pathPart;
     QString fileName;
 };
 
-CopyName copyNameOf(const QString& jetPath)
+CopyName copyNameOf(const QString& jetPath, const QString& converterProgram)
 {
     const QFileInfo info(jetPath);
     const QString path = info.canonicalFilePath();
@@ -152,25 +160,37 @@ CopyName copyNameOf(const QString& jetPath)
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
         throw cannotOpen(jetPath, file.errorString());
     const QByteArray head = file.read(identityHeadLength);
-    std::error_code error;
-    const auto modified = std::filesystem::last_write_time(QFile::encodeName(path).toStdString(), error);
-    if (error)
-        throw cannotOpen(jetPath, QString::fromStdString(error.message()));
-    const QByteArray identity = path.toUtf8() + '\n' + QByteArray::number(info.size()) + '\n'
-                              + QByteArray::number(qint64(modified.time_since_epoch().count())) + '\n'
-                              + QCryptographicHash::hash(head, QCryptographicHash::Sha256) + '\n'
-                              + QByteArray::number(convertedFormatVersion);
+    QByteArray identity = path.toUtf8() + '\n' + QByteArray::number(info.size()) + '\n'
+                        + QCryptographicHash::hash(head, QCryptographicHash::Sha256) + '\n'
+                        + QByteArray::number(QFileInfo(converterProgram).size()) + '\n'
+                        + QByteArray::number(convertedFormatVersion);
+    try {
+        identity += '\n' + QByteArray::number(modificationTime(path));
+        if (QFileInfo::exists(converterProgram))
+            identity += '\n' + QByteArray::number(modificationTime(converterProgram));
+    } catch (const std::filesystem::filesystem_error& error) {
+        throw cannotOpen(jetPath, QString::fromLocal8Bit(error.what()));
+    }
     const QString pathPart = hexDigest(path.toUtf8());
     return {pathPart, pathPart + u'-' + hexDigest(identity) + QStringLiteral(".sqlite")};
 }
 
-// Removes the copies of older states of the file, which nothing will open again.
+// Removes the copies of older states of the file, which nothing will open again, and the
+// temporary files of its conversions that ended with their program before they were renamed.
+// A conversion under way writes its file all the time, so a file untouched for ten minutes is
+// none of its.
 void removeOlderCopies(const QDir& directory, const CopyName& name)
 {
     const QStringList copies = directory.entryList({name.pathPart + QStringLiteral("-*.sqlite")}, QDir::Files);
     for (const QString& copy : copies)
         if (copy != name.fileName)
             QFile::remove(directory.filePath(copy));
+    const QDateTime abandoned = QDateTime::currentDateTime().addSecs(-600);
+    const QFileInfoList temporaries =
+        directory.entryInfoList({u'.' + name.pathPart + QStringLiteral("-*.sqlite.*")}, QDir::Files | QDir::Hidden);
+    for (const QFileInfo& temporary : temporaries)
+        if (temporary.lastModified() < abandoned)
+            QFile::remove(temporary.absoluteFilePath());
 }
 
 }  // namespace
@@ -212,7 +232,8 @@ QString cacheDirectory()
 
 QString convertedCopy(const QString& jetPath, Engine /*engine*/)
 {
-    const CopyName name = copyNameOf(jetPath);
+    const Converter converter = defaultConverter();
+    const CopyName name = copyNameOf(jetPath, converter.program);
     const QString directoryPath = cacheDirectory();
     if (directoryPath.isEmpty() || !QDir().mkpath(directoryPath))
         throw cannotOpen(jetPath, QStringLiteral("its converted copy cannot be kept: the cache directory '%1' cannot "
@@ -227,7 +248,7 @@ QString convertedCopy(const QString& jetPath, Engine /*engine*/)
             return copy;
         QFile::remove(copy);
     }
-    convertFile(jetPath, copy);
+    convertFile(jetPath, copy, converter);
     removeOlderCopies(directory, name);
     return copy;
 }

@@ -79,8 +79,6 @@ public:
         return statement;
     }
 
-    sqlite3* get() const { return db_; }
-
 private:
     sqlite3* db_;
 };

@@ -56,8 +56,8 @@ QString recogniseFile(const QString& path)
         throw unrecognised(path, QStringLiteral("the file is empty"));
     if (header.isEmpty())
         throw cannotOpen(path, file.errorString());
-    if (const jet::Engine engine = jet::engineOf(header); engine != jet::Engine::None)
-        return jet::convertedCopy(path, engine);
+    if (jet::engineOf(header) != jet::Engine::None)
+        return jet::convertedCopy(path);
     if (!header.startsWith(QByteArray("SQLite format 3\0", 16)))
         throw unrecognised(path, QStringLiteral("it is not a database file"));
     if (header.size() < 100)

@@ -230,7 +230,7 @@ QString cacheDirectory()
     return base.isEmpty() ? QString() : base + QStringLiteral("/varnel/jet");
 }
 
-QString convertedCopy(const QString& jetPath, Engine /*engine*/)
+QString convertedCopy(const QString& jetPath)
 {
     const Converter converter = defaultConverter();
     const CopyName name = copyNameOf(jetPath, converter.program);

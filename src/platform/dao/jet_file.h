@@ -41,9 +41,10 @@ void convertFile(const QString& jetPath, const QString& outPath, const Converter
 // The directory of the converted copies: "varnel/jet" in the person's cache directory.
 QString cacheDirectory();
 
-// The file to open in place of the Jet file at jetPath, written by `engine`: the cached copy when
-// it belongs to the file as it is now and is sound, else a new conversion that replaces it (and
-// the copies of older states of the same file). Raises dao::Error as convertFile does.
-QString convertedCopy(const QString& jetPath, Engine engine);
+// The file to open in place of the Jet file at jetPath (Jet 3, Jet 4 or an unencrypted ACE file):
+// the cached copy when it belongs to the file as it is now and is sound, else a new conversion
+// that replaces it (and the copies of older states of the same file). Raises dao::Error as
+// convertFile does.
+QString convertedCopy(const QString& jetPath);
 
 }  // namespace dao::jet

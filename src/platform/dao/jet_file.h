@@ -26,7 +26,7 @@ struct Converter {
 
 // The time a conversion may take before the child is stopped. A sound file converts at about
 // 100 MB a second (3 MB in some 25 ms), so a file of an edition's size (tens of megabytes) takes
-// well under a second and even the largest Jet file (2 GB) fits on a slower machine, while a
+// well under a second and a file of a gigabyte fits even on a slower machine, while a
 // reader caught in a loop by a damaged file holds the program for half a minute at most.
 inline constexpr int conversionTimeLimitMs = 30000;
 

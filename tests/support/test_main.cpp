@@ -1,5 +1,6 @@
 // Test entry point shared by every test executable: a QApplication on the offscreen platform
-// and a settings directory of its own, so no test touches the user's settings.
+// and settings and cache directories of its own, so no test touches the user's settings or the
+// converted copies of the user's Jet files.
 
 #include <QApplication>
 #include <QFile>
@@ -12,6 +13,8 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir configHome;
     qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
+    QTemporaryDir cacheHome;
+    qputenv("XDG_CACHE_HOME", cacheHome.path().toLocal8Bit());
     // Qt asks for a runtime directory; a private one keeps it quiet where the session has none.
     QTemporaryDir runtimeDir;
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {

@@ -1,11 +1,13 @@
 // The database builder run as the build runs it: a database from SQL files, with or without a
-// password, and no file at all when a statement fails.
+// password, and no file at all when a statement fails; and its conversion of a Jet file.
 
 #include "platform/dao/dao.h"
+#include "support/jet_samples.h"
 #include "support/test_paths.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -121,6 +123,67 @@ TEST_F(DbBuild, RefusesBadArguments)
         EXPECT_TRUE(run.errors.startsWith(QStringLiteral("varnel_dbbuild: "))) << run.errors.toStdString();
     }
     EXPECT_FALSE(QFile::exists(out));
+}
+
+TEST_F(DbBuild, FromJetWritesAFileOfOurOwnFormatOnce)
+{
+    const QString out = dir.filePath(QStringLiteral("qel0709.mdb"));
+    const ToolRun run = dbbuild({QStringLiteral("--from-jet"), testing_support::jetSample("nwind.mdb"), out});
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    EXPECT_TRUE(testing_support::readBytes(out).startsWith(QByteArray("SQLite format 3\0", 16)));
+    EXPECT_TRUE(QFileInfo(out).permissions() & QFile::ReadOther);
+    auto db = dao::Workspace::defaultWorkspace().openDatabase(out, false, false, QStringLiteral(";pwd=any"));
+    EXPECT_EQ(db->tableNames().size(), 9);
+    EXPECT_EQ(db->openRecordset(QStringLiteral("SELECT * FROM Orders WHERE ShipCity = \"BERN\""))->recordCount(), 8);
+    EXPECT_EQ(files().join(u','), QStringLiteral("qel0709.mdb")) << "no temporary file is left";
+}
+
+TEST_F(DbBuild, FromJetKeepsTheJetFilesPassword)
+{
+    QByteArray bytes = testing_support::readBytes(testing_support::jetSample("DateTestDatabase.mdb"));
+    testing_support::setJetPassword(bytes, QStringLiteral("Kx4Tq9Wm"));
+    const QString jet = dir.filePath(QStringLiteral("locked.mdb"));
+    ASSERT_TRUE(testing_support::writeBytes(jet, bytes));
+    const QString out = dir.filePath(QStringLiteral("out.mdb"));
+    ASSERT_EQ(dbbuild({QStringLiteral("--from-jet"), jet, out}).exitCode, 0);
+    EXPECT_NO_THROW(dao::Workspace::defaultWorkspace().openDatabase(out, false, false, QStringLiteral(";pwd=Kx4Tq9Wm")));
+    try {
+        dao::Workspace::defaultWorkspace().openDatabase(out, false, false, QStringLiteral(";pwd=other"));
+        ADD_FAILURE() << "a wrong password opened the copy";
+    } catch (const dao::Error& e) {
+        EXPECT_EQ(e.number(), dao::WrongPassword);
+    }
+}
+
+TEST_F(DbBuild, FromJetRefusesWhatItCannotConvertAndLeavesNoFile)
+{
+    const QString jet = dir.filePath(QStringLiteral("jet.mdb"));
+    ASSERT_TRUE(QFile::copy(testing_support::jetSample("nwind.mdb"), jet));
+    QFile::setPermissions(jet, QFile::ReadOwner | QFile::WriteOwner);
+    const QByteArray original = testing_support::readBytes(jet);
+    const QString truncated = dir.filePath(QStringLiteral("truncated.mdb"));
+    ASSERT_TRUE(testing_support::writeBytes(truncated, original.left(original.size() / 2)));
+    const QString sql = sqlFile(QStringLiteral("a.sql"), QStringLiteral("CREATE TABLE t (a TEXT);"));
+    const QString out = dir.filePath(QStringLiteral("out.mdb"));
+    const struct {
+        QStringList arguments;
+        QString message;
+    } cases[] = {
+        {{QStringLiteral("--from-jet"), truncated, out}, QStringLiteral("'%1': the file is damaged").arg(truncated)},
+        {{QStringLiteral("--from-jet"), sql, out}, QStringLiteral("'%1': it is not a database file of the old engine").arg(sql)},
+        {{QStringLiteral("--from-jet"), dir.filePath(QStringLiteral("missing.mdb")), out}, QStringLiteral("missing.mdb")},
+        {{QStringLiteral("--from-jet"), jet, jet}, QStringLiteral("would replace the Jet file")},
+        {{QStringLiteral("--from-jet"), jet}, QStringLiteral("usage")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
+        const ToolRun run = dbbuild(c.arguments);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.errors.contains(c.message)) << run.errors.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(out));
+    EXPECT_EQ(testing_support::readBytes(jet), original);
+    EXPECT_EQ(files().join(u','), QStringLiteral("a.sql,jet.mdb,truncated.mdb"));
 }
 
 }  // namespace

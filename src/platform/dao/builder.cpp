@@ -100,25 +100,6 @@ void exec(const BuildConnection& db, const char* sql)
         throw BuildError(QStringLiteral("cannot build the database: %1").arg(db.message()));
 }
 
-void storePassword(const BuildConnection& db, const QString& password)
-{
-    exec(db, QStringLiteral("CREATE TABLE %1 (salt BLOB NOT NULL, digest BLOB NOT NULL)")
-                 .arg(QLatin1String(password::tableName)).toUtf8().constData());
-    const QByteArray salt = password::newSalt();
-    const QByteArray digest = password::digest(salt, password);
-    const QByteArray insert = QStringLiteral("INSERT INTO %1 VALUES (?, ?)").arg(QLatin1String(password::tableName)).toUtf8();
-    sqlite3_stmt* statement = nullptr;
-    int rc = sqlite3_prepare_v2(db.get(), insert.constData(), -1, &statement, nullptr);
-    if (rc == SQLITE_OK) {
-        sqlite3_bind_blob(statement, 1, salt.constData(), static_cast<int>(salt.size()), SQLITE_TRANSIENT);
-        sqlite3_bind_blob(statement, 2, digest.constData(), static_cast<int>(digest.size()), SQLITE_TRANSIENT);
-        rc = sqlite3_step(statement) == SQLITE_DONE ? SQLITE_OK : SQLITE_ERROR;
-    }
-    sqlite3_finalize(statement);
-    if (rc != SQLITE_OK)
-        throw BuildError(QStringLiteral("cannot store the password: %1").arg(db.message()));
-}
-
 }  // namespace
 
 void writeQueryIndexes(sqlite3* /*db*/) {}
@@ -140,7 +121,7 @@ void buildDatabase(const QString& outPath, const std::vector<SqlSource>& sources
         throw BuildError(QStringLiteral("the SQL text leaves a transaction open"));
     writeQueryIndexes(db.get());
     if (!password.isEmpty())
-        storePassword(db, password);
+        writePassword(db.get(), password);
     exec(db, "PRAGMA journal_mode = DELETE");
     db.close();
 
@@ -151,6 +132,27 @@ void buildDatabase(const QString& outPath, const std::vector<SqlSource>& sources
     if (error)
         throw BuildError(QStringLiteral("cannot write %1: %2").arg(outPath, QString::fromStdString(error.message())));
     temporary.setAutoRemove(false);
+}
+
+void writePassword(sqlite3* db, const QString& password)
+{
+    const QByteArray create = QStringLiteral("CREATE TABLE %1 (salt BLOB NOT NULL, digest BLOB NOT NULL)")
+                                  .arg(QLatin1String(password::tableName)).toUtf8();
+    const QByteArray salt = password::newSalt();
+    const QByteArray digest = password::digest(salt, password);
+    const QByteArray insert = QStringLiteral("INSERT INTO %1 VALUES (?, ?)").arg(QLatin1String(password::tableName)).toUtf8();
+    sqlite3_stmt* statement = nullptr;
+    int rc = sqlite3_exec(db, create.constData(), nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_prepare_v2(db, insert.constData(), -1, &statement, nullptr);
+    if (rc == SQLITE_OK) {
+        sqlite3_bind_blob(statement, 1, salt.constData(), static_cast<int>(salt.size()), SQLITE_TRANSIENT);
+        sqlite3_bind_blob(statement, 2, digest.constData(), static_cast<int>(digest.size()), SQLITE_TRANSIENT);
+        rc = sqlite3_step(statement) == SQLITE_DONE ? SQLITE_OK : SQLITE_ERROR;
+    }
+    sqlite3_finalize(statement);
+    if (rc != SQLITE_OK)
+        throw BuildError(QStringLiteral("cannot store the password: %1").arg(QString::fromUtf8(sqlite3_errmsg(db))));
 }
 
 }  // namespace dao

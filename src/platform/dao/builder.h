@@ -27,6 +27,10 @@ public:
 // without them answers every query the same, only slower. Raises BuildError.
 void writeQueryIndexes(sqlite3* db);
 
+// Protects a database being built with a password: the password table with a new salt and the
+// digest (password.h). Raises BuildError.
+void writePassword(sqlite3* db, const QString& password);
+
 // Raises BuildError naming the source and the line of a failing statement.
 void buildDatabase(const QString& outPath, const std::vector<SqlSource>& sources, const QString& password = {});
 

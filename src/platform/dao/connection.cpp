@@ -1,6 +1,7 @@
 #include "platform/dao/connection.h"
 
 #include "platform/dao/errors.h"
+#include "platform/dao/jet_file.h"
 #include "platform/dao/jet_like.h"
 #include "platform/dao/jet_sql.h"
 #include "platform/dao/password.h"
@@ -35,8 +36,9 @@ quint32 bigEndian(const QByteArray& bytes, int at, int length)
 
 // Refuses, before SQLite sees it, everything that is not a whole SQLite database file. SQLite
 // itself would take an empty file for a new database and find a truncated one damaged only when
-// a query reaches the missing pages.
-void recogniseFile(const QString& path)
+// a query reaches the missing pages. Gives the file for SQLite to open: the file itself, or the
+// converted copy of a Jet file.
+QString recogniseFile(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -54,9 +56,8 @@ void recogniseFile(const QString& path)
         throw unrecognised(path, QStringLiteral("the file is empty"));
     if (header.isEmpty())
         throw cannotOpen(path, file.errorString());
-    const QByteArray signature = header.mid(4, 15);
-    if (signature == "Standard Jet DB" || signature == "Standard ACE DB")
-        throw unrecognised(path, QStringLiteral("files of the old database engine cannot be read yet"));
+    if (jet::engineOf(header) != jet::Engine::None)
+        return jet::convertedCopy(path);
     if (!header.startsWith(QByteArray("SQLite format 3\0", 16)))
         throw unrecognised(path, QStringLiteral("it is not a database file"));
     if (header.size() < 100)
@@ -68,6 +69,7 @@ void recogniseFile(const QString& path)
     const bool pageCountValid = bigEndian(header, 24, 4) == bigEndian(header, 92, 4);
     if (pageCountValid && pageCount > 0 && size < qint64(pageSize) * pageCount)
         throw unrecognised(path, QStringLiteral("the file is truncated"));
+    return path;
 }
 
 }  // namespace
@@ -86,9 +88,9 @@ Statement::~Statement() { sqlite3_finalize(statement_); }
 
 std::shared_ptr<Connection> Connection::open(const QString& path, const QString& password)
 {
-    recogniseFile(path);
+    const QString file = recogniseFile(path);
     std::shared_ptr<Connection> connection(new Connection(path));
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &connection->db_,
+    const int rc = sqlite3_open_v2(QFile::encodeName(file).constData(), &connection->db_,
                                   SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK)
         connection->fail(rc, QString(), Use::Query);

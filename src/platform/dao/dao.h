@@ -37,7 +37,7 @@ enum ErrorNumber : int {
     TableNotFound = 3078,
     UndefinedFunction = 3085,
     ItemNotFound = 3265,        // unknown field name
-    UnrecognisedFormat = 3343,  // not a database file, a damaged one, or an old-engine (Jet) file
+    UnrecognisedFormat = 3343,  // not a database file, a damaged one, or a Jet file that cannot be converted
     ObjectInvalid = 3420,       // a closed recordset, database or workspace
 };
 

@@ -1,0 +1,256 @@
+#include "platform/dao/jet_file.h"
+
+#include "platform/dao/dao.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <sqlite3.h>
+
+namespace dao::jet {
+
+namespace {
+
+constexpr const char* converterName = "varnel_jetconvert";
+// What the child writes before its reason on its last line of standard error.
+constexpr const char* reasonPrefix = "varnel_jetconvert: ";
+// The child's exit codes.
+constexpr int exitUnreadable = 1;
+constexpr int exitCannotWrite = 2;
+// The first pages of a Jet file, whose digest is part of its identity: the header (with the
+// password), the page map and the start of the catalog.
+constexpr qint64 identityHeadLength = 64 * 1024;
+
+Error unreadable(const QString& path, const QString& reason)
+{
+    return Error(UnrecognisedFormat, QStringLiteral("Unrecognized database format '%1': %2.").arg(path, reason));
+}
+
+Error cannotOpen(const QString& path, const QString& reason)
+{
+    return Error(CannotOpen, QStringLiteral("The database engine cannot open the file '%1': %2.").arg(path, reason));
+}
+
+QString hexDigest(const QByteArray& data)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex().left(32));
+}
+
+// The reason the child gave: its last line that carries the prefix.
+QString childReason(const QByteArray& errors)
+{
+    const QList<QByteArray> lines = errors.split('\n');
+    for (auto line = lines.crbegin(); line != lines.crend(); ++line)
+        if (line->startsWith(reasonPrefix))
+            return QString::fromUtf8(line->mid(qsizetype(std::strlen(reasonPrefix)))).trimmed();
+    return {};
+}
+
+void runConverter(const Converter& converter, const QString& jetPath, const QString& outPath)
+{
+    QProcess child;
+    child.setProgram(converter.program);
+    child.setArguments({jetPath, outPath});
+    child.setStandardInputFile(QProcess::nullDevice());
+    child.setStandardOutputFile(QProcess::nullDevice());
+    child.start();
+    if (!child.waitForStarted())
+        throw cannotOpen(jetPath, QStringLiteral("the program that reads files of the old database engine (%1) cannot "
+                                                 "be started: %2")
+                                      .arg(converter.program, child.errorString()));
+    if (!child.waitForFinished(converter.timeLimitMs)) {
+        child.kill();
+        child.waitForFinished();
+        throw unreadable(jetPath, QStringLiteral("reading it did not finish within %1 seconds, so it was stopped; the "
+                                                 "file may be damaged")
+                                      .arg(converter.timeLimitMs / 1000.0));
+    }
+    if (child.exitStatus() == QProcess::CrashExit)
+        throw unreadable(jetPath, QStringLiteral("the file is damaged: reading it broke off"));
+    if (child.exitCode() == 0)
+        return;
+    QString reason = childReason(child.readAllStandardError());
+    if (child.exitCode() == exitCannotWrite)
+        throw cannotOpen(jetPath, QStringLiteral("its converted copy cannot be written: %1")
+                                      .arg(reason.isEmpty() ? QStringLiteral("no reason given") : reason));
+    if (child.exitCode() != exitUnreadable || reason.isEmpty())
+        reason = QStringLiteral("the file is damaged: reading it broke off");
+    throw unreadable(jetPath, reason);
+}
+
+struct SqliteCloser {
+    void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
+};
+
+// One number a pragma gives; -1 when it gives none.
+long long pragmaNumber(sqlite3* db, const char* pragma)
+{
+    sqlite3_stmt* statement = nullptr;
+    long long value = -1;
+    if (sqlite3_prepare_v2(db, pragma, -1, &statement, nullptr) == SQLITE_OK && sqlite3_step(statement) == SQLITE_ROW)
+        value = sqlite3_column_int64(statement, 0);
+    sqlite3_finalize(statement);
+    return value;
+}
+
+// Whether a file is a whole converted copy of our own making: an SQLite file as long as its
+// header says, with our marks and a sound structure. A cache file is never trusted otherwise.
+bool isSoundCopy(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray header = file.read(100);
+    if (header.size() < 100 || !header.startsWith(QByteArray("SQLite format 3\0", 16)))
+        return false;
+    const auto byteAt = [&](int at) { return quint64(static_cast<unsigned char>(header[at])); };
+    quint64 pageSize = byteAt(16) << 8 | byteAt(17);
+    if (pageSize == 1)
+        pageSize = 65536;
+    const quint64 pageCount = byteAt(28) << 24 | byteAt(29) << 16 | byteAt(30) << 8 | byteAt(31);
+    if (pageSize < 512 || pageCount == 0 || quint64(file.size()) < pageSize * pageCount)
+        return false;
+    file.close();
+
+    sqlite3* opened = nullptr;
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &opened, SQLITE_OPEN_READONLY, nullptr);
+    const std::unique_ptr<sqlite3, SqliteCloser> db(opened);
+    if (rc != SQLITE_OK)
+        return false;
+    if (pragmaNumber(db.get(), "PRAGMA application_id") != convertedApplicationId
+        || pragmaNumber(db.get(), "PRAGMA user_version") != convertedFormatVersion)
+        return false;
+    sqlite3_stmt* check = nullptr;
+    bool sound = sqlite3_prepare_v2(db.get(), "PRAGMA quick_check", -1, &check, nullptr) == SQLITE_OK
+              && sqlite3_step(check) == SQLITE_ROW
+              && qstrcmp(reinterpret_cast<const char*>(sqlite3_column_text(check, 0)), "ok") == 0;
+    sound = sound && sqlite3_step(check) == SQLITE_DONE;
+    sqlite3_finalize(check);
+    return sound;
+}
+
+// The modification time of a file in nanoseconds; throws std::filesystem::filesystem_error.
+qint64 modificationTime(const QString& path)
+{
+    return qint64(std::filesystem::last_write_time(QFile::encodeName(path).toStdString()).time_since_epoch().count());
+}
+
+// The names of a Jet file's copies: all copies of the file at one path share the first part; the
+// second names the file's present state and the converter that wrote the copy, so that a
+// program of another version converts the file again.
+struct CopyName {
+    QString pathPart;
+    QString fileName;
+};
+
+CopyName copyNameOf(const QString& jetPath, const QString& converterProgram)
+{
+    const QFileInfo info(jetPath);
+    const QString path = info.canonicalFilePath();
+    QFile file(jetPath);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        throw cannotOpen(jetPath, file.errorString());
+    const QByteArray head = file.read(identityHeadLength);
+    QByteArray identity = path.toUtf8() + '\n' + QByteArray::number(info.size()) + '\n'
+                        + QCryptographicHash::hash(head, QCryptographicHash::Sha256) + '\n'
+                        + QByteArray::number(QFileInfo(converterProgram).size()) + '\n'
+                        + QByteArray::number(convertedFormatVersion);
+    try {
+        identity += '\n' + QByteArray::number(modificationTime(path));
+        if (QFileInfo::exists(converterProgram))
+            identity += '\n' + QByteArray::number(modificationTime(converterProgram));
+    } catch (const std::filesystem::filesystem_error& error) {
+        throw cannotOpen(jetPath, QString::fromLocal8Bit(error.what()));
+    }
+    const QString pathPart = hexDigest(path.toUtf8());
+    return {pathPart, pathPart + u'-' + hexDigest(identity) + QStringLiteral(".sqlite")};
+}
+
+// Removes the copies of older states of the file, which nothing will open again, and the
+// temporary files of its conversions that ended with their program before they were renamed.
+// A conversion under way writes its file all the time, so a file untouched for ten minutes is
+// none of its.
+void removeOlderCopies(const QDir& directory, const CopyName& name)
+{
+    const QStringList copies = directory.entryList({name.pathPart + QStringLiteral("-*.sqlite")}, QDir::Files);
+    for (const QString& copy : copies)
+        if (copy != name.fileName)
+            QFile::remove(directory.filePath(copy));
+    const QDateTime abandoned = QDateTime::currentDateTime().addSecs(-600);
+    const QFileInfoList temporaries =
+        directory.entryInfoList({u'.' + name.pathPart + QStringLiteral("-*.sqlite.*")}, QDir::Files | QDir::Hidden);
+    for (const QFileInfo& temporary : temporaries)
+        if (temporary.lastModified() < abandoned)
+            QFile::remove(temporary.absoluteFilePath());
+}
+
+}  // namespace
+
+Converter defaultConverter()
+{
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    const QString beside = programDir.filePath(QLatin1String(converterName));
+    const QString installed = programDir.filePath(QStringLiteral("../libexec/varnel/%1").arg(QLatin1String(converterName)));
+    const bool useInstalled = !QFileInfo(beside).isExecutable() && QFileInfo(installed).isExecutable();
+    return {QDir::cleanPath(useInstalled ? installed : beside), conversionTimeLimitMs};
+}
+
+void convertFile(const QString& jetPath, const QString& outPath, const Converter& converter)
+{
+    const QFileInfo target(outPath);
+    QTemporaryFile temporary(target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
+    if (!temporary.open())
+        throw cannotOpen(jetPath, QStringLiteral("its converted copy cannot be written in '%1': %2")
+                                      .arg(target.absolutePath(), temporary.errorString()));
+    temporary.close();
+    runConverter(converter, jetPath, temporary.fileName());
+    if (!isSoundCopy(temporary.fileName()))
+        throw unreadable(jetPath, QStringLiteral("its converted copy came out damaged"));
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(temporary.fileName()).toStdString(),
+                            QFile::encodeName(target.absoluteFilePath()).toStdString(), error);
+    if (error)
+        throw cannotOpen(jetPath, QStringLiteral("its converted copy cannot be written as '%1': %2")
+                                      .arg(outPath, QString::fromStdString(error.message())));
+    temporary.setAutoRemove(false);
+}
+
+QString cacheDirectory()
+{
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    return base.isEmpty() ? QString() : base + QStringLiteral("/varnel/jet");
+}
+
+QString convertedCopy(const QString& jetPath)
+{
+    const Converter converter = defaultConverter();
+    const CopyName name = copyNameOf(jetPath, converter.program);
+    const QString directoryPath = cacheDirectory();
+    if (directoryPath.isEmpty() || !QDir().mkpath(directoryPath))
+        throw cannotOpen(jetPath, QStringLiteral("its converted copy cannot be kept: the cache directory '%1' cannot "
+                                                 "be made")
+                                      .arg(directoryPath));
+    // The copies hold the tables of password-protected files: for the person's eyes only.
+    QFile::setPermissions(directoryPath, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QDir directory(directoryPath);
+    const QString copy = directory.filePath(name.fileName);
+    if (QFileInfo::exists(copy)) {
+        if (isSoundCopy(copy))
+            return copy;
+        QFile::remove(copy);
+    }
+    convertFile(jetPath, copy, converter);
+    removeOlderCopies(directory, name);
+    return copy;
+}
+
+}  // namespace dao::jet

@@ -1,0 +1,517 @@
+#include "jet_reader.h"
+
+#include "platform/dao/builder.h"
+#include "platform/dao/jet_file.h"
+#include "platform/dao/jet_header.h"
+#include "platform/dao/password.h"
+
+#include <QDate>
+#include <QFile>
+#include <QSet>
+#include <QtEndian>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <memory>
+#include <mdbtools.h>
+#include <optional>
+#include <sqlite3.h>
+#include <vector>
+
+namespace jetconvert {
+
+namespace {
+
+using Kind = ConversionError::Kind;
+using dao::jet::Engine;
+
+[[noreturn]] void unreadable(const QString& reason) { throw ConversionError(Kind::Unreadable, reason); }
+
+[[noreturn]] void damaged(const QString& what) { unreadable(QStringLiteral("the file is damaged: %1").arg(what)); }
+
+QString tableText(const char* name) { return QStringLiteral("the table '%1'").arg(QString::fromUtf8(name)); }
+
+struct HandleCloser {
+    void operator()(MdbHandle* mdb) const { mdb_close(mdb); }
+};
+struct TableFreer {
+    void operator()(MdbTableDef* table) const { mdb_free_tabledef(table); }
+};
+struct GlibFreer {
+    void operator()(char* text) const { g_free(text); }
+};
+using Handle = std::unique_ptr<MdbHandle, HandleCloser>;
+using Table = std::unique_ptr<MdbTableDef, TableFreer>;
+using GlibText = std::unique_ptr<char, GlibFreer>;
+
+// The low 13 bits of a row's offset on its page; the high bits are flags.
+constexpr int rowOffsetMask = 0x1fff;
+// A long value's reference in its row: a 3-byte length, a kind byte, the page and row of the
+// first part, 4 bytes unused.
+constexpr int longValueReference = MDB_MEMO_OVERHEAD;
+constexpr unsigned longValueInline = 0x80;
+constexpr unsigned longValueOnePage = 0x40;
+constexpr unsigned longValueChained = 0x00;
+
+class Sqlite {
+public:
+    explicit Sqlite(sqlite3* db) : db_(db) {}
+
+    [[noreturn]] void cannotWrite(const QString& what) const
+    {
+        throw ConversionError(Kind::CannotWrite,
+                              QStringLiteral("%1 cannot be written: %2").arg(what, QString::fromUtf8(sqlite3_errmsg(db_))));
+    }
+
+    void exec(const QByteArray& sql, const QString& what) const
+    {
+        if (sqlite3_exec(db_, sql.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+            cannotWrite(what);
+    }
+
+    sqlite3_stmt* prepare(const QByteArray& sql, const QString& what) const
+    {
+        sqlite3_stmt* statement = nullptr;
+        if (sqlite3_prepare_v2(db_, sql.constData(), static_cast<int>(sql.size()), &statement, nullptr) != SQLITE_OK) {
+            sqlite3_finalize(statement);
+            cannotWrite(what);
+        }
+        return statement;
+    }
+
+private:
+    sqlite3* db_;
+};
+
+struct StatementFinalizer {
+    void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
+};
+using Statement = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
+
+QByteArray quoted(const char* name)
+{
+    QByteArray text(name);
+    text.replace('"', "\"\"");
+    return '"' + text + '"';
+}
+
+// The declared type of a column of this Jet type; null for a type that cannot be read.
+const char* declaredType(int type)
+{
+    switch (type) {
+    case MDB_BOOL:
+        return "BOOLEAN";
+    case MDB_BYTE:
+    case MDB_INT:
+    case MDB_LONGINT:
+    case MDB_COMPLEX:
+        return "INTEGER";
+    case MDB_MONEY:
+    case MDB_FLOAT:
+    case MDB_DOUBLE:
+    case MDB_NUMERIC:
+        return "REAL";
+    case MDB_DATETIME:
+        // Text that sorts and compares in time order, also with a text literal such as "1900".
+        return "TEXT";
+    case MDB_TEXT:
+    case MDB_MEMO:
+    case MDB_REPID:
+        return "TEXT COLLATE NOCASE";
+    case MDB_BINARY:
+    case MDB_OLE:
+        return "BLOB";
+    default:
+        return nullptr;
+    }
+}
+
+// The fixed size of a value of this type in its row; 0 for a type of variable size.
+int fixedSize(int type)
+{
+    switch (type) {
+    case MDB_BYTE:
+        return 1;
+    case MDB_INT:
+        return 2;
+    case MDB_LONGINT:
+    case MDB_COMPLEX:
+    case MDB_FLOAT:
+        return 4;
+    case MDB_MONEY:
+    case MDB_DOUBLE:
+    case MDB_DATETIME:
+        return 8;
+    case MDB_REPID:
+        return 16;
+    case MDB_NUMERIC:
+        return 17;
+    default:
+        return 0;
+    }
+}
+
+class TableCopy {
+public:
+    TableCopy(MdbHandle* mdb, MdbCatalogEntry* entry, const Sqlite& out) : mdb_(mdb), entry_(entry), out_(out) {}
+
+    void run()
+    {
+        table_.reset(mdb_read_table(entry_));
+        if (!table_ || !mdb_read_columns(table_.get()) || !table_->columns || table_->columns->len != table_->num_cols)
+            damaged(QStringLiteral("the definition of %1 cannot be read").arg(name()));
+        createTable();
+        copyRows();
+    }
+
+private:
+    QString name() const { return tableText(entry_->object_name); }
+
+    MdbColumn* column(unsigned index) const
+    {
+        return static_cast<MdbColumn*>(g_ptr_array_index(table_->columns, index));
+    }
+
+    // Names that a sound file cannot hold: empty ones and twice the same (letter case aside).
+    void checkNames() const
+    {
+        const QString table = QString::fromUtf8(entry_->object_name);
+        if (table.isEmpty())
+            damaged(QStringLiteral("a table without a name is listed"));
+        if (table.startsWith(QLatin1String("sqlite_"), Qt::CaseInsensitive)
+            || table.compare(QLatin1String(dao::password::tableName), Qt::CaseInsensitive) == 0)
+            unreadable(QStringLiteral("%1 has a name that the program keeps for itself").arg(name()));
+        QSet<QString> columns;
+        for (unsigned c = 0; c < table_->num_cols; ++c) {
+            const QString column = QString::fromUtf8(this->column(c)->name).toCaseFolded();
+            if (column.isEmpty() || columns.contains(column))
+                damaged(QStringLiteral("the definition of %1 cannot be read").arg(name()));
+            columns.insert(column);
+        }
+    }
+
+    void createTable()
+    {
+        checkNames();
+        QByteArray create = "CREATE TABLE " + quoted(entry_->object_name) + " (";
+        QByteArray insert = "INSERT INTO " + quoted(entry_->object_name) + " VALUES (";
+        for (unsigned c = 0; c < table_->num_cols; ++c) {
+            const MdbColumn* col = column(c);
+            const char* type = declaredType(col->col_type);
+            if (!type)
+                unreadable(QStringLiteral("the column '%1' of %2 holds values of a kind that cannot be read (type %3)")
+                               .arg(QString::fromUtf8(col->name), name())
+                               .arg(col->col_type));
+            create += (c ? ", " : "") + quoted(col->name) + ' ' + type;
+            insert += c ? ", ?" : "?";
+        }
+        create += ')';
+        insert += ')';
+        out_.exec(create, name());
+        insert_.reset(out_.prepare(insert, name()));
+    }
+
+    void copyRows()
+    {
+        mdb_rewind_table(table_.get());
+        std::vector<MdbField> fields(table_->num_cols);
+        unsigned rows = 0;
+        while (mdb_fetch_row(table_.get())) {
+            // The row just read, cracked again for what the bound values of libmdb do not tell:
+            // whether a value is Null or a zero-length text.
+            int start = 0;
+            size_t size = 0;
+            if (table_->cur_row == 0 || mdb_find_row(mdb_, static_cast<int>(table_->cur_row) - 1, &start, &size) != 0
+                || mdb_crack_row(table_.get(), start & rowOffsetMask, size, fields.data()) < 0)
+                damaged(QStringLiteral("a row of %1 cannot be read").arg(name()));
+            ++rows;
+            for (unsigned c = 0; c < table_->num_cols; ++c)
+                bind(static_cast<int>(c) + 1, *column(c), fields[c], rows);
+            if (sqlite3_step(insert_.get()) != SQLITE_DONE)
+                out_.cannotWrite(name());
+            sqlite3_reset(insert_.get());
+            sqlite3_clear_bindings(insert_.get());
+        }
+        // A file that was not closed properly may count fewer rows than it holds; fewer rows than
+        // counted are rows lost.
+        if (rows < table_->num_rows)
+            damaged(QStringLiteral("%1 should hold %2 rows, but only %3 can be read").arg(name()).arg(table_->num_rows).arg(rows));
+    }
+
+    const unsigned char* bytes(const MdbField& field) const { return mdb_->pg_buf + field.start; }
+
+    [[noreturn]] void badValue(const MdbColumn& col, unsigned row) const
+    {
+        damaged(QStringLiteral("the value of '%1' in row %2 of %3 cannot be read")
+                    .arg(QString::fromUtf8(col.name))
+                    .arg(row)
+                    .arg(name()));
+    }
+
+    void bindText(int parameter, const QByteArray& jetText)
+    {
+        // Text of the file's code page or UCS-2 as UTF-8: at most three bytes for each byte.
+        QByteArray utf8(jetText.size() * 3 + 1, Qt::Uninitialized);
+        const int length = mdb_unicode2ascii(mdb_, jetText.constData(), static_cast<size_t>(jetText.size()),
+                                             utf8.data(), static_cast<size_t>(utf8.size()));
+        sqlite3_bind_text(insert_.get(), parameter, utf8.constData(), length, SQLITE_TRANSIENT);
+    }
+
+    void bind(int parameter, const MdbColumn& col, const MdbField& field, unsigned row)
+    {
+        sqlite3_stmt* insert = insert_.get();
+        if (col.col_type == MDB_BOOL) {
+            // A Boolean is kept in the row's null mask: set is true.
+            sqlite3_bind_int(insert, parameter, field.is_null ? 0 : -1);
+            return;
+        }
+        if (field.is_null)
+            return;  // bound to Null by sqlite3_clear_bindings
+        const int fixed = fixedSize(col.col_type);
+        if (field.siz < fixed || field.siz < 0 || field.start < 0 || field.start + field.siz > mdb_->fmt->pg_size)
+            badValue(col, row);
+        const unsigned char* value = bytes(field);
+        switch (col.col_type) {
+        case MDB_BYTE:
+            sqlite3_bind_int(insert, parameter, value[0]);
+            break;
+        case MDB_INT:
+            sqlite3_bind_int(insert, parameter, qFromLittleEndian<qint16>(value));
+            break;
+        case MDB_LONGINT:
+        case MDB_COMPLEX:
+            sqlite3_bind_int(insert, parameter, qFromLittleEndian<qint32>(value));
+            break;
+        case MDB_FLOAT: {
+            // The single's shortest decimal text read back as a double, so 0.15 stays 0.15.
+            char text[32];
+            const auto written = std::to_chars(text, text + sizeof text, qFromLittleEndian<float>(value));
+            double number = 0;
+            std::from_chars(text, written.ptr, number);
+            sqlite3_bind_double(insert, parameter, number);
+            break;
+        }
+        case MDB_DOUBLE:
+            sqlite3_bind_double(insert, parameter, qFromLittleEndian<double>(value));
+            break;
+        case MDB_MONEY:
+            // Ten-thousandths of the currency unit.
+            sqlite3_bind_double(insert, parameter, static_cast<double>(qFromLittleEndian<qint64>(value)) / 10000.0);
+            break;
+        case MDB_NUMERIC: {
+            const GlibText text(mdb_numeric_to_string(mdb_, field.start, col.col_scale, col.col_prec));
+            double number = 0;
+            if (!text || std::from_chars(text.get(), text.get() + std::strlen(text.get()), number).ec != std::errc())
+                badValue(col, row);
+            sqlite3_bind_double(insert, parameter, number);
+            break;
+        }
+        case MDB_DATETIME: {
+            const QByteArray text = dateText(qFromLittleEndian<double>(value));
+            if (text.isEmpty())
+                badValue(col, row);
+            sqlite3_bind_text(insert, parameter, text.constData(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+            break;
+        }
+        case MDB_REPID: {
+            const GlibText text(mdb_uuid_to_string(mdb_->pg_buf, field.start));
+            sqlite3_bind_text(insert, parameter, text.get(), -1, SQLITE_TRANSIENT);
+            break;
+        }
+        case MDB_TEXT:
+            bindText(parameter, QByteArray(reinterpret_cast<const char*>(value), field.siz));
+            break;
+        case MDB_BINARY:
+            sqlite3_bind_blob(insert, parameter, value, field.siz, SQLITE_TRANSIENT);
+            break;
+        case MDB_MEMO:
+        case MDB_OLE: {
+            const std::optional<QByteArray> data = longValue(field);
+            if (!data)
+                badValue(col, row);
+            if (col.col_type == MDB_MEMO)
+                bindText(parameter, *data);
+            else
+                sqlite3_bind_blob(insert, parameter, data->constData(), static_cast<int>(data->size()), SQLITE_TRANSIENT);
+            break;
+        }
+        default:
+            badValue(col, row);
+        }
+    }
+
+    // The bytes of a memo or OLE value: kept in the row itself, in one row of another page, or in
+    // a chain of rows on other pages. Nothing when a part is missing or the parts do not add up
+    // to the stated length.
+    std::optional<QByteArray> longValue(const MdbField& field)
+    {
+        if (field.siz < longValueReference)
+            return std::nullopt;
+        const quint32 head = static_cast<quint32>(mdb_get_int32(mdb_->pg_buf, field.start));
+        const quint32 length = head & 0x00ffffff;
+        const unsigned kind = head >> 24;
+        if (kind == longValueInline) {
+            if (static_cast<quint32>(field.siz - longValueReference) < length)
+                return std::nullopt;
+            return QByteArray(reinterpret_cast<const char*>(bytes(field)) + longValueReference, length);
+        }
+        if (kind != longValueOnePage && kind != longValueChained)
+            return std::nullopt;
+        QByteArray data;
+        data.reserve(length);
+        int pageRow = static_cast<int>(mdb_get_int32(mdb_->pg_buf, field.start + 4));
+        while (static_cast<quint32>(data.size()) < length) {
+            void* page = nullptr;
+            int start = 0;
+            size_t size = 0;
+            if (pageRow == 0 || mdb_find_pg_row(mdb_, pageRow, &page, &start, &size) != 0)
+                return std::nullopt;
+            const char* row = static_cast<const char*>(page) + start;
+            const quint32 missing = length - static_cast<quint32>(data.size());
+            if (kind == longValueOnePage) {
+                if (size < missing)
+                    return std::nullopt;
+                data.append(row, missing);
+                break;
+            }
+            // Each part begins with the page and row of the next one; a part that adds nothing
+            // would let a chain that runs in a circle go on for ever.
+            if (size <= 4)
+                return std::nullopt;
+            pageRow = static_cast<int>(mdb_get_int32(page, start));
+            data.append(row + 4, static_cast<qsizetype>(std::min<size_t>(size - 4, missing)));
+        }
+        return data;
+    }
+
+    MdbHandle* mdb_;
+    MdbCatalogEntry* entry_;
+    const Sqlite& out_;
+    Table table_;
+    Statement insert_;
+};
+
+// The catalog of the file: every object it lists, checked against the count that the catalog's
+// own definition keeps.
+void readCatalog(MdbHandle* mdb)
+{
+    if (!mdb_read_catalog(mdb, MDB_ANY) || mdb->num_catalog == 0)
+        damaged(QStringLiteral("its list of tables cannot be read"));
+    MdbCatalogEntry catalog{};
+    catalog.mdb = mdb;
+    catalog.object_type = MDB_TABLE;
+    catalog.table_pg = 2;
+    std::strcpy(catalog.object_name, "MSysObjects");
+    const Table definition(mdb_read_table(&catalog));
+    if (!definition || mdb->num_catalog < definition->num_rows)
+        damaged(QStringLiteral("its list of tables is incomplete"));
+}
+
+void copyPassword(MdbHandle* mdb, const QByteArray& firstPage, Engine engine, sqlite3* out)
+{
+    const QByteArray stored = dao::jet::passwordBytes(firstPage, engine);
+    if (stored.isEmpty())
+        return;
+    QByteArray utf8(stored.size() * 3 + 1, Qt::Uninitialized);
+    const int length = mdb_unicode2ascii(mdb, stored.constData(), static_cast<size_t>(stored.size()), utf8.data(),
+                                         static_cast<size_t>(utf8.size()));
+    try {
+        dao::writePassword(out, QString::fromUtf8(utf8.constData(), length));
+    } catch (const dao::BuildError& error) {
+        throw ConversionError(Kind::CannotWrite, QString::fromStdString(error.what()));
+    }
+}
+
+}  // namespace
+
+QByteArray dateText(double value)
+{
+    constexpr double firstDay = -657434;  // 1 January 100
+    constexpr double lastDay = 2958466;   // the day after 31 December 9999
+    if (!std::isfinite(value) || value <= firstDay - 1 || value >= lastDay)
+        return {};
+    double whole = std::trunc(value);
+    long long seconds = std::llround(std::fabs(value - whole) * 86400.0);
+    if (seconds >= 86400) {  // rounded up to the next day, which is a day later for either sign
+        seconds -= 86400;
+        whole += 1;
+    }
+    const QDate date = QDate(1899, 12, 30).addDays(static_cast<qint64>(whole));
+    if (!date.isValid() || date.year() < 100 || date.year() > 9999)
+        return {};
+    return QString::asprintf("%04d-%02d-%02d %02lld:%02lld:%02lld", date.year(), date.month(), date.day(),
+                             seconds / 3600, seconds / 60 % 60, seconds % 60)
+        .toLatin1();
+}
+
+void convert(QByteArray file, sqlite3* out)
+{
+    const Engine engine = dao::jet::engineOf(file);
+    if (engine == Engine::None)
+        unreadable(QStringLiteral("it is not a database file of the old engine"));
+    const qsizetype pageSize = engine == Engine::Jet3 ? 2048 : 4096;
+    // The first page describes the file, the second maps its pages, the third begins its catalog.
+    if (file.size() < 3 * pageSize || file.size() % pageSize != 0)
+        unreadable(QStringLiteral("the file is truncated"));
+    Handle mdb(mdb_open_buffer(file.data(), static_cast<size_t>(file.size()), MDB_NOFLAGS));
+    if (!mdb)
+        damaged(QStringLiteral("its first page cannot be read"));
+    // The newer engine encrypts a protected file with a key of its own, which libmdb would take
+    // for the older engine's page encoding and read as garbage.
+    if (engine == Engine::Ace && mdb->f->db_key != 0)
+        unreadable(QStringLiteral("it is encrypted in the newer engine's way, which is not read"));
+    readCatalog(mdb.get());
+
+    const Sqlite sqlite(out);
+    sqlite.exec("BEGIN", QStringLiteral("the copy"));
+    QSet<QString> tables;
+    for (unsigned i = 0; i < mdb->num_catalog; ++i) {
+        auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
+        if (!mdb_is_user_table(entry))
+            continue;
+        const QString table = QString::fromUtf8(entry->object_name).toCaseFolded();
+        if (tables.contains(table))
+            damaged(QStringLiteral("%1 is listed twice").arg(tableText(entry->object_name)));
+        tables.insert(table);
+        TableCopy(mdb.get(), entry, sqlite).run();
+    }
+    copyPassword(mdb.get(), file.left(pageSize), engine, out);
+    sqlite.exec("COMMIT", QStringLiteral("the copy"));
+}
+
+void convertFile(const QString& jetPath, const QString& outPath)
+{
+    QFile in(jetPath);
+    if (!in.open(QIODevice::ReadOnly))
+        unreadable(QStringLiteral("it cannot be read: %1").arg(in.errorString()));
+    QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError)
+        unreadable(QStringLiteral("it cannot be read: %1").arg(in.errorString()));
+    in.close();
+
+    QFile target(outPath);
+    if (!target.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw ConversionError(Kind::CannotWrite, QStringLiteral("%1 cannot be written: %2").arg(outPath, target.errorString()));
+    target.close();
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(QFile::encodeName(outPath).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    const std::unique_ptr<sqlite3, int (*)(sqlite3*)> owned(db, sqlite3_close_v2);
+    const Sqlite sqlite(db);
+    if (rc != SQLITE_OK)
+        sqlite.cannotWrite(outPath);
+    // A conversion either finishes or is thrown away, so it needs no journal.
+    sqlite.exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF", outPath);
+    convert(std::move(bytes), db);
+    try {
+        dao::writeQueryIndexes(db);
+    } catch (const dao::BuildError& error) {
+        throw ConversionError(Kind::CannotWrite, QString::fromStdString(error.what()));
+    }
+    sqlite.exec(QStringLiteral("PRAGMA application_id = %1; PRAGMA user_version = %2; PRAGMA journal_mode = DELETE")
+                    .arg(dao::jet::convertedApplicationId)
+                    .arg(dao::jet::convertedFormatVersion)
+                    .toUtf8(),
+                outPath);
+}
+
+}  // namespace jetconvert

@@ -1,0 +1,54 @@
+// varnel_jetconvert JET OUT: converts the Jet (Access) database file JET into a database file of
+// our own format at OUT. The program runs it as a child process, so that a damaged file that
+// crashes the Jet library ends this process and not the program.
+//
+// Exit status 0: converted. 1: JET cannot be read as a Jet database. 2: wrong use, or OUT cannot
+// be written. On failure the last line of standard error is "varnel_jetconvert: " and the reason.
+
+#include "jet_reader.h"
+
+#include <QFileInfo>
+#include <cstdio>
+#include <cstdlib>
+#include <sys/resource.h>
+
+namespace {
+
+int fail(int status, const QString& reason)
+{
+    std::fprintf(stderr, "varnel_jetconvert: %s\n", reason.toUtf8().constData());
+    return status;
+}
+
+// A damaged file can make the reader produce rows without end; the copy of a sound file is
+// about the size of the file itself, so a limit of several times that ends such a run early.
+void limitOutputSize(qint64 inputSize)
+{
+    const rlim_t limit = static_cast<rlim_t>(64 * 1024 * 1024 + 8 * inputSize);
+    rlimit current{};
+    if (getrlimit(RLIMIT_FSIZE, &current) == 0 && (current.rlim_max == RLIM_INFINITY || current.rlim_max > limit)) {
+        current.rlim_cur = limit;
+        setrlimit(RLIMIT_FSIZE, &current);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3)
+        return fail(2, QStringLiteral("usage: varnel_jetconvert JET OUT"));
+    // The conversion depends on the file alone: none of the library's settings from the
+    // environment (debug output, character sets, a search path) applies.
+    for (const char* name : {"MDBOPTS", "MDBICONV", "MDB_JET3_CHARSET", "MDBPATH"})
+        unsetenv(name);
+    const QString jet = QString::fromLocal8Bit(argv[1]);
+    const QString out = QString::fromLocal8Bit(argv[2]);
+    limitOutputSize(QFileInfo(jet).size());
+    try {
+        jetconvert::convertFile(jet, out);
+    } catch (const jetconvert::ConversionError& error) {
+        return fail(error.kind() == jetconvert::ConversionError::Kind::CannotWrite ? 2 : 1, error.reason());
+    }
+    return 0;
+}

@@ -251,10 +251,19 @@ void sorvikMain::Form_Load()
             platform::endProgram();
             return;
         }
-    } catch (const std::exception&) {
+        showDatabaseNotOpened(error.description());
+    } catch (const std::exception& error) {
+        showDatabaseNotOpened(QString::fromLocal8Bit(error.what()));
     }
     // A database that did not open leaves the window empty; the searches find nothing.
     initiateProgram();
+}
+
+void sorvikMain::showDatabaseNotOpened(const QString& reason)
+{
+    platform::messageBox(platform::MessageIcon::Exclamation, QStringLiteral("Sorvik"),
+                         QStringLiteral("The interpretations database %1 could not be opened.\n\n%2")
+                             .arg(QDir::toNativeSeparators(sorvikCore().interpretationsDataPath), reason));
 }
 
 void sorvikMain::Form_Activate()

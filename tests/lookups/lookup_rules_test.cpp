@@ -12,6 +12,7 @@
 #include "lookups/varnel_filler_matrix.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace varnel;
 
@@ -149,6 +150,42 @@ TEST(ANumberRules, EndsOfAValueOrRange)
     }
     EXPECT_EQ(anumber::leadingNumber("-5", true), -5);
     EXPECT_EQ(anumber::leadingNumber("-5"), 0);
+}
+
+TEST(ANumberRules, ValuesTooLargeForANumberAreInfiniteAndUnreadable)
+{
+    const QString huge = QString(309, u'9');
+    const double infinity = std::numeric_limits<double>::infinity();
+    const struct {
+        QString text;
+        bool withSign;
+        double value;
+    } numbers[] = {
+        {huge, false, infinity},
+        {u'-' + huge, true, -infinity},
+        {u'-' + huge, false, 0},
+        {huge + QStringLiteral(".5"), false, infinity},
+        {QStringLiteral("0.") + QString(400, u'0') + u'1', false, 0},  // a fraction too small to count
+        {QString(400, u'0') + QStringLiteral("12.5"), false, 12.5},    // leading zeros are no size
+    };
+    for (const auto& c : numbers)
+        EXPECT_EQ(anumber::leadingNumber(c.text, c.withSign), c.value) << c.text.left(12).toStdString();
+
+    const struct {
+        std::array<QString, 6> boxes;
+        bool readable;
+    } analyses[] = {
+        {{"0.10", "18.5", "", "9-11", "", ""}, true},
+        {{"0.10", huge, "", "", "", ""}, false},
+        {{"", "", "", "1-" + huge, "", ""}, false},
+        {{"", "", "", "", "", u'-' + huge}, false},
+        {{"0.10", QString(400, u'0') + u'1', "", "", "", ""}, true},
+    };
+    for (const auto& c : analyses)
+        EXPECT_EQ(anumber::analysisReadable(c.boxes), c.readable) << c.boxes[0].toStdString() << "|" << c.boxes[1].size();
+    EXPECT_EQ(anumber::boxColour(anumber::upperEnd(huge), 30), anumber::BoxColour::Red);
+    EXPECT_EQ(anumber::upperEnd("0.30"), 0.3);
+    EXPECT_EQ(anumber::upperEnd("0.15-0.03"), 0.15);
 }
 
 TEST(ANumberRules, KeyFilterTakesDigitsPointsOneDashBackspaceAndEnter)

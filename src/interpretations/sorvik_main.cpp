@@ -59,7 +59,14 @@ sorvikMain::sorvikMain(QWidget* parent) : QDialog(parent)
     Form_Load();
 }
 
-sorvikMain::~sorvikMain() { Form_Unload(); }
+sorvikMain::~sorvikMain()
+{
+    // A box that holds the focus loses it while the window's children are destroyed, after this
+    // window is gone: its handlers must not reach it.
+    for (TextBox* box : Text1)
+        box->handlers = {};
+    Form_Unload();
+}
 
 void sorvikMain::createControls()
 {

@@ -182,10 +182,11 @@ protected:
         platform::seams();
         savedDisplay = qgetenv("DISPLAY");
         qputenv("DISPLAY", desktop.name().toLatin1());
+        displaySet = true;
     }
     void TearDown() override
     {
-        if (desktop.name().isEmpty())
+        if (!displaySet)
             return;
         if (savedDisplay.isNull())
             qunsetenv("DISPLAY");
@@ -204,6 +205,7 @@ protected:
 
     XDesktop desktop;
     QByteArray savedDisplay;
+    bool displaySet = false;
 };
 
 }  // namespace

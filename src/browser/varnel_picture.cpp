@@ -246,8 +246,13 @@ void varnelPicture::loadDefinition(const QString& id)
 
 bool varnelPicture::loadPictureFile(const QString& name)
 {
-    if (!Picture1->loadPicture(varnelCore().dataPath + QStringLiteral("/system/") + name + QStringLiteral(".dll")))
-        return false;
+    // A picture that cannot be loaded leaves an empty drawing, never the previous figure's.
+    const bool loaded =
+        Picture1->loadPicture(varnelCore().dataPath + QStringLiteral("/system/") + name + QStringLiteral(".dll"));
+    if (!loaded) {
+        Picture1->clear();
+        Picture1->resize(0, 0);
+    }
     setHeight(Frame2, heightOf(Picture1));
     setTop(Frame2, 0);
     setTop(Picture1, 0);
@@ -255,7 +260,7 @@ bool varnelPicture::loadPictureFile(const QString& name)
     setLeft(Picture1, (widthOf(Frame2) - widthOf(Picture1)) / 2);
     VScroll1->setValue(0);
     fitScrollRange();
-    return true;
+    return loaded;
 }
 
 }  // namespace varnel

@@ -43,7 +43,7 @@ public:
 
     void initiateDefinition();
     void loadDefinition(const QString& id);
-    // False when the picture file could not be loaded; the previous picture then stays.
+    // False when the picture file could not be loaded; the drawing area is then empty.
     bool loadPictureFile(const QString& name);
 
     // A list of figure ids (separated by commas; blanks and double quotes around an id do not

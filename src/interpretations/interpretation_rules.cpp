@@ -29,9 +29,14 @@ std::vector<std::pair<int, int>> headerWordRanges(const QString& text)
     return ranges;
 }
 
+bool startsWithNoticePair(int rowCount, const QString& secondRowText)
+{
+    return rowCount >= 2 && secondRowText == separatorRow;
+}
+
 int positionOffset(int rowCount, const QString& secondRowText)
 {
-    return rowCount > 2 && secondRowText == separatorRow ? 2 : 0;
+    return startsWithNoticePair(rowCount, secondRowText) ? 2 : 0;
 }
 
 QString positionCaption(int selectedRow, int offset)

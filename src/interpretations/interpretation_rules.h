@@ -19,7 +19,10 @@ bool databaseOutOfDate(const QDate& fileDate, const QDate& today);
 // (start, length): each at its first case-sensitive occurrence with its colon, the colon left out.
 std::vector<std::pair<int, int>> headerWordRanges(const QString& text);
 
-// The results list starts with the notice row and its separator: the rows the positions skip.
+// Whether the results list starts with the notice row and its separator, also when it holds
+// nothing else: the separator then stands for the notice.
+bool startsWithNoticePair(int rowCount, const QString& secondRowText);
+// The rows the positions skip: 2 for the notice pair, else 0.
 int positionOffset(int rowCount, const QString& secondRowText);
 // The position caption of a selected row (counted from 1; 0 for none): "n/a" for the notice pair.
 QString positionCaption(int selectedRow, int offset);

@@ -59,7 +59,14 @@ sorvikMain::sorvikMain(QWidget* parent) : QDialog(parent)
     Form_Load();
 }
 
-sorvikMain::~sorvikMain() { Form_Unload(); }
+sorvikMain::~sorvikMain()
+{
+    // A box that holds the focus loses it while the window's children are destroyed, after this
+    // window is gone: its handlers must not reach it.
+    for (TextBox* box : Text1)
+        box->handlers = {};
+    Form_Unload();
+}
 
 void sorvikMain::createControls()
 {
@@ -251,10 +258,19 @@ void sorvikMain::Form_Load()
             platform::endProgram();
             return;
         }
-    } catch (const std::exception&) {
+        showDatabaseNotOpened(error.description());
+    } catch (const std::exception& error) {
+        showDatabaseNotOpened(QString::fromLocal8Bit(error.what()));
     }
     // A database that did not open leaves the window empty; the searches find nothing.
     initiateProgram();
+}
+
+void sorvikMain::showDatabaseNotOpened(const QString& reason)
+{
+    platform::messageBox(platform::MessageIcon::Exclamation, QStringLiteral("Sorvik"),
+                         QStringLiteral("The interpretations database %1 could not be opened.\n\n%2")
+                             .arg(QDir::toNativeSeparators(sorvikCore().interpretationsDataPath), reason));
 }
 
 void sorvikMain::Form_Activate()

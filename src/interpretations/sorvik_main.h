@@ -121,6 +121,8 @@ private:
     // Shows a result row's interpretation and its position, as a navigation step or a click does.
     void showResultRow(const QString& key);
     void pick(int index);
+    // Tells the person that the database file could not be opened, and why.
+    void showDatabaseNotOpened(const QString& reason);
 
     bool activated_ = false;
     bool unloaded_ = false;

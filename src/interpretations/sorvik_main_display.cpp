@@ -142,7 +142,8 @@ void sorvikMain::setUpNavigationButtons()
 void sorvikMain::showResultRow(const QString& selected)
 {
     ListView* results = ListView1[2];
-    const QString key = results->count() > 2 && selected == separatorRow ? results->entryText(1) : selected;
+    const bool noticePair = startsWithNoticePair(results->count(), results->entryText(2));
+    const QString key = noticePair && selected == separatorRow ? results->entryText(1) : selected;
     const int offset = positionOffset(results->count(), results->entryText(2));
     Label1[4]->setCaption(positionCaption(results->selectedIndex(), offset));
     loadInterpretation(key);
@@ -170,8 +171,11 @@ void sorvikMain::ListView1_ItemClick(int index)
     if (index != 2)
         return;
     const QString key = ListView1[2]->selectedText();
-    if (key == Label1[0]->caption())
+    // The interpretation on show is not loaded again, but its row is now the selected one.
+    if (key == Label1[0]->caption()) {
+        setUpNavigationButtons();
         return;
+    }
     showResultRow(key);
 }
 

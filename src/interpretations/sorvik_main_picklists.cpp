@@ -45,7 +45,9 @@ void sorvikMain::Text1_Change(int index)
     if (!skipCompletion) {
         const QString typed = box->text();
         if (const int winner = completionEntry(*list, typed); winner > 0) {
-            const QString entry = list->entryText(winner);
+            // The entry as the box can hold it: an entry with a double quote completes without
+            // it, so the nested change finds the box holding the same text and ends there.
+            const QString entry = validateText(list->entryText(winner));
             // A completed text is a change of its own, which searches once for it.
             const bool completes = entry != typed;
             box->setText(entry);
@@ -82,6 +84,11 @@ void sorvikMain::Text1_GotFocus(int) { hidePickLists(); }
 
 void sorvikMain::Text1_LostFocus(int index)
 {
+    // Only a move to another control of this window leaves the box. A message box or a menu
+    // that comes up over the window takes the focus only while it is shown; the box stays the
+    // window's focus control and gets the focus back.
+    if (focusWidget() == Text1[index])
+        return;
     const QString text = Text1[index]->text();
     if (index != 1 || text.isEmpty())
         return;

@@ -2,9 +2,11 @@
 
 #include "platform/vb.h"
 
-#include <QLocale>
 #include <QStringList>
 #include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
 
 namespace varnel::anumber {
 
@@ -38,9 +40,14 @@ double leadingNumber(const QString& text, bool withSign)
     }
     if (digits.isEmpty() || digits == QLatin1String("."))
         return 0;
-    if (digits.endsWith(u'.'))
-        digits += u'0';
-    const double value = QLocale::c().toDouble(QStringLiteral("0") + digits);
+    const QByteArray ascii = digits.toLatin1();
+    double value = 0;
+    if (std::from_chars(ascii.constData(), ascii.constData() + ascii.size(), value).ec == std::errc::result_out_of_range) {
+        // Too many digits for a number: infinite when they are a whole number, nothing when
+        // they are only a fraction too small to count.
+        const QByteArray whole = ascii.left(ascii.indexOf('.') < 0 ? ascii.size() : ascii.indexOf('.'));
+        value = whole.count('0') == whole.size() ? 0 : std::numeric_limits<double>::infinity();
+    }
     return negative ? -value : value;
 }
 
@@ -71,6 +78,19 @@ std::pair<double, double> ends(const QString& text)
 
 QString minValue(const QString& text) { return numberText(ends(text).first); }
 QString maxValue(const QString& text) { return numberText(ends(text).second); }
+
+double upperEnd(const QString& text)
+{
+    const double high = ends(text).second;
+    return std::isfinite(high) ? vb::Val(numberText(high)) : high;
+}
+
+bool analysisReadable(const std::array<QString, elementCount>& boxes)
+{
+    return std::all_of(boxes.begin(), boxes.end(), [](const QString& t) {
+        return std::isfinite(leadingNumber(t, true)) && std::isfinite(ends(t).second);
+    });
+}
 
 bool validateText(const QString& text, int keyAscii)
 {

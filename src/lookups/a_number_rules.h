@@ -18,7 +18,8 @@ inline const std::array<QString, elementCount> elementCodes = {
 QString tableMaxStatement();
 
 // The number formed by the leading digits of `text` with at most one point; 0 when it does not
-// begin with one. With `withSign` a leading minus sign counts.
+// begin with one, infinite when its digits make a number too large for any. With `withSign` a
+// leading minus sign counts.
 double leadingNumber(const QString& text, bool withSign = false);
 // A number as the filter writes it: a blank for the sign, a point, no zero before the point
 // (" .2", " 18.5", " 0").
@@ -26,6 +27,11 @@ QString numberText(double value);
 // The lower and upper end of a value ("0.20") or a range ("0.03-0.15", either way round).
 QString minValue(const QString& text);
 QString maxValue(const QString& text);
+// The upper end as the filter reads it back (maxValue "0.30" gives 0.3); infinite as above.
+double upperEnd(const QString& text);
+// Whether every box holds a number that a number can hold: an analysis with a value of hundreds
+// of digits matches no A-number.
+bool analysisReadable(const std::array<QString, elementCount>& boxes);
 
 // Whether the typed character may enter a box that holds `text`: digits, points, one "-",
 // Backspace and Enter.

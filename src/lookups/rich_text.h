@@ -1,8 +1,10 @@
 #pragma once
 // Definitions held as rich text (RTF) are shown formatted; any other text is shown plain. The
-// reader understands the part of RTF that formatted definitions use: groups, paragraphs, line
-// breaks and tabs, bold, italic, underline, colours from the colour table, font sizes, escaped
-// and Unicode characters; it skips font tables, style sheets, pictures and other destinations.
+// reader understands the part of RTF that word processors write for formatted text: groups,
+// paragraphs, line breaks and tabs, bold, italic, underline, superscript and subscript, colours
+// from the colour table, font sizes, characters of the document's code page and Unicode
+// characters, typographic quotes, dashes and bullets, field results (a hyperlink's text) and table
+// cells. It skips font tables, style sheets, pictures, field instructions and other destinations.
 
 #include "platform/ui/controls.h"
 
@@ -13,12 +15,15 @@
 namespace varnel {
 
 struct RichTextRun {
-    QString text;  // paragraph breaks as '\n'
+    enum class Vertical { Normal, Super, Sub };
+
+    QString text;  // paragraph breaks and table rows as '\n', table cells apart by '\t'
     bool bold = false;
     bool italic = false;
     bool underline = false;
     QColor colour;      // invalid: the box's own text colour
     double points = 0;  // 0: the box's own size
+    Vertical vertical = Vertical::Normal;
 };
 
 // Whether the text is RTF (it begins with "{\rtf").

@@ -252,11 +252,15 @@ void varnelAnumbers::determineAnumber()
         const QString t = txtElement[i]->text();
         texts[static_cast<std::size_t>(i)] = t;
         const anumber::BoxColour colour =
-            anumber::boxColour(vb::Val(anumber::maxValue(t)), tableMax[static_cast<std::size_t>(i)]);
+            anumber::boxColour(anumber::upperEnd(t), tableMax[static_cast<std::size_t>(i)]);
         static const QString tips[] = {QStringLiteral(" WHITE: minimum "), QStringLiteral(" GREEN: within range "),
                                        QStringLiteral(" YELLOW: maximum "), QStringLiteral(" RED: out of range ")};
         txtElement[i]->setBackColor(boxColour(colour));
         txtElement[i]->setToolTip(tips[static_cast<int>(colour)]);
+    }
+    if (!anumber::analysisReadable(texts)) {
+        lblAnumber->setCaption(QStringLiteral("No matching A-number(s)"));
+        return;
     }
     const QString filter = anumber::determinationFilter(texts);
     if (filter.isEmpty()) {

@@ -144,8 +144,14 @@ void varnelDefinitions::loadDefinition()
     try {
         glossaryRecordset = openSnapshot(glossaryQuery());
         dao::Recordset& rs = *glossaryRecordset;
-        rs.findFirst(QStringLiteral("[term] LIKE ") + dao::literal(Text1[0]->text() + u'*'));
-        if (rs.noMatch()) {
+        // A text that is no valid pattern (a lone "[", say) matches no term.
+        bool found = false;
+        try {
+            rs.findFirst(QStringLiteral("[term] LIKE ") + dao::literal(Text1[0]->text() + u'*'));
+            found = !rs.noMatch();
+        } catch (const dao::Error&) {
+        }
+        if (!found) {
             RichTextBox1->setText(QStringLiteral("No match found"));
             Command1[1]->hide();
         } else if (const dao::Value definition = rs.field(QStringLiteral("definition")); !definition.isNull()) {

@@ -4,6 +4,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <algorithm>
+#include <optional>
 
 namespace platform {
 
@@ -30,8 +31,7 @@ public:
             DesktopWindow window;
             window.id = id;
             window.title = titleOf(id);
-            XWindowAttributes attributes;
-            window.visible = XGetWindowAttributes(display_, id, &attributes) && attributes.map_state == IsViewable;
+            window.visible = shownOrMinimised(id);
             windows.push_back(window);
         }
         return windows;
@@ -49,12 +49,37 @@ public:
         event.xclient.format = 32;
         event.xclient.data.l[0] = 2;  // a request from a pager-like tool
         event.xclient.data.l[1] = CurrentTime;
+        // Mapping a minimised window asks the window manager to restore it; the message asks it
+        // to raise the window and give it the focus.
         XMapRaised(display_, id);
         XSendEvent(display_, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
         XFlush(display_);
     }
 
 private:
+    // A window counts while the window manager keeps it shown or minimised (WM_STATE Normal or
+    // Iconic): a minimised window is unmapped, yet it is there to be restored. A window without
+    // that state counts while it is mapped.
+    bool shownOrMinimised(Window id)
+    {
+        constexpr long normalState = 1, iconicState = 3;
+        const Atom wmState = XInternAtom(display_, "WM_STATE", True);
+        Atom type = None;
+        int format = 0;
+        unsigned long count = 0, after = 0;
+        unsigned char* data = nullptr;
+        std::optional<long> state;
+        if (wmState != None && XGetWindowProperty(display_, id, wmState, 0, 2, False, wmState, &type, &format, &count,
+                                                  &after, &data) == Success && data && format == 32 && count >= 1)
+            state = reinterpret_cast<const long*>(data)[0];
+        if (data)
+            XFree(data);
+        if (state)
+            return *state == normalState || *state == iconicState;
+        XWindowAttributes attributes;
+        return XGetWindowAttributes(display_, id, &attributes) && attributes.map_state == IsViewable;
+    }
+
     std::vector<Window> windowList(Window root, const char* property)
     {
         std::vector<Window> ids;

@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -37,6 +38,7 @@ QString graphicsSql()
                "INSERT INTO Graphics VALUES ('QW-461.1', '  %1  ', '', 'short');"
                "INSERT INTO Graphics VALUES ('QW-461.2', '%2', NULL, 'short');"
                "INSERT INTO Graphics VALUES ('QW-466.1', 'Missing picture', 'Sample text.', 'nofile');"
+               "INSERT INTO Graphics VALUES ('QW-466.2', 'Unreadable picture', 'Sample text.', 'broken');"
                "INSERT INTO Graphics VALUES ('QW-463.1', 'Picture stored as PNG', NULL, 'png');")
         .arg(title89, title90);
 }
@@ -50,6 +52,9 @@ protected:
         savePicture("short", 540, 200, "BMP");
         savePicture("tall", 420, 760, "BMP");
         savePicture("png", 300, 100, "PNG");
+        QFile broken(data.filePath(QStringLiteral("system/broken.dll")));
+        if (broken.open(QIODevice::WriteOnly))
+            broken.write("BM this is no picture at all");
         varnelCore().dataPath = data.path();
         varnelCore().mainDatabase =
             dao::Workspace::defaultWorkspace().openDatabase(database.path(), false, true, QStringLiteral(";pwd="));
@@ -264,20 +269,37 @@ TEST_F(FigureViewer, NoFigureFoundShowsTheMessageInTheTitleBox)
     EXPECT_TRUE(seams.messages.shown.empty());
 }
 
-TEST_F(FigureViewer, AMissingPictureLeavesThePictureAreaAsItWas)
+TEST_F(FigureViewer, AMissingOrUnreadablePictureShowsAnEmptyDrawing)
 {
-    varnelPicture& first = open("QW-466.1");
-    EXPECT_EQ(first.Frame1->caption(), "QW-466.1  Missing picture");
-    EXPECT_EQ(first.txtText->text(), "Sample text.");
-    EXPECT_FALSE(first.Picture1->hasPicture());
+    const struct {
+        const char* id;
+        const char* caption;
+    } cases[] = {
+        {"QW-466.1", "QW-466.1  Missing picture"},
+        {"QW-466.2", "QW-466.2  Unreadable picture"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.id);
+        varnelPicture& first = open(QLatin1String(c.id));
+        EXPECT_EQ(first.Frame1->caption(), QLatin1String(c.caption));
+        EXPECT_EQ(first.txtText->text(), "Sample text.");
+        EXPECT_FALSE(first.Picture1->hasPicture());
 
-    varnelPicture& v = open("QW-466.1, QW-462.1(a)");
-    EXPECT_EQ(v.Frame1->caption(), "QW-462.1(a)  Tension specimen");
-    v.Combo1->setListIndex(1);
-    EXPECT_EQ(v.Frame1->caption(), "QW-466.1  Missing picture");
-    EXPECT_EQ(v.Picture1->size(), QSize(420, 760));
-    EXPECT_TRUE(v.VScroll1->isEnabled());
-    EXPECT_EQ(seams.pointer.current(), platform::Pointer::Default);
+        // After a tall figure: the caption and text of the new one over an empty drawing.
+        varnelPicture& v = open(QLatin1String(c.id) + QStringLiteral(", QW-462.1(a)"));
+        EXPECT_EQ(v.Frame1->caption(), "QW-462.1(a)  Tension specimen");
+        ASSERT_TRUE(v.Picture1->hasPicture());
+        v.VScroll1->setValue(v.VScroll1->maximum());
+        v.Combo1->setListIndex(1);
+        EXPECT_EQ(v.Frame1->caption(), QLatin1String(c.caption));
+        EXPECT_TRUE(shown(v.txtText));
+        EXPECT_EQ(v.txtText->text(), "Sample text.");
+        EXPECT_FALSE(v.Picture1->hasPicture());
+        EXPECT_TRUE(v.Picture1->size().isEmpty());
+        EXPECT_FALSE(v.VScroll1->isEnabled());
+        EXPECT_EQ(v.Frame2->y(), 0);
+        EXPECT_EQ(seams.pointer.current(), platform::Pointer::Default);
+    }
     EXPECT_TRUE(seams.messages.shown.empty());
 }
 

@@ -150,3 +150,23 @@ TEST(Navigation, ButtonStatesFollowTheSelectedRow)
         EXPECT_EQ(on.last, c.last) << c.rows << "/" << c.selected;
     }
 }
+
+TEST(Navigation, PositionsSkipTheNoticePairAlsoWhenItIsAllTheListHolds)
+{
+    const QString separator = QStringLiteral("    ******************");
+    const struct { int rows; const char* second; int selected; const char* position; } cases[] = {
+        {2, "    ******************", 2, "n/a"},  // a section that holds only its notice
+        {2, "    ******************", 1, "n/a"},
+        {5, "    ******************", 3, "1"},
+        {5, "    ******************", 5, "3"},
+        {3, "IX-07-02", 2, "2"},
+        {2, "IX-07-02", 2, "2"},
+        {3, "IX-07-02", 0, "n/a"},
+    };
+    for (const auto& c : cases) {
+        const QString second = QString::fromLatin1(c.second);
+        EXPECT_EQ(positionCaption(c.selected, positionOffset(c.rows, second)), QLatin1String(c.position))
+            << c.rows << "/" << c.selected;
+        EXPECT_EQ(startsWithNoticePair(c.rows, second), second == separator) << c.rows << "/" << c.selected;
+    }
+}

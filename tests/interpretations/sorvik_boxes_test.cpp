@@ -9,6 +9,7 @@
 #include "platform/ui/twips.h"
 #include "support/fixture_database.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
 #include <QToolBar>
@@ -48,6 +49,20 @@ QString sectionsSql(int sections)
                           "INSERT INTO INX%1 VALUES ('QW-1', 'A-1', '%1');\n")
                .arg(last);
     return sql;
+}
+
+// One section, INT01, with the interpretations `rows` ('number', 'text' pairs of SQL values) and a
+// paragraph index of `index` ('paragraph', 'number' pairs).
+QString oneSectionSql(const QString& rows, const QString& index)
+{
+    return QStringLiteral(
+               "CREATE TABLE AuthorizedTablesTab (UsertableName TEXT COLLATE NOCASE, dbtableName TEXT COLLATE NOCASE);\n"
+               "INSERT INTO AuthorizedTablesTab VALUES ('Section 1', 'INT01');\n"
+               "CREATE TABLE INT01 (INTER_STR TEXT COLLATE NOCASE, INTER_TEXT TEXT, vol INTEGER);\n"
+               "CREATE TABLE INX01 (Reference TEXT COLLATE NOCASE, INTER_STR TEXT, section TEXT);\n")
+           + (rows.isEmpty() ? QString() : QStringLiteral("INSERT INTO INT01 (INTER_STR, INTER_TEXT) VALUES %1;\n").arg(rows))
+           + (index.isEmpty() ? QString()
+                              : QStringLiteral("INSERT INTO INX01 (Reference, INTER_STR) VALUES %1;\n").arg(index));
 }
 
 }  // namespace
@@ -306,15 +321,92 @@ TEST_F(SorvikBoxes, SectionTablesShorterThanNineOrLongerThanTwentyRows)
     EXPECT_EQ(results().size(), 4);
 }
 
-TEST_F(SorvikBoxes, AMissingDatabaseLeavesAnEmptyWindowWithoutAMessage)
+TEST_F(SorvikBoxes, ADatabaseThatCannotBeOpenedIsReportedOnceByFileAndReason)
 {
-    writeInterpretationsSetting(QStringLiteral("data path"), data.filePath(QStringLiteral("missing.mdb")));
-    sorvikMain& w = open(QStringLiteral("SECT INT09 PARA QW-442"));
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("Sorvik"));
-    EXPECT_TRUE(results().isEmpty());
-    EXPECT_TRUE(seams.messages.shown.empty());
-    search(QString(), QStringLiteral("weld"));
-    EXPECT_EQ(messageTitles(), QStringList({"No entry found"}));
-    w.close();
-    EXPECT_FALSE(seams.programEnd.ended());
+    QFile sample(databasePath());
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    const QByteArray whole = sample.readAll();
+    sample.close();
+    QDir(data.path()).mkdir(QStringLiteral("folder.mdb"));
+    const struct {
+        const char* name;
+        QByteArray content;  // written to the file; a file named "missing" is not written
+    } cases[] = {
+        {"missing.mdb", {}},
+        {"empty.mdb", QByteArray()},
+        {"corrupt.mdb", QByteArray("This is no database of any kind, only a few words of text.")},
+        {"truncated.mdb", whole.left(whole.size() / 2)},
+        {"folder.mdb", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = data.filePath(QLatin1String(c.name));
+        if (QLatin1String(c.name) != QLatin1String("missing.mdb") && QLatin1String(c.name) != QLatin1String("folder.mdb")) {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(c.content);
+        }
+        QString reason;
+        try {
+            dao::Workspace::defaultWorkspace().openDatabase(path, false, false, QStringLiteral(";pwd="));
+        } catch (const dao::Error& error) {
+            reason = error.description();
+        }
+        ASSERT_FALSE(reason.isEmpty());
+
+        resetSorvikCore();
+        writeInterpretationsSetting(QStringLiteral("data path"), path);
+        seams.messages.shown.clear();
+        sorvikMain& w = open(QStringLiteral("SECT INT09 PARA QW-442"));
+        ASSERT_EQ(seams.messages.shown.size(), 1u);
+        const ShownMessage& m = seams.messages.shown[0];
+        EXPECT_EQ(m.icon, platform::MessageIcon::Exclamation);
+        EXPECT_EQ(m.title, QStringLiteral("Sorvik"));
+        EXPECT_TRUE(m.text.contains(QDir::toNativeSeparators(path))) << m.text.toStdString();
+        EXPECT_TRUE(m.text.contains(reason)) << m.text.toStdString();
+
+        // The window stays empty, and a search says that it found nothing.
+        EXPECT_EQ(w.windowTitle(), QStringLiteral("Sorvik"));
+        EXPECT_TRUE(results().isEmpty());
+        search(QString(), QStringLiteral("weld"));
+        EXPECT_EQ(messageTitles(), QStringList({"No entry found"}));
+        w.close();
+        EXPECT_FALSE(seams.programEnd.ended());
+    }
+}
+
+TEST_F(SorvikBoxes, AParagraphEntryEndingInAQuoteCompletesWithoutTheQuote)
+{
+    FixtureDatabase quoted(oneSectionSql(QStringLiteral("('A-1', 'Subject: a'), ('B-1', 'Subject: b')"),
+                                         QStringLiteral("('QW-1\"', 'A-1'), ('QW-2', 'B-1')")));
+    writeInterpretationsSetting(QStringLiteral("data path"), quoted.path());
+    sorvikMain& w = open(QStringLiteral("SECT INT01 PARA QW-1"));
+    EXPECT_EQ(paragraphs(), QStringList({"QW-1\"", "QW-2"}));
+    EXPECT_EQ(w.Text1[0]->text(), QStringLiteral("QW-1"));
+
+    w.Text1[0]->setText(QString());
+    QTest::keyClicks(w.Text1[0], QStringLiteral("qw-"));
+    EXPECT_EQ(w.Text1[0]->text(), QStringLiteral("QW-1"));
+    EXPECT_EQ(w.Text1[0]->selText(), QStringLiteral("1"));
+    QTest::keyClicks(w.Text1[0], QStringLiteral("1"));
+    EXPECT_EQ(w.Text1[0]->text(), QStringLiteral("QW-1"));
+    QTest::keyClick(w.Text1[0], Qt::Key_Backspace);
+    QTest::keyClicks(w.Text1[0], QStringLiteral("2"));
+    EXPECT_EQ(w.Text1[0]->text(), QStringLiteral("QW-2"));
+    EXPECT_EQ(results(), QStringList({"B-1"}));
+}
+
+TEST_F(SorvikBoxes, ASectionHoldingOnlyItsNoticeStepsToTheNoticeAgain)
+{
+    FixtureDatabase noticeOnly(oneSectionSql(QStringLiteral("('  Sorvik Notice', 'The notice.')"), QString()));
+    writeInterpretationsSetting(QStringLiteral("data path"), noticeOnly.path());
+    sorvikMain& w = open(QStringLiteral("SECT INT01"));
+    ASSERT_EQ(results(), QStringList({"  Sorvik Notice", "    ******************"}));
+    EXPECT_EQ(w.Label1[6]->caption(), QStringLiteral("0"));
+
+    w.Command4_Click(2);
+    EXPECT_EQ(w.ListView1[2]->selectedIndex(), 2);
+    EXPECT_EQ(w.Label1[0]->caption(), QStringLiteral("Sorvik Notice"));
+    EXPECT_EQ(w.RichTextBox1->text(), QStringLiteral("The notice."));
+    EXPECT_EQ(w.Label1[4]->caption(), QStringLiteral("n/a"));
 }

@@ -3,6 +3,8 @@
 
 #include "sorvik_fixture.h"
 
+#include <QApplication>
+#include <QMenu>
 #include <QTest>
 
 using namespace varnel;
@@ -247,6 +249,77 @@ TEST_F(Sorvik, StepsThroughTheNoticePairAndTheInterpretations)
     w.Command4_Click(0);
     EXPECT_EQ(results(), QStringList({"IX-07-02"}));
     EXPECT_EQ(state(), QStringLiteral("0000"));
+}
+
+TEST_F(Sorvik, ClickingAHitAfterASearchSetsTheButtonsForThatRow)
+{
+    sorvikMain& w = open();
+    auto state = [&] {
+        QString s;
+        for (int i = 0; i < 4; ++i)
+            s += w.Command4[i]->isEnabled() ? u'1' : u'0';
+        return s;
+    };
+    const struct {
+        int row;
+        const char* shown;
+        const char* position;
+        const char* buttons;
+    } clicks[] = {
+        {1, "IX-07-01", "1", "0011"},  // the hit on show: not loaded again, yet selected
+        {3, "IX-08-03", "3", "1100"},
+        {2, "IX-07-03", "2", "1111"},
+    };
+    search(QString(), QStringLiteral("impact PWHT"), 1);
+    ASSERT_EQ(results(), QStringList({"IX-07-01", "IX-07-03", "IX-08-03"}));
+    EXPECT_EQ(state(), QStringLiteral("1001"));  // shown, not selected
+    for (const auto& c : clicks) {
+        SCOPED_TRACE(c.row);
+        QTreeWidgetItem* item = w.ListView1[2]->topLevelItem(c.row - 1);
+        w.ListView1[2]->setCurrentItem(item);
+        emit w.ListView1[2]->itemClicked(item, 0);
+        EXPECT_EQ(w.Label1[0]->caption(), QLatin1String(c.shown));
+        EXPECT_EQ(w.Label1[4]->caption(), QLatin1String(c.position));
+        EXPECT_EQ(state(), QLatin1String(c.buttons));
+    }
+}
+
+TEST_F(Sorvik, TheHistoryTakesATextOnlyWhenTheFocusMovesWithinTheWindow)
+{
+    sorvikMain& w = open();
+    QApplication::setActiveWindow(&w);
+    w.Text1[1]->setFocus();
+    ASSERT_TRUE(w.Text1[1]->hasFocus());
+
+    // A message box that comes up over the window takes the focus for as long as it is shown.
+    QDialog* box = nullptr;
+    seams.messages.onShow = [&](const ShownMessage&) {
+        box = new QDialog(&w);
+        box->show();
+        QApplication::setActiveWindow(box);
+        box->close();
+    };
+    w.Text1[1]->setText(QStringLiteral("no such word"));
+    QTest::keyClick(w.Text1[1], Qt::Key_Return);
+    ASSERT_EQ(messageTitles(), QStringList({"No entry found"}));
+    ASSERT_NE(box, nullptr);
+    delete box;
+    QApplication::setActiveWindow(&w);
+    EXPECT_EQ(w.ListView1[1]->count(), 0);
+
+    // So does the File menu while it is open.
+    w.ListView1[1]->clearEntries();
+    w.Text1[1]->setFocus();
+    w.mnuFile->popup(w.mapToGlobal(QPoint(0, 0)));
+    EXPECT_TRUE(w.mnuFile->isVisible());
+    w.mnuFile->close();
+    QApplication::setActiveWindow(&w);
+    EXPECT_EQ(w.ListView1[1]->count(), 0);
+
+    // Moving on to another control of the window leaves the box.
+    w.Text1[0]->setFocus();
+    ASSERT_EQ(w.ListView1[1]->count(), 1);
+    EXPECT_EQ(w.ListView1[1]->entryText(1), QStringLiteral("no such word"));
 }
 
 TEST_F(Sorvik, InterpretationsOfOtherSectionsThroughTheParagraphIndex)

@@ -101,6 +101,25 @@ TEST_F(ANumbers, BoxesAreColouredAgainstTheTableMaximum)
     EXPECT_EQ(result(), "No matching A-number(s)");
 }
 
+TEST_F(ANumbers, APastedValueTooLargeForANumberMatchesNothing)
+{
+    const QString huge = QString(309, u'9');
+    const std::array<QString, 6> cases[] = {
+        {"0.10", huge, "", "", "", ""},
+        {"0.10", "", "", "9-" + huge, "", ""},
+    };
+    for (const auto& values : cases) {
+        for (int i = 0; i < 6; ++i)
+            window->txtElement[i]->setText(values[static_cast<std::size_t>(i)]);
+        window->determineAnumber();
+        EXPECT_EQ(result(), "No matching A-number(s)");
+        EXPECT_TRUE(marked().empty());
+        const int pasted = values[1].isEmpty() ? 3 : 1;
+        EXPECT_EQ(boxColour(pasted), varnelAnumbers::boxColour(anumber::BoxColour::Red));
+        EXPECT_EQ(window->txtElement[pasted]->toolTip(), " RED: out of range ");
+    }
+}
+
 TEST_F(ANumbers, KeyFilterRefusesASecondDashLettersAndBlanks)
 {
     QTest::keyClicks(window->txtElement[3], "9-11-x %'1.2.3");

@@ -160,10 +160,16 @@ TEST_F(Definitions, PatternCharactersAndQuotesInTheBox)
     EXPECT_EQ(definition(), "No match found");
     QTest::keyClicks(window->Text1[0], "\"");
     EXPECT_EQ(definition(), "No match found");
-    // An invalid pattern leaves the shown definition as it was.
-    window->Text1[0]->setText("bead");
-    window->Text1[0]->setText("[");
-    EXPECT_TRUE(definition().startsWith("Sample text. The weld metal deposited in one pass."));
+    // A text that is no valid pattern matches nothing: the definition and figures shown before go.
+    const char* invalid[] = {"[", "flat[", "[!"};
+    for (const char* text : invalid) {
+        window->Text1[0]->setText("flat");
+        ASSERT_TRUE(figureButtonShown());
+        window->Text1[0]->setText(text);
+        EXPECT_EQ(box(), text);
+        EXPECT_EQ(definition(), "No match found") << text;
+        EXPECT_FALSE(figureButtonShown()) << text;
+    }
     EXPECT_TRUE(seams.messages.shown.empty());
     EXPECT_EQ(seams.pointer.current(), platform::Pointer::Default);
 }

@@ -12,6 +12,7 @@
 #include "lookups/varnel_filler_matrix.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace varnel;
 
@@ -151,6 +152,42 @@ TEST(ANumberRules, EndsOfAValueOrRange)
     EXPECT_EQ(anumber::leadingNumber("-5"), 0);
 }
 
+TEST(ANumberRules, ValuesTooLargeForANumberAreInfiniteAndUnreadable)
+{
+    const QString huge = QString(309, u'9');
+    const double infinity = std::numeric_limits<double>::infinity();
+    const struct {
+        QString text;
+        bool withSign;
+        double value;
+    } numbers[] = {
+        {huge, false, infinity},
+        {u'-' + huge, true, -infinity},
+        {u'-' + huge, false, 0},
+        {huge + QStringLiteral(".5"), false, infinity},
+        {QStringLiteral("0.") + QString(400, u'0') + u'1', false, 0},  // a fraction too small to count
+        {QString(400, u'0') + QStringLiteral("12.5"), false, 12.5},    // leading zeros are no size
+    };
+    for (const auto& c : numbers)
+        EXPECT_EQ(anumber::leadingNumber(c.text, c.withSign), c.value) << c.text.left(12).toStdString();
+
+    const struct {
+        std::array<QString, 6> boxes;
+        bool readable;
+    } analyses[] = {
+        {{"0.10", "18.5", "", "9-11", "", ""}, true},
+        {{"0.10", huge, "", "", "", ""}, false},
+        {{"", "", "", "1-" + huge, "", ""}, false},
+        {{"", "", "", "", "", u'-' + huge}, false},
+        {{"0.10", QString(400, u'0') + u'1', "", "", "", ""}, true},
+    };
+    for (const auto& c : analyses)
+        EXPECT_EQ(anumber::analysisReadable(c.boxes), c.readable) << c.boxes[0].toStdString() << "|" << c.boxes[1].size();
+    EXPECT_EQ(anumber::boxColour(anumber::upperEnd(huge), 30), anumber::BoxColour::Red);
+    EXPECT_EQ(anumber::upperEnd("0.30"), 0.3);
+    EXPECT_EQ(anumber::upperEnd("0.15-0.03"), 0.15);
+}
+
 TEST(ANumberRules, KeyFilterTakesDigitsPointsOneDashBackspaceAndEnter)
 {
     struct Case {
@@ -225,6 +262,97 @@ TEST(RichText, RtfRunsKeepBoldItalicColourAndParagraphs)
     EXPECT_FALSE(runs[1].colour.isValid());
     EXPECT_EQ(runs[2].text, "word");
     EXPECT_TRUE(runs[2].italic);
+}
+
+namespace {
+
+QString plainTextOf(const std::vector<RichTextRun>& runs)
+{
+    QString plain;
+    for (const RichTextRun& run : runs)
+        plain += run.text;
+    return plain;
+}
+
+// The run that holds the first occurrence of `text` (all of it within one run).
+RichTextRun runHolding(const std::vector<RichTextRun>& runs, const QString& text)
+{
+    for (const RichTextRun& run : runs)
+        if (run.text.contains(text))
+            return run;
+    ADD_FAILURE() << "no run holds " << text.toStdString();
+    return {};
+}
+
+}  // namespace
+
+TEST(RichText, CodePagesSymbolsUnicodeFieldsAndCells)
+{
+    const struct {
+        const char* rtf;
+        const char* text;
+    } cases[] = {
+        // Windows-1252 is the code page when none is named.
+        {R"({\rtf1\ansi it\'92s \'93q\'94 \'96 a \'97 b\'85 \'95 \'e9\'80})", "it\u2019s \u201cq\u201d \u2013 a \u2014 b\u2026 \u2022 \u00e9\u20ac"},
+        {R"({\rtf1\ansi\ansicpg1252 \'91x\'92 \'8a\'9f})", "\u2018x\u2019 \u0160\u0178"},
+        {R"({\rtf1\ansi\ansicpg1251 \'c0\'e1\'e2})", "\u0410\u0431\u0432"},
+        {R"({\rtf1\ansi\ansicpg1250 \'8a\'9a\'c8})", "\u0160\u0161\u010c"},
+        {R"({\rtf1\ansi a\rquote s \lquote x\rquote  \ldblquote y\rdblquote  1\endash 2\emdash 3 \bullet z})",
+         "a\u2019s \u2018x\u2019 \u201cy\u201d 1\u20132\u20143 \u2022z"},
+        // \uN with its stand-ins, as many as \ucN says, inherited by inner groups.
+        {R"({\rtf1\ansi \u945? \u8804\'3f x{\uc2\u8212\'2d\'2d y}\uc0 \u946 z})", "\u03b1 \u2264 x\u2014 y\u03b2z"},
+        {R"({\rtf1\ansi \u-3913?})", "\uf0b7"},
+        // The result of a field shows, its instruction does not.
+        {R"({\rtf1 see {\field{\*\fldinst HYPERLINK "https://example.org"}{\fldrslt {\ul link}}} now})", "see link now"},
+        {R"({\rtf1 page {\field{\fldinst PAGE}{\fldrslt 7}}.})", "page 7."},
+        // Cells apart, each row on a line of its own.
+        {R"({\rtf1 \trowd\cellx1000\cellx2000 a\cell b\cell\row\trowd c\cell\cell d\cell\row end})", "a\tb\nc\t\td\nend"},
+        {R"({\rtf1 {\*\unknowndest hidden}{\fonttbl{\f0 Arial;}}shown{\info{\title T}}})", "shown"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(plainTextOf(readRtf(QString::fromLatin1(c.rtf))).toStdString(), c.text) << c.rtf;
+}
+
+TEST(RichText, OddHalfPointSizesAndFormatsThatSwitchOff)
+{
+    using V = RichTextRun::Vertical;
+    const struct {
+        const char* rtf;
+        const char* word;
+        bool bold, italic, underline;
+        double points;
+        V vertical;
+    } cases[] = {
+        {R"({\rtf1 \fs17 small\fs21 medium\fs24 twelve})", "small", false, false, false, 8.5, V::Normal},
+        {R"({\rtf1 \fs17 small\fs21 medium\fs24 twelve})", "medium", false, false, false, 10.5, V::Normal},
+        {R"({\rtf1 \fs17 small\fs21 medium\fs24 twelve})", "twelve", false, false, false, 12, V::Normal},
+        {R"({\rtf1 \fs19 nine{\fs23 eleven}back})", "back", false, false, false, 9.5, V::Normal},
+        {R"({\rtf1 \b bold\b0 plain})", "bold", true, false, false, 0, V::Normal},
+        {R"({\rtf1 \b bold\b0 plain})", "plain", false, false, false, 0, V::Normal},
+        {R"({\rtf1 \i slanted\i0 upright})", "slanted", false, true, false, 0, V::Normal},
+        {R"({\rtf1 \i slanted\i0 upright})", "upright", false, false, false, 0, V::Normal},
+        {R"({\rtf1 \ul under\ulnone plain})", "under", false, false, true, 0, V::Normal},
+        {R"({\rtf1 \ul under\ulnone plain})", "plain", false, false, false, 0, V::Normal},
+        {R"({\rtf1 \ul\ulc0 under\ul0 plain})", "plain", false, false, false, 0, V::Normal},
+        {R"({\rtf1 \b\i\ul all\plain none})", "none", false, false, false, 0, V::Normal},
+        {R"({\rtf1 x\super 2\nosupersub y})", "2", false, false, false, 0, V::Super},
+        {R"({\rtf1 x\super 2\nosupersub y})", "y", false, false, false, 0, V::Normal},
+        {R"({\rtf1 H\sub 2\nosupersub O})", "2", false, false, false, 0, V::Sub},
+        {R"({\rtf1 a{\up6 3}b\dn4 4\dn0 c})", "3", false, false, false, 0, V::Super},
+        {R"({\rtf1 a{\up6 3}b\dn4 4\dn0 c})", "b", false, false, false, 0, V::Normal},
+        {R"({\rtf1 a{\up6 3}b\dn4 4\dn0 c})", "4", false, false, false, 0, V::Sub},
+        {R"({\rtf1 a{\up6 3}b\dn4 4\dn0 c})", "c", false, false, false, 0, V::Normal},
+        {R"({\rtf1 \super s\plain t})", "t", false, false, false, 0, V::Normal},
+    };
+    for (const auto& c : cases) {
+        const RichTextRun run = runHolding(readRtf(QString::fromLatin1(c.rtf)), QString::fromLatin1(c.word));
+        const std::string where = std::string(c.rtf) + " / " + c.word;
+        EXPECT_EQ(run.bold, c.bold) << where;
+        EXPECT_EQ(run.italic, c.italic) << where;
+        EXPECT_EQ(run.underline, c.underline) << where;
+        EXPECT_EQ(run.points, c.points) << where;
+        EXPECT_EQ(run.vertical, c.vertical) << where;
+    }
 }
 
 TEST(RichText, UnbalancedOrTruncatedRtfStillReads)

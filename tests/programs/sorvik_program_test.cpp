@@ -6,6 +6,7 @@
 #include "interpretations/interpretations_windows.h"
 #include "interpretations/sorvik_core.h"
 #include "interpretations/sorvik_program.h"
+#include "support/fixture_database.h"
 #include "support/main_window_fixture.h"
 
 #include <QAction>
@@ -50,13 +51,6 @@ protected:
         EXPECT_TRUE(sorvik);
         return *sorvik;
     }
-    QStringList results() const
-    {
-        QStringList texts;
-        for (int i = 1; i <= sorvik->ListView1[2]->count(); ++i)
-            texts << sorvik->ListView1[2]->entryText(i);
-        return texts;
-    }
     QString stored(const QString& key) { return platform::SettingsStore(settings.file()).read("sorvik", key); }
 
     QTemporaryDir prefix;
@@ -72,14 +66,14 @@ TEST_F(SorvikProgram, ACommandLineStartStringChoosesSectionAndParagraph)
         QStringList arguments;
         QString title;
         QString paragraph;
-        QStringList results;  // empty: the whole section, more than one interpretation
+        QString found;  // the one interpretation found; empty: the whole section is listed
     } cases[] = {
-        {"one argument", {"SECT INT08 PARA UG-84"}, sectionVIII, "UG-84", {"VIII-08-02"}},
-        {"its words as arguments", {"SECT", "INT08", "PARA", "UG-84"}, sectionVIII, "UG-84", {"VIII-08-02"}},
-        {"keywords in the other order", {"PARA QW-200.1 SECT INT08"}, sectionVIII, "QW-200.1", {"VIII-07-01"}},
-        {"the main window's own form", {"SECT INT09 PARA QW-404.5"}, sectionIX, "QW-404.5", {"IX-07-02"}},
-        {"none: the default section", {}, sectionIX, "", {}},
-        {"an unknown section: the default section", {"SECT INT99"}, sectionIX, "", {}},
+        {"one argument", {"SECT INT08 PARA UG-84"}, sectionVIII, "UG-84", "VIII-08-02"},
+        {"its words as arguments", {"SECT", "INT08", "PARA", "UG-84"}, sectionVIII, "UG-84", "VIII-08-02"},
+        {"keywords in the other order", {"PARA QW-200.1 SECT INT08"}, sectionVIII, "QW-200.1", "VIII-07-01"},
+        {"the main window's own form", {"SECT INT09 PARA QW-404.5"}, sectionIX, "QW-404.5", "IX-07-02"},
+        {"none: the default section", {}, sectionIX, "", ""},
+        {"an unknown section: the default section", {"SECT INT99"}, sectionIX, "", ""},
     };
     for (const auto& c : cases) {
         sorvikMain& window = start(installedProgramDirectory(), c.arguments);
@@ -87,10 +81,13 @@ TEST_F(SorvikProgram, ACommandLineStartStringChoosesSectionAndParagraph)
         EXPECT_TRUE(window.isWindow()) << c.name;
         EXPECT_EQ(window.windowTitle(), c.title) << c.name;
         EXPECT_EQ(window.Text1[0]->text(), c.paragraph) << c.name;
-        if (c.results.isEmpty())
-            EXPECT_GT(results().size(), 1) << c.name;
-        else
-            EXPECT_EQ(results(), c.results) << c.name;
+        const platform::ui::ListView& results = *window.ListView1[2];
+        if (c.found.isEmpty()) {
+            EXPECT_GT(results.count(), 1) << c.name;
+        } else {
+            ASSERT_EQ(results.count(), 1) << c.name;
+            EXPECT_EQ(results.entryText(1), c.found) << c.name;
+        }
         EXPECT_TRUE(seams.messages.shown.empty()) << c.name;
     }
 }
@@ -178,4 +175,17 @@ TEST_F(SorvikProgram, AnInstallationsSystemWideFileLetsTheMainWindowReachTheInte
     EXPECT_TRUE(shownParagraph.startsWith(paragraph)) << shownParagraph.toStdString();
     ASSERT_EQ(seams.programStart.started.size(), 1u);
     EXPECT_EQ(seams.programStart.started[0].first, prefix.filePath("bin/sorvik"));
+}
+
+TEST_F(SorvikProgram, ADatabaseThatRefusesThePasswordEndsTheProgramBeforeAWindowShows)
+{
+    testing_support::FixtureDatabase other("CREATE TABLE AuthorizedTablesTab (UsertableName TEXT, dbtableName TEXT);",
+                                           "another1", "intasme.mdb");
+    resetVarnelCore();
+    sorvik = startSorvikProgram(other.dir(), {"SECT INT09"});
+    EXPECT_FALSE(sorvik);
+    EXPECT_TRUE(platform::programEnded());
+    ASSERT_EQ(seams.messages.shown.size(), 1u);
+    EXPECT_EQ(seams.messages.shown[0].title, "Incorrect password");
+    EXPECT_EQ(stored("program path"), other.dir());
 }

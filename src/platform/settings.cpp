@@ -35,10 +35,10 @@ SettingsStore::SettingsStore()
 {
 }
 
-SettingsStore::SettingsStore(const QString& iniFile, const QStringList& systemFiles)
+SettingsStore::SettingsStore(const QString& iniFile, const QStringList& systemWideFiles)
     : settings_(std::make_unique<QSettings>(iniFile, QSettings::IniFormat))
 {
-    for (const QString& file : systemFiles)
+    for (const QString& file : systemWideFiles)
         systemSettings_.push_back(std::make_unique<QSettings>(file, QSettings::IniFormat));
 }
 

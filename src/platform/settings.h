@@ -22,8 +22,8 @@ public:
     // files of the running program (systemFiles).
     SettingsStore();
     // A store over a given file (tests, or a second store on the same file), over the read-only
-    // `systemFiles` in the order they are consulted.
-    explicit SettingsStore(const QString& iniFile, const QStringList& systemFiles = {});
+    // `systemWideFiles` in the order they are consulted.
+    explicit SettingsStore(const QString& iniFile, const QStringList& systemWideFiles = {});
     ~SettingsStore();
     SettingsStore(const SettingsStore&) = delete;
     SettingsStore& operator=(const SettingsStore&) = delete;
@@ -38,6 +38,7 @@ public:
     // The stored value; a key never written reads as the empty string. An empty value is read
     // from the system-wide files.
     QString read(const QString& section, const QString& key);
+    // Whether the person's own file holds the key; the system-wide files do not count.
     bool contains(const QString& section, const QString& key);
     void write(const QString& section, const QString& key, const QString& value);
 

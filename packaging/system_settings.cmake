@@ -13,6 +13,10 @@ if(CMAKE_INSTALL_PREFIX STREQUAL "/usr")
 else()
   set(config_dir "${CMAKE_INSTALL_PREFIX}/etc/xdg")
 endif()
-# file(INSTALL) puts DESTDIR in front of the destination itself.
-configure_file("${VARNEL_SETTINGS_TEMPLATE}" "${VARNEL_SETTINGS_STAGING}" @ONLY)
-file(INSTALL DESTINATION "${config_dir}/Quorbel software" TYPE FILE FILES "${VARNEL_SETTINGS_STAGING}")
+# One staged file per destination, so that installations into several prefixes at once (the tests
+# do that) do not write the same file; file(INSTALL) puts DESTDIR in front of the destination itself.
+string(MD5 destination "$ENV{DESTDIR}${config_dir}")
+set(staged "${VARNEL_SETTINGS_STAGING_DIR}/settings-${destination}.ini")
+configure_file("${VARNEL_SETTINGS_TEMPLATE}" "${staged}" @ONLY)
+file(INSTALL DESTINATION "${config_dir}/Quorbel software" TYPE FILE RENAME settings.ini FILES "${staged}")
+file(REMOVE "${staged}")

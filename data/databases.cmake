@@ -1,6 +1,6 @@
 # Every data/sample/*.sql becomes <runtime dir>/<stem>.mdb and every data/testdata/*.sql becomes
 # <build dir>/testdata/<stem>.mdb, built by varnel_dbbuild with the program's database password
-# whenever the SQL text changes.
+# whenever the SQL text changes. The sample databases are installed in share/varnel.
 set(VARNEL_DATABASE_PASSWORD Kx4Tq9Wm)
 
 file(GLOB sample_sql CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/sample/*.sql)
@@ -26,6 +26,9 @@ foreach(group sample testdata)
       COMMENT "Building database ${stem}.mdb"
       VERBATIM)
     list(APPEND database_files ${out})
+    if(group STREQUAL "sample")
+      install(FILES ${out} DESTINATION ${CMAKE_INSTALL_DATADIR}/varnel)
+    endif()
   endforeach()
 endforeach()
 

@@ -1,6 +1,7 @@
 // The program starts with the start-up window; its unload shows the main window, whose creation
 // may end the program before the main loop runs.
 
+#include "app/application_setup.h"
 #include "app/varnel_title.h"
 #include "app/version.h"
 #include "browser/browser_windows.h"
@@ -17,12 +18,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(varnel::programTitle());
-    QApplication::setOrganizationName(QStringLiteral("Quorbel software"));
-    // The windows are laid out in fixed places for a small sans-serif face.
-    QFont font = QApplication::font();
-    font.setPixelSize(11);
-    QApplication::setFont(font);
+    varnel::setUpApplication(varnel::programTitle(), QStringLiteral("com.quorbel.varnel"));
 
     varnel::registerBrowserWindows();
     varnel::registerCalculatorWindows();

@@ -1,5 +1,6 @@
 #include "app/varnel_title.h"
 
+#include "app/default_data_directory.h"
 #include "app/registry_module.h"
 #include "app/varnel_core.h"
 #include "app/version.h"
@@ -50,7 +51,7 @@ void varnelTitle::Form_Initialize(const QString& programDirectory)
     core.dataPathKey = versionedKey(QStringLiteral("data path"));
     core.defaultFileKey = versionedKey(QStringLiteral("default file"));
     writeSetting(QStringLiteral("program path"), programDirectory);
-    core.dataPath = readSetting(core.dataPathKey, programDirectory);
+    core.dataPath = readSetting(core.dataPathKey, defaultDataDirectory(programDirectory, referenceFilePatterns));
     core.defaultFile = readSetting(core.defaultFileKey, QStringLiteral("qel0709.mdb"));
     core.firstActivation = true;
 }

@@ -1,5 +1,6 @@
 #include "interpretations/sorvik_main.h"
 
+#include "app/default_data_directory.h"
 #include "app/image_list.h"
 #include "app/registry_module.h"
 #include "data/password.h"
@@ -240,8 +241,9 @@ void sorvikMain::Form_Initialize()
     SorvikCore& core = sorvikCore();
     core.initialized = true;
     const QString programPath = readInterpretationsSetting(QStringLiteral("program path"), QString());
+    const QString dataDirectory = defaultDataDirectory(programPath, interpretationsFilePatterns);
     core.interpretationsDataPath = readInterpretationsSetting(
-        QStringLiteral("data path"), QDir::cleanPath(programPath + QStringLiteral("/intasme.mdb")));
+        QStringLiteral("data path"), QDir::cleanPath(dataDirectory + QStringLiteral("/intasme.mdb")));
     core.currentSectionIndex = 8;
 }
 

@@ -1,6 +1,8 @@
 #include "platform/settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -27,11 +29,17 @@ std::unique_ptr<SettingsStore>& currentStore()
 
 }  // namespace
 
-SettingsStore::SettingsStore() : SettingsStore(standardFile()) {}
+SettingsStore::SettingsStore()
+    : SettingsStore(standardFile(),
+                    systemFiles(QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString()))
+{
+}
 
-SettingsStore::SettingsStore(const QString& iniFile)
+SettingsStore::SettingsStore(const QString& iniFile, const QStringList& systemWideFiles)
     : settings_(std::make_unique<QSettings>(iniFile, QSettings::IniFormat))
 {
+    for (const QString& file : systemWideFiles)
+        systemSettings_.push_back(std::make_unique<QSettings>(file, QSettings::IniFormat));
 }
 
 SettingsStore::~SettingsStore() = default;
@@ -44,12 +52,42 @@ QString SettingsStore::standardFile()
     return base + QStringLiteral("/Quorbel software/settings.ini");
 }
 
+QStringList SettingsStore::systemFiles(const QString& programDirectory)
+{
+    const QString relativeFile = QStringLiteral("/Quorbel software/settings.ini");
+    QStringList directories;
+    if (!programDirectory.isEmpty())
+        directories << QDir(programDirectory).filePath(QStringLiteral(VARNEL_CONFIG_DIR_FROM_PROGRAM));
+    QString configDirs = qEnvironmentVariable("XDG_CONFIG_DIRS");
+    if (configDirs.isEmpty())
+        configDirs = QStringLiteral("/etc/xdg");
+    directories << configDirs.split(u':', Qt::SkipEmptyParts);
+
+    QStringList files;
+    for (const QString& directory : directories) {
+        const QString file = QDir::cleanPath(directory + relativeFile);
+        if (QFileInfo(file).isFile() && !files.contains(file))
+            files << file;
+    }
+    return files;
+}
+
 QString SettingsStore::fileName() const { return settings_->fileName(); }
+
+QString SettingsStore::systemValue(const QString& fullKey) const
+{
+    for (const auto& system : systemSettings_)
+        if (const QString value = textOf(system->value(fullKey)); !value.isEmpty())
+            return value;
+    return {};
+}
 
 QString SettingsStore::read(const QString& section, const QString& key)
 {
     settings_->sync();
-    return textOf(settings_->value(groupKey(section, key)));
+    const QString full = groupKey(section, key);
+    const QString value = textOf(settings_->value(full));
+    return value.isEmpty() ? systemValue(full) : value;
 }
 
 bool SettingsStore::contains(const QString& section, const QString& key)
@@ -69,7 +107,9 @@ QString SettingsStore::readWithDefault(const QString& section, const QString& ke
 {
     settings_->sync();
     const QString full = groupKey(section, key);
-    const QString value = textOf(settings_->value(full));
+    QString value = textOf(settings_->value(full));
+    if (value.isEmpty())
+        value = systemValue(full);
     if (!value.isEmpty())
         return value;
     if (defaultValue.isEmpty() && settings_->contains(full))

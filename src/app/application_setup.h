@@ -1,0 +1,13 @@
+#pragma once
+// What every program of the family sets on its application object before its first window:
+// the names the settings store and the desktop know it by, and the form font.
+
+#include <QString>
+
+namespace varnel {
+
+// `title` is the program's name ("Varnel", "Sorvik"); `desktopId` the name of its desktop entry
+// without ".desktop", by which the desktop finds the entry and its icon for the program's windows.
+void setUpApplication(const QString& title, const QString& desktopId);
+
+}  // namespace varnel

@@ -1,0 +1,191 @@
+// The interpretations program on its own: its start string from the command line, the directory it
+// announces, the data of its installation, and how the main window starts or raises it.
+
+#include "app/registry_module.h"
+#include "app/window_openers.h"
+#include "interpretations/interpretations_windows.h"
+#include "interpretations/sorvik_core.h"
+#include "interpretations/sorvik_program.h"
+#include "support/fixture_database.h"
+#include "support/main_window_fixture.h"
+
+#include <QAction>
+
+using namespace varnel;
+using testing_support::builtDataDir;
+using testing_support::copyInto;
+
+namespace {
+
+const QString sectionVIII = QStringLiteral("Sorvik   [ ASME Section VIII - Pressure Vessels ]");
+const QString sectionIX = QStringLiteral("Sorvik   [ ASME Section IX - Welding and Brazing Qualifications ]");
+
+class SorvikProgram : public testing_support::MainWindowTest {
+protected:
+    SorvikProgram() { resetSorvikCore(); }
+    ~SorvikProgram() override
+    {
+        sorvik.reset();
+        resetSorvikCore();
+    }
+
+    // An installation in a temporary prefix: programs in bin/, the sample data in share/varnel.
+    QString installedProgramDirectory()
+    {
+        if (!QFileInfo::exists(prefix.filePath("bin"))) {
+            QDir().mkpath(prefix.filePath("bin"));
+            QDir().mkpath(prefix.filePath("share/varnel"));
+            copyInto(builtDataDir() + "/intasme.mdb", prefix.filePath("share/varnel"));
+            QFile program(prefix.filePath("bin/sorvik"));
+            EXPECT_TRUE(program.open(QIODevice::WriteOnly));
+        }
+        return prefix.filePath("bin");
+    }
+    // The program started anew in this process, as from its command line.
+    sorvikMain& start(const QString& programDirectory, const QStringList& arguments)
+    {
+        sorvik.reset();
+        resetSorvikCore();
+        resetVarnelCore();
+        sorvik = startSorvikProgram(programDirectory, arguments);
+        EXPECT_TRUE(sorvik);
+        return *sorvik;
+    }
+    QString stored(const QString& key) { return platform::SettingsStore(settings.file()).read("sorvik", key); }
+
+    QTemporaryDir prefix;
+    std::unique_ptr<sorvikMain> sorvik;
+};
+
+}  // namespace
+
+TEST_F(SorvikProgram, ACommandLineStartStringChoosesSectionAndParagraph)
+{
+    const struct {
+        const char* name;
+        QStringList arguments;
+        QString title;
+        QString paragraph;
+        QString found;  // the one interpretation found; empty: the whole section is listed
+    } cases[] = {
+        {"one argument", {"SECT INT08 PARA UG-84"}, sectionVIII, "UG-84", "VIII-08-02"},
+        {"its words as arguments", {"SECT", "INT08", "PARA", "UG-84"}, sectionVIII, "UG-84", "VIII-08-02"},
+        {"keywords in the other order", {"PARA QW-200.1 SECT INT08"}, sectionVIII, "QW-200.1", "VIII-07-01"},
+        {"the main window's own form", {"SECT INT09 PARA QW-404.5"}, sectionIX, "QW-404.5", "IX-07-02"},
+        {"none: the default section", {}, sectionIX, "", ""},
+        {"an unknown section: the default section", {"SECT INT99"}, sectionIX, "", ""},
+    };
+    for (const auto& c : cases) {
+        sorvikMain& window = start(installedProgramDirectory(), c.arguments);
+        EXPECT_TRUE(window.isVisible()) << c.name;
+        EXPECT_TRUE(window.isWindow()) << c.name;
+        EXPECT_EQ(window.windowTitle(), c.title) << c.name;
+        EXPECT_EQ(window.Text1[0]->text(), c.paragraph) << c.name;
+        const platform::ui::ListView& results = *window.ListView1[2];
+        if (c.found.isEmpty()) {
+            EXPECT_GT(results.count(), 1) << c.name;
+        } else {
+            ASSERT_EQ(results.count(), 1) << c.name;
+            EXPECT_EQ(results.entryText(1), c.found) << c.name;
+        }
+        EXPECT_TRUE(seams.messages.shown.empty()) << c.name;
+    }
+}
+
+TEST_F(SorvikProgram, ItAnnouncesItsDirectoryOnEveryStartAndFindsTheDataOfItsInstallation)
+{
+    writeInterpretationsSetting("program path", "/an/old/place");
+    const QString directory = installedProgramDirectory();
+    start(directory, {});
+    EXPECT_EQ(stored("program path"), directory);
+    EXPECT_EQ(stored("data path"), prefix.filePath("share/varnel/intasme.mdb"));
+    EXPECT_EQ(sorvik->windowTitle(), sectionIX);
+}
+
+TEST_F(SorvikProgram, AStoredDataPathIsKept)
+{
+    QTemporaryDir elsewhere;
+    copyInto(builtDataDir() + "/intasme.mdb", elsewhere.path(), "copy.mdb");
+    writeInterpretationsSetting("data path", elsewhere.filePath("copy.mdb"));
+    start(installedProgramDirectory(), {"SECT INT08"});
+    EXPECT_EQ(stored("data path"), elsewhere.filePath("copy.mdb"));
+    EXPECT_EQ(sorvik->windowTitle(), sectionVIII);
+}
+
+TEST_F(SorvikProgram, ToolsSorvikStartsItFromItsDirectoryWhenNoWindowIsOpenAndRaisesItsWindowOtherwise)
+{
+    copyInto(testing_support::sampleDatabase(), data.path());
+    varnelMain& main = createMain(data.path());
+    main.Form_Activate();
+
+    // The program ran once from the build directory, where the build put it, and was closed.
+    start(builtDataDir(), {});
+    sorvik.reset();
+    main.mnuToolsInt->trigger();
+    ASSERT_EQ(seams.programStart.started.size(), 1u);
+    EXPECT_EQ(seams.programStart.started[0].first, QDir(builtDataDir()).filePath("sorvik"));
+    EXPECT_TRUE(seams.programStart.started[0].second.isEmpty());
+    EXPECT_TRUE(QFileInfo(seams.programStart.started[0].first).isExecutable());
+
+    // Running again, its window is found by its title and raised, from the menu and the toolbar.
+    start(builtDataDir(), {"SECT INT08"});
+    seams.windowFinder.windows = {{5, "Varnel    ( ASME IX 2007 Edition , 2009 Addenda )", true},
+                                  {9, sorvik->windowTitle(), sorvik->isVisible()}};
+    main.mnuToolsInt->trigger();
+    main.Toolbar1_ButtonClick(9);
+    EXPECT_EQ(seams.windowFinder.activated, (std::vector<unsigned long>{9, 9}));
+    EXPECT_EQ(seams.programStart.started.size(), 1u);
+    EXPECT_TRUE(seams.messages.shown.empty());
+}
+
+TEST_F(SorvikProgram, AnInstallationsSystemWideFileLetsTheMainWindowReachTheInterpretationsAtOnce)
+{
+    // Nothing in the person's file: only the installation's system-wide file names the directory.
+    const QString directory = installedProgramDirectory();
+    QDir().mkpath(prefix.filePath("etc/xdg/Quorbel software"));
+    QFile system(prefix.filePath("etc/xdg/Quorbel software/settings.ini"));
+    ASSERT_TRUE(system.open(QIODevice::WriteOnly));
+    system.write(("[sorvik]\nprogram%20path=\"" + directory + "\"\n").toUtf8());
+    system.close();
+    platform::setSettingsStore(std::make_unique<platform::SettingsStore>(
+        settings.file(), platform::SettingsStore::systemFiles(directory)));
+
+    const WindowOpeners saved = windowOpeners();
+    registerInterpretationsWindows();
+    QString shownTitle, shownParagraph;
+    seams.modal.scripts["sorvikMain"] = [&](QDialog& window) {
+        auto& interpretations = static_cast<sorvikMain&>(window);
+        shownTitle = interpretations.windowTitle();
+        shownParagraph = interpretations.Text1[0]->text();
+    };
+    copyInto(testing_support::sampleDatabase(), data.path());
+    varnelMain& main = createMain(data.path());
+    main.Form_Activate();
+    ASSERT_GE(main.ListView1[2]->count(), 1);
+    main.ListView1[2]->selectIndex(1);
+    const QString paragraph = main.ListView1[2]->entryText(1);
+    main.Command3_Click();
+    main.mnuToolsInt->trigger();
+    windowOpeners() = saved;
+
+    EXPECT_TRUE(seams.messages.shown.empty());
+    EXPECT_EQ(shownTitle, sectionIX);
+    EXPECT_EQ(varnelCore().interpretationQuery, "SECT INT09 PARA " + paragraph);
+    // The paragraph box completes the paragraph from its pick list.
+    EXPECT_TRUE(shownParagraph.startsWith(paragraph)) << shownParagraph.toStdString();
+    ASSERT_EQ(seams.programStart.started.size(), 1u);
+    EXPECT_EQ(seams.programStart.started[0].first, prefix.filePath("bin/sorvik"));
+}
+
+TEST_F(SorvikProgram, ADatabaseThatRefusesThePasswordEndsTheProgramBeforeAWindowShows)
+{
+    testing_support::FixtureDatabase other("CREATE TABLE AuthorizedTablesTab (UsertableName TEXT, dbtableName TEXT);",
+                                           "another1", "intasme.mdb");
+    resetVarnelCore();
+    sorvik = startSorvikProgram(other.dir(), {"SECT INT09"});
+    EXPECT_FALSE(sorvik);
+    EXPECT_TRUE(platform::programEnded());
+    ASSERT_EQ(seams.messages.shown.size(), 1u);
+    EXPECT_EQ(seams.messages.shown[0].title, "Incorrect password");
+    EXPECT_EQ(stored("program path"), other.dir());
+}

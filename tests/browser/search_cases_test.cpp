@@ -1,0 +1,134 @@
+// Paragraph searches at their edges, on the sample edition: a search that finds exactly one
+// paragraph, the keys that start a search from a search box holding text, and process boxes just
+// long enough to name a process.
+
+#include "support/main_window_fixture.h"
+#include "support/main_window_views.h"
+
+#include <QTest>
+#include <functional>
+
+using namespace varnel;
+using testing_support::copyInto;
+using testing_support::listedParagraphs;
+
+namespace {
+
+class SearchCases : public testing_support::MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        copyInto(testing_support::sampleDatabase(), data.path());
+        main = &createMain(data.path());
+        main->show();
+        main->Form_Activate();
+    }
+    void browseAllParagraphs() { main->Check1->setValue(0); }
+    void chooseCategory(const QString& process, const QString& category)
+    {
+        main->Text1[2]->setText(process);
+        main->Text1[3]->setText(category);
+    }
+    void searchFor(const QString& words)
+    {
+        main->Text1[1]->setText(words);
+        main->Command1_Click(1);
+    }
+
+    varnelMain* main = nullptr;
+};
+
+const QString gf = " for Groove/Fillet welds";
+
+}  // namespace
+
+TEST_F(SearchCases, SearchWithOneHit_showsThatParagraphAsTheOnlyOne)
+{
+    browseAllParagraphs();
+    seams.messages.shown.clear();
+    searchFor("torqued");  // the sample's stud-weld test paragraph alone has it
+
+    const struct {
+        const char* what;
+        std::function<QString()> seen;
+        QString expected;
+    } cases[] = {
+        {"paragraph list", [&] { return listedParagraphs(*main); }, "QW-192"},
+        {"position", [&] { return main->Label1[4]->text(); }, "1"},
+        {"number of entries", [&] { return main->Label1[6]->text(); }, "1"},
+        {"text frame", [&] { return main->Frame1[4]->title(); }, "Paragraph: QW-192"},
+        {"paragraph text", [&] { return main->RichTextBox1->text().left(6); }, "QW-192"},
+        {"first, previous, next, last", [&] { return testing_support::navigationButtons(*main); }, "0000"},
+        {"messages", [&] { return QString::number(seams.messages.shown.size()); }, "0"},
+        {"hit colour", [&] {
+             const auto at = main->RichTextBox1->text().indexOf("torqued", 0, Qt::CaseInsensitive);
+             return testing_support::paragraphColourAt(*main, static_cast<int>(at)).name();
+         }, "#ff0000"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.seen(), c.expected) << c.what;
+}
+
+TEST_F(SearchCases, SearchWithOneHitInACategory_listsOnlyThatCategorysParagraph)
+{
+    // "interpass" stands in five paragraphs, one of them among SMAW's essential variables.
+    chooseCategory("SMAW", "SMAW  -  Essential Variables" + gf);
+    searchFor("interpass");
+    EXPECT_EQ(listedParagraphs(*main), "QW-406");
+}
+
+TEST_F(SearchCases, KeyReleasedInASearchBoxHoldingText_searchesOnlyForEnterAndTab)
+{
+    const struct {
+        Qt::Key key;
+        QString listed;  // all 292 paragraphs stay listed when no search runs
+    } cases[] = {
+        {Qt::Key_Return, "QW-192"},
+        {Qt::Key_Enter, "QW-192"},
+        {Qt::Key_Space, "292 entries"},
+        {Qt::Key_Right, "292 entries"},
+        {Qt::Key_Tab, "QW-192"},
+    };
+    browseAllParagraphs();
+    for (const auto& c : cases) {
+        main->Text1[1]->setText(QString());  // an emptied search box lists every paragraph again
+        ASSERT_EQ(main->ListView1[2]->count(), 292);
+        main->Text1[1]->setFocus();
+        QTest::keyClicks(main->Text1[1], "torqued");
+        QTest::keyClick(main->Text1[1], c.key);
+        const QString listed = main->ListView1[2]->count() == 292 ? QStringLiteral("292 entries") : listedParagraphs(*main);
+        EXPECT_EQ(listed, c.listed) << "key " << c.key;
+    }
+}
+
+TEST_F(SearchCases, ProcessBoxOfFiveCharacters_loadsTheCategoriesOfTheProcessItNames)
+{
+    main->Text1[2]->setText("SMAW:");  // begins no entry, so it stays as pasted
+    ASSERT_EQ(main->Text1[2]->text(), "SMAW:");
+    EXPECT_EQ(testing_support::pickListEntries(*main, 3),
+              "SMAW  -  Essential Variables" + gf + "|SMAW  -  Nonessential Variables" + gf
+                  + "|SMAW  -  Supplementary Essential Variables" + gf
+                  + "|SMAW  -  Essential Variables for Hardfacing Overlays"
+                  + "|SMAW  -  Nonessential Variables for Hardfacing Overlays"
+                  + "|SMAW  -  Essential Variables for Corrosion-Resistant Overlays"
+                  + "|SMAW  -  Nonessential Variables for Corrosion-Resistant Overlays");
+}
+
+TEST_F(SearchCases, ProcessBoxLength_decidesWhetherTheSearchKeepsToTheProcess)
+{
+    // "interpass" stands in QW-406, QW-406.3, QW-406.4, QW-406.9 and QW-410.5; QW-406.9 applies to
+    // no SMAW category. Six characters are the fewest that name the process for the search.
+    const struct {
+        const char* processBox;
+        const char* listed;
+    } cases[] = {
+        {"SMAW:", "QW-406|QW-406.3|QW-406.4|QW-406.9|QW-410.5"},
+        {"SMAW:1", "QW-406|QW-406.3|QW-406.4|QW-410.5"},
+    };
+    for (const auto& c : cases) {
+        main->Text1[2]->setText(c.processBox);
+        ASSERT_EQ(main->Text1[2]->text(), c.processBox);
+        searchFor("interpass");
+        EXPECT_EQ(listedParagraphs(*main), c.listed) << c.processBox;
+    }
+}

@@ -4,8 +4,10 @@
 #include "app/registry_module.h"
 #include "support/main_window_fixture.h"
 #include "support/main_window_views.h"
+#include "support/print_qstring.h"
 
 #include <QFile>
+#include <QRegularExpression>
 
 using namespace varnel;
 using testing_support::copyInto;
@@ -46,8 +48,8 @@ TEST_F(CommandCases, EachCategoryKey_choosesItsCategoryAndLocksIt)
     };
     for (const auto& c : cases) {
         main->processCommandLine(c.command);
-        const QString seen = main->Text1[3]->text() + (main->Text1[3]->isEnabled() ? " (open)" : " (locked)");
-        EXPECT_EQ(seen, c.categoryBox + " (locked)") << c.command;
+        const QString seen = main->Text1[3]->text() + " (" + testing_support::boxState(*main, 3) + ")";
+        EXPECT_EQ(seen, c.categoryBox + " (closed)") << c.command;
     }
 }
 
@@ -70,6 +72,68 @@ TEST_F(CommandCases, EachCategoryKey_isNamedInTheBanner)
                   QString("External Varnel call requested only QW-403.1 Base Metal variables. Other (non QW-403.1) SMAW ")
                       + c.categoryWord + " variables may apply. Use standard Varnel access to view all applicable variables")
             << c.command;
+    }
+}
+
+TEST_F(CommandCases, ACommandWithAProcess_closesItsBoxAndTheCategoryBoxOnlyWithAKey)
+{
+    const struct {
+        const char* command;
+        int box;
+        const char* state;
+    } cases[] = {
+        {"SMAW ESS", 2, "closed"},
+        {"SMAW ESS", 3, "closed"},
+        {"SMAW", 2, "closed"},
+        {"SMAW", 3, "open"},
+    };
+    for (const auto& c : cases) {
+        main->processCommandLine(c.command);
+        EXPECT_EQ(testing_support::boxState(*main, c.box), c.state) << c.command << ", box " << c.box;
+    }
+}
+
+TEST_F(CommandCases, TheLastProcessOfTheList_isNamedByItsAbbreviation)
+{
+    main->processCommandLine("TTTS NON");
+    EXPECT_EQ(main->Text1[2]->text(), "TTTS  -  Tube-to-Tubesheet Welding");
+}
+
+TEST_F(CommandCases, TheBanner_namesOnlyAParagraphOfThisCommandInCapitals)
+{
+    // The rows run in order: a command without a paragraph follows one with a paragraph.
+    const struct {
+        const char* command;
+        const char* paragraph;
+    } cases[] = {
+        {"SMAW ESS QW-403.1", "QW-403.1"},
+        {"GTAW ESS", "(none)"},
+        {"SMAW ESS qw-403.1", "(none)"},
+    };
+    const QRegularExpression paragraph("QW-\\S+", QRegularExpression::CaseInsensitiveOption);
+    for (const auto& c : cases) {
+        main->processCommandLine(c.command);
+        const auto match = paragraph.match(main->Label1[13]->text());
+        EXPECT_EQ(match.hasMatch() ? match.captured() : "(none)", c.paragraph) << c.command;
+    }
+}
+
+TEST_F(CommandCases, Show_restoresAMinimisedOrMaximisedWindowOnlyInCapitals)
+{
+    const struct {
+        Qt::WindowState before;
+        const char* command;
+        Qt::WindowStates after;
+    } cases[] = {
+        {Qt::WindowMinimized, "SHOW", Qt::WindowNoState},
+        {Qt::WindowMaximized, "SHOW", Qt::WindowNoState},
+        {Qt::WindowMinimized, "SMAW ESS SHOW", Qt::WindowNoState},
+        {Qt::WindowMinimized, "show", Qt::WindowMinimized},
+    };
+    for (const auto& c : cases) {
+        main->setWindowState(c.before);
+        main->processCommandLine(c.command);
+        EXPECT_EQ(main->windowState(), c.after) << c.command << " from " << c.before;
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "support/main_window_fixture.h"
 #include "support/main_window_views.h"
+#include "support/print_qstring.h"
 
 #include <QTest>
 #include <functional>
@@ -44,7 +45,10 @@ const QString gf = " for Groove/Fillet welds";
 
 TEST_F(SearchCases, SearchWithOneHit_showsThatParagraphAsTheOnlyOne)
 {
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
     browseAllParagraphs();
+    main->Text1[1]->setFocus();
     seams.messages.shown.clear();
     searchFor("torqued");  // the sample's stud-weld test paragraph alone has it
 
@@ -60,6 +64,10 @@ TEST_F(SearchCases, SearchWithOneHit_showsThatParagraphAsTheOnlyOne)
         {"paragraph text", [&] { return main->RichTextBox1->text().left(6); }, "QW-192"},
         {"first, previous, next, last", [&] { return testing_support::navigationButtons(*main); }, "0000"},
         {"messages", [&] { return QString::number(seams.messages.shown.size()); }, "0"},
+        {"keyboard focus", [&] { return QString(main->ListView1[2]->hasFocus() ? "paragraph list" : "elsewhere"); },
+         "paragraph list"},
+        {"mouse pointer", [&] { return QString(seams.pointer.current() == platform::Pointer::Default ? "default" : "busy"); },
+         "default"},
         {"hit colour", [&] {
              const auto at = main->RichTextBox1->text().indexOf("torqued", 0, Qt::CaseInsensitive);
              return testing_support::paragraphColourAt(*main, static_cast<int>(at)).name();
@@ -131,4 +139,80 @@ TEST_F(SearchCases, ProcessBoxLength_decidesWhetherTheSearchKeepsToTheProcess)
         searchFor("interpass");
         EXPECT_EQ(listedParagraphs(*main), c.listed) << c.processBox;
     }
+}
+
+TEST_F(SearchCases, ChangingTheSearchType_searchesAgainWithTheWordsInTheBox)
+{
+    // "preheat temperature": both words in 6 paragraphs, either in 19, the phrase in 2.
+    browseAllParagraphs();
+    main->Text1[1]->setText("preheat temperature");
+    const struct {
+        int option;
+        const char* entries;
+    } cases[] = {{1, "19"}, {2, "2"}, {0, "6"}};
+    for (const auto& c : cases) {
+        main->Option1[c.option]->setValue(true);
+        EXPECT_EQ(main->Label1[6]->text(), c.entries) << main->Option1[c.option]->text().toStdString();
+    }
+}
+
+TEST_F(SearchCases, CategoryBoxLength_decidesWhetherItNamesACategory)
+{
+    // Six characters make a category clause even when they name no category: that query names no
+    // column and finds nothing. Five leave the search to the process.
+    const struct {
+        const char* categoryBox;
+        const char* listed;
+    } cases[] = {
+        {"SMAW:", "QW-406|QW-406.3|QW-406.4|QW-410.5"},
+        {"SMAW:1", ""},
+    };
+    main->Text1[2]->setText("SMAW");
+    for (const auto& c : cases) {
+        main->Text1[3]->setText(c.categoryBox);
+        ASSERT_EQ(main->Text1[3]->text(), c.categoryBox);
+        searchFor("interpass");
+        EXPECT_EQ(listedParagraphs(*main), c.listed) << c.categoryBox;
+    }
+}
+
+TEST_F(SearchCases, EnterInTheProcessOrCategoryBox_runsNoSearch)
+{
+    chooseCategory("SMAW", "SMAW  -  Essential Variables" + gf);
+    searchFor("metal");
+    ASSERT_GT(main->ListView1[2]->count(), 3);
+    for (int box : {2, 3}) {
+        main->Command4_Click(0);
+        main->Command4_Click(2);
+        main->Command4_Click(2);  // the third paragraph
+        QTest::keyClick(main->Text1[box], Qt::Key_Return);
+        EXPECT_EQ(main->Label1[4]->text(), "3") << "box " << box;
+    }
+}
+
+TEST_F(SearchCases, TickingSearchByProcessAgain_showsAnEmptyListUntilTheNextChoice)
+{
+    browseAllParagraphs();
+    main->Check1->setValue(1);
+    main->Option1[1]->setValue(true);  // a search type chosen with the search box empty searches nothing
+    const struct {
+        const char* what;
+        std::function<QString()> seen;
+        QString expected;
+    } cases[] = {
+        {"paragraph list", [&] { return listedParagraphs(*main); }, ""},
+        {"number of entries", [&] { return main->Label1[6]->text(); }, "n/a"},
+        {"text frame", [&] { return main->Frame1[4]->title(); }, "Paragraph/Variable"},
+        {"paragraph text", [&] { return main->RichTextBox1->text(); }, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.seen(), c.expected) << c.what;
+}
+
+TEST_F(SearchCases, TheSearchButton_closesAnOpenDropDownList)
+{
+    main->Command2_Click(2);
+    ASSERT_TRUE(main->List1[2]->isVisible());
+    searchFor("interpass");
+    EXPECT_FALSE(main->List1[2]->isVisible());
 }

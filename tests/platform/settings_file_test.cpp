@@ -2,6 +2,7 @@
 // default stored, is in the INI file's bytes at once, in its group, while the store is still open.
 
 #include "platform/settings.h"
+#include "support/print_qstring.h"
 
 #include <QFile>
 #include <QTemporaryDir>

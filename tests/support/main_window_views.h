@@ -38,6 +38,21 @@ inline QString navigationButtons(const varnel::varnelMain& main)
     return on;
 }
 
+// A pick-list box with its drop-down button: "open" (both enabled, white), "closed" (both disabled,
+// grey), or what each of them shows when they disagree.
+inline QString boxState(const varnel::varnelMain& main, int box)
+{
+    const auto* text = main.Text1[box];
+    const auto* button = main.Command2[box];
+    const QString colour = text->backColor().name();
+    if (text->isEnabled() && button->isEnabled() && colour == QLatin1String("#ffffff"))
+        return QStringLiteral("open");
+    if (!text->isEnabled() && !button->isEnabled() && colour == QLatin1String("#e0e0e0"))
+        return QStringLiteral("closed");
+    return QStringLiteral("box %1, button %2, %3")
+        .arg(text->isEnabled() ? "enabled" : "disabled", button->isEnabled() ? "enabled" : "disabled", colour);
+}
+
 // The colour of the character at `position` of the paragraph text.
 inline QColor paragraphColourAt(const varnel::varnelMain& main, int position)
 {

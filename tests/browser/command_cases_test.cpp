@@ -1,5 +1,6 @@
-// Commands from other programs, case by case: the category each category key chooses, the banner
-// that names it, and a taken command emptied in the settings file on disk.
+// Commands from other programs, case by case: the category each category key chooses and the
+// banner that names it, the boxes a command closes, the paragraph the banner names, SHOW, the
+// last process of the list, and a taken command emptied in the settings file on disk.
 
 #include "app/registry_module.h"
 #include "support/main_window_fixture.h"

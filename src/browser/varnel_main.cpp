@@ -83,6 +83,10 @@ varnelMain::varnelMain(QWidget* parent) : QMainWindow(parent)
 
 varnelMain::~varnelMain()
 {
+    // A box that still holds the focus loses it here, while its lost-focus handling can still run
+    // on this window; taking down the window's base would move the focus after this window is gone.
+    if (QWidget* focused = focusWidget())
+        focused->clearFocus();
     if (theInstance == this)
         theInstance = nullptr;
 }

@@ -8,6 +8,7 @@
 #include "calculator/calculator_windows.h"
 #include "interpretations/interpretations_windows.h"
 #include "lookups/lookup_windows.h"
+#include "platform/ui/form_font.h"
 #include "platform/ui/seams.h"
 
 #include <QApplication>
@@ -19,10 +20,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(varnel::programTitle());
     QApplication::setOrganizationName(QStringLiteral("Quorbel software"));
-    // The windows are laid out in fixed places for a small sans-serif face.
-    QFont font = QApplication::font();
-    font.setPixelSize(11);
-    QApplication::setFont(font);
+    platform::ui::useFormFont();
 
     varnel::registerBrowserWindows();
     varnel::registerCalculatorWindows();

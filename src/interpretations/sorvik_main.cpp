@@ -94,6 +94,7 @@ void sorvikMain::createControls()
     courier.setStyleHint(QFont::TypeWriter);
     RichTextBox1->setFont(courier);
     Label1[0] = placed(new Label({}, Frame1[4]), 1200, 0, 480, 195);
+    Label1[0]->setAutoSize(true);  // the number takes the width it needs on the caption line
     Frame1[6] = placed(new Frame({}, Frame1[4], true), 3270, 0, 3435, 225);
     const struct { int index, left, width; const char* caption; bool captionColour; } labels[] = {
         {1, 0, 570, "Volume:", true},        {2, 660, 450, "", false},  {3, 1200, 975, "Interpretation:", true},

@@ -1,5 +1,7 @@
 // Test entry point shared by every test executable: a QApplication on the offscreen platform
-// and a settings directory of its own, so no test touches the user's settings.
+// in the windows' form font, and a settings directory of its own, so no test touches the user's settings.
+
+#include "platform/ui/form_font.h"
 
 #include <QApplication>
 #include <QFile>
@@ -19,6 +21,7 @@ int main(int argc, char* argv[])
         qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
     }
     QApplication app(argc, argv);
+    platform::ui::useFormFont();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -5,6 +5,10 @@
 // as got-focus and lost-focus. Each control kind keeps that rule in one place, here.
 //
 // Handlers are plain std::function members set by the window that owns the control.
+//
+// Captions of labels, buttons, check boxes, option buttons and frames fit the box the layout gives
+// them (caption_fit.h): each of these controls draws its caption in the fitted size, and
+// captionFit() tells what it draws. Their setText (setTitle for a frame) fits the new caption.
 
 #include <QCheckBox>
 #include <QColor>
@@ -17,6 +21,8 @@
 #include <QTextEdit>
 #include <QTreeWidget>
 #include <functional>
+
+#include "platform/ui/caption_fit.h"
 
 namespace platform::ui {
 
@@ -75,6 +81,15 @@ class CommandButton : public QPushButton {
 public:
     explicit CommandButton(const QString& caption = {}, QWidget* parent = nullptr);
     std::function<void()> click;
+    void setText(const QString& caption);
+    const CaptionFit& captionFit();
+    QRect captionArea() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    CaptionFitter fitter_;
 };
 
 // A check box with the values 0 (clear) and 1 (ticked). A change of value, by the person or by
@@ -87,9 +102,16 @@ public:
     std::function<void()> gotFocus;
     int value() const { return isChecked() ? 1 : 0; }
     void setValue(int value) { setChecked(value != 0); }
+    void setText(const QString& caption);
+    const CaptionFit& captionFit();
+    QRect captionArea() const;
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    CaptionFitter fitter_;
 };
 
 // An option button. Choosing it runs `click`; setting it from code runs `click` even when it was
@@ -102,15 +124,23 @@ public:
     std::function<void()> gotFocus;
     bool value() const { return isChecked(); }
     void setValue(bool chosen);
+    void setText(const QString& caption);
+    const CaptionFit& captionFit();
+    QRect captionArea() const;
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool settingFromCode_ = false;
+    CaptionFitter fitter_;
 };
 
-// A label whose caption change runs `change`.
+// A label whose caption change runs `change`. A label wraps its caption at word boundaries when
+// asked to or when its box holds two lines of its font. An auto-sized label takes the size its
+// caption needs whenever the caption changes (its height when it wraps, else its width), within
+// its container.
 class Label : public QLabel {
     Q_OBJECT
 public:
@@ -118,6 +148,21 @@ public:
     std::function<void()> change;
     QString caption() const { return text(); }
     void setCaption(const QString& caption);
+    void setText(const QString& caption);
+    void setAutoSize(bool autoSize);
+    bool wraps() const;
+    const CaptionFit& captionFit();
+    QRect captionArea() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool plainCaption() const;  // not rich text, not a picture: the label draws it itself
+    void sizeToCaption();
+
+    bool autoSize_ = false;
+    CaptionFitter fitter_;
 };
 
 // A frame: captioned, or a borderless holder of other controls.
@@ -127,6 +172,15 @@ public:
     explicit Frame(const QString& caption = {}, QWidget* parent = nullptr, bool borderless = false);
     QString caption() const { return title(); }
     void setCaption(const QString& caption) { setTitle(caption); }
+    void setTitle(const QString& caption);
+    const CaptionFit& captionFit();
+    QRect captionArea() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    CaptionFitter fitter_;
 };
 
 // A list view in report style (one or more columns, no header unless asked) with small icons.

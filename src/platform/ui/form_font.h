@@ -12,7 +12,10 @@ inline constexpr double smallestCaptionPoints = 7;
 
 // The form font: FreeSans, then faces of similar widths where it is missing.
 QFont formFont();
-// Makes the form font the application's font, before any window is created.
+// A font the design names by face and size in points.
+QFont designFont(const QString& face, double points);
+// Makes the form font the application's font, before any window is created, and draws the
+// design's sans-serif screen faces ("MS Sans Serif", "Small Fonts") in its face.
 void useFormFont();
 
 }  // namespace platform::ui

@@ -403,7 +403,7 @@ void varnelMain::mnuPrint_Click()
     printFooter(QString());
     platform::printer().setFontSize(8);
     printRichTextOnPage(*RichTextBox1);
-    platform::printer().endDoc();
+    endPrintJob();
 }
 
 void varnelMain::mnuPrintSetup_Click() { platform::showPrinterSetup(); }

@@ -147,6 +147,8 @@ void sorvikMain::createControls()
     Command3->setDefault(true);
     Command3->setFocusPolicy(Qt::NoFocus);
     Command3->lower();
+    // The frame in front paints its background, so the button behind it is never seen.
+    Frame1[0]->setAutoFillBackground(true);
 
     Text1[0]->setToolTip(QStringLiteral("Type or select a paragraph number from the list."));
     Text1[1]->setToolTip(QStringLiteral("Type interpretation(s), keyword(s) or phrase to search for.  "

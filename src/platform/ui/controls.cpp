@@ -1,5 +1,6 @@
 #include "platform/ui/controls.h"
 
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPalette>
@@ -98,25 +99,62 @@ void paintButton(QAbstractButton& button, QStyleOptionButton option, QStyle::Con
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent)
 {
     connect(this, &QLineEdit::textChanged, this, [this] {
+        // A new text takes its selection from Qt, as a box with the focus would.
+        keptAside_ = false;
         if (change)
             change();
+        showStart();
     });
 }
 
-int TextBox::selStart() const { return hasSelectedText() ? selectionStart() : cursorPosition(); }
-int TextBox::selLength() const { return static_cast<int>(selectedText().size()); }
+void TextBox::showStart()
+{
+    if (hasFocus())
+        return;
+    if (!parked()) {
+        keptStart_ = hasSelectedText() ? selectionStart() : cursorPosition();
+        keptLength_ = static_cast<int>(selectedText().size());
+        keptAside_ = true;
+    }
+    if (cursorPosition() != 0 || hasSelectedText()) {
+        const QSignalBlocker quiet(this);
+        setCursorPosition(0);
+    }
+}
+
+bool TextBox::parked() const { return keptAside_ && !hasSelectedText() && cursorPosition() == 0; }
+
+int TextBox::selStart() const
+{
+    if (parked())
+        return keptStart_;
+    return hasSelectedText() ? selectionStart() : cursorPosition();
+}
+
+int TextBox::selLength() const { return parked() ? keptLength_ : static_cast<int>(selectedText().size()); }
 
 void TextBox::setSel(int start, int length)
 {
     start = std::clamp(start, 0, static_cast<int>(text().size()));
     length = std::clamp(length, 0, static_cast<int>(text().size()) - start);
+    if (!hasFocus()) {
+        keptStart_ = start;
+        keptLength_ = length;
+        keptAside_ = true;
+        showStart();
+        return;
+    }
     if (length == 0)
         setCursorPosition(start);
     else
         setSelection(start, length);
 }
 
-QString TextBox::selText() const { return selectedText(); }
+QString TextBox::selText() const
+{
+    return parked() ? text().mid(keptStart_, keptLength_) : selectedText();
+}
+
 
 void TextBox::setBackColor(const QColor& color)
 {
@@ -129,6 +167,12 @@ QColor TextBox::backColor() const { return palette().color(QPalette::Base); }
 
 void TextBox::keyPressEvent(QKeyEvent* event)
 {
+    // A key sent to a box without the focus (only a program does that) works on its selection.
+    takeBackSelection();
+    struct ShowStartAfter {
+        TextBox* box;
+        ~ShowStartAfter() { box->showStart(); }
+    } after{this};
     if (handlers.keyDown)
         handlers.keyDown(keyCodeOf(event->key()), shiftOf(event));
     int ascii = asciiOf(event);
@@ -165,8 +209,23 @@ bool TextBox::event(QEvent* event)
     return QLineEdit::event(event);
 }
 
+void TextBox::takeBackSelection()
+{
+    // A caret or selection set through Qt's own calls meanwhile stands.
+    const bool back = parked();
+    keptAside_ = false;
+    if (!back)
+        return;
+    const QSignalBlocker quiet(this);
+    if (keptLength_ == 0)
+        setCursorPosition(keptStart_);
+    else
+        setSelection(keptStart_, keptLength_);
+}
+
 void TextBox::focusInEvent(QFocusEvent* event)
 {
+    takeBackSelection();
     QLineEdit::focusInEvent(event);
     if (handlers.gotFocus)
         handlers.gotFocus();
@@ -177,6 +236,7 @@ void TextBox::focusOutEvent(QFocusEvent* event)
     QLineEdit::focusOutEvent(event);
     if (handlers.lostFocus)
         handlers.lostFocus();
+    showStart();
 }
 
 // ---------------------------------------------------------------- buttons and boxes
@@ -431,6 +491,10 @@ void Frame::paintEvent(QPaintEvent*)
 ListView::ListView(QWidget* parent, int columns) : QTreeWidget(parent)
 {
     setColumnCount(columns);
+    // A one-column list's column is the list's width: its entries use all the room there is, and
+    // no horizontal scroll bar appears for entries that fit.
+    if (columns == 1)
+        header()->setSectionResizeMode(0, QHeaderView::Stretch);
     setHeaderHidden(true);
     setRootIsDecorated(false);
     setUniformRowHeights(true);

@@ -53,7 +53,10 @@ struct KeyHandlers {
 };
 
 // A one-line text box. Writing a different text runs `change` at once; writing the same text runs
-// nothing. Typed characters pass key press first and can be dropped there.
+// nothing. Typed characters pass key press first and can be dropped there. Without the focus the
+// box shows the start of its text: Qt shows the part around the caret, so the caret waits at the
+// start meanwhile, and the selection (selStart, selLength) is kept aside and comes back with the
+// focus.
 class TextBox : public QLineEdit {
     Q_OBJECT
 public:
@@ -74,6 +77,15 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     bool event(QEvent* event) override;
+
+private:
+    void showStart();  // without the focus: keep the selection aside, the caret to the start
+    void takeBackSelection();
+    bool parked() const;  // the selection is aside and the caret still waits at the start
+
+    bool keptAside_ = false;
+    int keptStart_ = 0;
+    int keptLength_ = 0;
 };
 
 class CommandButton : public QPushButton {

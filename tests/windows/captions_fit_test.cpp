@@ -161,8 +161,6 @@ QStringList misfits(QWidget& window, const QString& state)
         if (!caption)
             continue;
         const QString fault = misfit(*w, *caption);
-        if (qEnvironmentVariableIsSet("CAPTION_REPORT") && (!caption->drawn.whole || caption->drawn.font != w->font()))
-            qInfo("%s: \"%s\" %.2f pt as \"%s\"", qPrintable(window.objectName()), qPrintable(caption->caption), pointsOf(caption->drawn.font), qPrintable(caption->drawn.text));
         if (!fault.isEmpty())
             found << QStringLiteral("%1 (%2): %3 \"%4\": %5")
                          .arg(window.objectName(), state, QString::fromLatin1(w->metaObject()->className()),

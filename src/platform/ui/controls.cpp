@@ -491,15 +491,24 @@ void Frame::paintEvent(QPaintEvent*)
 ListView::ListView(QWidget* parent, int columns) : QTreeWidget(parent)
 {
     setColumnCount(columns);
-    // A one-column list's column is the list's width: its entries use all the room there is, and
-    // no horizontal scroll bar appears for entries that fit.
+    // A one-column list's column is the list's width (updateGeometries): its entries use all the
+    // room there is, and it never scrolls sideways.
     if (columns == 1)
-        header()->setSectionResizeMode(0, QHeaderView::Stretch);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHeaderHidden(true);
     setRootIsDecorated(false);
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setAllColumnsShowFocus(true);
+}
+
+void ListView::updateGeometries()
+{
+    QTreeWidget::updateGeometries();
+    // The hidden header is not told of the list's size, so the column follows it from here, also
+    // when a vertical scroll bar comes or goes.
+    if (columnCount() == 1 && header()->sectionSize(0) != viewport()->width())
+        header()->resizeSection(0, viewport()->width());
 }
 
 QTreeWidgetItem* ListView::addEntry(const QString& text, const QIcon& icon)

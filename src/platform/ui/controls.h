@@ -223,6 +223,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void updateGeometries() override;
 };
 
 // A rich-text box showing plain text in which words can be coloured. Read-only, but the person

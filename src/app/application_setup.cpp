@@ -1,7 +1,8 @@
 #include "app/application_setup.h"
 
+#include "platform/ui/form_font.h"
+
 #include <QApplication>
-#include <QFont>
 
 namespace varnel {
 
@@ -10,10 +11,7 @@ void setUpApplication(const QString& title, const QString& desktopId)
     QApplication::setApplicationName(title);
     QApplication::setOrganizationName(QStringLiteral("Quorbel software"));
     QGuiApplication::setDesktopFileName(desktopId);
-    // The windows are laid out in fixed places for a small sans-serif face.
-    QFont font = QApplication::font();
-    font.setPixelSize(11);
-    QApplication::setFont(font);
+    platform::ui::useFormFont();
 }
 
 }  // namespace varnel

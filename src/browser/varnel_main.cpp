@@ -39,14 +39,6 @@ varnelMain* theInstance = nullptr;
 constexpr int designClientWidth = 9615;
 constexpr int designClientHeight = 7130;
 
-
-QFont smallFont(const QFont& base, int pixelSize)
-{
-    QFont font = base;
-    font.setPixelSize(pixelSize);
-    return font;
-}
-
 }  // namespace
 
 varnelMain* varnelMain::instance() { return theInstance; }
@@ -132,7 +124,11 @@ void varnelMain::createControls()
 
     // The external-call banner.
     Frame1[8] = placed(new Frame(QStringLiteral("WARNING"), client), 60, 1200, 9495, 675);
+    // The banner's text wraps and takes the lines it needs within the frame.
     Label1[13] = placed(new Label({}, Frame1[8]), 120, 210, 9210, 195);
+    Label1[13]->setWordWrap(true);
+    Label1[13]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1[13]->setAutoSize(true);
     Frame1[8]->hide();
 
     // Paragraph list.
@@ -144,8 +140,7 @@ void varnelMain::createControls()
     RichTextBox1 = placed(new RichTextBox(Frame1[4]), 120, 270, 6540, 3375);
     Label1[0] = placed(new Label({}, Frame1[4]), 3540, 0, 45, 195);
     Label1[0]->setStyleSheet(QStringLiteral("color: #800000;"));
-    Label1[0]->setMinimumWidth(twips(45));
-    Label1[0]->adjustSize();
+    Label1[0]->setAutoSize(true);  // the mark takes the width its caption needs
     Label1[0]->hide();
     Frame1[6] = placed(new Frame({}, Frame1[4], true), 4680, 0, 2055, 225);
     Label1[3] = placed(new Label(QStringLiteral("Variable:"), Frame1[6]), 0, 0, 735, 225);
@@ -156,21 +151,21 @@ void varnelMain::createControls()
 
     Frame1[1] = placed(new Frame({}, Frame1[4], true), 150, 3720, 2805, 540);
     Frame1[7] = placed(new Frame({}, Frame1[4], true), 4170, 3720, 2475, 540);
-    const QFont labelFont = smallFont(font(), 9);
+    // Each button with its label beside it, wrapped over the holder's height; a label's width is
+    // what its longest word needs.
     auto pair = [&](Frame* holder, int left, int width, const QString& button, const QString& label,
                     CommandButton*& command, Label*& caption) {
-        command = placed(new CommandButton(button, holder), left, 105, 330, 330);
-        caption = placed(new Label(label, holder), left + 345, 0, width - 360, 540);
+        command = placed(new CommandButton(button, holder), left, 120, 300, 300);
+        caption = placed(new Label(label, holder), left + 315, 0, width - 315, 540);
         caption->setWordWrap(true);
-        caption->setFont(labelFont);
         caption->setToolTip(label);
     };
-    pair(Frame1[1], 0, 935, QStringLiteral("&I"), QStringLiteral("Show all applicable Interpretations"), Command3, Label1[1]);
-    pair(Frame1[1], 935, 935, QStringLiteral("|<"), QStringLiteral("Show first"), Command4[0], Label1[7]);
-    pair(Frame1[1], 1870, 935, QStringLiteral("<"), QStringLiteral("Show previous"), Command4[1], Label1[8]);
-    pair(Frame1[7], 0, 825, QStringLiteral("&A"), QStringLiteral("Show all applicable Processes"), Command5, Label1[2]);
-    pair(Frame1[7], 825, 825, QStringLiteral(">"), QStringLiteral("Show next"), Command4[2], Label1[9]);
-    pair(Frame1[7], 1650, 825, QStringLiteral(">|"), QStringLiteral("Show last"), Command4[3], Label1[10]);
+    pair(Frame1[1], 0, 1275, QStringLiteral("&I"), QStringLiteral("Show all applicable Interpretations"), Command3, Label1[1]);
+    pair(Frame1[1], 1275, 690, QStringLiteral("|<"), QStringLiteral("Show first"), Command4[0], Label1[7]);
+    pair(Frame1[1], 1965, 840, QStringLiteral("<"), QStringLiteral("Show previous"), Command4[1], Label1[8]);
+    pair(Frame1[7], 0, 1065, QStringLiteral("&A"), QStringLiteral("Show all applicable Processes"), Command5, Label1[2]);
+    pair(Frame1[7], 1065, 705, QStringLiteral(">"), QStringLiteral("Show next"), Command4[2], Label1[9]);
+    pair(Frame1[7], 1770, 705, QStringLiteral(">|"), QStringLiteral("Show last"), Command4[3], Label1[10]);
 
     Command1[1] = placed(new CommandButton(QStringLiteral("&Search"), client), 8550, 6300, 1000, 315);
     Command1[0] = placed(new CommandButton(QStringLiteral("E&xit"), client), 8550, 6690, 1000, 315);
@@ -412,7 +407,7 @@ void varnelMain::mnuPrint_Click()
     printFooter(QString());
     platform::printer().setFontSize(8);
     printRichTextOnPage(*RichTextBox1);
-    platform::printer().endDoc();
+    endPrintJob();
 }
 
 void varnelMain::mnuPrintSetup_Click() { platform::showPrinterSetup(); }

@@ -27,6 +27,7 @@ bool varnelMain::initiateDatabase()
                                                 nullToEmpty(processes->field(QStringLiteral("FULLNAME")))),
                                newImageList(2));
         processes->close();
+        setListHeight(2);
         RichTextBox1->setText(QString());
         return true;
     } catch (const std::exception&) {

@@ -241,14 +241,15 @@ void varnelThickness::createExceptionsRow(Frame* row, const std::array<int, 3>& 
     } exceptions[] = {
         {"Partial pen.", "QW-202.2", " QW-202.2(b)  Qualification for partial penetration groove welds. ", 0, 1050},
         {"Repair & buildup", "QW-202.3", " QW-202.3  Weld Repair and Buildup ", 1350, 1280},
-        {"Dissimilar thickness", "QW-202.4", " QW-202.4  Dissimilar base metal thicknesses ", 2900, 1350},
+        {"Dissimilar thickness", "QW-202.4", " QW-202.4  Dissimilar base metal thicknesses ", 2900, 1090},
     };
     placed(new Label(QStringLiteral("Exceptions to maximum qualified base metal thickness T:"), row), 0, 0, 4260, 225);
     for (int i = 0; i < 3; ++i) {
         const auto& e = exceptions[i];
         cmdXref[buttons[i]] =
             paragraphButton(row, e.left, 300, QString::fromLatin1(e.tag), QString::fromLatin1(e.toolTip));
-        placed(new Label(QString::fromLatin1(e.label), row), e.left + 270, 285, e.width, 225);
+        // Two lines high, so that a caption too long for one line wraps beside its button.
+        placed(new Label(QString::fromLatin1(e.label), row), e.left + 270, 285, e.width, 330);
     }
 }
 

@@ -102,6 +102,7 @@ void sorvikMain::createControls()
     courier.setStyleHint(QFont::TypeWriter);
     RichTextBox1->setFont(courier);
     Label1[0] = placed(new Label({}, Frame1[4]), 1200, 0, 480, 195);
+    Label1[0]->setAutoSize(true);  // the number takes the width it needs on the caption line
     Frame1[6] = placed(new Frame({}, Frame1[4], true), 3270, 0, 3435, 225);
     const struct { int index, left, width; const char* caption; bool captionColour; } labels[] = {
         {1, 0, 570, "Volume:", true},        {2, 660, 450, "", false},  {3, 1200, 975, "Interpretation:", true},
@@ -154,6 +155,8 @@ void sorvikMain::createControls()
     Command3->setDefault(true);
     Command3->setFocusPolicy(Qt::NoFocus);
     Command3->lower();
+    // The frame in front paints its background, so the button behind it is never seen.
+    Frame1[0]->setAutoFillBackground(true);
 
     Text1[0]->setToolTip(QStringLiteral("Type or select a paragraph number from the list."));
     Text1[1]->setToolTip(QStringLiteral("Type interpretation(s), keyword(s) or phrase to search for.  "

@@ -95,7 +95,7 @@ void sorvikMain::mnuPrint_Click()
     printFooter(QString());
     platform::printer().setFontSize(8);
     printRichTextOnPage(*RichTextBox1);
-    platform::printer().endDoc();
+    endPrintJob();
 }
 
 void sorvikMain::mnuPrintSetup_Click() { platform::showPrinterSetup(); }

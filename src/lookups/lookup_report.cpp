@@ -77,7 +77,7 @@ void printLookupReport(const LookupReport& report)
         for (int c = 0; c < columns && c < report.rows[n].size(); ++c)
             printText(report.rows[n][c], reportColumnX(report, c, width), reportRowY(static_cast<int>(n) + 1), 8, false,
                       false);
-    platform::printer().endDoc();
+    endPrintJob();
 }
 
 }  // namespace varnel

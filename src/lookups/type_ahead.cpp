@@ -32,7 +32,7 @@ platform::ui::CommandButton* newArrowButton(QWidget* parent)
 {
     auto* arrow = new platform::ui::CommandButton(QString(QChar(0x25BC)), parent);
     QFont font = arrow->font();
-    font.setPixelSize(7);
+    font.setPointSizeF(5.25);  // a small arrow, scaled with the screen like the text
     arrow->setFont(font);
     return arrow;
 }

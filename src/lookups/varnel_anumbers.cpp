@@ -2,6 +2,7 @@
 
 #include "app/varnel_core.h"
 #include "app/window_openers.h"
+#include "platform/ui/form_font.h"
 #include "platform/ui/handler_guard.h"
 #include "platform/ui/seams.h"
 #include "platform/ui/twips.h"
@@ -102,7 +103,7 @@ void varnelAnumbers::createControls()
 {
     setWindowTitle(QStringLiteral("A-Numbers - Table QW-442   CLASSIFICATION OF FERROUS WELD METAL ANALYSIS"));
     QFont rowFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    rowFont.setPixelSize(10);
+    rowFont.setPointSizeF(7.5);
     const QFontMetrics metrics(rowFont);
     const int valueWidth = metrics.horizontalAdvance(QString(valueColumns, u' '));
     const int rowWidth = metrics.horizontalAdvance(QString(typeColumns + anumber::elementCount * valueColumns, u' '));
@@ -116,8 +117,7 @@ void varnelAnumbers::createControls()
     Frame1 = new Frame(QStringLiteral(" Specify percent composition "), this);
     Frame1->setGeometry(twips(30), twips(30), frameWidth, twips(1470));
     lblAnumber = new Label(QStringLiteral("A-number determination"), Frame1);
-    QFont resultFont(QStringLiteral("MS Sans Serif"));
-    resultFont.setPointSize(12);
+    QFont resultFont = platform::ui::designFont(QStringLiteral("MS Sans Serif"), 12);
     resultFont.setBold(true);
     lblAnumber->setFont(resultFont);
     lblAnumber->setGeometry(rowLeft, twips(600), columnX(0) - twips(30) - rowLeft * 2, twips(450));

@@ -1,6 +1,8 @@
 #include "lookups/varnel_filler_matrix.h"
 
+
 #include "lookups/filler_metal_window.h"
+#include "platform/ui/form_font.h"
 #include "platform/ui/handler_guard.h"
 #include "platform/ui/twips.h"
 #include "platform/ui/window_geometry.h"
@@ -44,9 +46,7 @@ varnelFillerMatrix::varnelFillerMatrix(varnelFillerSpecification& filler, QWidge
 
     MSFlexGrid2 = new platform::ui::FlexGrid(this);
     MSFlexGrid2->setGeometry(twipsRect(30, 30, 8955, 4335));
-    QFont gridFont(QStringLiteral("MS Sans Serif"));
-    gridFont.setPointSizeF(8.25);
-    MSFlexGrid2->setFont(gridFont);
+    MSFlexGrid2->setFont(platform::ui::designFont(QStringLiteral("MS Sans Serif"), 8.25));
     MSFlexGrid2->setRows(15);
     MSFlexGrid2->setCols(10);
     MSFlexGrid2->setFixedRows(1);

@@ -37,6 +37,25 @@ int paginateOn(QPaintDevice& device, QTextDocument& document, const QSizeF& page
     return document.pageCount();
 }
 
+// Runs `draw` for every laid-out line of `document` that lies on the page from `pageTop`,
+// with its block and the block's top-left corner (document units).
+template <typename Draw>
+void forEachLineOfPage(const QTextDocument& document, double pageTop, double pageHeight, Draw draw)
+{
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        const QPointF blockTopLeft = layout->position();
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            // By its middle: the layout puts a line it moves to a page's start at that page's
+            // edge, give or take rounding.
+            const double middle = blockTopLeft.y() + line.y() + line.height() / 2;
+            if (middle >= pageTop && middle < pageTop + pageHeight)
+                draw(block, line, blockTopLeft);
+        }
+    }
+}
+
 QFont qtFont(const PrinterFont& font)
 {
     QFont qfont(font.name);
@@ -131,7 +150,8 @@ void PageSurface::newPage()
 
 bool PageSurface::endDoc()
 {
-    const bool sent = finishJob();
+    failure_.clear();
+    const bool sent = finishJob(failure_);
     currentX_ = 0;
     currentY_ = 0;
     return sent;
@@ -143,7 +163,8 @@ struct QPrinterSurface::Job {
     QPainter painter;
 };
 
-QPrinterSurface::QPrinterSurface(QPrinter& printer) : printer_(printer)
+QPrinterSurface::QPrinterSurface(std::unique_ptr<QPrinter> printer)
+    : printer_(printer ? std::move(printer) : std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     resetScale();
 }
@@ -156,26 +177,26 @@ QPrinterSurface::~QPrinterSurface()
 
 Orientation QPrinterSurface::orientation() const
 {
-    return printer_.pageLayout().orientation() == QPageLayout::Landscape ? Orientation::Landscape
+    return printer_->pageLayout().orientation() == QPageLayout::Landscape ? Orientation::Landscape
                                                                           : Orientation::Portrait;
 }
 
 void QPrinterSurface::applyOrientation(Orientation orientation)
 {
-    printer_.setPageOrientation(orientation == Orientation::Landscape ? QPageLayout::Landscape
+    printer_->setPageOrientation(orientation == Orientation::Landscape ? QPageLayout::Landscape
                                                                       : QPageLayout::Portrait);
 }
 
 // Qt keeps paper sizes exactly in millimetres (whole points would be up to ten twips out).
 QRectF QPrinterSurface::paperTwips() const
 {
-    const QRectF paper = printer_.pageLayout().fullRect(QPageLayout::Millimeter);
+    const QRectF paper = printer_->pageLayout().fullRect(QPageLayout::Millimeter);
     return QRectF(paper.topLeft() * twipsPerMillimetre, paper.size() * twipsPerMillimetre);
 }
 
 QRectF QPrinterSurface::printableTwips() const
 {
-    const QRectF area = printer_.pageLayout().paintRect(QPageLayout::Millimeter);
+    const QRectF area = printer_->pageLayout().paintRect(QPageLayout::Millimeter);
     return QRectF(area.topLeft() * twipsPerMillimetre, area.size() * twipsPerMillimetre);
 }
 
@@ -192,7 +213,7 @@ QSizeF QPrinterSurface::printableSize() const { return printableTwips().size(); 
 
 double QPrinterSurface::devicePerTwip() const
 {
-    return printer_.resolution() / twipsPerInch;
+    return printer_->resolution() / twipsPerInch;
 }
 
 QPointF QPrinterSurface::toDevice(const QPointF& scalePoint) const
@@ -207,7 +228,7 @@ QPrinterSurface::Job* QPrinterSurface::openJob()
     if (refused_)
         return nullptr;
     auto job = std::make_unique<Job>();
-    if (!job->painter.begin(&printer_)) {
+    if (!job->painter.begin(printer_.get())) {
         refused_ = true;
         return nullptr;
     }
@@ -217,7 +238,7 @@ QPrinterSurface::Job* QPrinterSurface::openJob()
 
 QSizeF QPrinterSurface::measure(const QString& text, const PrinterFont& font) const
 {
-    const QFontMetricsF metrics(qtFont(font), &printer_);
+    const QFontMetricsF metrics(qtFont(font), printer_.get());
     return QSizeF(metrics.horizontalAdvance(text), metrics.height()) / devicePerTwip();
 }
 
@@ -231,7 +252,7 @@ void QPrinterSurface::drawText(const QPointF& topLeft, const QString& text, cons
     job->painter.setFont(qfont);
     job->painter.setPen(color);
     // The position is the top of the text's line; Qt places text by its baseline.
-    const QFontMetricsF metrics(qfont, &printer_);
+    const QFontMetricsF metrics(qfont, printer_.get());
     job->painter.drawText(toDevice(topLeft) + QPointF(0, metrics.ascent()), text);
 }
 
@@ -258,22 +279,60 @@ void QPrinterSurface::drawBox(const QRectF& rect, const QColor& color, BoxFill f
 void QPrinterSurface::startNewPage()
 {
     if (openJob())
-        printer_.newPage();
+        printer_->newPage();
 }
 
-bool QPrinterSurface::finishJob()
+QString QPrinterSurface::refusal() const
 {
+    if (printer_->outputFormat() == QPrinter::PdfFormat)
+        return QStringLiteral("The file \"%1\" could not be written.").arg(printer_->outputFileName());
+    if (printer_->printerName().isEmpty())
+        return QStringLiteral("No printer is set up.");
+    return QStringLiteral("The printer \"%1\" did not take the job.").arg(printer_->printerName());
+}
+
+bool QPrinterSurface::finishJob(QString& failure)
+{
+    const bool refused = refused_;
     refused_ = false;
+    if (refused) {
+        failure = refusal();
+        renewPrinter();
+        return false;
+    }
     if (!job_)
         return false;
     const bool sent = job_->painter.end();
     job_.reset();
+    if (!sent) {
+        failure = refusal();
+        renewPrinter();
+    }
     return sent;
+}
+
+void QPrinterSurface::renewPrinter()
+{
+    const QPrinter& old = *printer_;
+    auto fresh = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (old.outputFormat() == QPrinter::NativeFormat && !old.printerName().isEmpty())
+        fresh->setPrinterName(old.printerName());
+    fresh->setOutputFormat(old.outputFormat());
+    if (old.outputFormat() == QPrinter::PdfFormat)
+        fresh->setOutputFileName(old.outputFileName());
+    fresh->setPageLayout(old.pageLayout());
+    fresh->setColorMode(old.colorMode());
+    fresh->setCopyCount(old.copyCount());
+    fresh->setCollateCopies(old.collateCopies());
+    fresh->setDuplex(old.duplex());
+    fresh->setFullPage(old.fullPage());
+    fresh->setDocName(old.docName());
+    printer_ = std::move(fresh);
 }
 
 int QPrinterSurface::paginate(QTextDocument& document, const QSizeF& pageTwips)
 {
-    return paginateOn(printer_, document, pageTwips);
+    return paginateOn(*printer_, document, pageTwips);
 }
 
 void QPrinterSurface::drawDocumentPage(QTextDocument& document, int page, const QPointF& topLeftTwips)
@@ -282,16 +341,19 @@ void QPrinterSurface::drawDocumentPage(QTextDocument& document, int page, const 
     if (!job)
         return;
     QPainter& painter = job->painter;
-    const QSizeF size = document.pageSize();
-    const QRectF view(0, page * size.height(), size.width(), size.height());
+    const double pageHeight = document.pageSize().height();
+    const double pageTop = page * pageHeight;
     painter.save();
-    painter.translate(topLeftTwips * devicePerTwip() - view.topLeft());
-    painter.setClipRect(view);
-    QAbstractTextDocumentLayout::PaintContext context;
-    context.clip = view;
+    painter.translate(topLeftTwips * devicePerTwip());
     // Text without a colour of its own prints black, whatever the screen's palette.
-    context.palette.setColor(QPalette::Text, Qt::black);
-    document.documentLayout()->draw(&painter, context);
+    painter.setPen(Qt::black);
+    // Line by line, only the lines that begin on this page (the layout moves a line that would
+    // cross a page's end to the next page). A clip would only hide the other pages' lines: the
+    // printout would still hold them.
+    forEachLineOfPage(document, pageTop, pageHeight,
+                      [&](const QTextBlock&, const QTextLine& line, const QPointF& blockTopLeft) {
+        line.draw(&painter, blockTopLeft - QPointF(0, pageTop));
+    });
     painter.restore();
 }
 
@@ -367,7 +429,7 @@ void RecordingPageSurface::startNewPage()
     ++pages;
 }
 
-bool RecordingPageSurface::finishJob()
+bool RecordingPageSurface::finishJob(QString& /*failure*/)
 {
     if (!jobOpen_)
         return false;
@@ -387,17 +449,12 @@ void RecordingPageSurface::drawDocumentPage(QTextDocument& document, int page, c
     const QSizeF size = document.pageSize();  // twips, as the layout device has 1440 dots per inch
     const double pageTop = page * size.height();
     RecordedDocumentPage recorded{pages, QRectF(topLeftTwips, size), {}, {}};
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        const QTextLayout* layout = block.layout();
-        for (int i = 0; i < layout->lineCount(); ++i) {
-            const QTextLine line = layout->lineAt(i);
-            const QRectF rect = line.naturalTextRect().translated(layout->position());
-            if (rect.top() < pageTop || rect.top() >= pageTop + size.height())
-                continue;
-            recorded.lines << block.text().mid(line.textStart(), line.textLength());
-            recorded.lineRects.push_back(rect.translated(topLeftTwips.x(), topLeftTwips.y() - pageTop));
-        }
-    }
+    forEachLineOfPage(document, pageTop, size.height(),
+                      [&](const QTextBlock& block, const QTextLine& line, const QPointF& blockTopLeft) {
+        recorded.lines << block.text().mid(line.textStart(), line.textLength());
+        recorded.lineRects.push_back(line.naturalTextRect().translated(blockTopLeft)
+                                         .translated(topLeftTwips.x(), topLeftTwips.y() - pageTop));
+    });
     documentPages.push_back(std::move(recorded));
 }
 
@@ -406,15 +463,9 @@ void RecordingPageSurface::drawDocumentPage(QTextDocument& document, int page, c
 namespace {
 
 // Never destroyed: Qt's print-system plugin is gone by the time static objects are destroyed.
-QPrinter& processPrinter()
-{
-    static QPrinter* printer = new QPrinter(QPrinter::HighResolution);
-    return *printer;
-}
-
 std::unique_ptr<PageSurface>& installedPrinter()
 {
-    static auto* surface = new std::unique_ptr<PageSurface>(std::make_unique<QPrinterSurface>(processPrinter()));
+    static auto* surface = new std::unique_ptr<PageSurface>(std::make_unique<QPrinterSurface>());
     return *surface;
 }
 
@@ -428,6 +479,10 @@ std::unique_ptr<PageSurface> installPrinter(std::unique_ptr<PageSurface> surface
     return surface;
 }
 
-bool showPrinterSetup() { return seams().printerSetup->setup(processPrinter()); }
+bool showPrinterSetup()
+{
+    QPrinter* device = printer().device();
+    return device && seams().printerSetup->setup(*device);
+}
 
 }  // namespace platform

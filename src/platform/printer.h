@@ -6,7 +6,9 @@
 //
 // The print job starts with the first output and lasts until endDoc(). One printer exists per
 // process (printer()); the printer set-up dialog works on it, so the person's choice holds for
-// every later print. Tests install a RecordingPageSurface in its place.
+// every later print. A job the printer refuses or fails drops its output, endDoc() says so and
+// failure() says why, and the next job starts afresh on the same printer. Tests install a
+// RecordingPageSurface in its place.
 
 #include <QColor>
 #include <QImage>
@@ -87,6 +89,10 @@ public:
     void newPage();
     // Ends the job and sends it; false when the printer could not take it (or no job was open).
     bool endDoc();
+    // Why the last job could not be printed, for the person; empty when it was or none ended.
+    const QString& failure() const { return failure_; }
+    // The printer the set-up dialog works on; none for a surface that only records.
+    virtual QPrinter* device() { return nullptr; }
 
     // Rich text. Lays a document out in pages of `pageTwips` with this printer's font metrics
     // (the document is changed: take a copy) and gives the number of pages; then draws one page
@@ -110,7 +116,8 @@ protected:
     virtual void drawLine(const QPointF& from, const QPointF& to, const QColor& color) = 0;
     virtual void drawBox(const QRectF& rect, const QColor& color, BoxFill fill) = 0;
     virtual void startNewPage() = 0;
-    virtual bool finishJob() = 0;
+    // Ends the job; false, with `failure` set when there was one, when it could not be printed.
+    virtual bool finishJob(QString& failure) = 0;
 
     // Scale units to twips from the printable area's corner.
     QPointF toTwips(const QPointF& point) const;
@@ -122,13 +129,18 @@ private:
     QColor foreColor_ = Qt::black;
     double currentX_ = 0;
     double currentY_ = 0;
+    QString failure_;
 };
 
-// The page surface over a QPrinter (which it does not own).
+// The page surface over a QPrinter of its own (a high-resolution one on the system's default
+// printer unless one is handed in). A job the printer would not start or could not finish leaves
+// Qt's printer unusable (it stays "active"), so the surface then takes a new printer with the
+// same settings.
 class QPrinterSurface final : public PageSurface {
 public:
-    explicit QPrinterSurface(QPrinter& printer);
+    explicit QPrinterSurface(std::unique_ptr<QPrinter> printer = {});
     ~QPrinterSurface() override;
+    QPrinter* device() override { return printer_.get(); }
 
     Orientation orientation() const override;
     double paperWidth() const override;
@@ -146,17 +158,19 @@ protected:
     void drawLine(const QPointF& from, const QPointF& to, const QColor& color) override;
     void drawBox(const QRectF& rect, const QColor& color, BoxFill fill) override;
     void startNewPage() override;
-    bool finishJob() override;
+    bool finishJob(QString& failure) override;
 
 private:
     struct Job;
     Job* openJob();  // nullptr when the printer refused to start
+    QString refusal() const;  // why the printer would not print, for the person
+    void renewPrinter();
     QRectF paperTwips() const;
     QRectF printableTwips() const;  // from the paper's corner
     double devicePerTwip() const;
     QPointF toDevice(const QPointF& scalePoint) const;
 
-    QPrinter& printer_;
+    std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<Job> job_;
     bool refused_ = false;  // the printer would not start this job; output is dropped until endDoc
 };
@@ -227,7 +241,7 @@ protected:
     void drawLine(const QPointF& from, const QPointF& to, const QColor& color) override;
     void drawBox(const QRectF& rect, const QColor& color, BoxFill fill) override;
     void startNewPage() override;
-    bool finishJob() override;
+    bool finishJob(QString& failure) override;
 
 private:
     void openJob();
@@ -239,13 +253,13 @@ private:
     QImage layoutDevice_;  // 1440 dots per inch
 };
 
-// The process-wide printer: a QPrinterSurface over the process-wide QPrinter until another
-// surface is installed.
+// The process-wide printer: a QPrinterSurface until another surface is installed.
 PageSurface& printer();
 // Installs `surface` as the printer and returns the one it replaces.
 std::unique_ptr<PageSurface> installPrinter(std::unique_ptr<PageSurface> surface);
-// The printer set-up dialog (through the PrinterSetup seam) on the process-wide QPrinter; what the
-// person chooses there is what the next print uses. False when cancelled.
+// The printer set-up dialog (through the PrinterSetup seam) on the process-wide printer; what the
+// person chooses there is what the next print uses. False when cancelled or when the installed
+// printer has no device to set up.
 bool showPrinterSetup();
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include "print/print_module.h"
 
 #include "app/version.h"
+#include "platform/ui/seams.h"
 #include "platform/vb.h"
 
 #include <QTextDocument>
@@ -150,6 +151,9 @@ void printRichText(const QTextEdit& box, std::int32_t left, std::int32_t top, st
         return;
     // Page a copy: the box keeps its own layout for the screen.
     const std::unique_ptr<QTextDocument> document(box.document()->clone());
+    QFont font = box.font();
+    font.setPointSizeF(printer.font().size);
+    document->setDefaultFont(font);
     const int pages = printer.paginate(*document, area.size());
     for (int page = 0; page < pages; ++page) {
         if (page > 0)
@@ -168,6 +172,17 @@ void printRichTextOnPage(const QTextEdit& box)
     const std::int32_t side = vb::CLng(printer.scaleWidth() / 8);
     const std::int32_t ends = vb::CLng(printer.scaleHeight() / 9);
     printRichText(box, side, ends, side, ends);
+}
+
+bool endPrintJob()
+{
+    platform::PageSurface& printer = platform::printer();
+    if (printer.endDoc())
+        return true;
+    if (!printer.failure().isEmpty())
+        platform::messageBox(platform::MessageIcon::Exclamation, QStringLiteral("Print"),
+                             QStringLiteral("The printout could not be made. ") + printer.failure());
+    return false;
 }
 
 }  // namespace varnel

@@ -4,14 +4,14 @@
 // paragraph or an interpretation) is paged onto the printer within margins.
 //
 // Everything draws on the process-wide printer (platform::printer()). A print starts with
-// initPrinter, draws what it needs and ends with platform::printer().endDoc():
+// initPrinter, draws what it needs and ends with endPrintJob():
 //
 //     initPrinter(platform::Orientation::Portrait);
 //     printTitle(varnel::programTitle(), subtitle);
 //     printFooter(QString());
 //     platform::printer().setFontSize(8);
 //     printRichText(box, left, top, right, bottom);
-//     platform::printer().endDoc();
+//     endPrintJob();
 
 #include "platform/printer.h"
 
@@ -60,12 +60,17 @@ void drawShadedBox(int x1, int y1, int x2, int y2, bool shaded);
 void printText(const QString& text, int x, int y, int size, bool italic, bool bold);
 
 // The whole content of `box`, from the current page on, page after page, within margins given in
-// twips from the paper's edges. The box is left untouched; the job is not ended. Margins that
-// leave no room print nothing.
+// twips from the paper's edges. Text without a size of its own prints in the box's face at the
+// printer's current font size, laid out for the printer. The box is left untouched; the job is
+// not ended. Margins that leave no room print nothing.
 void printRichText(const QTextEdit& box, std::int32_t left, std::int32_t top, std::int32_t right,
                    std::int32_t bottom);
 // printRichText within the margins of a text page: an eighth of the paper's width at the sides
 // and a ninth of its height at top and bottom, each rounded half to even.
 void printRichTextOnPage(const QTextEdit& box);
+
+// Ends the print job and sends it. A job the printer refused or could not finish is said to the
+// person in an exclamation box ("The printout could not be made." and why); false then.
+bool endPrintJob();
 
 }  // namespace varnel

@@ -138,7 +138,7 @@ TEST_F(Grids, TheNewerGridHasTwoHeaderRowsWithMergedGroupHeadings)
             EXPECT_EQ(g.textMatrix(0, c), groups[c - 1]);
             EXPECT_EQ(g.textMatrix(1, c), kinds[c - 1]);
             EXPECT_EQ(g.cellFont(1, c).family(), "small fonts");
-            EXPECT_EQ(g.cellFont(1, c).pixelSize(), 8);  // 6 points
+            EXPECT_EQ(g.cellFont(1, c).pointSizeF(), 6);
         }
         EXPECT_EQ(g.textMatrix(0, 0).trimmed(), "");
         EXPECT_EQ(g.textMatrix(1, 0), "");

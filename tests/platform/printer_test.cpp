@@ -77,11 +77,11 @@ TEST(QtPrinter, PaperSizeAndUnprintableOffsetsAreInTwipsForTheOrientation)
     };
     QTemporaryDir dir;
     for (const Case& c : cases) {
-        QPrinter qprinter(QPrinter::HighResolution);
-        pdfPrinter(qprinter, dir.filePath("size.pdf"));
-        qprinter.setPageSize(QPageSize(c.paper));
-        qprinter.setPageMargins(QMarginsF(18, 27, 18, 27), QPageLayout::Point);
-        QPrinterSurface printer(qprinter);
+        auto qprinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        pdfPrinter(*qprinter, dir.filePath("size.pdf"));
+        qprinter->setPageSize(QPageSize(c.paper));
+        qprinter->setPageMargins(QMarginsF(18, 27, 18, 27), QPageLayout::Point);
+        QPrinterSurface printer(std::move(qprinter));
         printer.setOrientation(c.orientation);
         EXPECT_EQ(printer.orientation(), c.orientation);
         EXPECT_EQ(printer.paperWidth(), c.width) << c.paper;
@@ -97,16 +97,15 @@ TEST(QtPrinter, PaperSizeAndUnprintableOffsetsAreInTwipsForTheOrientation)
 TEST(QtPrinter, APrinterThatRefusesTheJobDropsItsOutputAndTheNextJobPrints)
 {
     QTemporaryDir dir;
-    QPrinter qprinter(QPrinter::HighResolution);
-    pdfPrinter(qprinter, dir.filePath("missing/folder/out.pdf"));
-    QPrinterSurface printer(qprinter);
+    QPrinterSurface printer;
+    pdfPrinter(*printer.device(), dir.filePath("missing/folder/out.pdf"));
     printer.print("lost");
     printer.line(0, 0, 100, 100, Qt::black);
     printer.newPage();
     EXPECT_FALSE(printer.endDoc());
 
     const QString file = dir.filePath("out.pdf");
-    qprinter.setOutputFileName(file);
+    printer.device()->setOutputFileName(file);
     printer.setFontSize(12);
     printer.print("printed");
     printer.box(100, 100, 2000, 800, Qt::red, BoxFill::Filled);

@@ -1,6 +1,8 @@
 // Test entry point shared by every test executable: a QApplication on the offscreen platform
-// and settings and cache directories of its own, so no test touches the user's settings or the
-// converted copies of the user's Jet files.
+// in the windows' form font, and settings and cache directories of its own, so no test touches the
+// user's settings or the converted copies of the user's Jet files.
+
+#include "platform/ui/form_font.h"
 
 #include <QApplication>
 #include <QFile>
@@ -22,6 +24,7 @@ int main(int argc, char* argv[])
         qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
     }
     QApplication app(argc, argv);
+    platform::ui::useFormFont();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

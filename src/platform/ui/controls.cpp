@@ -1,10 +1,17 @@
 #include "platform/ui/controls.h"
 
+#include <QHeaderView>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPalette>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <cmath>
+#include <limits>
 
 namespace platform::ui {
 
@@ -60,6 +67,31 @@ int asciiOf(const QKeyEvent* event)
     return text[0].unicode();
 }
 
+// A cut caption drawn where mnemonics are read: its ampersands shown as they are.
+QString literal(const QString& text)
+{
+    QString escaped = text;
+    return escaped.replace(u'&', QStringLiteral("&&"));
+}
+
+// The fit of a button's caption, check box's or option button's caption in `area`.
+const CaptionFit& fitButtonCaption(QAbstractButton& button, CaptionFitter& fitter, const QRect& area)
+{
+    return fitter.fit(button, shownCaption(button.text(), true), button.font(), area.size(), false);
+}
+
+// Draws `element` of a button with its caption as fitted.
+void paintButton(QAbstractButton& button, QStyleOptionButton option, QStyle::ControlElement element,
+                 const CaptionFit& fit)
+{
+    QStylePainter painter(&button);
+    if (!fit.whole)
+        option.text = literal(fit.text);
+    option.fontMetrics = QFontMetrics(fit.font);
+    painter.setFont(fit.font);
+    painter.drawControl(element, option);
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- TextBox
@@ -67,25 +99,62 @@ int asciiOf(const QKeyEvent* event)
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent)
 {
     connect(this, &QLineEdit::textChanged, this, [this] {
+        // A new text takes its selection from Qt, as a box with the focus would.
+        keptAside_ = false;
         if (change)
             change();
+        showStart();
     });
 }
 
-int TextBox::selStart() const { return hasSelectedText() ? selectionStart() : cursorPosition(); }
-int TextBox::selLength() const { return static_cast<int>(selectedText().size()); }
+void TextBox::showStart()
+{
+    if (hasFocus())
+        return;
+    if (!parked()) {
+        keptStart_ = hasSelectedText() ? selectionStart() : cursorPosition();
+        keptLength_ = static_cast<int>(selectedText().size());
+        keptAside_ = true;
+    }
+    if (cursorPosition() != 0 || hasSelectedText()) {
+        const QSignalBlocker quiet(this);
+        setCursorPosition(0);
+    }
+}
+
+bool TextBox::parked() const { return keptAside_ && !hasSelectedText() && cursorPosition() == 0; }
+
+int TextBox::selStart() const
+{
+    if (parked())
+        return keptStart_;
+    return hasSelectedText() ? selectionStart() : cursorPosition();
+}
+
+int TextBox::selLength() const { return parked() ? keptLength_ : static_cast<int>(selectedText().size()); }
 
 void TextBox::setSel(int start, int length)
 {
     start = std::clamp(start, 0, static_cast<int>(text().size()));
     length = std::clamp(length, 0, static_cast<int>(text().size()) - start);
+    if (!hasFocus()) {
+        keptStart_ = start;
+        keptLength_ = length;
+        keptAside_ = true;
+        showStart();
+        return;
+    }
     if (length == 0)
         setCursorPosition(start);
     else
         setSelection(start, length);
 }
 
-QString TextBox::selText() const { return selectedText(); }
+QString TextBox::selText() const
+{
+    return parked() ? text().mid(keptStart_, keptLength_) : selectedText();
+}
+
 
 void TextBox::setBackColor(const QColor& color)
 {
@@ -98,6 +167,12 @@ QColor TextBox::backColor() const { return palette().color(QPalette::Base); }
 
 void TextBox::keyPressEvent(QKeyEvent* event)
 {
+    // A key sent to a box without the focus (only a program does that) works on its selection.
+    takeBackSelection();
+    struct ShowStartAfter {
+        TextBox* box;
+        ~ShowStartAfter() { box->showStart(); }
+    } after{this};
     if (handlers.keyDown)
         handlers.keyDown(keyCodeOf(event->key()), shiftOf(event));
     int ascii = asciiOf(event);
@@ -134,8 +209,23 @@ bool TextBox::event(QEvent* event)
     return QLineEdit::event(event);
 }
 
+void TextBox::takeBackSelection()
+{
+    // A caret or selection set through Qt's own calls meanwhile stands.
+    const bool back = parked();
+    keptAside_ = false;
+    if (!back)
+        return;
+    const QSignalBlocker quiet(this);
+    if (keptLength_ == 0)
+        setCursorPosition(keptStart_);
+    else
+        setSelection(keptStart_, keptLength_);
+}
+
 void TextBox::focusInEvent(QFocusEvent* event)
 {
+    takeBackSelection();
     QLineEdit::focusInEvent(event);
     if (handlers.gotFocus)
         handlers.gotFocus();
@@ -146,6 +236,7 @@ void TextBox::focusOutEvent(QFocusEvent* event)
     QLineEdit::focusOutEvent(event);
     if (handlers.lostFocus)
         handlers.lostFocus();
+    showStart();
 }
 
 // ---------------------------------------------------------------- buttons and boxes
@@ -157,6 +248,31 @@ CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushBut
         if (click)
             click();
     });
+}
+
+void CommandButton::setText(const QString& caption)
+{
+    QPushButton::setText(caption);
+    captionFit();
+}
+
+QRect CommandButton::captionArea() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    if (!icon().isNull())
+        area.setLeft(area.left() + iconSize().width() + 4);
+    return area;
+}
+
+const CaptionFit& CommandButton::captionFit() { return fitButtonCaption(*this, fitter_, captionArea()); }
+
+void CommandButton::paintEvent(QPaintEvent*)
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    paintButton(*this, option, QStyle::CE_PushButton, captionFit());
 }
 
 CheckBox::CheckBox(const QString& caption, QWidget* parent) : QCheckBox(caption, parent)
@@ -172,6 +288,28 @@ void CheckBox::focusInEvent(QFocusEvent* event)
     QCheckBox::focusInEvent(event);
     if (gotFocus)
         gotFocus();
+}
+
+void CheckBox::setText(const QString& caption)
+{
+    QCheckBox::setText(caption);
+    captionFit();
+}
+
+QRect CheckBox::captionArea() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this);
+}
+
+const CaptionFit& CheckBox::captionFit() { return fitButtonCaption(*this, fitter_, captionArea()); }
+
+void CheckBox::paintEvent(QPaintEvent*)
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    paintButton(*this, option, QStyle::CE_CheckBox, captionFit());
 }
 
 OptionButton::OptionButton(const QString& caption, QWidget* parent) : QRadioButton(caption, parent)
@@ -198,6 +336,30 @@ void OptionButton::focusInEvent(QFocusEvent* event)
         gotFocus();
 }
 
+void OptionButton::setText(const QString& caption)
+{
+    QRadioButton::setText(caption);
+    captionFit();
+}
+
+QRect OptionButton::captionArea() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this);
+}
+
+const CaptionFit& OptionButton::captionFit() { return fitButtonCaption(*this, fitter_, captionArea()); }
+
+void OptionButton::paintEvent(QPaintEvent*)
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    paintButton(*this, option, QStyle::CE_RadioButton, captionFit());
+}
+
+// ---------------------------------------------------------------- Label
+
 Label::Label(const QString& caption, QWidget* parent) : QLabel(caption, parent) {}
 
 void Label::setCaption(const QString& caption)
@@ -209,6 +371,81 @@ void Label::setCaption(const QString& caption)
         change();
 }
 
+void Label::setText(const QString& caption)
+{
+    QLabel::setText(caption);
+    if (autoSize_)
+        sizeToCaption();
+    if (plainCaption())
+        captionFit();
+}
+
+void Label::setAutoSize(bool autoSize)
+{
+    autoSize_ = autoSize;
+    if (autoSize_)
+        sizeToCaption();
+}
+
+void Label::sizeToCaption()
+{
+    const QFontMetricsF metrics(font());
+    const int border = 2 * (frameWidth() + margin());
+    const QWidget* container = parentWidget();
+    if (wordWrap()) {
+        const QRectF needed = metrics.boundingRect(QRectF(0, 0, captionArea().width(), std::numeric_limits<int>::max()),
+                                                   Qt::TextWordWrap, text());
+        int height = static_cast<int>(std::ceil(std::max(needed.height(), metrics.height()))) + border;
+        if (container)
+            height = std::min(height, container->height() - y());
+        resize(width(), height);
+    } else {
+        int width = static_cast<int>(std::ceil(metrics.horizontalAdvance(text()))) + border;
+        if (container)
+            width = std::min(width, container->width() - x());
+        resize(width, height());
+    }
+}
+
+bool Label::plainCaption() const
+{
+    if (!pixmap().isNull())
+        return false;
+    return textFormat() == Qt::PlainText || (textFormat() == Qt::AutoText && !Qt::mightBeRichText(text()));
+}
+
+QRect Label::captionArea() const
+{
+    const int m = margin();
+    return contentsRect().adjusted(m, m, -m, -m);
+}
+
+bool Label::wraps() const
+{
+    return wordWrap() || captionArea().height() >= 2 * QFontMetricsF(font()).height();
+}
+
+const CaptionFit& Label::captionFit()
+{
+    return fitter_.fit(*this, plainCaption() ? text() : QString(), font(), captionArea().size(), wraps());
+}
+
+void Label::paintEvent(QPaintEvent* event)
+{
+    if (!plainCaption()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    drawFrame(&painter);
+    const CaptionFit& fit = captionFit();
+    painter.setFont(fit.font);
+    const int flags = static_cast<int>(alignment()) | (wraps() ? Qt::TextWordWrap : 0);
+    style()->drawItemText(&painter, captionArea(), flags, palette(), isEnabled(), fit.text, foregroundRole());
+}
+
+// ---------------------------------------------------------------- Frame
+
 Frame::Frame(const QString& caption, QWidget* parent, bool borderless) : QGroupBox(caption, parent)
 {
     if (borderless) {
@@ -217,16 +454,61 @@ Frame::Frame(const QString& caption, QWidget* parent, bool borderless) : QGroupB
     }
 }
 
+void Frame::setTitle(const QString& caption)
+{
+    QGroupBox::setTitle(caption);
+    captionFit();
+}
+
+QRect Frame::captionArea() const
+{
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    const QRect label = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
+    return QRect(label.left(), label.top(), std::max(0, width() - 2 * label.left()), label.height());
+}
+
+const CaptionFit& Frame::captionFit()
+{
+    return fitter_.fit(*this, shownCaption(title(), true), font(), captionArea().size(), false);
+}
+
+void Frame::paintEvent(QPaintEvent*)
+{
+    const CaptionFit& fit = captionFit();
+    QStylePainter painter(this);
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    if (!fit.whole)
+        option.text = literal(fit.text);
+    option.fontMetrics = QFontMetrics(fit.font);
+    painter.setFont(fit.font);
+    painter.drawComplexControl(QStyle::CC_GroupBox, option);
+}
+
 // ---------------------------------------------------------------- ListView
 
 ListView::ListView(QWidget* parent, int columns) : QTreeWidget(parent)
 {
     setColumnCount(columns);
+    // A one-column list's column is the list's width (updateGeometries): its entries use all the
+    // room there is, and it never scrolls sideways.
+    if (columns == 1)
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHeaderHidden(true);
     setRootIsDecorated(false);
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setAllColumnsShowFocus(true);
+}
+
+void ListView::updateGeometries()
+{
+    QTreeWidget::updateGeometries();
+    // The hidden header is not told of the list's size, so the column follows it from here, also
+    // when a vertical scroll bar comes or goes.
+    if (columnCount() == 1 && header()->sectionSize(0) != viewport()->width())
+        header()->resizeSection(0, viewport()->width());
 }
 
 QTreeWidgetItem* ListView::addEntry(const QString& text, const QIcon& icon)

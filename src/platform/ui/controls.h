@@ -5,6 +5,10 @@
 // as got-focus and lost-focus. Each control kind keeps that rule in one place, here.
 //
 // Handlers are plain std::function members set by the window that owns the control.
+//
+// Captions of labels, buttons, check boxes, option buttons and frames fit the box the layout gives
+// them (caption_fit.h): each of these controls draws its caption in the fitted size, and
+// captionFit() tells what it draws. Their setText (setTitle for a frame) fits the new caption.
 
 #include <QCheckBox>
 #include <QColor>
@@ -17,6 +21,8 @@
 #include <QTextEdit>
 #include <QTreeWidget>
 #include <functional>
+
+#include "platform/ui/caption_fit.h"
 
 namespace platform::ui {
 
@@ -47,7 +53,10 @@ struct KeyHandlers {
 };
 
 // A one-line text box. Writing a different text runs `change` at once; writing the same text runs
-// nothing. Typed characters pass key press first and can be dropped there.
+// nothing. Typed characters pass key press first and can be dropped there. Without the focus the
+// box shows the start of its text: Qt shows the part around the caret, so the caret waits at the
+// start meanwhile, and the selection (selStart, selLength) is kept aside and comes back with the
+// focus.
 class TextBox : public QLineEdit {
     Q_OBJECT
 public:
@@ -68,6 +77,15 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     bool event(QEvent* event) override;
+
+private:
+    void showStart();  // without the focus: keep the selection aside, the caret to the start
+    void takeBackSelection();
+    bool parked() const;  // the selection is aside and the caret still waits at the start
+
+    bool keptAside_ = false;
+    int keptStart_ = 0;
+    int keptLength_ = 0;
 };
 
 class CommandButton : public QPushButton {
@@ -75,6 +93,15 @@ class CommandButton : public QPushButton {
 public:
     explicit CommandButton(const QString& caption = {}, QWidget* parent = nullptr);
     std::function<void()> click;
+    void setText(const QString& caption);
+    const CaptionFit& captionFit();
+    QRect captionArea() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    CaptionFitter fitter_;
 };
 
 // A check box with the values 0 (clear) and 1 (ticked). A change of value, by the person or by
@@ -87,9 +114,16 @@ public:
     std::function<void()> gotFocus;
     int value() const { return isChecked() ? 1 : 0; }
     void setValue(int value) { setChecked(value != 0); }
+    void setText(const QString& caption);
+    const CaptionFit& captionFit();
+    QRect captionArea() const;
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    CaptionFitter fitter_;
 };
 
 // An option button. Choosing it runs `click`; setting it from code runs `click` even when it was
@@ -102,15 +136,23 @@ public:
     std::function<void()> gotFocus;
     bool value() const { return isChecked(); }
     void setValue(bool chosen);
+    void setText(const QString& caption);
+    const CaptionFit& captionFit();
+    QRect captionArea() const;
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool settingFromCode_ = false;
+    CaptionFitter fitter_;
 };
 
-// A label whose caption change runs `change`.
+// A label whose caption change runs `change`. A label wraps its caption at word boundaries when
+// asked to or when its box holds two lines of its font. An auto-sized label takes the size its
+// caption needs whenever the caption changes (its height when it wraps, else its width), within
+// its container.
 class Label : public QLabel {
     Q_OBJECT
 public:
@@ -118,6 +160,21 @@ public:
     std::function<void()> change;
     QString caption() const { return text(); }
     void setCaption(const QString& caption);
+    void setText(const QString& caption);
+    void setAutoSize(bool autoSize);
+    bool wraps() const;
+    const CaptionFit& captionFit();
+    QRect captionArea() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool plainCaption() const;  // not rich text, not a picture: the label draws it itself
+    void sizeToCaption();
+
+    bool autoSize_ = false;
+    CaptionFitter fitter_;
 };
 
 // A frame: captioned, or a borderless holder of other controls.
@@ -127,6 +184,15 @@ public:
     explicit Frame(const QString& caption = {}, QWidget* parent = nullptr, bool borderless = false);
     QString caption() const { return title(); }
     void setCaption(const QString& caption) { setTitle(caption); }
+    void setTitle(const QString& caption);
+    const CaptionFit& captionFit();
+    QRect captionArea() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    CaptionFitter fitter_;
 };
 
 // A list view in report style (one or more columns, no header unless asked) with small icons.
@@ -157,6 +223,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void updateGeometries() override;
 };
 
 // A rich-text box showing plain text in which words can be coloured. Read-only, but the person

@@ -1,5 +1,6 @@
 #include "platform/ui/flex_grid.h"
 
+#include "platform/ui/form_font.h"
 #include "platform/ui/twips.h"
 
 #include <QEvent>
@@ -34,12 +35,7 @@ Qt::Alignment qtAlignment(FlexGrid::Alignment alignment)
 
 }  // namespace
 
-QFont FlexGrid::designFont(const QString& name, double points)
-{
-    QFont font(name);
-    font.setPixelSize(qRound(points * 20.0 / twipsPerPixel));  // a point is 20 twips
-    return font;
-}
+QFont FlexGrid::designFont(const QString& name, double points) { return platform::ui::designFont(name, points); }
 
 FlexGrid::FlexGrid(QWidget* parent) : QWidget(parent)
 {

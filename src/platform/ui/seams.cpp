@@ -1,6 +1,7 @@
 #include "platform/ui/seams.h"
 
 #include "platform/desktop.h"
+#include "platform/ui/printer_setup_dialog.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -10,7 +11,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 
@@ -62,7 +62,7 @@ class QtPrinterSetup final : public PrinterSetup {
 public:
     bool setup(QPrinter& printer) override
     {
-        QPrintDialog dialog(&printer, QApplication::activeWindow());
+        ui::PrinterSetupDialog dialog(printer, QApplication::activeWindow());
         return dialog.exec() == QDialog::Accepted;
     }
 };

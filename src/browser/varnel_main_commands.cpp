@@ -41,12 +41,20 @@ void varnelMain::Timer1_Timer()
     if (!core.commandLineTaken) {
         core.commandLineTaken = true;
         command = programCommandLine;
+        if (command.isEmpty())
+            return;
+        writeSetting(commandKey, QString());
     } else {
         command = readSetting(commandKey, QString());
+        if (command.isEmpty())
+            return;
+        // Emptied only while it still holds what was read, in one step under the file's lock: a
+        // command another program wrote in between stays for the next tick, which takes it in
+        // place of this one, as if it had come before the reading. A key that could not be
+        // emptied is read again at the next tick rather than applied again and again.
+        if (!replaceSettingIfUnchanged(commandKey, command, QString()))
+            return;
     }
-    if (command.isEmpty())
-        return;
-    writeSetting(commandKey, QString());
     processCommandLine(command);
 }
 

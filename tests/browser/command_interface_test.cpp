@@ -4,6 +4,10 @@
 #include "app/registry_module.h"
 #include "support/main_window_fixture.h"
 
+#include <QLockFile>
+#include <QSaveFile>
+#include <thread>
+
 using namespace varnel;
 using testing_support::copyInto;
 
@@ -110,6 +114,34 @@ TEST_F(Commands, WithAnEmptyOwnCommandLineTheSettingIsTakenOnTheSecondTick)
     EXPECT_EQ(setting(), "STUD ESS");
     main->Timer1_Timer();
     EXPECT_EQ(main->Text1[3]->text(), "STUD  -  Essential Variables");
+    EXPECT_EQ(setting(), "");
+}
+
+TEST_F(Commands, ACommandWrittenWhileThePollEmptiesTheKeyIsTakenAtTheNextTick)
+{
+    main->Timer1_Timer();  // the first tick takes the program's own (empty) command line
+    writeSetting("command line", "SMAW ESS");
+    QFile current(settings.file());
+    ASSERT_TRUE(current.open(QIODevice::ReadOnly));
+    const QByteArray replaced = current.readAll().replace("command%20line=SMAW ESS", "command%20line=GTAW SUP");
+    // Another program takes the settings lock and, while this program's tick runs, replaces the
+    // command it has just read.
+    QLockFile otherProgram(settings.file() + ".lock");
+    ASSERT_TRUE(otherProgram.lock());
+    std::thread writer([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        QSaveFile file(settings.file());
+        file.open(QIODevice::WriteOnly);
+        file.write(replaced);
+        file.commit();
+        otherProgram.unlock();
+    });
+    main->Timer1_Timer();
+    writer.join();
+    EXPECT_EQ(setting(), "GTAW SUP");
+
+    main->Timer1_Timer();
+    EXPECT_TRUE(main->Text1[2]->text().startsWith("GTAW"));
     EXPECT_EQ(setting(), "");
 }
 

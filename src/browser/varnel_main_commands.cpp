@@ -6,6 +6,7 @@
 
 #include "app/registry_module.h"
 #include "app/varnel_core.h"
+#include "browser/command_parser.h"
 #include "browser/paragraph_query.h"
 #include "platform/vb.h"
 
@@ -16,21 +17,6 @@ namespace {
 const QString commandKey = QStringLiteral("command line");
 const QColor lockedBack(0xE0, 0xE0, 0xE0);
 const QColor openBack(0xFF, 0xFF, 0xFF);
-
-struct CategoryKey {
-    const char* key;
-    const char* ending;   // after the abbreviation
-    bool takesSuffix;     // " for Groove/Fillet welds" for processes that are not special
-    const char* word;
-};
-
-const CategoryKey categoryKeys[] = {
-    {"ESS", "  -  Essential Variables", true, "essential"},
-    {"SUP", "  -  Supplementary Essential Variables", true, "supplementary essential"},
-    {"NON", "  -  Nonessential Variables", true, "nonessential"},
-    {"HFO", "  -  Essential Variables for Hardfacing Overlays", false, "hardfacing overlay"},
-    {"CRO", "  -  Essential Variables for Corrosion-Resistant Overlays", false, "corrosion-resistant overlay"},
-};
 
 }  // namespace
 
@@ -60,34 +46,18 @@ void varnelMain::Timer1_Timer()
 
 void varnelMain::processCommandLine(const QString& commandText)
 {
-    const QString command = commandText + u' ';
+    QStringList processEntries;
+    for (int i = 1; i <= List1[2]->count(); ++i)
+        processEntries << List1[2]->entryText(i);
+    const ParsedCommand command = parseCommand(commandText, processEntries);
+    const QString& abbreviation = command.abbreviation;
+    const CategoryKey* category = command.category;
+    const QString& token = command.paragraph;
 
-    QString abbreviation;
-    for (int i = 1; i <= List1[2]->count(); ++i) {
-        const QString entry = List1[2]->entryText(i);
-        const int blank = vb::InStr(entry, QStringLiteral(" "));
-        if (blank <= 1)
-            continue;
-        const QString candidate = vb::Left(entry, blank - 1);
-        if (command.contains(candidate, Qt::CaseSensitive))
-            abbreviation = candidate;
-    }
-
-    const CategoryKey* category = nullptr;
-    for (const CategoryKey& key : categoryKeys)
-        if (command.contains(u' ' + QLatin1String(key.key), Qt::CaseSensitive))
-            category = &key;
-
-    QString token;
-    if (const int at = vb::InStr(command, QStringLiteral("QW-")); at > 0) {
-        const int blank = vb::InStr(at, command, QStringLiteral(" "));
-        token = vb::Mid(command, at, blank - at);
-    }
-
-    if (command.contains(QStringLiteral("SHOW"))) {
+    if (command.show) {
         setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
         showNormal();
-    } else if (command.contains(QStringLiteral("CLOSE"))) {
+    } else if (command.close) {
         Command1_Click(0);
         return;
     }

@@ -73,10 +73,13 @@ TEST_F(Commands, AProcessAloneLeavesTheCategoryOpen)
     EXPECT_GT(main->ListView1[2]->count(), 0);
 }
 
-TEST_F(Commands, TheLaterOfTwoMatchingProcessesInTheListWins)
+TEST_F(Commands, AProcessIsNamedAsAWholeWordOfTheCommand)
 {
-    main->processCommandLine("FRW ESS");  // holds RW as well; FRW stands later in the list
-    EXPECT_TRUE(main->Text1[2]->text().startsWith("FRW  -  "));
+    // OFW holds FW, which stands later in the list; FRW holds RW, which stands earlier.
+    for (const char* process : {"OFW", "FW", "FRW", "RW"}) {
+        main->processCommandLine(QString(process) + " ESS");
+        EXPECT_TRUE(main->Text1[2]->text().startsWith(QString(process) + "  -  ")) << process;
+    }
 }
 
 TEST_F(Commands, ShowRestoresCloseEndsAndLowerCaseIsNoCommand)

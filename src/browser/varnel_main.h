@@ -183,6 +183,7 @@ private:
     void setCaptionFromTick(int index);
 
     bool unloaded_ = false;
+    unsigned searchCount_ = 0;  // paragraph queries run so far
 };
 
 }  // namespace varnel

@@ -68,8 +68,12 @@ void varnelMain::processCommandLine(const QString& commandText)
     const bool special = specialProcesses.contains(vb::Left(abbreviation, 4));
     const QString suffix = special ? QString() : QStringLiteral(" for Groove/Fillet welds");
     Text1[2]->setText(abbreviation);
+    // The category box's change handling runs the paragraph query when its list holds entries;
+    // the query at the end is then not run a second time (with its "No entry found" box).
+    const unsigned searchesBefore = searchCount_;
     if (category)
         Text1[3]->setText(abbreviation + QLatin1String(category->ending) + (category->takesSuffix ? suffix : QString()));
+    const bool searched = searchCount_ != searchesBefore;
 
     Text1[2]->setBackColor(lockedBack);
     Text1[2]->setEnabled(false);
@@ -97,7 +101,8 @@ void varnelMain::processCommandLine(const QString& commandText)
 
     if (!category)
         loadVariablesList();
-    performSearch();
+    if (!searched)
+        performSearch();
 }
 
 }  // namespace varnel

@@ -42,6 +42,7 @@ QStringList variablesColumns(dao::Database& database)
 void varnelMain::performSearch()
 {
     VarnelCore& core = varnelCore();
+    ++searchCount_;
     platform::setPointer(platform::Pointer::Hourglass);
     ParagraphSearch search;
     search.processBox = Text1[2]->text();

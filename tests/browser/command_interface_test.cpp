@@ -82,6 +82,18 @@ TEST_F(Commands, AProcessIsNamedAsAWholeWordOfTheCommand)
     }
 }
 
+TEST_F(Commands, ACategoryThatFindsNothingSaysSoOnce)
+{
+    // OFW has no supplementary essential variables; FLSP none for groove and fillet welds.
+    for (const char* command : {"OFW SUP", "FLSP ESS QW-404.5"}) {
+        seams.messages.shown.clear();
+        main->processCommandLine(command);
+        ASSERT_EQ(seams.messages.shown.size(), 1u) << command;
+        EXPECT_EQ(seams.messages.shown[0].title, "No entry found");
+        EXPECT_EQ(main->ListView1[2]->count(), 0);
+    }
+}
+
 TEST_F(Commands, ShowRestoresCloseEndsAndLowerCaseIsNoCommand)
 {
     main->showMinimized();

@@ -184,6 +184,7 @@ private:
 
     bool unloaded_ = false;
     unsigned searchCount_ = 0;  // paragraph queries run so far
+    bool emptyingSearchBox_ = false;  // a change of process or category empties the search box
 };
 
 }  // namespace varnel

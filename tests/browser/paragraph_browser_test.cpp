@@ -5,9 +5,11 @@
 #include "platform/ui/twips.h"
 #include "support/main_window_fixture.h"
 
+#include <QAction>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <sqlite3.h>
 
 using namespace varnel;
 using testing_support::copyInto;
@@ -303,6 +305,62 @@ TEST_F(Browser, UntickingSearchByProcessListsEveryParagraph)
     EXPECT_TRUE(main->Text1[2]->isVisibleTo(main));
     EXPECT_EQ(main->Frame1[3]->title(), "Applicable Variables:");
     EXPECT_EQ(main->Label1[3]->text(), "Variable:");
+}
+
+TEST_F(Browser, UntickingAndSwitchingEditionsOpenNoGlossaryUnasked)
+{
+    // As in a real edition, the first paragraph is QW-100, not a glossary paragraph.
+    copyInto(testing_support::olderLayoutDatabase(), data.path());
+    main->buildMenuList();
+    int opened = 0;
+    windowOpeners().definitions = [&] { ++opened; };
+    for (const char* words : {"", "weld"}) {
+        main->Check1->setValue(1);
+        main->Text1[1]->setText(words);
+        main->Check1->setValue(0);
+        EXPECT_EQ(main->ListView1[2]->entryText(1), "QW-100") << words;
+    }
+    main->Check1->setValue(1);
+    for (int entry : {2, 1, 2})
+        main->mnuFileOpenSection[entry]->trigger();
+    EXPECT_EQ(opened, 0);
+}
+
+namespace {
+
+// A copy of the sample edition whose first paragraph is the glossary paragraph QW-492.
+class GlossaryFirst : public testing_support::MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        copyInto(testing_support::sampleDatabase(), data.path());
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(data.filePath("qel0709.mdb")).constData(), &db), SQLITE_OK);
+        const int rc = sqlite3_exec(db, "UPDATE Variables SET \"order\" = 0 WHERE variable = 'QW-492'", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+        ASSERT_EQ(rc, SQLITE_OK);
+        main = &createMain(data.path());
+        main->Form_Activate();
+        windowOpeners().definitions = [this] { ++opened; };
+    }
+    void TearDown() override { windowOpeners().definitions = nullptr; }
+
+    varnelMain* main = nullptr;
+    int opened = 0;
+};
+
+}  // namespace
+
+TEST_F(GlossaryFirst, UntickingShowsTheFirstParagraphOnceWhateverTheSearchBoxHeld)
+{
+    for (const char* words : {"", "weld"}) {
+        main->Check1->setValue(1);
+        main->Text1[1]->setText(words);
+        opened = 0;
+        main->Check1->setValue(0);
+        EXPECT_EQ(main->ListView1[2]->entryText(1), "QW-492");
+        EXPECT_EQ(opened, 1) << words;
+    }
 }
 
 TEST_F(Browser, DropDownListsOpenOneAtATimeAndTakeAnEntry)

@@ -116,6 +116,8 @@ public:
 
     // ------------------------------------------------------------------ paragraph display
     void loadRule(const QString& name);
+    // An empty paragraph list: no paragraph's group, count or addenda mark stays on show.
+    void showNoParagraph();
     void markUpText();
     void scanText(const QString& word);
     void Label1_Change(int index);
@@ -185,6 +187,7 @@ private:
     bool unloaded_ = false;
     unsigned searchCount_ = 0;  // paragraph queries run so far
     bool emptyingSearchBox_ = false;  // a change of process or category empties the search box
+    QString searchedWords_;           // the search box's text at the last paragraph query
 };
 
 }  // namespace varnel

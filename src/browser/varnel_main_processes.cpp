@@ -60,6 +60,7 @@ void varnelMain::loadVariablesList()
         if (ListView1[2]->count() == 0) {
             RichTextBox1->setText(QString());
             Label1[4]->setCaption(QStringLiteral("n/a"));
+            showNoParagraph();
         } else {
             loadRule(ListView1[2]->entryText(1));
         }

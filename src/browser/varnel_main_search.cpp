@@ -86,7 +86,9 @@ void varnelMain::performSearch()
         platform::messageBox(platform::MessageIcon::Information, QStringLiteral("No entry found"),
                              QStringLiteral("No appropriate paragraphs were found."));
         Label1[4]->setCaption(QStringLiteral("0"));
+        showNoParagraph();
     }
+    searchedWords_ = search.words;
     platform::setPointer(platform::Pointer::Default);
 }
 
@@ -149,9 +151,12 @@ void varnelMain::Option1_Click(int)
 
 void varnelMain::Text1_KeyUp(int index, int keyCode, int)
 {
-    // An empty search box runs no search, whichever key ends the entry.
-    if (index == 1 && (keyCode == platform::ui::keys::Tab || keyCode == platform::ui::keys::Enter)
-        && !Text1[1]->text().isEmpty())
+    // An empty search box runs no search, whichever key ends the entry. Tab ends an entry that was
+    // not searched yet; leaving the box after a search of the same words does not repeat it.
+    if (index != 1 || Text1[1]->text().isEmpty())
+        return;
+    if (keyCode == platform::ui::keys::Enter
+        || (keyCode == platform::ui::keys::Tab && Text1[1]->text() != searchedWords_))
         performSearch();
 }
 

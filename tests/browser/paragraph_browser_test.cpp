@@ -183,6 +183,46 @@ TEST_F(Browser, ASearchThatFindsNothingSaysSo)
         EXPECT_FALSE(button->isEnabled());
 }
 
+TEST_F(Browser, ASearchThatFindsNothingLeavesNoParagraphDescribedAndTabDoesNotRepeatIt)
+{
+    // A base-metal paragraph with an addenda mark on show first.
+    main->Check1->setValue(0);
+    for (const QString& paragraph : listed()) {
+        main->loadRule(paragraph);
+        if (paragraph.startsWith("QW-403") && !main->Label1[0]->text().isEmpty())
+            break;
+    }
+    ASSERT_TRUE(main->Frame1[4]->title().startsWith("Base Metals: "));
+    ASSERT_TRUE(main->Label1[0]->isVisibleTo(main));
+
+    main->Text1[1]->setText("zzzqqq");
+    main->Text1_KeyUp(1, platform::ui::keys::Enter, 0);
+    ASSERT_EQ(seams.messages.shown.size(), 1u);
+    EXPECT_EQ(main->Label1[4]->text(), "0");
+    EXPECT_EQ(main->Label1[6]->text(), "n/a");
+    EXPECT_EQ(main->Frame1[4]->title(), "Paragraph/Variable");
+    EXPECT_FALSE(main->Label1[0]->isVisibleTo(main));
+
+    // Leaving the box with Tab searches only words not searched yet.
+    main->Text1_KeyUp(1, platform::ui::keys::Tab, 0);
+    EXPECT_EQ(seams.messages.shown.size(), 1u);
+    main->Text1[1]->setText("zzzqqq weld");
+    main->Text1_KeyUp(1, platform::ui::keys::Tab, 0);
+    EXPECT_EQ(seams.messages.shown.size(), 2u);
+}
+
+TEST_F(Browser, ChoosingAnotherProcessLeavesNoParagraphDescribed)
+{
+    choose("SMAW", "Essential Variables for Groove");
+    ASSERT_GT(main->ListView1[2]->count(), 0);
+    ASSERT_NE(main->Frame1[4]->title(), "Paragraph/Variable");
+    main->Text1[2]->setText("GTAW");
+    EXPECT_EQ(main->ListView1[2]->count(), 0);
+    EXPECT_EQ(main->Label1[4]->text(), "n/a");
+    EXPECT_EQ(main->Label1[6]->text(), "n/a");
+    EXPECT_EQ(main->Frame1[4]->title(), "Paragraph/Variable");
+}
+
 TEST_F(Browser, QuotesNeverReachTheSearchAndWildcardsKeepTheirMeaning)
 {
     QTest::keyClick(main->Text1[1], '"');

@@ -80,7 +80,9 @@ bool varnelMain::settleFile()
         }
         File1.setPath(core.dataPath);
     }
-    if (core.defaultFile.isEmpty() || !QFileInfo(fullPathOf(core.dataPath, core.defaultFile)).isFile()) {
+    // A stored name that differs from the file's only in letter case names that file: it is
+    // opened, while the exact comparison below ticks no entry.
+    if (fileNameOnDisk(core.dataPath, core.defaultFile).isEmpty()) {
         core.defaultFile = mnuFileOpenSection[1]->data().toString();
         writeSetting(core.defaultFileKey, core.defaultFile);
     }
@@ -104,7 +106,8 @@ int varnelMain::openFile()
     core.newLayout = isNewLayout(core.defaultFile);
     core.mainDatabase.reset();
     try {
-        core.mainDatabase = openProductDatabase(fullPathOf(core.dataPath, core.defaultFile));
+        const QString onDisk = fileNameOnDisk(core.dataPath, core.defaultFile);
+        core.mainDatabase = openProductDatabase(fullPathOf(core.dataPath, onDisk.isEmpty() ? core.defaultFile : onDisk));
         return 0;
     } catch (const dao::Error& error) {
         return error.number();

@@ -105,6 +105,23 @@ TEST_F(StartUp, AStoredFileMissingFromTheDirectoryFallsBackToTheFirstFile)
     EXPECT_EQ(main.windowTitle(), "Varnel    ( ASME IX 2001 Edition , 2002 Addenda )");
 }
 
+TEST_F(StartUp, AStoredFileDifferingOnlyInLetterCaseIsOpenedButNotTicked)
+{
+    copyInto(testing_support::sampleDatabase(), data.path());
+    copyInto(testing_support::olderLayoutDatabase(), data.path());
+    writeSetting("(v2014.1.6) default file", "qel0709.MDB");
+    varnelMain& main = createMain(data.path());
+
+    EXPECT_FALSE(platform::programEnded());
+    ASSERT_TRUE(varnelCore().mainDatabase);
+    EXPECT_EQ(varnelCore().mainDatabase->name(), data.filePath("qel0709.mdb"));
+    EXPECT_EQ(varnelCore().defaultFile, "qel0709.MDB");
+    EXPECT_EQ(setting("(v2014.1.6) default file"), "qel0709.MDB");
+    EXPECT_TRUE(tickedFiles().isEmpty());
+    EXPECT_EQ(main.windowTitle(), "Varnel");
+    EXPECT_GT(main.List1[2]->count(), 20);
+}
+
 TEST_F(StartUp, AWrongPasswordEndsTheProgramWithItsMessage)
 {
     testing_support::FixtureDatabase other("CREATE TABLE Processes (ABBR TEXT);", "another1", "qel0709.mdb");

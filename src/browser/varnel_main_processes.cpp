@@ -29,7 +29,14 @@ bool varnelMain::initiateDatabase()
         processes->close();
         RichTextBox1->setText(QString());
         return true;
-    } catch (const std::exception&) {
+    } catch (const dao::Error& error) {
+        // Without an open database the failure to open it is the one to tell.
+        if (core.mainDatabase)
+            databaseFailure_ = error.description();
+        return false;
+    } catch (const std::exception& error) {
+        if (core.mainDatabase)
+            databaseFailure_ = QString::fromLocal8Bit(error.what());
         return false;
     }
 }

@@ -135,9 +135,9 @@ void varnelMain::endForUnusableDatabase()
     QString line = databaseFailure_.isEmpty() ? QStringLiteral("The database could not be read.") : databaseFailure_;
     if (!line.contains(path))
         line = path + QStringLiteral(": ") + line;
-    platform::messageBox(platform::MessageIcon::Critical, QStringLiteral("No database"), line);
     std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
     std::fflush(stderr);
+    platform::messageBox(platform::MessageIcon::Critical, QStringLiteral("No database"), line);
     platform::endProgram(1);
 }
 

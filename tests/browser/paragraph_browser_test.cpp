@@ -1,6 +1,7 @@
 // The paragraph browser on the sample edition: process and category lists, the pick lists with
 // type-ahead, the search with its hits coloured, the paragraph display and the navigation.
 
+#include "support/desktop_keys.h"
 #include "app/window_openers.h"
 #include "platform/ui/twips.h"
 #include "support/main_window_fixture.h"
@@ -109,10 +110,24 @@ TEST_F(Browser, TypingCompletesToTheFirstMatchingProcessAndRefusesOtherKeys)
     EXPECT_EQ(main->Text1[2]->text(), before);
 }
 
+TEST_F(Browser, DeleteEditsTheProcessBox)
+{
+    main->Text1[2]->setText("SMAW");
+    // The completed tail goes and comes back, since what is left still begins the entry.
+    main->Text1[2]->setSel(2, 100);
+    testing_support::pressDelete(main->Text1[2]);
+    EXPECT_EQ(main->Text1[2]->text(), "SMAW  -  Shielded Metal Arc Welding");
+    // Without its first letter the text begins no entry: the category box closes.
+    main->Text1[2]->setSel(0, 0);
+    testing_support::pressDelete(main->Text1[2]);
+    EXPECT_EQ(main->Text1[2]->text(), "MAW  -  Shielded Metal Arc Welding");
+    EXPECT_FALSE(main->Text1[3]->isEnabled());
+}
+
 TEST_F(Browser, AnEmptiedProcessBoxCompletesToTheFirstProcess)
 {
     main->Text1[2]->selectAll();
-    QTest::keyClick(main->Text1[2], Qt::Key_Delete);
+    testing_support::pressDelete(main->Text1[2]);
     EXPECT_EQ(main->Text1[2]->text(), main->List1[2]->entryText(1));
 }
 

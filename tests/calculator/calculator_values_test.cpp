@@ -3,6 +3,7 @@
 
 #include "calculator_window_fixture.h"
 #include "platform/ui/slider.h"
+#include "support/desktop_keys.h"
 
 using namespace varnel;
 using namespace varnel::calculator;
@@ -66,6 +67,30 @@ TEST_F(CalculatorWindow, KeysThatWouldMakeAMalformedValueAreRefused)
     box->selectAll();
     type(box, "76/20");
     EXPECT_EQ(box->text(), "762");
+}
+
+TEST_F(CalculatorWindow, DeleteEditsTheValueBoxesAndTheProcessBox)
+{
+    varnelThickness& w = openWith(grooveTransverse, "GTAW");
+    w.chkFullThickness->setValue(0);
+    const struct {
+        platform::ui::TextBox* box;
+        const char* before;
+        const char* after;
+    } cases[] = {{w.txtBMthickness, "12", "2"}, {w.txtWMthickness, "0.5", ".5"}};
+    for (const auto& c : cases) {
+        c.box->setText(c.before);
+        QTest::keyClick(c.box, Qt::Key_Home);
+        testing_support::pressDelete(c.box);
+        EXPECT_EQ(c.box->text(), c.after);
+    }
+    EXPECT_EQ(w.LabelT->caption(), "2.00000");
+
+    // The completed tail of the process box goes, and Delete keeps it from completing again.
+    platform::ui::TextBox* process = w.text2[2];
+    process->setSel(2, 100);
+    testing_support::pressDelete(process);
+    EXPECT_EQ(process->text(), "GT");
 }
 
 TEST_F(CalculatorWindow, AWeldMetalThickerThanTheCouponTicksTEqualsT)

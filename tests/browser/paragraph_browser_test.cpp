@@ -1,9 +1,9 @@
 // The paragraph browser on the sample edition: process and category lists, the pick lists with
 // type-ahead, the search with its hits coloured, the paragraph display and the navigation.
 
-#include "support/desktop_keys.h"
 #include "app/window_openers.h"
 #include "platform/ui/twips.h"
+#include "support/desktop_keys.h"
 #include "support/main_window_fixture.h"
 
 #include <QAction>

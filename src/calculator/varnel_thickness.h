@@ -186,6 +186,9 @@ private:
     // A value box's change: mirror, consistency check, recalculation, slider.
     void valueBoxChanged(int index);
     void takeProcessEntry(int index);
+
+    // The value boxes' texts as the rules last saw them, to undo an edit they may not see.
+    std::array<QString, 2> acceptedValueText_;
 };
 
 }  // namespace varnel

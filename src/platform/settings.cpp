@@ -80,13 +80,16 @@ bool SettingsStore::cutShort(const FileState& state, const QStringList& groups) 
     return false;
 }
 
-bool SettingsStore::waitForRewrite(const FileState& state, qint64 waitedMs)
+bool SettingsStore::waitForRewrite(const FileState& state, const QStringList& groups, qint64 waitedMs)
 {
     if (waitedOut_ != state && waitedMs < rewriteWaitMs) {
         QThread::msleep(rewriteStepMs);
         return true;
     }
+    // A file that stays so is taken as it is from the next reading on: a group another program
+    // removed for good stops counting. This reading itself stays unsettled.
     waitedOut_ = state;
+    knownGroups_ = groups;
     return false;
 }
 
@@ -103,7 +106,7 @@ bool SettingsStore::refresh()
             waitedOut_.reset();
             return true;
         }
-        if (!waitForRewrite(state, waiting.elapsed()))
+        if (!waitForRewrite(state, groups, waiting.elapsed()))
             return false;
     }
 }
@@ -152,8 +155,9 @@ bool SettingsStore::writeLocked(const QString& section, const QString& key, cons
         if (state.exists && !QFile::copy(file, copy))
             return false;
         QSettings edit(copy, QSettings::IniFormat);
-        if (cutShort(state, edit.childGroups())) {
-            if (waitForRewrite(state, waiting.elapsed()))
+        const QStringList groups = edit.childGroups();
+        if (cutShort(state, groups)) {
+            if (waitForRewrite(state, groups, waiting.elapsed()))
                 continue;
             // A person's choice goes in even so; a conditional write waits for a settled file.
             if (expected)

@@ -64,7 +64,7 @@ private:
     bool cutShort(const FileState& state, const QStringList& groups) const;
     // Whether to read a cut-short file again: only within the short wait, and only when this very
     // state of the file has not already been waited out.
-    bool waitForRewrite(const FileState& state, qint64 waitedMs);
+    bool waitForRewrite(const FileState& state, const QStringList& groups, qint64 waitedMs);
     // Takes in what other programs wrote; false when the file stayed cut short.
     bool refresh();
     bool writeLocked(const QString& section, const QString& key, const QString& value,

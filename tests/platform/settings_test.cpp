@@ -216,3 +216,16 @@ TEST_F(SettingsStoreTest, ARewriteThatEndsWithinAMomentIsReadWhole)
         EXPECT_EQ(after.read("sorvik", "program path"), "/opt/sorvik");
     }
 }
+
+TEST_F(SettingsStoreTest, AGroupRemovedForGoodStopsCountingAfterAMoment)
+{
+    writeInPlace(file(), completeFile);
+    SettingsStore poller(file());
+    EXPECT_EQ(poller.read("sorvik", "program path"), "/opt/sorvik");
+    // Another program removes its group and leaves a command.
+    writeInPlace(file(), "[varnel]\nprogram%20path=/opt/varnel\ncommand%20line=SMAW ESS\n");
+    EXPECT_EQ(poller.readWithDefault("varnel", "command line", ""), "SMAW ESS");
+    EXPECT_TRUE(poller.replaceIfUnchanged("varnel", "command line", "SMAW ESS", ""));
+    EXPECT_EQ(SettingsStore(file()).read("varnel", "command line"), "");
+    EXPECT_EQ(SettingsStore(file()).read("varnel", "program path"), "/opt/varnel");
+}

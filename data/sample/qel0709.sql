@@ -285,11 +285,6 @@ CREATE TABLE "Variables" (
   "TTTS_CRO_ESS" BOOLEAN NOT NULL DEFAULT 0,
   "TTTS_CRO_NON" BOOLEAN NOT NULL DEFAULT 0
 );
-INSERT INTO "Variables" ("variable", "var_text", "order", "ADDENDA") VALUES ('QG-109', 'QG-109  Definitions
-
-Sample text. The terms used in this Section are defined in the glossary. Later editions collect them under QG-109; earlier editions under QW-492 and QW/QB-492.
-
-Opening this paragraph opens the definitions window on the glossary.', 10, NULL);
 INSERT INTO "Variables" ("variable", "var_text", "order", "ADDENDA") VALUES ('QW-100', 'QW-100  General
 
 Sample text. This Part covers the qualification of welding procedures and of the welders and welding operators who use them. A procedure is qualified by welding a test coupon and testing it; the results are recorded on a PQR.', 20, NULL);
@@ -1165,6 +1160,11 @@ Sample text. The definitions of the terms used in this Section are held in the g
 INSERT INTO "Variables" ("variable", "var_text", "order", "ADDENDA") VALUES ('QW/QB-492', 'QW/QB-492  Definitions (earlier numbering)
 
 Sample text. Earlier editions numbered the definitions QW/QB-492. Opening this paragraph opens the definitions window.', 2920, NULL);
+INSERT INTO "Variables" ("variable", "var_text", "order", "ADDENDA") VALUES ('QG-109', 'QG-109  Definitions
+
+Sample text. The terms used in this Section are defined in the glossary. Later editions collect them under QG-109; earlier editions under QW-492 and QW/QB-492.
+
+Opening this paragraph opens the definitions window on the glossary.', 2930, NULL);
 
 CREATE TABLE "Cross-reference" (
   "reference" TEXT COLLATE NOCASE NOT NULL UNIQUE,

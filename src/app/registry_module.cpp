@@ -15,6 +15,11 @@ void writeSetting(const QString& key, const QString& value)
     platform::settingsStore().write(settingsSection, key, value);
 }
 
+bool replaceSettingIfUnchanged(const QString& key, const QString& expected, const QString& value)
+{
+    return platform::settingsStore().replaceIfUnchanged(settingsSection, key, expected, value);
+}
+
 QString readInterpretationsSetting(const QString& key, const QString& defaultValue)
 {
     return platform::settingsStore().readWithDefault(interpretationsSettingsSection, key, defaultValue);

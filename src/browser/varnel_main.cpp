@@ -67,7 +67,7 @@ varnelMain::varnelMain(QWidget* parent) : QMainWindow(parent)
         return;
     }
     if (!initiateDatabase()) {
-        platform::endProgram();
+        endForUnusableDatabase();
         return;
     }
     Timer1->start();

@@ -96,7 +96,13 @@ public:
     // the first file, ticks the current entry. False when the program ended (dialog cancelled).
     bool settleFile();
     // Opens dataPath/defaultFile into mainDatabase; returns the engine's error number, 0 on success.
+    // A file that lacks a table or column the window reads does not open.
     int openFile();
+    // The file openFile opens: defaultFile in dataPath, in the letter case it has there.
+    QString pathOfDefaultFile() const;
+    // At creation, a database that cannot be shown ends the program with a message that names the
+    // file and the reason, the same line on standard error, and exit status 1.
+    void endForUnusableDatabase();
     void mnuFileImport_Click();
     void mnuFileOpenSection_Click(int index);
     void mnuFileExit_Click();
@@ -116,6 +122,8 @@ public:
 
     // ------------------------------------------------------------------ paragraph display
     void loadRule(const QString& name);
+    // An empty paragraph list: no paragraph's group, count or addenda mark stays on show.
+    void showNoParagraph();
     void markUpText();
     void scanText(const QString& word);
     void Label1_Change(int index);
@@ -183,6 +191,9 @@ private:
     void setCaptionFromTick(int index);
 
     bool unloaded_ = false;
+    unsigned searchCount_ = 0;  // paragraph queries run so far
+    bool emptyingSearchBox_ = false;  // a change of process or category empties the search box
+    QString databaseFailure_;         // why the last opening or process-list fill failed
 };
 
 }  // namespace varnel

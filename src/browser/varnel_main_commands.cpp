@@ -6,6 +6,7 @@
 
 #include "app/registry_module.h"
 #include "app/varnel_core.h"
+#include "browser/command_parser.h"
 #include "browser/paragraph_query.h"
 #include "platform/vb.h"
 
@@ -17,21 +18,6 @@ const QString commandKey = QStringLiteral("command line");
 const QColor lockedBack(0xE0, 0xE0, 0xE0);
 const QColor openBack(0xFF, 0xFF, 0xFF);
 
-struct CategoryKey {
-    const char* key;
-    const char* ending;   // after the abbreviation
-    bool takesSuffix;     // " for Groove/Fillet welds" for processes that are not special
-    const char* word;
-};
-
-const CategoryKey categoryKeys[] = {
-    {"ESS", "  -  Essential Variables", true, "essential"},
-    {"SUP", "  -  Supplementary Essential Variables", true, "supplementary essential"},
-    {"NON", "  -  Nonessential Variables", true, "nonessential"},
-    {"HFO", "  -  Essential Variables for Hardfacing Overlays", false, "hardfacing overlay"},
-    {"CRO", "  -  Essential Variables for Corrosion-Resistant Overlays", false, "corrosion-resistant overlay"},
-};
-
 }  // namespace
 
 void varnelMain::Timer1_Timer()
@@ -41,45 +27,37 @@ void varnelMain::Timer1_Timer()
     if (!core.commandLineTaken) {
         core.commandLineTaken = true;
         command = programCommandLine;
+        if (command.isEmpty())
+            return;
+        writeSetting(commandKey, QString());
     } else {
         command = readSetting(commandKey, QString());
+        if (command.isEmpty())
+            return;
+        // Emptied only while it still holds what was read, in one step under the file's lock: a
+        // command another program wrote in between stays for the next tick, which takes it in
+        // place of this one, as if it had come before the reading. A key that could not be
+        // emptied is read again at the next tick rather than applied again and again.
+        if (!replaceSettingIfUnchanged(commandKey, command, QString()))
+            return;
     }
-    if (command.isEmpty())
-        return;
-    writeSetting(commandKey, QString());
     processCommandLine(command);
 }
 
 void varnelMain::processCommandLine(const QString& commandText)
 {
-    const QString command = commandText + u' ';
+    QStringList processEntries;
+    for (int i = 1; i <= List1[2]->count(); ++i)
+        processEntries << List1[2]->entryText(i);
+    const ParsedCommand command = parseCommand(commandText, processEntries);
+    const QString& abbreviation = command.abbreviation;
+    const CategoryKey* category = command.category;
+    const QString& token = command.paragraph;
 
-    QString abbreviation;
-    for (int i = 1; i <= List1[2]->count(); ++i) {
-        const QString entry = List1[2]->entryText(i);
-        const int blank = vb::InStr(entry, QStringLiteral(" "));
-        if (blank <= 1)
-            continue;
-        const QString candidate = vb::Left(entry, blank - 1);
-        if (command.contains(candidate, Qt::CaseSensitive))
-            abbreviation = candidate;
-    }
-
-    const CategoryKey* category = nullptr;
-    for (const CategoryKey& key : categoryKeys)
-        if (command.contains(u' ' + QLatin1String(key.key), Qt::CaseSensitive))
-            category = &key;
-
-    QString token;
-    if (const int at = vb::InStr(command, QStringLiteral("QW-")); at > 0) {
-        const int blank = vb::InStr(at, command, QStringLiteral(" "));
-        token = vb::Mid(command, at, blank - at);
-    }
-
-    if (command.contains(QStringLiteral("SHOW"))) {
+    if (command.show) {
         setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
         showNormal();
-    } else if (command.contains(QStringLiteral("CLOSE"))) {
+    } else if (command.close) {
         Command1_Click(0);
         return;
     }
@@ -90,8 +68,12 @@ void varnelMain::processCommandLine(const QString& commandText)
     const bool special = specialProcesses.contains(vb::Left(abbreviation, 4));
     const QString suffix = special ? QString() : QStringLiteral(" for Groove/Fillet welds");
     Text1[2]->setText(abbreviation);
+    // The category box's change handling runs the paragraph query when its list holds entries;
+    // the query at the end is then not run a second time (with its "No entry found" box).
+    const unsigned searchesBefore = searchCount_;
     if (category)
         Text1[3]->setText(abbreviation + QLatin1String(category->ending) + (category->takesSuffix ? suffix : QString()));
+    const bool searched = searchCount_ != searchesBefore;
 
     Text1[2]->setBackColor(lockedBack);
     Text1[2]->setEnabled(false);
@@ -119,7 +101,8 @@ void varnelMain::processCommandLine(const QString& commandText)
 
     if (!category)
         loadVariablesList();
-    performSearch();
+    if (!searched)
+        performSearch();
 }
 
 }  // namespace varnel

@@ -6,6 +6,7 @@
 #include "app/registry_module.h"
 #include "app/varnel_core.h"
 #include "app/version.h"
+#include "browser/reference_schema.h"
 #include "data/password.h"
 #include "platform/ui/handler_guard.h"
 #include "platform/ui/seams.h"
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <cstdio>
 
 namespace varnel {
 
@@ -80,7 +82,9 @@ bool varnelMain::settleFile()
         }
         File1.setPath(core.dataPath);
     }
-    if (core.defaultFile.isEmpty() || !QFileInfo(fullPathOf(core.dataPath, core.defaultFile)).isFile()) {
+    // A stored name that differs from the file's only in letter case names that file: it is
+    // opened, while the exact comparison below ticks no entry.
+    if (fileNameOnDisk(core.dataPath, core.defaultFile).isEmpty()) {
         core.defaultFile = mnuFileOpenSection[1]->data().toString();
         writeSetting(core.defaultFileKey, core.defaultFile);
     }
@@ -98,17 +102,43 @@ void varnelMain::setCaptionFromTick(int index)
     setWindowTitle(programTitle() + QStringLiteral("    ( ") + mnuFileOpenSection[index]->text() + QStringLiteral(" )"));
 }
 
+QString varnelMain::pathOfDefaultFile() const
+{
+    const VarnelCore& core = varnelCore();
+    const QString onDisk = fileNameOnDisk(core.dataPath, core.defaultFile);
+    return fullPathOf(core.dataPath, onDisk.isEmpty() ? core.defaultFile : onDisk);
+}
+
 int varnelMain::openFile()
 {
     VarnelCore& core = varnelCore();
     core.newLayout = isNewLayout(core.defaultFile);
     core.mainDatabase.reset();
+    databaseFailure_.clear();
     try {
-        core.mainDatabase = openProductDatabase(fullPathOf(core.dataPath, core.defaultFile));
+        std::unique_ptr<dao::Database> database = openProductDatabase(pathOfDefaultFile());
+        // A file without the tables the window reads counts as one that did not open.
+        checkReferenceTables(*database, core.newLayout);
+        core.mainDatabase = std::move(database);
         return 0;
     } catch (const dao::Error& error) {
+        databaseFailure_ = error.description();
         return error.number();
     }
+}
+
+void varnelMain::endForUnusableDatabase()
+{
+    // One line that names the file and says what is wrong with it, in the box and on standard
+    // error, for a person at the screen and for a script that started the program.
+    const QString path = pathOfDefaultFile();
+    QString line = databaseFailure_.isEmpty() ? QStringLiteral("The database could not be read.") : databaseFailure_;
+    if (!line.contains(path))
+        line = path + QStringLiteral(": ") + line;
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+    std::fflush(stderr);
+    platform::messageBox(platform::MessageIcon::Critical, QStringLiteral("No database"), line);
+    platform::endProgram(1);
 }
 
 void varnelMain::mnuFileImport_Click()

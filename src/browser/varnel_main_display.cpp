@@ -58,6 +58,14 @@ void varnelMain::loadRule(const QString& name)
     }
 }
 
+void varnelMain::showNoParagraph()
+{
+    // The labels that described the last paragraph shown say that none is shown now.
+    Label1[0]->setCaption(QString());
+    Label1[6]->setCaption(QStringLiteral("n/a"));
+    Frame1[4]->setCaption(QStringLiteral("Paragraph/Variable"));
+}
+
 void varnelMain::markUpText()
 {
     if (Text1[1]->text().isEmpty() || RichTextBox1->text().isEmpty())

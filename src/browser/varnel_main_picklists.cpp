@@ -46,11 +46,16 @@ void varnelMain::Text1_Change(int index)
     TextBox* box = Text1[index];
     ListView* list = List1[index];
     if (index == 2 || index == 3) {
+        // The change of process or category loads the paragraphs itself (below, or in the caller
+        // that set the box); emptying the search box on the way runs no search of its own, which
+        // would list the paragraphs and show the first of them twice.
         suppressCompletion = true;
+        emptyingSearchBox_ = true;
         Text1[1]->setText(QString());
+        emptyingSearchBox_ = false;
         suppressCompletion = false;
     }
-    if (index == 1 && vb::Trim(box->text()).isEmpty())
+    if (index == 1 && !emptyingSearchBox_ && vb::Trim(box->text()).isEmpty())
         performSearch();
     if (index == 2) {
         const QString text = box->text();

@@ -30,7 +30,14 @@ bool varnelMain::initiateDatabase()
         setListHeight(2);
         RichTextBox1->setText(QString());
         return true;
-    } catch (const std::exception&) {
+    } catch (const dao::Error& error) {
+        // Without an open database the failure to open it is the one to tell.
+        if (core.mainDatabase)
+            databaseFailure_ = error.description();
+        return false;
+    } catch (const std::exception& error) {
+        if (core.mainDatabase)
+            databaseFailure_ = QString::fromLocal8Bit(error.what());
         return false;
     }
 }
@@ -61,6 +68,7 @@ void varnelMain::loadVariablesList()
         if (ListView1[2]->count() == 0) {
             RichTextBox1->setText(QString());
             Label1[4]->setCaption(QStringLiteral("n/a"));
+            showNoParagraph();
         } else {
             loadRule(ListView1[2]->entryText(1));
         }

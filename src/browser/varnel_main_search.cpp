@@ -42,6 +42,7 @@ QStringList variablesColumns(dao::Database& database)
 void varnelMain::performSearch()
 {
     VarnelCore& core = varnelCore();
+    ++searchCount_;
     platform::setPointer(platform::Pointer::Hourglass);
     ParagraphSearch search;
     search.processBox = Text1[2]->text();
@@ -85,6 +86,7 @@ void varnelMain::performSearch()
         platform::messageBox(platform::MessageIcon::Information, QStringLiteral("No entry found"),
                              QStringLiteral("No appropriate paragraphs were found."));
         Label1[4]->setCaption(QStringLiteral("0"));
+        showNoParagraph();
     }
     platform::setPointer(platform::Pointer::Default);
 }

@@ -14,6 +14,17 @@ constexpr int enterKey = 13;
 
 bool isSeparator(QChar c) { return c == u'.' || c == u'-' || c == u'/'; }
 
+// The value of a text lies within 0 and the limit (in millimetres read to four decimals).
+bool withinLimit(const QString& text, bool mmUnits)
+{
+    if (mmUnits) {
+        const double v = calcVal(vb::Format(calcVal(text), QStringLiteral("0.0000")));
+        return v >= 0 && v <= maxThickness * 25.4;
+    }
+    const double v = calcVal(text);
+    return v >= 0 && v <= maxThickness;
+}
+
 }  // namespace
 
 bool validateText(const QString& text, int selStart, int selLength, int keyAscii, bool mmUnits)
@@ -48,13 +59,35 @@ bool validateText(const QString& text, int selStart, int selLength, int keyAscii
             return false;
     }
 
-    const QString wouldBe = before + key + after;
-    if (mmUnits) {
-        const double v = calcVal(vb::Format(calcVal(wouldBe), QStringLiteral("0.0000")));
-        return v >= 0 && v <= maxThickness * 25.4;
+    return withinLimit(before + key + after, mmUnits);
+}
+
+bool acceptsEdit(const QString& before, const QString& after, bool mmUnits)
+{
+    // The edit replaced the part between the common beginning and the common end.
+    const qsizetype shorter = std::min(before.size(), after.size());
+    qsizetype prefix = 0;
+    while (prefix < shorter && before[prefix] == after[prefix])
+        ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < shorter - prefix && before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
+        ++suffix;
+    const QString inserted = after.mid(prefix, after.size() - prefix - suffix);
+    if (inserted.isEmpty())
+        return withinLimit(after, mmUnits);
+
+    QString text = before;
+    int selStart = static_cast<int>(prefix);
+    int selLength = static_cast<int>(before.size() - prefix - suffix);
+    for (const QChar key : inserted) {
+        // Backspace and Enter pass the filter as keys, never as characters of a value.
+        if (key.unicode() < 32 || !validateText(text, selStart, selLength, key.unicode(), mmUnits))
+            return false;
+        text = text.left(selStart) + key + text.mid(selStart + selLength);
+        ++selStart;
+        selLength = 0;
     }
-    const double v = calcVal(wouldBe);
-    return v >= 0 && v <= maxThickness;
+    return true;
 }
 
 }  // namespace varnel::calculator

@@ -15,4 +15,10 @@ inline constexpr int maxThickness = 30;
 // selection, the key, the text after it. Backspace and Enter always pass.
 bool validateText(const QString& text, int selStart, int selLength, int keyAscii, bool mmUnits);
 
+// Whether a person's edit that turned `before` into `after` (typed, pasted, dropped or deleted)
+// may stand: the characters it put in pass validateText one after another where they went in, so a
+// paste is judged as the same keys typed; an edit that only removed characters may leave any text
+// whose value lies within 0 and the limit.
+bool acceptsEdit(const QString& before, const QString& after, bool mmUnits);
+
 }  // namespace varnel::calculator

@@ -354,7 +354,7 @@ void varnelThickness::wireHandlers()
     txtBMthickness->handlers.keyPress = guarded([this](int& key) { txtBMthickness_KeyPress(key); });
     txtWMthickness->handlers.keyPress = guarded([this](int& key) { txtWMthickness_KeyPress(key); });
     txtBMthickness->handlers.gotFocus = guarded([this] { hideProcessList(); });
-    txtBMthickness->handlers.lostFocus = guarded([this] { hideProcessList(); });
+    txtBMthickness->handlers.lostFocus = guarded([this] { txtBMthickness_LostFocus(); });
     txtWMthickness->handlers.gotFocus = guarded([this] { hideProcessList(); });
     for (int i = 0; i < 2; ++i) {
         optUnits[i]->click = guarded([this, i] { optUnits_Click(i); });

@@ -137,6 +137,9 @@ public:
     void List2_KeyUp(int index, int keyCode, int shift);
     void List2_MouseUp(int index);
     void hideProcessList();
+    // Leaving the base-metal box closes the list, unless the focus goes to the list itself: the
+    // drop-down button, which takes no focus, opens the list and hands it the focus.
+    void txtBMthickness_LostFocus();
 
     // ------------------------------------------------------------------ values, units and sliders
     void txtBMthickness_KeyPress(int& keyAscii);
@@ -183,6 +186,9 @@ private:
     // A value box's change: mirror, consistency check, recalculation, slider.
     void valueBoxChanged(int index);
     void takeProcessEntry(int index);
+
+    // The value boxes' texts as the rules last saw them, to undo an edit they may not see.
+    std::array<QString, 2> acceptedValueText_;
 };
 
 }  // namespace varnel

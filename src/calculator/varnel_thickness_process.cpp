@@ -11,6 +11,8 @@
 #include "calculator/requirement_texts.h"
 #include "platform/ui/twips.h"
 
+#include <QApplication>
+
 namespace varnel {
 
 using namespace platform::ui;
@@ -189,5 +191,12 @@ void varnelThickness::takeProcessEntry(int index)
 }
 
 void varnelThickness::hideProcessList() { List2[2]->hide(); }
+
+void varnelThickness::txtBMthickness_LostFocus()
+{
+    // The focus has already moved when the box hears that it lost it.
+    if (QApplication::focusWidget() != List2[2])
+        hideProcessList();
+}
 
 }  // namespace varnel

@@ -32,6 +32,14 @@ void varnelThickness::valueBoxChanged(int index)
 {
     TextBox* box = index == 0 ? txtBMthickness : txtWMthickness;
     TextBox* other = index == 0 ? txtWMthickness : txtBMthickness;
+    // The key filter sees typed keys only. A person's other edits (a paste, a drop, a deletion)
+    // pass the same test here, and one that fails is undone before any rule sees its value. Texts
+    // the window writes itself are its own and pass.
+    if (box->isModified() && !calculator::acceptsEdit(acceptedValueText_[index], box->text(), mmUnits)) {
+        box->setText(acceptedValueText_[index]);
+        return;
+    }
+    acceptedValueText_[index] = box->text();
     if (chkFullThickness->value() == 1)
         other->setText(box->text());
     const bool tubularFriction =

@@ -38,6 +38,19 @@ QString directoryOf(const QString& fullPath)
     return QDir::toNativeSeparators(path.left(slash));
 }
 
+QString fileNameOnDisk(const QString& directory, const QString& name)
+{
+    if (name.isEmpty())
+        return {};
+    const QDir dir(directory);
+    if (QFileInfo(dir.filePath(name)).isFile())
+        return name;
+    for (const QString& file : dir.entryList(QDir::Files, QDir::Name))
+        if (file.compare(name, Qt::CaseInsensitive) == 0)
+            return file;
+    return {};
+}
+
 DataDirectoryFileList::DataDirectoryFileList() : path_(QDir::currentPath()) {}
 
 bool DataDirectoryFileList::setPath(const QString& directory)

@@ -20,6 +20,11 @@ bool isNewLayout(const QString& fileName);
 // The directory part of a chosen file's full path, without the separator before the name.
 QString directoryOf(const QString& fullPath);
 
+// The name under which `directory` holds the file `name`: the name itself when that file exists,
+// otherwise a file's name that differs from it only in letter case (file names of the original
+// platform ignore case); empty when there is neither.
+QString fileNameOnDisk(const QString& directory, const QString& name);
+
 // The data directory's file list: the files matching "qel*.mdb" (letter case ignored, as the file
 // list of the original platform did), in ascending order of name.
 class DataDirectoryFileList {

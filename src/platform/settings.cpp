@@ -2,13 +2,25 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
 
 namespace platform {
 
 namespace {
+
+// How long a file caught in the middle of another program's rewrite is read again, and how often.
+constexpr qint64 rewriteWaitMs = 150;
+constexpr unsigned long rewriteStepMs = 5;
+// How long a write waits for another program that holds the lock.
+constexpr int lockWaitMs = 1000;
 
 QString groupKey(const QString& section, const QString& key) { return section + u'/' + key; }
 
@@ -82,9 +94,62 @@ QString SettingsStore::systemValue(const QString& fullKey) const
     return {};
 }
 
+QString SettingsStore::lockFileName() const { return fileName() + QStringLiteral(".lock"); }
+
+SettingsStore::FileState SettingsStore::stateOfFile() const
+{
+    const QFileInfo info(fileName());
+    if (!info.exists())
+        return {};
+    return {true, info.size(), info.lastModified()};
+}
+
+bool SettingsStore::cutShort(const FileState& state, const QStringList& groups) const
+{
+    if (!state.exists)
+        return false;
+    if (state.size == 0)
+        return true;
+    for (const QString& group : knownGroups_)
+        if (!groups.contains(group))
+            return true;
+    return false;
+}
+
+bool SettingsStore::waitForRewrite(const FileState& state, const QStringList& groups, qint64 waitedMs)
+{
+    if (waitedOut_ != state && waitedMs < rewriteWaitMs) {
+        QThread::msleep(rewriteStepMs);
+        return true;
+    }
+    // A file that stays so is taken as it is from the next reading on: a group another program
+    // removed for good stops counting. This reading itself stays unsettled.
+    waitedOut_ = state;
+    knownGroups_ = groups;
+    return false;
+}
+
+bool SettingsStore::refresh()
+{
+    QElapsedTimer waiting;
+    waiting.start();
+    for (;;) {
+        settings_->sync();
+        const FileState state = stateOfFile();
+        const QStringList groups = settings_->childGroups();
+        if (!cutShort(state, groups)) {
+            knownGroups_ = groups;
+            waitedOut_.reset();
+            return true;
+        }
+        if (!waitForRewrite(state, groups, waiting.elapsed()))
+            return false;
+    }
+}
+
 QString SettingsStore::read(const QString& section, const QString& key)
 {
-    settings_->sync();
+    refresh();
     const QString full = groupKey(section, key);
     const QString value = textOf(settings_->value(full));
     return value.isEmpty() ? systemValue(full) : value;
@@ -92,29 +157,86 @@ QString SettingsStore::read(const QString& section, const QString& key)
 
 bool SettingsStore::contains(const QString& section, const QString& key)
 {
-    settings_->sync();
+    refresh();
     return settings_->contains(groupKey(section, key));
 }
 
-void SettingsStore::write(const QString& section, const QString& key, const QString& value)
+bool SettingsStore::write(const QString& section, const QString& key, const QString& value)
 {
-    settings_->setValue(groupKey(section, key), value);
-    settings_->sync();
+    return writeLocked(section, key, value, std::nullopt);
+}
+
+bool SettingsStore::replaceIfUnchanged(const QString& section, const QString& key, const QString& expected,
+                                       const QString& value)
+{
+    return writeLocked(section, key, value, expected);
+}
+
+bool SettingsStore::writeLocked(const QString& section, const QString& key, const QString& value,
+                                const std::optional<QString>& expected)
+{
+    const QString file = fileName();
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    QLockFile lock(lockFileName());
+    if (!lock.tryLock(lockWaitMs))
+        return false;
+    // The file is edited through a copy of its current bytes: Qt's settings class reads and writes
+    // the format, and it would wait for the lock held here if it wrote the file itself.
+    QTemporaryDir scratch;
+    if (!scratch.isValid())
+        return false;
+    QElapsedTimer waiting;
+    waiting.start();
+    for (int attempt = 0;; ++attempt) {
+        const FileState state = stateOfFile();
+        const QString copy = scratch.filePath(QStringLiteral("settings-%1.ini").arg(attempt));
+        if (state.exists && !QFile::copy(file, copy))
+            return false;
+        QSettings edit(copy, QSettings::IniFormat);
+        const QStringList groups = edit.childGroups();
+        if (cutShort(state, groups)) {
+            if (waitForRewrite(state, groups, waiting.elapsed()))
+                continue;
+            // A person's choice goes in even so; a conditional write waits for a settled file.
+            if (expected)
+                return false;
+        }
+        const QString full = groupKey(section, key);
+        if (expected && textOf(edit.value(full)) != *expected)
+            return false;
+        edit.setValue(full, value);
+        edit.sync();
+        if (edit.status() != QSettings::NoError)
+            return false;
+        QFile edited(copy);
+        if (!edited.open(QIODevice::ReadOnly))
+            return false;
+        // Replaced whole, by a rename: a reader sees the old file or the new one, never a part.
+        QSaveFile target(file);
+        if (!target.open(QIODevice::WriteOnly) || target.write(edited.readAll()) < 0 || !target.commit())
+            return false;
+        knownGroups_ = edit.childGroups();
+        waitedOut_.reset();
+        return true;
+    }
 }
 
 QString SettingsStore::readWithDefault(const QString& section, const QString& key,
                                        const QString& defaultValue)
 {
-    settings_->sync();
+    const bool settled = refresh();
     const QString full = groupKey(section, key);
     QString value = textOf(settings_->value(full));
     if (value.isEmpty())
         value = systemValue(full);
     if (!value.isEmpty())
         return value;
+    // Whatever a file in the middle of a rewrite lacks may come back with the rest of it.
+    if (!settled)
+        return defaultValue;
     if (defaultValue.isEmpty() && settings_->contains(full))
         return value;
-    write(section, key, defaultValue);
+    replaceIfUnchanged(section, key, QString(), defaultValue);
     return read(section, key);
 }
 

@@ -1,14 +1,21 @@
 #pragma once
 // The per-user settings store: string values under (application, section, key), kept in one INI
-// file per user. Other programs of the family read and write the same file, so every read first
-// takes in what they wrote and every write goes out at once. Beneath the person's file lie the
-// system-wide files an installation leaves (read only): a key the person's file leaves empty is
-// read from the first of them that holds a value, so an installation can announce where the
-// family's programs are while each person's own values still win.
+// file per user. Other programs of the family read and write the same file while this one runs:
+// - every read first takes in what they wrote;
+// - every write reads the file again and replaces it whole, in one step, under the lock file that
+//   Qt's settings class takes for the same file (the file's name followed by ".lock"), so writers
+//   that take that lock never lose each other's keys;
+// - a file caught while another program rewrites it in place (empty, or without a group it held
+//   before) is read again for a moment, and a default is never written back into it.
+// Beneath the person's file lie the system-wide files an installation leaves (read only): a key
+// the person's file leaves empty is read from the first of them that holds a value, so an
+// installation can announce where the family's programs are while each person's own values win.
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QSettings;
@@ -34,25 +41,52 @@ public:
     // $XDG_CONFIG_DIRS (by default /etc/xdg). Files that do not exist are left out.
     static QStringList systemFiles(const QString& programDirectory);
     QString fileName() const;
+    // The lock file shared with every program that writes the file through Qt's settings class.
+    QString lockFileName() const;
 
     // The stored value; a key never written reads as the empty string. An empty value is read
     // from the system-wide files.
     QString read(const QString& section, const QString& key);
     // Whether the person's own file holds the key; the system-wide files do not count.
     bool contains(const QString& section, const QString& key);
-    void write(const QString& section, const QString& key, const QString& value);
+    // False when the file could not be locked or written; the file is then as it was.
+    bool write(const QString& section, const QString& key, const QString& value);
+    // Writes `value` only while the key still holds `expected` (a missing key holds the empty
+    // string), reading and writing in one step under the lock. False when nothing was written:
+    // the key held something else, the file was caught in the middle of a rewrite, or it could not
+    // be locked or written.
+    bool replaceIfUnchanged(const QString& section, const QString& key, const QString& expected,
+                            const QString& value);
 
-    // Read with a default: a value that is empty here and in the system-wide files is replaced by
-    // the default, which is stored.
-    // A key that is present and empty while the default is empty is left alone rather than
-    // rewritten, so a value another program writes in the meantime is never overwritten.
+    // Read with a default: a value that is empty here and in the system-wide files is replaced by the default, which is stored while
+    // the key is still empty. A key that is present and empty while the default is empty is left
+    // alone rather than rewritten, so a value another program writes in the meantime is never
+    // overwritten; a reading of a file caught in the middle of a rewrite stores nothing.
     QString readWithDefault(const QString& section, const QString& key, const QString& defaultValue);
 
 private:
+    struct FileState {
+        bool exists = false;
+        qint64 size = 0;
+        QDateTime modified;
+        bool operator==(const FileState&) const = default;
+    };
+    FileState stateOfFile() const;
+    // An existing file that is empty or lacks a group it held at the last settled reading.
+    bool cutShort(const FileState& state, const QStringList& groups) const;
+    // Whether to read a cut-short file again: only within the short wait, and only when this very
+    // state of the file has not already been waited out.
+    bool waitForRewrite(const FileState& state, const QStringList& groups, qint64 waitedMs);
+    // Takes in what other programs wrote; false when the file stayed cut short.
+    bool refresh();
+    bool writeLocked(const QString& section, const QString& key, const QString& value,
+                     const std::optional<QString>& expected);
     // The first non-empty value of the key in the system-wide files; empty when none has one.
     QString systemValue(const QString& fullKey) const;
 
     std::unique_ptr<QSettings> settings_;
+    QStringList knownGroups_;                // groups of the last settled reading
+    std::optional<FileState> waitedOut_;     // a cut-short state already waited for in vain
     std::vector<std::unique_ptr<QSettings>> systemSettings_;
 };
 

@@ -4,6 +4,10 @@
 #include "app/registry_module.h"
 #include "support/main_window_fixture.h"
 
+#include <QLockFile>
+#include <QSaveFile>
+#include <thread>
+
 using namespace varnel;
 using testing_support::copyInto;
 
@@ -69,10 +73,25 @@ TEST_F(Commands, AProcessAloneLeavesTheCategoryOpen)
     EXPECT_GT(main->ListView1[2]->count(), 0);
 }
 
-TEST_F(Commands, TheLaterOfTwoMatchingProcessesInTheListWins)
+TEST_F(Commands, AProcessIsNamedAsAWholeWordOfTheCommand)
 {
-    main->processCommandLine("FRW ESS");  // holds RW as well; FRW stands later in the list
-    EXPECT_TRUE(main->Text1[2]->text().startsWith("FRW  -  "));
+    // OFW holds FW, which stands later in the list; FRW holds RW, which stands earlier.
+    for (const char* process : {"OFW", "FW", "FRW", "RW"}) {
+        main->processCommandLine(QString(process) + " ESS");
+        EXPECT_TRUE(main->Text1[2]->text().startsWith(QString(process) + "  -  ")) << process;
+    }
+}
+
+TEST_F(Commands, ACategoryThatFindsNothingSaysSoOnce)
+{
+    // OFW has no supplementary essential variables; FLSP none for groove and fillet welds.
+    for (const char* command : {"OFW SUP", "FLSP ESS QW-404.5"}) {
+        seams.messages.shown.clear();
+        main->processCommandLine(command);
+        ASSERT_EQ(seams.messages.shown.size(), 1u) << command;
+        EXPECT_EQ(seams.messages.shown[0].title, "No entry found");
+        EXPECT_EQ(main->ListView1[2]->count(), 0);
+    }
 }
 
 TEST_F(Commands, ShowRestoresCloseEndsAndLowerCaseIsNoCommand)
@@ -110,6 +129,34 @@ TEST_F(Commands, WithAnEmptyOwnCommandLineTheSettingIsTakenOnTheSecondTick)
     EXPECT_EQ(setting(), "STUD ESS");
     main->Timer1_Timer();
     EXPECT_EQ(main->Text1[3]->text(), "STUD  -  Essential Variables");
+    EXPECT_EQ(setting(), "");
+}
+
+TEST_F(Commands, ACommandWrittenWhileThePollEmptiesTheKeyIsTakenAtTheNextTick)
+{
+    main->Timer1_Timer();  // the first tick takes the program's own (empty) command line
+    writeSetting("command line", "SMAW ESS");
+    QFile current(settings.file());
+    ASSERT_TRUE(current.open(QIODevice::ReadOnly));
+    const QByteArray replaced = current.readAll().replace("command%20line=SMAW ESS", "command%20line=GTAW SUP");
+    // Another program takes the settings lock and, while this program's tick runs, replaces the
+    // command it has just read.
+    QLockFile otherProgram(settings.file() + ".lock");
+    ASSERT_TRUE(otherProgram.lock());
+    std::thread writer([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        QSaveFile file(settings.file());
+        file.open(QIODevice::WriteOnly);
+        file.write(replaced);
+        file.commit();
+        otherProgram.unlock();
+    });
+    main->Timer1_Timer();
+    writer.join();
+    EXPECT_EQ(setting(), "GTAW SUP");
+
+    main->Timer1_Timer();
+    EXPECT_TRUE(main->Text1[2]->text().startsWith("GTAW"));
     EXPECT_EQ(setting(), "");
 }
 

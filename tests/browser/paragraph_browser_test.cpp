@@ -3,11 +3,14 @@
 
 #include "app/window_openers.h"
 #include "platform/ui/twips.h"
+#include "support/desktop_keys.h"
 #include "support/main_window_fixture.h"
 
+#include <QAction>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <sqlite3.h>
 
 using namespace varnel;
 using testing_support::copyInto;
@@ -107,10 +110,24 @@ TEST_F(Browser, TypingCompletesToTheFirstMatchingProcessAndRefusesOtherKeys)
     EXPECT_EQ(main->Text1[2]->text(), before);
 }
 
+TEST_F(Browser, DeleteEditsTheProcessBox)
+{
+    main->Text1[2]->setText("SMAW");
+    // The completed tail goes and comes back, since what is left still begins the entry.
+    main->Text1[2]->setSel(2, 100);
+    testing_support::pressDelete(main->Text1[2]);
+    EXPECT_EQ(main->Text1[2]->text(), "SMAW  -  Shielded Metal Arc Welding");
+    // Without its first letter the text begins no entry: the category box closes.
+    main->Text1[2]->setSel(0, 0);
+    testing_support::pressDelete(main->Text1[2]);
+    EXPECT_EQ(main->Text1[2]->text(), "MAW  -  Shielded Metal Arc Welding");
+    EXPECT_FALSE(main->Text1[3]->isEnabled());
+}
+
 TEST_F(Browser, AnEmptiedProcessBoxCompletesToTheFirstProcess)
 {
     main->Text1[2]->selectAll();
-    QTest::keyClick(main->Text1[2], Qt::Key_Delete);
+    testing_support::pressDelete(main->Text1[2]);
     EXPECT_EQ(main->Text1[2]->text(), main->List1[2]->entryText(1));
 }
 
@@ -179,6 +196,39 @@ TEST_F(Browser, ASearchThatFindsNothingSaysSo)
     EXPECT_TRUE(main->RichTextBox1->text().isEmpty());
     for (auto* button : main->Command4)
         EXPECT_FALSE(button->isEnabled());
+}
+
+TEST_F(Browser, ASearchThatFindsNothingLeavesNoParagraphDescribed)
+{
+    // A base-metal paragraph with an addenda mark on show first.
+    main->Check1->setValue(0);
+    for (const QString& paragraph : listed()) {
+        main->loadRule(paragraph);
+        if (paragraph.startsWith("QW-403") && !main->Label1[0]->text().isEmpty())
+            break;
+    }
+    ASSERT_TRUE(main->Frame1[4]->title().startsWith("Base Metals: "));
+    ASSERT_TRUE(main->Label1[0]->isVisibleTo(main));
+
+    main->Text1[1]->setText("zzzqqq");
+    main->Text1_KeyUp(1, platform::ui::keys::Enter, 0);
+    ASSERT_EQ(seams.messages.shown.size(), 1u);
+    EXPECT_EQ(main->Label1[4]->text(), "0");
+    EXPECT_EQ(main->Label1[6]->text(), "n/a");
+    EXPECT_EQ(main->Frame1[4]->title(), "Paragraph/Variable");
+    EXPECT_FALSE(main->Label1[0]->isVisibleTo(main));
+}
+
+TEST_F(Browser, ChoosingAnotherProcessLeavesNoParagraphDescribed)
+{
+    choose("SMAW", "Essential Variables for Groove");
+    ASSERT_GT(main->ListView1[2]->count(), 0);
+    ASSERT_NE(main->Frame1[4]->title(), "Paragraph/Variable");
+    main->Text1[2]->setText("GTAW");
+    EXPECT_EQ(main->ListView1[2]->count(), 0);
+    EXPECT_EQ(main->Label1[4]->text(), "n/a");
+    EXPECT_EQ(main->Label1[6]->text(), "n/a");
+    EXPECT_EQ(main->Frame1[4]->title(), "Paragraph/Variable");
 }
 
 TEST_F(Browser, QuotesNeverReachTheSearchAndWildcardsKeepTheirMeaning)
@@ -303,6 +353,62 @@ TEST_F(Browser, UntickingSearchByProcessListsEveryParagraph)
     EXPECT_TRUE(main->Text1[2]->isVisibleTo(main));
     EXPECT_EQ(main->Frame1[3]->title(), "Applicable Variables:");
     EXPECT_EQ(main->Label1[3]->text(), "Variable:");
+}
+
+TEST_F(Browser, UntickingAndSwitchingEditionsOpenNoGlossaryUnasked)
+{
+    // As in a real edition, the first paragraph is QW-100, not a glossary paragraph.
+    copyInto(testing_support::olderLayoutDatabase(), data.path());
+    main->buildMenuList();
+    int opened = 0;
+    windowOpeners().definitions = [&] { ++opened; };
+    for (const char* words : {"", "weld"}) {
+        main->Check1->setValue(1);
+        main->Text1[1]->setText(words);
+        main->Check1->setValue(0);
+        EXPECT_EQ(main->ListView1[2]->entryText(1), "QW-100") << words;
+    }
+    main->Check1->setValue(1);
+    for (int entry : {2, 1, 2})
+        main->mnuFileOpenSection[entry]->trigger();
+    EXPECT_EQ(opened, 0);
+}
+
+namespace {
+
+// A copy of the sample edition whose first paragraph is the glossary paragraph QW-492.
+class GlossaryFirst : public testing_support::MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        copyInto(testing_support::sampleDatabase(), data.path());
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(data.filePath("qel0709.mdb")).constData(), &db), SQLITE_OK);
+        const int rc = sqlite3_exec(db, "UPDATE Variables SET \"order\" = 0 WHERE variable = 'QW-492'", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+        ASSERT_EQ(rc, SQLITE_OK);
+        main = &createMain(data.path());
+        main->Form_Activate();
+        windowOpeners().definitions = [this] { ++opened; };
+    }
+    void TearDown() override { windowOpeners().definitions = nullptr; }
+
+    varnelMain* main = nullptr;
+    int opened = 0;
+};
+
+}  // namespace
+
+TEST_F(GlossaryFirst, UntickingShowsTheFirstParagraphOnceWhateverTheSearchBoxHeld)
+{
+    for (const char* words : {"", "weld"}) {
+        main->Check1->setValue(1);
+        main->Text1[1]->setText(words);
+        opened = 0;
+        main->Check1->setValue(0);
+        EXPECT_EQ(main->ListView1[2]->entryText(1), "QW-492");
+        EXPECT_EQ(opened, 1) << words;
+    }
 }
 
 TEST_F(Browser, DropDownListsOpenOneAtATimeAndTakeAnEntry)

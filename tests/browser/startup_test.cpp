@@ -105,6 +105,23 @@ TEST_F(StartUp, AStoredFileMissingFromTheDirectoryFallsBackToTheFirstFile)
     EXPECT_EQ(main.windowTitle(), "Varnel    ( ASME IX 2001 Edition , 2002 Addenda )");
 }
 
+TEST_F(StartUp, AStoredFileDifferingOnlyInLetterCaseIsOpenedButNotTicked)
+{
+    copyInto(testing_support::sampleDatabase(), data.path());
+    copyInto(testing_support::olderLayoutDatabase(), data.path());
+    writeSetting("(v2014.1.6) default file", "qel0709.MDB");
+    varnelMain& main = createMain(data.path());
+
+    EXPECT_FALSE(platform::programEnded());
+    ASSERT_TRUE(varnelCore().mainDatabase);
+    EXPECT_EQ(varnelCore().mainDatabase->name(), data.filePath("qel0709.mdb"));
+    EXPECT_EQ(varnelCore().defaultFile, "qel0709.MDB");
+    EXPECT_EQ(setting("(v2014.1.6) default file"), "qel0709.MDB");
+    EXPECT_TRUE(tickedFiles().isEmpty());
+    EXPECT_EQ(main.windowTitle(), "Varnel");
+    EXPECT_GT(main.List1[2]->count(), 20);
+}
+
 TEST_F(StartUp, AWrongPasswordEndsTheProgramWithItsMessage)
 {
     testing_support::FixtureDatabase other("CREATE TABLE Processes (ABBR TEXT);", "another1", "qel0709.mdb");
@@ -114,17 +131,74 @@ TEST_F(StartUp, AWrongPasswordEndsTheProgramWithItsMessage)
     EXPECT_EQ(seams.messages.shown[0].title, "Incorrect password");
     EXPECT_EQ(seams.messages.shown[0].text, incorrectPasswordText);
     EXPECT_TRUE(platform::programEnded());
+    EXPECT_EQ(seams.programEnd.status, 0);
 }
 
-TEST_F(StartUp, AFileThatIsNoDatabaseEndsTheProgramWithoutAMessage)
+TEST_F(StartUp, AnUnusableFileEndsTheProgramSayingWhichAndWhy)
 {
-    QFile junk(data.filePath("qel0709.mdb"));
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write("Standard Jet DB\0\0\0 not something we read yet");
-    junk.close();
-    createMain(data.path());
-    EXPECT_TRUE(seams.messages.shown.empty());
-    EXPECT_TRUE(platform::programEnded());
+    QFile sampleFile(testing_support::sampleDatabase());
+    ASSERT_TRUE(sampleFile.open(QIODevice::ReadOnly));
+    const QByteArray sample = sampleFile.readAll();
+    QByteArray random(4096, '\0');
+    for (int i = 0; i < random.size(); ++i)
+        random[i] = static_cast<char>((i * 7919 + 13) % 251);
+    QByteArray damaged = sample;
+    damaged.replace(100, 4000, QByteArray(4000, '\xA5'));  // the rest of the page that lists the tables
+    QByteArray jet(4096, '\0');
+    jet.replace(4, 15, "Standard Jet DB");
+    const QString processes = "CREATE TABLE Processes (ABBR TEXT, FULLNAME TEXT, %1 ESS BOOLEAN, NON BOOLEAN, "
+                              "SUP BOOLEAN, HFO_ESS BOOLEAN, HFO_NON BOOLEAN, HFSF_ESS BOOLEAN, HFSF_NON BOOLEAN, "
+                              "CRO_ESS BOOLEAN, CRO_NON BOOLEAN);";
+    const QString variables = "CREATE TABLE Variables (variable TEXT, var_text TEXT, \"order\" INTEGER, ADDENDA TEXT);";
+    const testing_support::FixtureDatabase withoutVariables(processes.arg("SORTKEY INTEGER,"));
+    const testing_support::FixtureDatabase withoutSortKey(processes.arg("") + variables);
+    const auto bytesOf = [](const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+
+    const struct {
+        const char* file;
+        QByteArray bytes;
+        const char* reason;  // words of the message
+    } cases[] = {
+        {"empty", QByteArray(), "not a database file"},
+        {"random bytes", random, "not a database file"},
+        {"cut short", sample.left(sample.size() / 2), "damaged"},
+        {"damaged", damaged, "damaged"},
+        {"of the older engine", jet, ""},
+        {"without the paragraphs", bytesOf(withoutVariables.path()), "lacks table Variables"},
+        {"without the sort key", bytesOf(withoutSortKey.path()), "lacks column SORTKEY of table Processes"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        window.reset();
+        resetVarnelCore();
+        seams.messages.shown.clear();
+        seams.programEnd.ends = 0;
+        QTemporaryDir dir;
+        QFile file(dir.filePath("qel0709.mdb"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.bytes);
+        file.close();
+        writeSetting("(v2014.1.6) data path", dir.path());
+
+        ::testing::internal::CaptureStderr();
+        createMain(dir.path());
+        const QString written = QString::fromLocal8Bit(::testing::internal::GetCapturedStderr());
+
+        EXPECT_TRUE(platform::programEnded());
+        EXPECT_EQ(seams.programEnd.status, 1);
+        ASSERT_EQ(seams.messages.shown.size(), 1u);
+        const testing_support::ShownMessage& box = seams.messages.shown[0];
+        EXPECT_EQ(box.icon, MessageIcon::Critical);
+        EXPECT_EQ(box.title, "No database");
+        EXPECT_TRUE(box.text.contains(file.fileName())) << box.text.toStdString();
+        EXPECT_TRUE(box.text.contains(c.reason)) << box.text.toStdString();
+        EXPECT_FALSE(box.text.contains('\n'));
+        EXPECT_TRUE(written.contains(box.text + '\n')) << written.toStdString();
+        EXPECT_FALSE(varnelCore().mainDatabase);
+    }
 }
 
 TEST_F(StartUp, ImportTakesTheDirectoryAndFileOfTheChosenPath)

@@ -3,6 +3,10 @@
 
 #include "calculator_window_fixture.h"
 #include "platform/ui/slider.h"
+#include "support/desktop_keys.h"
+
+#include <QApplication>
+#include <QClipboard>
 
 using namespace varnel;
 using namespace varnel::calculator;
@@ -66,6 +70,59 @@ TEST_F(CalculatorWindow, KeysThatWouldMakeAMalformedValueAreRefused)
     box->selectAll();
     type(box, "76/20");
     EXPECT_EQ(box->text(), "762");
+}
+
+TEST_F(CalculatorWindow, DeleteEditsTheValueBoxesAndTheProcessBox)
+{
+    varnelThickness& w = openWith(grooveTransverse, "GTAW");
+    w.chkFullThickness->setValue(0);
+    const struct {
+        platform::ui::TextBox* box;
+        const char* before;
+        const char* after;
+    } cases[] = {{w.txtBMthickness, "12", "2"}, {w.txtWMthickness, "0.5", ".5"}};
+    for (const auto& c : cases) {
+        c.box->setText(c.before);
+        QTest::keyClick(c.box, Qt::Key_Home);
+        testing_support::pressDelete(c.box);
+        EXPECT_EQ(c.box->text(), c.after);
+    }
+    EXPECT_EQ(w.LabelT->caption(), "2.00000");
+
+    // The completed tail of the process box goes, and Delete keeps it from completing again.
+    platform::ui::TextBox* process = w.text2[2];
+    process->setSel(2, 100);
+    testing_support::pressDelete(process);
+    EXPECT_EQ(process->text(), "GT");
+}
+
+TEST_F(CalculatorWindow, APasteThatTypingCouldNotMakeIsUndoneBeforeTheRulesSeeIt)
+{
+    varnelThickness& w = openWith(grooveTransverse, "GTAW");
+    platform::ui::TextBox* box = w.txtBMthickness;
+    type(box, "2");
+    const QString maxT = w.lblBMTmax->caption();
+    for (const char* pasted : {"1e3", "0-3/-4", "35"}) {
+        QApplication::clipboard()->setText(pasted);
+        box->selectAll();
+        box->paste();
+        EXPECT_EQ(box->text(), "2") << pasted;
+        EXPECT_EQ(w.LabelT->caption(), "2.00000") << pasted;
+        EXPECT_EQ(w.lblBMTmax->caption(), maxT) << pasted;
+    }
+    QApplication::clipboard()->setText("1-3/8");
+    box->selectAll();
+    box->paste();
+    EXPECT_EQ(box->text(), "1-3/8");
+    EXPECT_EQ(w.LabelT->caption(), "1.37500");
+
+    // Backspace over the point of 3.5 would make 35 in.
+    box->selectAll();
+    type(box, "3.5");
+    box->setCursorPosition(2);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    EXPECT_EQ(box->text(), "3.5");
+    EXPECT_EQ(w.LabelT->caption(), "3.50000");
 }
 
 TEST_F(CalculatorWindow, AWeldMetalThickerThanTheCouponTicksTEqualsT)

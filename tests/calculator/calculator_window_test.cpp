@@ -145,6 +145,26 @@ TEST_F(CalculatorWindow, TheProcessBoxCompletesWhatIsTypedFromTheList)
     EXPECT_FALSE(w.List2[2]->isVisibleTo(calculator.get()));
 }
 
+TEST_F(CalculatorWindow, OneClickOnTheProcessButtonOpensTheListFromAValueBox)
+{
+    varnelThickness& w = openWith(grooveTransverse, "GTAW");
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    for (platform::ui::TextBox* box : {w.txtBMthickness, w.txtWMthickness}) {
+        box->setFocus();
+        ASSERT_TRUE(box->hasFocus());
+        QTest::mouseClick(w.cmdProcess[2], Qt::LeftButton);
+        EXPECT_TRUE(w.List2[2]->isVisible());
+        EXPECT_TRUE(w.List2[2]->hasFocus());
+        // Leaving the box for anything else still closes the list.
+        box->setFocus();
+        EXPECT_FALSE(w.List2[2]->isVisible());
+        w.List2[2]->show();
+        w.opt[1]->setFocus();
+        EXPECT_FALSE(w.List2[2]->isVisible());
+    }
+}
+
 TEST_F(CalculatorWindow, ParameterBoxesFollowTheGrooveProcess)
 {
     varnelThickness& w = openWith(grooveTransverse, "GMAW");

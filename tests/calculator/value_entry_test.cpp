@@ -100,3 +100,31 @@ TEST(ValidateText, OutOfRangeSelectionIsClampedToTheText)
     EXPECT_TRUE(validateText("12", 10, 5, '.', false));
     EXPECT_FALSE(validateText("12", -3, -1, '9', false));   // 912
 }
+
+TEST(AcceptsEdit, PastedTextPassesTheFilterAsIfTyped)
+{
+    const struct {
+        bool mmUnits;
+        const char* before;
+        const char* after;
+        bool accepted;
+    } cases[] = {
+        // Pasted into an empty box, or over the whole text.
+        {in, "", "1-3/8", true},     {in, "3", "12.5", true},     {in, "", "3/8", true},
+        {in, "", "1e3", false},      // an exponent: 1000 in
+        {in, "", "0-3/-4", false},   // a second hyphen: -0.75 in
+        {in, "", "35", false},       {in, "", "-3/8", false},     {in, "", "1/2/3", false},
+        {in, "", " 5", false},       {in, "", "5\t", false},      {in, "", "1\b", false},
+        // Pasted into the middle, where the characters around count.
+        {in, "1-", "1-3/8", true},   {in, "2", "2.75", true},     {in, "1.5", "1.5.5", false},
+        {in, "38", "3/8", true},     {in, "3/8", "1-3/8", true},  {in, "3/8", "3/8-1", false},
+        {mm, "", "762", true},       {mm, "", "762.5", false},    {mm, "", "1/2", false},
+        // Deleting may break the form, never the limit.
+        {in, "12", "2", true},       {in, "1-3/8", "1-/8", true}, {in, "1-3/8", "-3/8", true},
+        {in, "3.5", "35", false},    {in, "1/64", "164", false},  {mm, "76.2", "762", true},
+        {mm, "76.25", "7625", false}, {in, "25", "", true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(acceptsEdit(QString::fromLatin1(c.before), QString::fromLatin1(c.after), c.mmUnits), c.accepted)
+            << '"' << c.before << "\" -> \"" << c.after << "\" " << varnel::calculator::testing::unitName(c.mmUnits);
+}

@@ -72,6 +72,27 @@ TEST(ReferenceFiles, AMissingDirectoryLeavesTheListWhereItWas)
     EXPECT_TRUE(list.files().isEmpty());
 }
 
+TEST(ReferenceFiles, AStoredNameFindsItsFileWhateverTheLetterCase)
+{
+    QTemporaryDir dir;
+    for (const char* name : {"qel0709.mdb", "QEL0102.mdb", "qel0102.mdb"}) {
+        QFile f(dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    QDir(dir.path()).mkdir("qel9999.mdb");
+    const struct { const char* stored; const char* onDisk; } cases[] = {
+        {"qel0709.mdb", "qel0709.mdb"},
+        {"QEL0709.MDB", "qel0709.mdb"},
+        {"QEL0102.mdb", "QEL0102.mdb"},  // the exact name first where both spellings exist
+        {"qel0102.mdb", "qel0102.mdb"},
+        {"qel0104.mdb", ""},
+        {"qel9999.mdb", ""},             // a directory is no file
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(fileNameOnDisk(dir.path(), c.stored), QString::fromLatin1(c.onDisk)) << c.stored;
+}
+
 TEST(Password, UnscramblingTwiceGivesTheTextBack)
 {
     for (const QString& text : {QStringLiteral("Kx4Tq9Wm"), QStringLiteral(""), QStringLiteral("abcdefghijklmnop")}) {

@@ -155,6 +155,34 @@ TEST(DaoOpen, FilesThatAreNotWholeDatabasesGiveClearErrors)
     }
 }
 
+TEST(DaoOpen, UnusableFilesAreDescribedByNameInPlainWords)
+{
+    const testing_support::FixtureDatabase fixture(QString::fromUtf8(fixtureSql), QStringLiteral("Kx4Tq9Wm"));
+    const QByteArray good = bytesOf(fixture.path());
+    QTemporaryDir dir;
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        const char* reason;
+    } cases[] = {
+        {"empty.mdb", QByteArray(), "the file is empty, so it is not a database file"},
+        {"text.mdb", "Sample text, not a database", "it is not a database file"},
+        {"header.mdb", good.left(60), "the file is damaged"},
+        {"truncated.mdb", good.left(good.size() - 1024), "the file is damaged"},
+    };
+    for (const auto& c : cases) {
+        const QString path = dir.filePath(QString::fromLatin1(c.name));
+        write(path, c.bytes);
+        try {
+            open(path);
+            ADD_FAILURE() << c.name << " opened";
+        } catch (const dao::Error& e) {
+            EXPECT_TRUE(e.description().contains(path)) << e.description().toStdString();
+            EXPECT_TRUE(e.description().contains(QLatin1String(c.reason))) << e.description().toStdString();
+        }
+    }
+}
+
 TEST(DaoOpen, SpecialFileIsRefusedWithoutWaitingForIt)
 {
     QTemporaryDir dir;

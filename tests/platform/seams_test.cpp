@@ -54,9 +54,11 @@ TEST(Seams, TheEndOfTheProgramAndThePointerAreObservable)
     EXPECT_FALSE(programEnded());
     setPointer(Pointer::Hourglass);
     EXPECT_EQ(s.pointer.current(), Pointer::Hourglass);
+    endProgram(1);
     endProgram();
     EXPECT_TRUE(programEnded());
-    EXPECT_EQ(s.programEnd.ends, 1);
+    EXPECT_EQ(s.programEnd.ends, 2);
+    EXPECT_EQ(s.programEnd.status, 1);
 }
 
 TEST(Seams, FilterTextBecomesQtNameFilters)

@@ -1,8 +1,12 @@
 #include "platform/settings.h"
 
 #include <QFile>
+#include <QLockFile>
+#include <QSaveFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
+#include <thread>
 
 using platform::SettingsStore;
 
@@ -96,4 +100,132 @@ TEST_F(SettingsStoreTest, AnUnquotedCommaWrittenByAnotherProgramStaysOneText)
     f.write("[varnel]\ncommand%20line=SMAW, ESS SHOW\n");
     f.close();
     EXPECT_EQ(SettingsStore(file()).read("varnel", "command line"), "SMAW, ESS SHOW");
+}
+
+namespace {
+
+// The file as a complete run of the program leaves it, and as another program's rewrite in place
+// leaves it for a moment.
+const QByteArray completeFile = "[sorvik]\nprogram%20path=/opt/sorvik\n\n"
+                                "[varnel]\nprogram%20path=/opt/varnel\n%28v2014.1.6%29%20data%20path=/data\n";
+const QByteArray varnelGroupNotYetWritten = "[sorvik]\nprogram%20path=/opt/sorvik\n";
+
+void writeInPlace(const QString& file, const QByteArray& bytes)
+{
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+}  // namespace
+
+TEST_F(SettingsStoreTest, EmptyingTheCommandKeepsACommandWrittenSinceItWasRead)
+{
+    SettingsStore poller(file());
+    SettingsStore other(file());
+    other.write("varnel", "command line", "SMAW ESS");
+    const QString taken = poller.read("varnel", "command line");
+    other.write("varnel", "command line", "GTAW SUP");
+    EXPECT_FALSE(poller.replaceIfUnchanged("varnel", "command line", taken, ""));
+    EXPECT_EQ(SettingsStore(file()).read("varnel", "command line"), "GTAW SUP");
+    EXPECT_TRUE(poller.replaceIfUnchanged("varnel", "command line", "GTAW SUP", ""));
+    EXPECT_EQ(SettingsStore(file()).read("varnel", "command line"), "");
+}
+
+TEST_F(SettingsStoreTest, AWriteWaitsForTheProgramHoldingTheSettingsLock)
+{
+    // Other programs serialise their writes with "<file>.lock", the lock file of Qt's settings
+    // class; a write made while one of them holds it must come after theirs, not under it.
+    writeInPlace(file(), completeFile);
+    QLockFile held(file() + ".lock");
+    ASSERT_TRUE(held.lock());
+    std::thread other([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        QSaveFile f(file());
+        f.open(QIODevice::WriteOnly);
+        f.write(completeFile + "command%20line=SMAW ESS\n");
+        f.commit();
+        held.unlock();
+    });
+    SettingsStore store(file());
+    const bool written = store.write("varnel", "default file", "qel0709.mdb");
+    other.join();
+    EXPECT_TRUE(written);
+    SettingsStore after(file());
+    EXPECT_EQ(after.read("varnel", "command line"), "SMAW ESS");
+    EXPECT_EQ(after.read("varnel", "default file"), "qel0709.mdb");
+    EXPECT_EQ(after.read("sorvik", "program path"), "/opt/sorvik");
+}
+
+TEST_F(SettingsStoreTest, APollOfAFileCaughtInARewriteWritesNothingBack)
+{
+    const struct {
+        const char* state;
+        QByteArray bytes;
+    } cases[] = {
+        {"emptied", QByteArray()},
+        {"without the program's group", varnelGroupNotYetWritten},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.state);
+        writeInPlace(file(), completeFile);
+        SettingsStore poller(file());
+        EXPECT_EQ(poller.read("varnel", "program path"), "/opt/varnel");
+
+        writeInPlace(file(), c.bytes);
+        EXPECT_EQ(poller.readWithDefault("varnel", "command line", ""), "");
+        EXPECT_EQ(bytes().toStdString(), c.bytes.toStdString());
+        // The next poll, after the rewrite ended, sees every key and stores the empty command.
+        writeInPlace(file(), completeFile);
+        EXPECT_EQ(poller.readWithDefault("varnel", "command line", ""), "");
+        SettingsStore after(file());
+        EXPECT_EQ(after.read("varnel", "(v2014.1.6) data path"), "/data");
+        EXPECT_EQ(after.read("sorvik", "program path"), "/opt/sorvik");
+        EXPECT_TRUE(after.contains("varnel", "command line"));
+    }
+}
+
+TEST_F(SettingsStoreTest, ARewriteThatEndsWithinAMomentIsReadWhole)
+{
+    const struct {
+        const char* access;
+        std::function<void(SettingsStore&)> run;
+        const char* key;
+        const char* expected;
+    } cases[] = {
+        {"poll", [](SettingsStore& s) { EXPECT_EQ(s.readWithDefault("varnel", "command line", ""), "SMAW ESS"); },
+         "command line", "SMAW ESS"},
+        {"write", [](SettingsStore& s) { EXPECT_TRUE(s.write("varnel", "default file", "qel0102.mdb")); },
+         "default file", "qel0102.mdb"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.access);
+        writeInPlace(file(), completeFile);
+        SettingsStore store(file());
+        EXPECT_EQ(store.read("varnel", "program path"), "/opt/varnel");
+        writeInPlace(file(), QByteArray());
+        std::thread other([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            writeInPlace(file(), completeFile + "command%20line=SMAW ESS\n");
+        });
+        c.run(store);
+        other.join();
+        SettingsStore after(file());
+        EXPECT_EQ(after.read("varnel", c.key), c.expected);
+        EXPECT_EQ(after.read("varnel", "(v2014.1.6) data path"), "/data");
+        EXPECT_EQ(after.read("sorvik", "program path"), "/opt/sorvik");
+    }
+}
+
+TEST_F(SettingsStoreTest, AGroupRemovedForGoodStopsCountingAfterAMoment)
+{
+    writeInPlace(file(), completeFile);
+    SettingsStore poller(file());
+    EXPECT_EQ(poller.read("sorvik", "program path"), "/opt/sorvik");
+    // Another program removes its group and leaves a command.
+    writeInPlace(file(), "[varnel]\nprogram%20path=/opt/varnel\ncommand%20line=SMAW ESS\n");
+    EXPECT_EQ(poller.readWithDefault("varnel", "command line", ""), "SMAW ESS");
+    EXPECT_TRUE(poller.replaceIfUnchanged("varnel", "command line", "SMAW ESS", ""));
+    EXPECT_EQ(SettingsStore(file()).read("varnel", "command line"), "");
+    EXPECT_EQ(SettingsStore(file()).read("varnel", "program path"), "/opt/varnel");
 }

@@ -70,9 +70,14 @@ private:
 
 class ScriptedProgramEnd final : public platform::ProgramEnd {
 public:
-    void end() override { ++ends; }
+    void end(int exitStatus) override
+    {
+        if (ends++ == 0)
+            status = exitStatus;
+    }
     bool ended() const override { return ends > 0; }
     int ends = 0;
+    int status = 0;  // of the first end
 };
 
 class ScriptedProgramStart final : public platform::ProgramStart {

@@ -53,7 +53,7 @@ QString recogniseFile(const QString& path)
     const qint64 size = file.size();
     const QByteArray header = file.read(100);
     if (size == 0)
-        throw unrecognised(path, QStringLiteral("the file is empty"));
+        throw unrecognised(path, QStringLiteral("the file is empty, so it is not a database file"));
     if (header.isEmpty())
         throw cannotOpen(path, file.errorString());
     if (jet::engineOf(header) != jet::Engine::None)
@@ -61,14 +61,14 @@ QString recogniseFile(const QString& path)
     if (!header.startsWith(QByteArray("SQLite format 3\0", 16)))
         throw unrecognised(path, QStringLiteral("it is not a database file"));
     if (header.size() < 100)
-        throw unrecognised(path, QStringLiteral("the file is truncated"));
+        throw unrecognised(path, QStringLiteral("the file is damaged: it ends inside its header"));
     quint32 pageSize = bigEndian(header, 16, 2);
     if (pageSize == 1)
         pageSize = 65536;
     const quint32 pageCount = bigEndian(header, 28, 4);
     const bool pageCountValid = bigEndian(header, 24, 4) == bigEndian(header, 92, 4);
     if (pageCountValid && pageCount > 0 && size < qint64(pageSize) * pageCount)
-        throw unrecognised(path, QStringLiteral("the file is truncated"));
+        throw unrecognised(path, QStringLiteral("the file is damaged: it ends before its last page"));
     return path;
 }
 

@@ -51,14 +51,17 @@ int shiftOf(const QKeyEvent* event)
 }
 
 // The character a key press types, as the old runtime's key-press code; 0 for none. Escape is
-// none: it belongs to the window (its cancel button), not to the control.
+// none: it belongs to the window (its cancel button), not to the control. Delete types no
+// character either (Qt gives it the text DEL, 127): it edits the text, and the change handling
+// sees the result.
 int asciiOf(const QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Backspace: return keys::Backspace;
     case Qt::Key_Return:
     case Qt::Key_Enter: return keys::Enter;
-    case Qt::Key_Escape: return 0;
+    case Qt::Key_Escape:
+    case Qt::Key_Delete: return 0;
     default: break;
     }
     const QString text = event->text();

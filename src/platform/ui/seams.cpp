@@ -96,17 +96,20 @@ private:
 
 class QtProgramEnd final : public ProgramEnd {
 public:
-    void end() override
+    void end(int status) override
     {
+        if (!ended_)
+            status_ = status;
         ended_ = true;
         // Leaves the main loop and every nested modal loop; windows are deleted by their owners
         // once the loops have unwound.
-        QCoreApplication::exit(0);
+        QCoreApplication::exit(status_);
     }
     bool ended() const override { return ended_; }
 
 private:
     bool ended_ = false;
+    int status_ = 0;
 };
 
 class QtProgramStart final : public ProgramStart {
@@ -166,7 +169,7 @@ FileChoice openFileDialog(const QString& title, const QString& filter, const QSt
 
 void showModal(QDialog& window) { seams().modalShow->showModal(window); }
 void setPointer(Pointer pointer) { seams().mousePointer->set(pointer); }
-void endProgram() { seams().programEnd->end(); }
+void endProgram(int status) { seams().programEnd->end(status); }
 bool programEnded() { return seams().programEnd->ended(); }
 
 QStringList qtNameFilters(const QString& filter)

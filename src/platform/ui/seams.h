@@ -64,8 +64,9 @@ public:
 class ProgramEnd {
 public:
     virtual ~ProgramEnd() = default;
-    // Ends the program: every running event loop is left; no window is deleted here.
-    virtual void end() = 0;
+    // Ends the program with an exit status (0: a normal end): every running event loop is left;
+    // no window is deleted here. The first end's status is the program's.
+    virtual void end(int status) = 0;
     virtual bool ended() const = 0;
 };
 
@@ -114,7 +115,7 @@ void messageBox(MessageIcon icon, const QString& title, const QString& text);
 FileChoice openFileDialog(const QString& title, const QString& filter, const QString& initialDir = {});
 void showModal(QDialog& window);
 void setPointer(Pointer pointer);
-void endProgram();
+void endProgram(int status = 0);
 bool programEnded();
 
 // Splits "description|pattern|description|pattern" into Qt name filters "description (patterns)".

@@ -1,0 +1,55 @@
+#include "support/fuzz_support.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+
+namespace fuzzing {
+
+QString utf8Text(const std::uint8_t* data, std::size_t size)
+{
+    return QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+}
+
+bool isValidUtf8(std::string_view bytes)
+{
+    const QString text = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    const QByteArray back = text.toUtf8();
+    return std::string_view(back.constData(), static_cast<std::size_t>(back.size())) == bytes;
+}
+
+void fail(const char* property, const std::string& detail)
+{
+    std::fprintf(stderr, "\n==== property broken: %s\n==== %s\n", property, detail.c_str());
+    std::fflush(stderr);
+    std::abort();
+}
+
+QString scratchDirectory()
+{
+    static QTemporaryDir directory;
+    return directory.path();
+}
+
+void ensureApplication()
+{
+    if (QApplication::instance())
+        return;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QString config = scratchDirectory() + QStringLiteral("/config");
+    const QString runtime = scratchDirectory() + QStringLiteral("/runtime");
+    QDir().mkpath(config);
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+    static int argc = 1;
+    static char name[] = "fuzz";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);  // lives as long as the process
+}
+
+}  // namespace fuzzing

@@ -15,7 +15,6 @@
 #include "support/fuzz_support.h"
 
 #include <QString>
-#include <cstring>
 #include <exception>
 #include <sqlite3.h>
 #include <string>

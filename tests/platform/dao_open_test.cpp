@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -224,6 +225,30 @@ TEST(DaoOpen, QueriesNeverChangeTheFile)
     EXPECT_EQ(bytesOf(fixture.path()), before);
     EXPECT_EQ(QFileInfo(fixture.path()).lastModified(), modified);
     EXPECT_EQ(QDir(fixture.dir()).entryList(QDir::Files | QDir::Hidden).join(u','), QStringLiteral("fixture.mdb"));
+}
+
+TEST(DaoOpen, AWriteAheadLogFileUnderAnyNameOpensAndLeavesItsDirectoryAlone)
+{
+    const testing_support::FixtureDatabase fixture(QString::fromUtf8(fixtureSql), QStringLiteral("Kx4Tq9Wm"));
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(fixture.path()).constData(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+    const QByteArray header = bytesOf(fixture.path()).left(20);
+    ASSERT_EQ(header[18], 2);  // the file declares the write-ahead log
+
+    // Characters that a file address would otherwise read as its own syntax.
+    for (const QString& name : {QStringLiteral("qel 07#09?x=1%20.mdb"), QStringLiteral("qel0709 Ü.mdb")}) {
+        const QString path = fixture.dir() + u'/' + name;
+        ASSERT_TRUE(QFile::copy(fixture.path(), path));
+        {
+            auto opened = open(path);
+            EXPECT_EQ(opened->openRecordset(QStringLiteral("Processes"))->recordCount(), 2) << name.toStdString();
+            opened->close();
+        }
+        EXPECT_EQ(QDir(fixture.dir()).entryList(QDir::Files | QDir::Hidden).size(), 2) << name.toStdString();
+        QFile::remove(path);
+    }
 }
 
 TEST(DaoOpen, ReadOnlyFileOpens)

@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 #include <sqlite3.h>
 
 namespace dao::detail {
@@ -90,8 +91,13 @@ std::shared_ptr<Connection> Connection::open(const QString& path, const QString&
 {
     const QString file = recogniseFile(path);
     std::shared_ptr<Connection> connection(new Connection(path));
-    const int rc = sqlite3_open_v2(QFile::encodeName(file).constData(), &connection->db_,
-                                  SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+    // Opened as an immutable file: SQLite then takes no locks and never creates the journal files
+    // of a file that declares the write-ahead log (its "-wal" and "-shm" beside it), which it would
+    // do even for a reader. A reference database does not change while the program reads it.
+    QUrl uri = QUrl::fromLocalFile(file);
+    uri.setQuery(QStringLiteral("immutable=1"));
+    const int rc = sqlite3_open_v2(uri.toEncoded().constData(), &connection->db_,
+                                  SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI, nullptr);
     if (rc != SQLITE_OK)
         connection->fail(rc, QString(), Use::Query);
     sqlite3* db = connection->db_;

@@ -30,7 +30,7 @@ std::string describe(const std::vector<RichTextRun>& runs)
 bool sameFormat(const RichTextRun& a, const RichTextRun& b)
 {
     return a.bold == b.bold && a.italic == b.italic && a.underline == b.underline && a.colour == b.colour
-        && a.points == b.points;
+        && a.points == b.points && a.vertical == b.vertical;
 }
 
 void checkAnyText(const QString& rtf)

@@ -59,11 +59,14 @@ void ensureApplication()
     qputenv("QT_QPA_PLATFORM", "offscreen");
     const QString config = scratchDirectory() + QStringLiteral("/config");
     const QString runtime = scratchDirectory() + QStringLiteral("/runtime");
+    const QString cache = scratchDirectory() + QStringLiteral("/cache");
     QDir().mkpath(config);
+    QDir().mkpath(cache);
     QDir().mkpath(runtime);
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+    qputenv("XDG_CACHE_HOME", cache.toLocal8Bit());
     // Temporary files (a settings file written for every input) go to the scratch directory too.
     qputenv("TMPDIR", scratchDirectory().toLocal8Bit());
     static int argc = 1;

@@ -18,8 +18,8 @@ bool isValidUtf8(std::string_view bytes);
 // Prints the property and the values that break it, then aborts.
 [[noreturn]] void fail(const char* property, const std::string& detail);
 
-// The QApplication of the process, created on the offscreen platform on first use, with settings
-// and runtime directories of its own so that no run touches the user's files.
+// The QApplication of the process, created on the offscreen platform on first use, with
+// settings, runtime and cache directories of its own so that no run touches the user's files.
 void ensureApplication();
 
 // A directory of the process's own, removed at exit.

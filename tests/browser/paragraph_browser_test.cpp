@@ -5,6 +5,8 @@
 #include "platform/ui/twips.h"
 #include "support/main_window_fixture.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -179,6 +181,57 @@ TEST_F(Browser, ASearchThatFindsNothingSaysSo)
     EXPECT_TRUE(main->RichTextBox1->text().isEmpty());
     for (auto* button : main->Command4)
         EXPECT_FALSE(button->isEnabled());
+}
+
+TEST_F(Browser, SearchesOfMoreThanAThousandWordsFindWhatTheyMatch)
+{
+    main->Check1->setValue(0);
+    const struct {
+        int option;
+        QString word;
+        QString filler;  // repeated before the word
+    } cases[] = {{0, "groove", "sample"}, {1, "groove", "zzqx"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.option);
+        search(c.word, c.option);
+        const QStringList few = listed();
+        ASSERT_GT(few.size(), 0);
+        QStringList many;
+        for (int i = 0; i < 1200; ++i)
+            many << c.filler + (c.option == 1 ? QString::number(i) : QString());
+        many << c.word;
+        seams.messages.shown.clear();
+        search(many.join(' '), c.option);
+        EXPECT_EQ(listed(), few);
+        EXPECT_TRUE(seams.messages.shown.empty());
+    }
+}
+
+TEST_F(Browser, ADatabaseDamagedUnderTheWindowIsSaidOnceAsDamage)
+{
+    // Another program rewrites the file in place: its header counts the change, its pages are
+    // garbage.
+    QFile file(data.path() + "/qel0709.mdb");
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    for (qsizetype i = 100; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>(0xA5 ^ (i * 7));
+    bytes[27] = static_cast<char>(bytes[27] + 1);
+    file.seek(0);
+    file.write(bytes);
+    file.close();
+
+    seams.messages.shown.clear();
+    search("weld");
+    ASSERT_EQ(seams.messages.shown.size(), 1u);
+    EXPECT_EQ(seams.messages.shown[0].icon, platform::MessageIcon::Critical);
+    EXPECT_TRUE(seams.messages.shown[0].text.contains("damaged")) << seams.messages.shown[0].text.toStdString();
+    EXPECT_TRUE(seams.messages.shown[0].text.contains(QDir::toNativeSeparators(file.fileName())));
+    EXPECT_EQ(main->ListView1[2]->count(), 0);
+
+    search("metal", 1);
+    main->Check1->setValue(0);
+    EXPECT_EQ(seams.messages.shown.size(), 1u);
 }
 
 TEST_F(Browser, QuotesNeverReachTheSearchAndWildcardsKeepTheirMeaning)

@@ -6,7 +6,6 @@
 #include <poll.h>
 #include <spawn.h>
 #include <string>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -34,6 +33,20 @@ bool readLine(int fd, std::chrono::steady_clock::time_point deadline)
         if (std::string_view(buffer, static_cast<std::size_t>(n)).find('\n') != std::string_view::npos)
             return true;
     }
+}
+
+// The peak resident memory of a running process since it started its program. (The resource
+// usage that waiting for a child gives would count this process's memory too: the child shares
+// it until it starts its program.)
+double peakRssMbOf(pid_t pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return 0;
 }
 
 }  // namespace
@@ -68,14 +81,14 @@ ProcessStart timeProcessStart(const QString& program, const QStringList& environ
     close(pipeEnds[1]);
     ProcessStart result{-1, 0};
     if (spawned == 0) {
-        if (readLine(pipeEnds[0], start + std::chrono::minutes(1)))
+        if (readLine(pipeEnds[0], start + std::chrono::minutes(1))) {
             result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        else
+            result.peakRssMb = peakRssMbOf(pid);
+        } else {
             kill(pid, SIGKILL);
+        }
         int status = 0;
-        rusage usage{};
-        wait4(pid, &status, 0, &usage);
-        result.peakRssMb = usage.ru_maxrss / 1024.0;
+        waitpid(pid, &status, 0);
     }
     close(pipeEnds[0]);
     return result;

@@ -9,7 +9,7 @@ namespace bench {
 
 struct ProcessStart {
     double seconds = 0;      // from starting the process to its line; negative when none came
-    double peakRssMb = 0;    // the process's peak resident memory
+    double peakRssMb = 0;    // the process's peak resident memory up to its line; 0 when unknown
 };
 
 // Starts `program` with `environment` ("NAME=value" entries added to this process's own), waits up

@@ -187,7 +187,9 @@ private:
     bool reportDamage(const std::exception& error);
 
     bool unloaded_ = false;
-    const void* damageReportedFor_ = nullptr;  // the database whose damage was said
+    // The database whose damage was said: the object and its file.
+    const void* damagedDatabase_ = nullptr;
+    QString damagedFile_;
 };
 
 }  // namespace varnel

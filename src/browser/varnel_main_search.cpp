@@ -63,7 +63,6 @@ void varnelMain::performSearch()
         ListView1[2]->clearEntries();
         RichTextBox1->setText(QString());
         ListView1[2]->setEntries(paragraphNames(*core.searchRecordset), newImageList(1));
-        damageReportedFor_ = nullptr;
     } catch (const std::exception& error) {
         // A query the engine refuses lists nothing; a damaged file is said as such.
         ListView1[2]->clearEntries();
@@ -96,19 +95,20 @@ void varnelMain::performSearch()
 bool varnelMain::reportDamage(const std::exception& error)
 {
     const auto* failure = dynamic_cast<const dao::Error*>(&error);
-    VarnelCore& core = varnelCore();
     if (!failure || (failure->number() != dao::UnrecognisedFormat && failure->number() != dao::CannotOpen))
         return false;
     // Damage does not mend itself: it is said once, and not again for the queries that follow
-    // on the same file.
-    if (damageReportedFor_ == core.mainDatabase.get())
+    // on the same database.
+    const VarnelCore& core = varnelCore();
+    const QString file = core.mainDatabase ? core.mainDatabase->name() : QString();
+    if (damagedDatabase_ == core.mainDatabase.get() && damagedFile_ == file)
         return true;
-    damageReportedFor_ = core.mainDatabase.get();
+    damagedDatabase_ = core.mainDatabase.get();
+    damagedFile_ = file;
     platform::setPointer(platform::Pointer::Default);
     platform::messageBox(platform::MessageIcon::Critical, programTitle(),
-                         QStringLiteral("The reference database %1 is damaged or can no longer be read: %2")
-                             .arg(core.mainDatabase ? QDir::toNativeSeparators(core.mainDatabase->name()) : QString(),
-                                  failure->description()));
+                         QStringLiteral("The reference database %1 is damaged or can no longer be read.\n\n%2")
+                             .arg(QDir::toNativeSeparators(file), failure->description()));
     return true;
 }
 

@@ -88,7 +88,7 @@ std::shared_ptr<Connection> Connection::open(const QString& path, const QString&
 {
     // SQLite counts its memory under a lock on every allocation unless told not to before its
     // first use; the program never asks for the count. (Once SQLite runs, the call is refused.)
-    static const bool uncounted = true;
+    static const bool uncounted = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0) == SQLITE_OK;
     Q_UNUSED(uncounted);
     recogniseFile(path);
     std::shared_ptr<Connection> connection(new Connection(path));

@@ -88,8 +88,7 @@ std::shared_ptr<Connection> Connection::open(const QString& path, const QString&
 {
     // SQLite counts its memory under a lock on every allocation unless told not to before its
     // first use; the program never asks for the count. (Once SQLite runs, the call is refused.)
-    static const bool uncounted = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0) == SQLITE_OK;
-    Q_UNUSED(uncounted);
+    [[maybe_unused]] static const bool uncounted = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0) == SQLITE_OK;
     recogniseFile(path);
     std::shared_ptr<Connection> connection(new Connection(path));
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &connection->db_,
@@ -102,11 +101,12 @@ std::shared_ptr<Connection> Connection::open(const QString& path, const QString&
     sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
     sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
     // Sorting and DISTINCT work in memory, so nothing is written even to temporary files. Pages
-    // are read into a cache of bounded size rather than through a memory map: the memory then
-    // holds the pages the queries read lately (80 MB hold the texts of one category of a
-    // database a hundred times an edition's size), not every page near any page ever read, and a
-    // file cut short under the running program is an error of the query instead of the end of
-    // the process.
+    // are read into a cache of at most 64 MB rather than through a memory map: the memory then
+    // holds the pages the queries read lately, not every page near any page ever read (an
+    // edition's file is a few MB; on a database a hundred times that size, where one category's
+    // texts fill 75 MB of pages, a search reads part of them from the file again rather than
+    // hold them all), and a file cut short under the running program is an error of the query
+    // instead of the end of the process.
     const char* const settings = "PRAGMA query_only = ON; PRAGMA temp_store = MEMORY; PRAGMA cache_size = -65536; "
                                  "PRAGMA mmap_size = 0";
     if (const int q = sqlite3_exec(db, settings, nullptr, nullptr, nullptr); q != SQLITE_OK)

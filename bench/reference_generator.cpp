@@ -12,6 +12,9 @@ namespace bench {
 
 namespace {
 
+// Raised whenever what is generated, or what the builder writes into it, changes.
+constexpr int generation = 2;
+
 const char* const processes[] = {"OFW", "SMAW", "SAW", "GMAW", "FCAW", "GTAW", "PAW", "ESW", "EGW",
                                  "EBW", "LBW", "LLBW", "STUD", "RW", "RSW", "RSEW", "PW", "FW",
                                  "DFW", "FRW", "FSW", "FLSP", "PSP", "TBW", "TTTS"};
@@ -110,7 +113,9 @@ QString referenceDatabase(int size)
     QString cache = qEnvironmentVariable("VARNEL_BENCH_DIR");
     if (cache.isEmpty())
         cache = QDir::tempPath() + QStringLiteral("/varnel-bench");
-    const QString dir = cache + QStringLiteral("/x%1").arg(size);
+    // The generation is part of the name: files of an earlier generator or builder (without the
+    // builder's query indexes, say) are not taken for current ones.
+    const QString dir = cache + QStringLiteral("/x%1-%2").arg(size).arg(generation);
     const QString path = dir + QStringLiteral("/qel0709.mdb");
     if (QFileInfo::exists(path))
         return dir;

@@ -8,16 +8,47 @@
 #include "platform/ui/twips.h"
 #include "platform/ui/window_geometry.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QTimer>
+#include <cstdio>
 #include <thread>
 
 namespace varnel {
 
 using platform::twipsRect;
 using namespace platform::ui;
+
+namespace {
+
+// Start-up benchmark only: announces the first paint of a watched window once that paint is done,
+// and ends the program.
+class FirstPaintAnnouncer final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // The zero timer runs when the paint of the whole window has finished.
+            QTimer::singleShot(0, qApp, [] {
+                std::fputs("painted\n", stdout);
+                std::fflush(stdout);
+                QCoreApplication::quit();
+            });
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+bool varnelTitle::startupBenchmark() { return qEnvironmentVariable("VARNEL_BENCH_STARTUP") == QLatin1String("1"); }
 
 varnelTitle::varnelTitle(const QString& programDirectory, QWidget* parent) : QDialog(parent)
 {
@@ -41,6 +72,8 @@ varnelTitle::varnelTitle(const QString& programDirectory, QWidget* parent) : QDi
     for (Label* label : Label1)
         label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
 
+    if (startupBenchmark())
+        wait = std::chrono::milliseconds(0);
     Form_Initialize(programDirectory);
     Form_Load();
 }
@@ -86,6 +119,12 @@ void varnelTitle::Form_Unload()
     unloaded_ = true;
     if (showMainWindow)
         showMainWindow();
+    if (startupBenchmark()) {
+        auto* announcer = new FirstPaintAnnouncer(qApp);
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window != this && window->isVisible())
+                window->installEventFilter(announcer);
+    }
 }
 
 void varnelTitle::paintEvent(QPaintEvent*)

@@ -123,7 +123,9 @@ bool needsProcessColumns(const ParagraphSearch& search)
     return search.byProcess && !hasCategoryClause(search) && !processCode(search).isEmpty();
 }
 
-QString paragraphQuery(const ParagraphSearch& search, const QStringList& variablesColumns)
+namespace {
+
+QString query(const QString& selected, const ParagraphSearch& search, const QStringList& variablesColumns)
 {
     const QString process = processCode(search);
     QString filter;
@@ -141,11 +143,34 @@ QString paragraphQuery(const ParagraphSearch& search, const QStringList& variabl
         filter.clear();
 
     const QString words = wordClause(search.words, search.type);
-    QString sql = words.isEmpty() ? QStringLiteral("SELECT * FROM variables")
-                                  : QStringLiteral("SELECT * FROM variables ") + words;
+    const QString select = QStringLiteral("SELECT ") + selected + QStringLiteral(" FROM variables");
+    QString sql = words.isEmpty() ? select : select + u' ' + words;
     if (search.byProcess && !filter.isEmpty())
         sql += (sql.contains(QStringLiteral("WHERE")) ? QStringLiteral(" AND ") : QStringLiteral(" WHERE ")) + filter;
     return sql + QStringLiteral(" ORDER BY [order]");
+}
+
+}  // namespace
+
+QString paragraphQuery(const ParagraphSearch& search, const QStringList& variablesColumns)
+{
+    return query(QStringLiteral("*"), search, variablesColumns);
+}
+
+QString paragraphNamesQuery(const ParagraphSearch& search, const QStringList& variablesColumns)
+{
+    return query(QStringLiteral("[variable]"), search, variablesColumns);
+}
+
+QString allParagraphNamesQuery() { return QStringLiteral("SELECT [variable] FROM [Variables] ORDER BY [order]"); }
+
+QStringList paragraphNames(dao::Recordset& rows)
+{
+    QStringList names;
+    names.reserve(rows.recordCount());
+    for (; !rows.eof(); rows.moveNext())
+        names.append(rows.field(0).toString());
+    return names;
 }
 
 namespace {

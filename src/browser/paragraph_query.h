@@ -8,6 +8,10 @@
 #include <utility>
 #include <vector>
 
+namespace dao {
+class Recordset;
+}
+
 namespace varnel {
 
 // "SMAW  -  Shielded Metal Arc Welding" from the trimmed abbreviation and full name.
@@ -45,6 +49,14 @@ bool needsProcessColumns(const ParagraphSearch& search);
 // table order (needed only when needsProcessColumns). Every search word reaches the SQL through
 // the safe-literal helper; the Jet wildcards * ? # [ ] in a word keep their meaning.
 QString paragraphQuery(const ParagraphSearch& search, const QStringList& variablesColumns);
+// The same query reading only the field `variable`, all that the paragraph list takes from a row:
+// the same rows in the same order, without reading each row whole.
+QString paragraphNamesQuery(const ParagraphSearch& search, const QStringList& variablesColumns);
+// Every paragraph's `variable` in [order], for browsing without a process.
+QString allParagraphNamesQuery();
+// The first field of every row from the current one on, as text (Null as the empty text): the
+// entries of the paragraph list, read in one pass.
+QStringList paragraphNames(dao::Recordset& rows);
 
 // The LIKE condition of one word: " [var_text] LIKE "*word*"".
 QString likeCondition(const QString& word);

@@ -133,7 +133,7 @@ void varnelMain::createControls()
 
     // Paragraph list.
     Frame1[3] = placed(new Frame(QStringLiteral("Applicable Variables:"), client), 6900, 1860, 2655, 4335);
-    ListView1[2] = placed(new ListView(Frame1[3]), 120, 270, 2415, 3945);
+    ListView1[2] = placed(new TextListView(Frame1[3]), 120, 270, 2415, 3945);
 
     // Paragraph text, its position labels and the navigation.
     Frame1[4] = placed(new Frame(QStringLiteral("Paragraph/Variable:"), client), 60, 1860, 6765, 4335);

@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <exception>
 #include <functional>
 #include <vector>
 
@@ -45,7 +46,7 @@ public:
     std::array<platform::ui::ListView*, 4> List1{};         // drop-down lists 1..3
     std::array<platform::ui::OptionButton*, 3> Option1{};   // And, Or, Phrase
     platform::ui::CheckBox* Check1 = nullptr;               // Search by Process
-    std::array<platform::ui::ListView*, 3> ListView1{};     // 2: the paragraph list
+    std::array<platform::ui::TextListView*, 3> ListView1{}; // 2: the paragraph list
     platform::ui::RichTextBox* RichTextBox1 = nullptr;
     std::array<platform::ui::CommandButton*, 2> Command1{}; // 0 Exit, 1 Search
     platform::ui::CommandButton* Command3 = nullptr;        // interpretations
@@ -189,11 +190,17 @@ private:
     void createToolbar();
     void wireHandlers();
     void setCaptionFromTick(int index);
+    // Says once per database that its file is damaged or unreadable, when `error` means so;
+    // true when it does.
+    bool reportDamage(const std::exception& error);
 
     bool unloaded_ = false;
     unsigned searchCount_ = 0;  // paragraph queries run so far
     bool emptyingSearchBox_ = false;  // a change of process or category empties the search box
     QString databaseFailure_;         // why the last opening or process-list fill failed
+    // The database whose damage was said: the object and its file.
+    const void* damagedDatabase_ = nullptr;
+    QString damagedFile_;
 };
 
 }  // namespace varnel

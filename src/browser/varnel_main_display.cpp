@@ -77,22 +77,20 @@ void varnelMain::markUpText()
         type = SearchType::Or;
     else if (Option1[2]->value())
         type = SearchType::Phrase;
+    // The words are coloured in one edit of the text, laid out once for all of them.
+    const platform::ui::RichTextBox::OneEdit edit(*RichTextBox1);
     for (const QString& word : wordsToColour(Text1[1]->text(), type))
         scanText(word);
 }
 
 void varnelMain::scanText(const QString& word)
 {
-    int start = 0;
-    while (true) {
-        const int at = RichTextBox1->find(word, start);
-        if (at < 0)
-            break;
-        RichTextBox1->setSel(at, static_cast<int>(word.size()));
-        RichTextBox1->setSelColor(QColor(255, 0, 0));
-        RichTextBox1->setSel(at + static_cast<int>(word.size()), 0);
-        start = at + static_cast<int>(word.size());
-    }
+    // Every occurrence, found with the box's own search, is coloured in one edit of the text.
+    std::vector<std::pair<int, int>> hits;
+    const int length = static_cast<int>(word.size());
+    for (int at = RichTextBox1->find(word, 0); at >= 0; at = RichTextBox1->find(word, at + length))
+        hits.emplace_back(at, length);
+    RichTextBox1->colourRanges(hits, QColor(255, 0, 0));
     RichTextBox1->setSelColor(Qt::black);
     RichTextBox1->setSel(0, 0);
 }

@@ -84,9 +84,8 @@ void varnelMain::fillVariableList()
     ListView1[2]->clearEntries();
     if (!core.mainDatabase)
         throw dao::Error(dao::ObjectNotSet, QStringLiteral("No reference database is open."));
-    auto paragraphs = core.mainDatabase->openRecordset(QStringLiteral("SELECT * FROM [Variables] ORDER BY [order]"));
-    for (; !paragraphs->eof(); paragraphs->moveNext())
-        ListView1[2]->addEntry(nullToEmpty(paragraphs->field(QStringLiteral("variable"))), newImageList(1));
+    auto paragraphs = core.mainDatabase->openRecordset(allParagraphNamesQuery());
+    ListView1[2]->setEntries(paragraphNames(*paragraphs), newImageList(1));
     paragraphs->close();
     ListView1[2]->setFocus();
     if (ListView1[2]->count() > 0)

@@ -11,6 +11,8 @@
 #include "platform/ui/seams.h"
 #include "platform/vb.h"
 
+#include <QDir>
+
 namespace varnel {
 
 namespace {
@@ -52,43 +54,64 @@ void varnelMain::performSearch()
     search.type = searchTypeOf(Option1);
     search.newLayout = core.newLayout;
 
-    ListView1[2]->setUpdatesEnabled(false);
+    bool damaged = false;
     try {
         if (!core.mainDatabase)
             throw dao::Error(dao::ObjectNotSet, QStringLiteral("No reference database is open."));
         const QStringList columns = needsProcessColumns(search) ? variablesColumns(*core.mainDatabase) : QStringList();
-        core.searchRecordset = core.mainDatabase->openRecordset(paragraphQuery(search, columns));
+        // The list takes only each row's paragraph name, read in the same pass as the rows.
+        core.searchRecordset = core.mainDatabase->openRecordset(paragraphNamesQuery(search, columns));
         ListView1[2]->clearEntries();
         RichTextBox1->setText(QString());
-        const QIcon icon = newImageList(1);
-        for (; !core.searchRecordset->eof(); core.searchRecordset->moveNext())
-            ListView1[2]->addEntry(core.searchRecordset->field(QStringLiteral("variable")).toString(), icon);
-    } catch (const std::exception&) {
-        // A query the engine refuses lists nothing.
+        ListView1[2]->setEntries(paragraphNames(*core.searchRecordset), newImageList(1));
+    } catch (const std::exception& error) {
+        // A query the engine refuses lists nothing; a damaged file is said as such.
         ListView1[2]->clearEntries();
         RichTextBox1->setText(QString());
+        damaged = reportDamage(error);
     }
     if (core.searchRecordset) {
         core.searchRecordset->close();
         core.searchRecordset.reset();
     }
-    ListView1[2]->setUpdatesEnabled(true);
 
     if (ListView1[2]->count() > 0) {
         ListView1[2]->setFocus();
         try {
             loadRule(ListView1[2]->entryText(1));
-        } catch (const std::exception&) {
+        } catch (const std::exception& error) {
+            reportDamage(error);
         }
         Label1[4]->setCaption(QStringLiteral("1"));
     } else {
         platform::setPointer(platform::Pointer::Default);
-        platform::messageBox(platform::MessageIcon::Information, QStringLiteral("No entry found"),
-                             QStringLiteral("No appropriate paragraphs were found."));
+        if (!damaged)
+            platform::messageBox(platform::MessageIcon::Information, QStringLiteral("No entry found"),
+                                 QStringLiteral("No appropriate paragraphs were found."));
         Label1[4]->setCaption(QStringLiteral("0"));
         showNoParagraph();
     }
     platform::setPointer(platform::Pointer::Default);
+}
+
+bool varnelMain::reportDamage(const std::exception& error)
+{
+    const auto* failure = dynamic_cast<const dao::Error*>(&error);
+    if (!failure || (failure->number() != dao::UnrecognisedFormat && failure->number() != dao::CannotOpen))
+        return false;
+    // Damage does not mend itself: it is said once, and not again for the queries that follow
+    // on the same database.
+    const VarnelCore& core = varnelCore();
+    const QString file = core.mainDatabase ? core.mainDatabase->name() : QString();
+    if (damagedDatabase_ == core.mainDatabase.get() && damagedFile_ == file)
+        return true;
+    damagedDatabase_ = core.mainDatabase.get();
+    damagedFile_ = file;
+    platform::setPointer(platform::Pointer::Default);
+    platform::messageBox(platform::MessageIcon::Critical, programTitle(),
+                         QStringLiteral("The reference database %1 is damaged or can no longer be read.\n\n%2")
+                             .arg(QDir::toNativeSeparators(file), failure->description()));
+    return true;
 }
 
 void varnelMain::loadAvailableParagraphs() { performSearch(); }
@@ -120,8 +143,9 @@ void varnelMain::Check1_Click()
                 RichTextBox1->setText(QString());
             }
         }
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
         // A failed listing leaves the lists as far as they got.
+        reportDamage(error);
     }
     Form_Resize();
 }

@@ -7,9 +7,12 @@
 #include "support/main_window_fixture.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <functional>
 #include <sqlite3.h>
 
 using namespace varnel;
@@ -229,6 +232,75 @@ TEST_F(Browser, ChoosingAnotherProcessLeavesNoParagraphDescribed)
     EXPECT_EQ(main->Label1[4]->text(), "n/a");
     EXPECT_EQ(main->Label1[6]->text(), "n/a");
     EXPECT_EQ(main->Frame1[4]->title(), "Paragraph/Variable");
+}
+
+TEST_F(Browser, SearchesOfMoreThanAThousandWordsFindWhatTheyMatch)
+{
+    main->Check1->setValue(0);
+    const struct {
+        int option;
+        QString word;
+        QString filler;  // repeated before the word
+    } cases[] = {{0, "groove", "sample"}, {1, "groove", "zzqx"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.option);
+        search(c.word, c.option);
+        const QStringList few = listed();
+        ASSERT_GT(few.size(), 0);
+        QStringList many;
+        for (int i = 0; i < 1200; ++i)
+            many << c.filler + (c.option == 1 ? QString::number(i) : QString());
+        many << c.word;
+        seams.messages.shown.clear();
+        search(many.join(' '), c.option);
+        EXPECT_EQ(listed(), few);
+        EXPECT_TRUE(seams.messages.shown.empty());
+    }
+}
+
+// Another program changes the open database's file in place, its header counting the change so
+// that no page read before is trusted: the garbage or the missing pages are said once, as damage.
+TEST_F(Browser, ADatabaseDamagedUnderTheWindowIsSaidOnceAsDamage)
+{
+    const struct {
+        const char* what;
+        std::function<void(QByteArray&)> damage;
+    } cases[] = {
+        {"rewritten", [](QByteArray& bytes) {
+             for (qsizetype i = 100; i < bytes.size(); ++i)
+                 bytes[i] = static_cast<char>(0xA5 ^ (i * 7));
+         }},
+        {"cut short", [](QByteArray& bytes) { bytes.truncate(3 * 4096); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TearDown();
+        window.reset();
+        varnelCore().mainDatabase.reset();
+        QFile::remove(data.path() + "/qel0709.mdb");
+        SetUp();
+
+        QFile file(data.path() + "/qel0709.mdb");
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        QByteArray bytes = file.readAll();
+        c.damage(bytes);
+        bytes[27] = static_cast<char>(bytes[27] + 1);
+        file.resize(0);
+        file.write(bytes);
+        file.close();
+
+        seams.messages.shown.clear();
+        search("weld");
+        ASSERT_EQ(seams.messages.shown.size(), 1u);
+        EXPECT_EQ(seams.messages.shown[0].icon, platform::MessageIcon::Critical);
+        EXPECT_TRUE(seams.messages.shown[0].text.contains("damaged")) << seams.messages.shown[0].text.toStdString();
+        EXPECT_TRUE(seams.messages.shown[0].text.contains(QDir::toNativeSeparators(file.fileName())));
+        EXPECT_EQ(main->ListView1[2]->count(), 0);
+
+        search("metal", 1);
+        main->Check1->setValue(0);
+        EXPECT_EQ(seams.messages.shown.size(), 1u);
+    }
 }
 
 TEST_F(Browser, QuotesNeverReachTheSearchAndWildcardsKeepTheirMeaning)

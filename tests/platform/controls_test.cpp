@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QTest>
+#include <QTextCursor>
 #include <gtest/gtest.h>
 
 using namespace platform::ui;
@@ -91,6 +92,103 @@ TEST(Controls, AListViewCountsFromOneAndFindsWholeWords)
     EXPECT_EQ(list.selectedText(), "QW-402.10");
     list.setGhosted(2, true);
     EXPECT_TRUE(list.isGhosted(2));
+}
+
+namespace {
+
+// The same entries, searches and keys on both list views.
+template <typename List>
+void expectListRules(List& list)
+{
+    EXPECT_EQ(list.count(), 4);
+    EXPECT_EQ(list.entryText(1), "QW-402");
+    EXPECT_EQ(list.entryText(4), "QW-403");
+    EXPECT_EQ(list.entryText(0), "");
+    EXPECT_EQ(list.entryText(5), "");
+    EXPECT_EQ(list.selectedIndex(), 0);
+    EXPECT_EQ(list.selectedText(), "");
+    const struct {
+        const char* text;
+        int entry;
+    } finds[] = {{"QW-402.1", 3}, {"qw-403", 4}, {"QW-402", 1}, {"QW-40", 0}, {"QW-404", 0}};
+    for (const auto& f : finds)
+        EXPECT_EQ(list.findWholeWordPrefix(QString::fromLatin1(f.text)), f.entry) << f.text;
+    list.selectIndex(2);
+    EXPECT_EQ(list.selectedIndex(), 2);
+    EXPECT_EQ(list.selectedText(), "QW-402.10");
+    list.selectIndex(9);  // no such entry: the selection stays
+    EXPECT_EQ(list.selectedIndex(), 2);
+
+    std::vector<int> presses, ups;
+    list.keyPress = [&](int& ascii) {
+        presses.push_back(ascii);
+        ascii = 0;
+    };
+    list.keyUp = [&](int key, int) { ups.push_back(key); };
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Q);
+    QTest::keyClick(&list, Qt::Key_Down);
+    EXPECT_EQ(presses, (std::vector<int>{'q'}));
+    EXPECT_EQ(ups, (std::vector<int>{'Q', keys::Down}));
+    EXPECT_EQ(list.selectedIndex(), 3);  // Down moved the selection; the dropped key did nothing
+
+    list.clearEntries();
+    EXPECT_EQ(list.count(), 0);
+    EXPECT_EQ(list.selectedIndex(), 0);
+    EXPECT_EQ(list.findWholeWordPrefix("QW-402"), 0);
+}
+
+const char* const entries[] = {"QW-402", "QW-402.10", "QW-402.1", "QW-403"};
+
+}  // namespace
+
+TEST(Controls, BothListViewsCountFromOneFindWholeWordsAndPassKeysOn)
+{
+    ListView items;
+    for (const char* entry : entries)
+        items.addEntry(QString::fromLatin1(entry));
+    items.show();
+    expectListRules(items);
+
+    TextListView texts;
+    texts.setEntries({"old"});
+    QStringList all;
+    for (const char* entry : entries)
+        all << QString::fromLatin1(entry);
+    texts.setEntries(all);  // replaces what was there
+    texts.show();
+    expectListRules(texts);
+    texts.addEntry("QW-404");
+    texts.addEntry("QW-405");
+    EXPECT_EQ(texts.count(), 2);
+    EXPECT_EQ(texts.entryText(2), "QW-405");
+}
+
+TEST(Controls, ARichTextBoxColoursRangesInOneEditAndKeepsTheSelection)
+{
+    RichTextBox box;
+    box.setText("weld metal\nbase metal");
+    box.setSel(2, 3);
+    {
+        const RichTextBox::OneEdit edit(box);
+        box.colourRanges({{0, 4}, {5, 5}}, Qt::red);
+        box.colourRanges({{16, 5}}, Qt::blue);
+    }
+    const auto colourAt = [&](int position) {
+        QTextCursor c(box.document());
+        c.setPosition(position + 1);
+        return c.charFormat().foreground().color();
+    };
+    const struct {
+        int position;
+        QColor colour;
+    } cells[] = {{0, Qt::red}, {3, Qt::red}, {4, Qt::black}, {5, Qt::red}, {9, Qt::red},
+                 {11, Qt::black}, {15, Qt::black}, {16, Qt::blue}, {20, Qt::blue}};
+    for (const auto& cell : cells)
+        EXPECT_EQ(colourAt(cell.position), cell.colour) << cell.position;
+    EXPECT_EQ(box.text(), "weld metal\nbase metal");
+    EXPECT_EQ(box.selStart(), 2);
+    EXPECT_EQ(box.selLength(), 3);
 }
 
 TEST(Controls, ARichTextBoxColoursASelectionAndFindsWithoutCase)

@@ -5,6 +5,7 @@
 #include "platform/dao/jet_like.h"
 #include "support/fixture_database.h"
 
+#include <cctype>
 #include <gtest/gtest.h>
 
 namespace {
@@ -184,6 +185,36 @@ TEST(JetLikePattern, MatchesAcrossBacktrackingAndInvalidText)
         const auto pattern = dao::jet::LikePattern::compile(c.pattern);
         ASSERT_TRUE(pattern.has_value());
         EXPECT_EQ(pattern->matches(c.text), c.matches);
+    }
+}
+
+// The search box's pattern "*word*" on texts long enough to be compared many places at once:
+// the word at every place from the first to the last, its letters in either case, among bytes
+// that differ from a letter only in its case bit ('@' and '`', '[' and '{'); and the same text
+// with one byte of the word changed. QString's own search is the yardstick.
+TEST(JetLikePattern, FindsAWordAtEveryPlaceOfALongText)
+{
+    const std::string filler = "@`[{]}^~ 0123456789-_.,;:!\"'()";
+    for (const std::string word : {"w", "weld", "Groove-7", "a_b", "base metal thickness"}) {
+        const auto pattern = dao::jet::LikePattern::compile("*" + word + "*");
+        ASSERT_TRUE(pattern.has_value());
+        std::string flipped = word;
+        for (std::size_t k = 0; k < flipped.size(); k += 2)
+            flipped[k] = static_cast<char>(std::isalpha(static_cast<unsigned char>(flipped[k])) ? flipped[k] ^ 0x20 : flipped[k]);
+        for (std::size_t length = word.size(); length < 70; ++length) {
+            for (std::size_t at = 0; at + word.size() <= length; ++at) {
+                std::string text;
+                for (std::size_t i = 0; i < length; ++i)
+                    text += filler[(i * 7 + length) % filler.size()];
+                text.replace(at, word.size(), flipped);
+                std::string changed = text;
+                changed[at + word.size() - 1] = static_cast<char>(changed[at + word.size() - 1] ^ 0x01);
+                for (const std::string& subject : {text, changed}) {
+                    const bool yardstick = QString::fromStdString(subject).contains(QString::fromStdString(word), Qt::CaseInsensitive);
+                    ASSERT_EQ(pattern->matches(subject), yardstick) << word << " in \"" << subject << "\"";
+                }
+            }
+        }
     }
 }
 

@@ -403,4 +403,54 @@ TEST_F(DaoQueries, AnumberDeterminationFindsEveryMatchingRowInTableOrder)
               QString());
 }
 
+// A search of many words: each AND or OR of a chain nests one level deeper in SQLite, which
+// refuses an expression deeper than 1,000 levels. Chains of every length find their rows.
+TEST_F(DaoQueries, ChainsOfManyWordsFindWhatTheyMatch)
+{
+    const auto likes = [](int count, const QString& joint, const QString& last, bool distinct) {
+        QStringList conditions;
+        for (int i = 1; i < count; ++i)
+            conditions << QStringLiteral(" [var_text] LIKE \"*%1*\"").arg(distinct ? QStringLiteral("absent%1").arg(i) : "sample");
+        conditions << QStringLiteral(" [var_text] LIKE \"*%1*\"").arg(last);
+        return conditions.join(joint);
+    };
+    for (int count : {64, 65, 1200}) {
+        SCOPED_TRACE(count);
+        EXPECT_EQ(column(*ref, "SELECT * FROM variables WHERE" + likes(count, " AND ", "heat", false) + " ORDER BY [order]",
+                         "variable"),
+                  "QW-404.5|QW-409.1");
+        EXPECT_EQ(column(*ref, "SELECT [variable] FROM variables WHERE (" + likes(count, " OR ", "groove", true)
+                                   + ") AND [SMAW_ESS] = TRUE ORDER BY [order]",
+                         "variable"),
+                  "QW-402.1");
+        auto table = ref->openRecordset("Variables");
+        table->findFirst(likes(count, " AND ", "terms", false));
+        ASSERT_FALSE(table->noMatch());
+        EXPECT_EQ(table->field("variable").toString(), "QW-492");
+    }
+}
+
+// Rows that an ORDER BY finds alike come in the order they were stored, even where an index over
+// the ordering field and another field could give them in another order.
+TEST(DaoOrdering, RowsThatSortAlikeKeepTheirStoredOrder)
+{
+    testing_support::FixtureDatabase fixture(QStringLiteral(R"sql(
+CREATE TABLE t (k INTEGER, v TEXT COLLATE NOCASE);
+CREATE INDEX "k then v" ON t(k, v);
+CREATE INDEX "k down then v" ON t(k DESC, v DESC);
+INSERT INTO t VALUES (2, 'd'), (1, 'c'), (2, 'b'), (1, 'A'), (NULL, 'z'), (2, 'a'), (NULL, 'y');
+)sql"));
+    auto db = dao::Workspace::defaultWorkspace().openDatabase(fixture.path(), false, true, QString());
+    const QueryCase cases[] = {
+        {"SELECT * FROM t ORDER BY k", "v", "z|y|c|A|d|b|a"},
+        {"SELECT v FROM t ORDER BY k", "v", "z|y|c|A|d|b|a"},
+        {"SELECT v FROM t ORDER BY k DESC", "v", "d|b|a|c|A|z|y"},
+        {"SELECT v FROM t WHERE k = 2 ORDER BY k", "v", "d|b|a"},
+        {"SELECT v FROM t WHERE k > 0 ORDER BY k", "v", "c|A|d|b|a"},
+        {"SELECT v FROM t", "v", "d|c|b|A|z|a|y"},
+    };
+    for (const QueryCase& c : cases)
+        EXPECT_EQ(column(*db, QString::fromUtf8(c.sql), QString::fromUtf8(c.field)), QString::fromUtf8(c.expected)) << c.sql;
+}
+
 }  // namespace

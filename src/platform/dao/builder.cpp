@@ -1,5 +1,7 @@
 #include "platform/dao/builder.h"
 
+#include "platform/dao/connection.h"
+#include "platform/dao/jet_sql.h"
 #include "platform/dao/password.h"
 
 #include <QDir>
@@ -102,7 +104,90 @@ void exec(const BuildConnection& db, const char* sql)
 
 }  // namespace
 
-void writeQueryIndexes(sqlite3* /*db*/) {}
+namespace {
+
+[[noreturn]] void indexFailure(sqlite3* db)
+{
+    throw BuildError(QStringLiteral("cannot write the query indexes: %1").arg(QString::fromUtf8(sqlite3_errmsg(db))));
+}
+
+void execOn(sqlite3* db, const QString& sql)
+{
+    if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+        indexFailure(db);
+}
+
+// Runs a query with one text bound to ?1 and hands the texts of each row's first two columns to
+// `onRow`.
+template <typename OnRow>
+void eachRow(sqlite3* db, const char* sql, const QString& parameter, OnRow onRow)
+{
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(statement);
+        indexFailure(db);
+    }
+    const QByteArray bound = parameter.toUtf8();
+    sqlite3_bind_text(statement, 1, bound.constData(), static_cast<int>(bound.size()), SQLITE_STATIC);
+    int rc = SQLITE_ROW;
+    while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+        const auto text = [&](int column) {
+            return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, column)));
+        };
+        onRow(text(0), text(1));
+    }
+    sqlite3_finalize(statement);
+    if (rc != SQLITE_DONE)
+        indexFailure(db);
+}
+
+}  // namespace
+
+void writeQueryIndexes(sqlite3* db)
+{
+    // The paragraph table and its columns, found without regard to case as the queries name them.
+    QString table;
+    eachRow(db, "SELECT name, type FROM sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE",
+            QStringLiteral("Variables"), [&](const QString& name, const QString&) { table = name; });
+    if (table.isEmpty())
+        return;
+    QString order, name;
+    QStringList flags;
+    eachRow(db, "SELECT name, type FROM pragma_table_info(?1)", table, [&](const QString& column, const QString& type) {
+        if (column.compare(QLatin1String("order"), Qt::CaseInsensitive) == 0)
+            order = column;
+        else if (column.compare(QLatin1String("variable"), Qt::CaseInsensitive) == 0)
+            name = column;
+        else if (detail::isBooleanType(type.toUtf8().constData()))
+            flags << column;
+    });
+    if (order.isEmpty() || name.isEmpty())
+        return;  // not a file the program can list from
+
+    // The paragraph lists read paragraph names in stored order: of every paragraph, and of the
+    // paragraphs of one process and category, whose Boolean column is true (-1, as the queries
+    // compare it). Each index holds all that its list reads (the order, the name and the column
+    // that chooses the rows), so a list never reads the long texts; the rowid that ends every
+    // index entry keeps paragraphs of equal order in stored order.
+    using jet::quoteName;
+    const QString columns = quoteName(order) + u',' + quoteName(name);
+    execOn(db, QStringLiteral("SAVEPOINT query_indexes"));
+    try {
+        execOn(db, QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2(%3)")
+                       .arg(quoteName(table + QStringLiteral(" by order")), quoteName(table), columns));
+        for (const QString& flag : flags)
+            execOn(db, QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2(%3,%4) WHERE %4 = -1")
+                           .arg(quoteName(table + QStringLiteral(" by order where ") + flag), quoteName(table), columns,
+                                quoteName(flag)));
+        // How many rows each index holds, so that a search within a category reads the
+        // category's index (and its rows) rather than every row in order.
+        execOn(db, QStringLiteral("ANALYZE %1").arg(quoteName(table)));
+    } catch (const BuildError&) {
+        sqlite3_exec(db, "ROLLBACK TO query_indexes; RELEASE query_indexes", nullptr, nullptr, nullptr);
+        throw;
+    }
+    execOn(db, QStringLiteral("RELEASE query_indexes"));
+}
 
 void buildDatabase(const QString& outPath, const std::vector<SqlSource>& sources, const QString& password)
 {

@@ -23,8 +23,12 @@ public:
     explicit BuildError(const QString& message) : std::runtime_error(message.toStdString()) {}
 };
 
-// Writes the indexes that the windows' queries read through into a finished database. A file
-// without them answers every query the same, only slower. Raises BuildError.
+// Writes the indexes that the windows' queries read through into a finished database: for the
+// paragraph table [Variables], one over [order] and [variable], and one over the same for the
+// rows of each Boolean column (a process and category) that is true; then the statistics that
+// let SQLite choose them. A file without them answers every query the same, only slower; a file
+// without that table or those columns gets none. Writing them again changes nothing. Raises
+// BuildError.
 void writeQueryIndexes(sqlite3* db);
 
 // Protects a database being built with a password: the password table with a new salt and the

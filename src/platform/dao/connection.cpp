@@ -73,6 +73,15 @@ QString recogniseFile(const QString& path)
     return path;
 }
 
+bool declaresWriteAheadLog(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray header = file.read(20);
+    return header.size() == 20 && (header[18] == 2 || header[19] == 2);
+}
+
 }  // namespace
 
 Statement& Statement::operator=(Statement&& other) noexcept
@@ -89,13 +98,18 @@ Statement::~Statement() { sqlite3_finalize(statement_); }
 
 std::shared_ptr<Connection> Connection::open(const QString& path, const QString& password)
 {
+    // SQLite counts its memory under a lock on every allocation unless told not to before its
+    // first use; the program never asks for the count. (Once SQLite runs, the call is refused.)
+    [[maybe_unused]] static const bool uncounted = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0) == SQLITE_OK;
     const QString file = recogniseFile(path);
     std::shared_ptr<Connection> connection(new Connection(path));
-    // Opened as an immutable file: SQLite then takes no locks and never creates the journal files
-    // of a file that declares the write-ahead log (its "-wal" and "-shm" beside it), which it would
-    // do even for a reader. A reference database does not change while the program reads it.
+    // A file that declares the write-ahead log (format version 2 at bytes 18 and 19) is opened as
+    // an immutable file: SQLite would otherwise create its "-wal" and "-shm" files beside it, even
+    // for a reader. Any other file is read with SQLite's locks, so that a change made to it while
+    // the program runs is seen rather than answered from pages read before.
     QUrl uri = QUrl::fromLocalFile(file);
-    uri.setQuery(QStringLiteral("immutable=1"));
+    if (declaresWriteAheadLog(file))
+        uri.setQuery(QStringLiteral("immutable=1"));
     const int rc = sqlite3_open_v2(uri.toEncoded().constData(), &connection->db_,
                                   SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI, nullptr);
     if (rc != SQLITE_OK)
@@ -105,11 +119,15 @@ std::shared_ptr<Connection> Connection::open(const QString& path, const QString&
     sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
     sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
     sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
-    // Sorting and DISTINCT work in memory, so nothing is written even to temporary files, and
-    // the pages of a whole reference database stay cached between queries; the file is read
-    // through a memory map rather than copied page by page.
+    // Sorting and DISTINCT work in memory, so nothing is written even to temporary files. Pages
+    // are read into a cache of at most 64 MB rather than through a memory map: the memory then
+    // holds the pages the queries read lately, not every page near any page ever read (an
+    // edition's file is a few MB; on a database a hundred times that size, where one category's
+    // texts fill 75 MB of pages, a search reads part of them from the file again rather than
+    // hold them all), and a file cut short under the running program is an error of the query
+    // instead of the end of the process.
     const char* const settings = "PRAGMA query_only = ON; PRAGMA temp_store = MEMORY; PRAGMA cache_size = -65536; "
-                                 "PRAGMA mmap_size = 1073741824";
+                                 "PRAGMA mmap_size = 0";
     if (const int q = sqlite3_exec(db, settings, nullptr, nullptr, nullptr); q != SQLITE_OK)
         connection->fail(q, QString(), Use::Query);
     jet::registerLike(db);

@@ -89,7 +89,10 @@ public:
             const QString rest = QStringLiteral(" FROM %1 NOT INDEXED").arg(jet::quoteName(table));
             query = {QStringLiteral("SELECT *") + rest, table, QStringLiteral("SELECT rowid") + rest};
         } else if (beginsWithSelect(sqlOrTable)) {
-            query = jet::translateStatement(sqlOrTable);
+            query = jet::translateStatement(sqlOrTable, [this](const QString& name) {
+                const QString found = connection_->findTable(name);
+                return !found.isEmpty() && connection_->tableShape(found).rowids;
+            });
         } else {
             throw detail::tableNotFound(sqlOrTable);
         }

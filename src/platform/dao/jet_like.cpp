@@ -1,7 +1,12 @@
 #include "platform/dao/jet_like.h"
 
 #include <QChar>
+#include <cstdint>
+#include <cstring>
 #include <sqlite3.h>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace dao::jet {
 
@@ -125,8 +130,12 @@ std::optional<LikePattern> LikePattern::compile(std::string_view pattern)
             ascii = e[i].kind == Element::Literal && e[i].folded < 0x80;
             word += static_cast<char>(e[i].folded);
         }
-        if (ascii)
-            compiled.asciiContains_ = std::move(word);
+        if (ascii) {
+            std::string caseBits;
+            for (char c : word)
+                caseBits += (c >= 'a' && c <= 'z') ? char(0x20) : char(0);
+            compiled.asciiContains_ = AsciiWord{std::move(word), std::move(caseBits)};
+        }
     }
     return compiled;
 }
@@ -158,45 +167,62 @@ bool LikePattern::matchesOne(const Element& element, char32_t c) const
 
 namespace {
 
-constexpr unsigned char asciiLower(unsigned char c) { return (c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c; }
-
-// Whether `lowerWord` (ASCII, lower case) stands in `text`, comparing ASCII letters without case:
-// a Horspool search whose shift table treats both cases of a letter alike.
-bool containsAsciiIgnoringCase(std::string_view text, std::string_view lowerWord)
+// Whether `lowerWord` (ASCII, lower case) stands in `text`, comparing ASCII letters without case.
+// A byte matches a byte of the word when, with the word's case bit set, it equals it: a letter in either case, any
+// other byte only itself. Where the processor compares 16 bytes at once, the first and the last
+// byte of the word are tested for 16 places together and only where both match is the rest
+// compared.
+bool containsAsciiIgnoringCase(std::string_view text, std::string_view lowerWord, std::string_view caseBits)
 {
     const std::size_t m = lowerWord.size();
     if (m == 0)
         return true;
     if (text.size() < m)
         return false;
-    std::size_t shift[256];
-    for (std::size_t& s : shift)
-        s = m;
-    for (std::size_t k = 0; k + 1 < m; ++k) {
-        const auto c = static_cast<unsigned char>(lowerWord[k]);
-        shift[c] = m - 1 - k;
-        if (c >= 'a' && c <= 'z')
-            shift[c - ('a' - 'A')] = m - 1 - k;
-    }
-    const auto lastOfWord = static_cast<unsigned char>(lowerWord[m - 1]);
-    for (std::size_t i = 0; i + m <= text.size();) {
-        const auto last = static_cast<unsigned char>(text[i + m - 1]);
-        if (asciiLower(last) == lastOfWord) {
-            std::size_t k = 0;
-            while (k + 1 < m && asciiLower(static_cast<unsigned char>(text[i + k])) == static_cast<unsigned char>(lowerWord[k]))
-                ++k;
-            if (k + 1 == m)
+    const auto* t = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* w = reinterpret_cast<const unsigned char*>(lowerWord.data());
+    const auto* bits = reinterpret_cast<const unsigned char*>(caseBits.data());
+    const auto matchesAt = [&](std::size_t at) {
+        for (std::size_t k = 0; k < m; ++k)
+            if ((t[at + k] | bits[k]) != w[k])
+                return false;
+        return true;
+    };
+    const std::size_t lastStart = text.size() - m;
+    std::size_t at = 0;
+#if defined(__SSE2__)
+    const __m128i first = _mm_set1_epi8(static_cast<char>(w[0]));
+    const __m128i firstBit = _mm_set1_epi8(static_cast<char>(bits[0]));
+    const __m128i last = _mm_set1_epi8(static_cast<char>(w[m - 1]));
+    const __m128i lastBit = _mm_set1_epi8(static_cast<char>(bits[m - 1]));
+    // The 16 places from `at` all lie at or before lastStart, so both loads stay in the text.
+    for (; at + 15 <= lastStart; at += 16) {
+        const __m128i heads = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(t + at)), firstBit);
+        const __m128i tails = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(t + at + m - 1)), lastBit);
+        auto candidates = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(heads, first), _mm_cmpeq_epi8(tails, last))));
+        for (; candidates != 0; candidates &= candidates - 1)
+            if (matchesAt(at + static_cast<std::size_t>(__builtin_ctz(candidates))))
                 return true;
-        }
-        i += shift[last];
     }
+#endif
+    for (; at <= lastStart; ++at)
+        if (matchesAt(at))
+            return true;
     return false;
 }
 
 bool hasNonAscii(std::string_view text)
 {
-    for (char c : text)
-        if (static_cast<unsigned char>(c) >= 0x80)
+    std::size_t at = 0;
+    for (; at + 8 <= text.size(); at += 8) {
+        std::uint64_t eight;
+        std::memcpy(&eight, text.data() + at, 8);
+        if (eight & 0x8080808080808080u)
+            return true;
+    }
+    for (; at < text.size(); ++at)
+        if (static_cast<unsigned char>(text[at]) >= 0x80)
             return true;
     return false;
 }
@@ -206,7 +232,7 @@ bool hasNonAscii(std::string_view text)
 bool LikePattern::matches(std::string_view text) const
 {
     if (asciiContains_) {
-        if (containsAsciiIgnoringCase(text, *asciiContains_))
+        if (containsAsciiIgnoringCase(text, asciiContains_->lower, asciiContains_->caseBits))
             return true;
         // A non-ASCII character may fold to an ASCII letter (the Kelvin sign to k): only then
         // does the full matcher have anything to add.
@@ -272,7 +298,9 @@ void likeFunction(sqlite3_context* context, int, sqlite3_value** arguments)
 {
     if (sqlite3_value_type(arguments[0]) == SQLITE_NULL || sqlite3_value_type(arguments[1]) == SQLITE_NULL)
         return;  // Null matches nothing: the result is Null
-    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(arguments[1]));
+    // The text's bytes as stored (UTF-8, as the function takes its arguments): unlike the text
+    // form, they need no closing zero, so a text read from the file is not copied for it.
+    const auto* text = static_cast<const char*>(sqlite3_value_blob(arguments[1]));
     const std::string_view subject(text ? text : "", static_cast<std::size_t>(sqlite3_value_bytes(arguments[1])));
     if (const auto* cached = static_cast<const LikePattern*>(sqlite3_get_auxdata(context, 0))) {
         sqlite3_result_int(context, cached->matches(subject) ? 1 : 0);

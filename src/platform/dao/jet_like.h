@@ -35,9 +35,14 @@ private:
 
     std::vector<Element> elements_;
     std::vector<CharSet> sets_;
-    // "*word*" with an ASCII word, the pattern of every text search: the word in lower case,
-    // searched byte by byte without decoding.
-    std::optional<std::string> asciiContains_;
+    // "*word*" with an ASCII word, the pattern of every text search, searched byte by byte
+    // without decoding: the word in lower case, and for each of its bytes the bit that makes a
+    // letter lower case (0x20), or 0 for a byte that is no letter.
+    struct AsciiWord {
+        std::string lower;
+        std::string caseBits;
+    };
+    std::optional<AsciiWord> asciiContains_;
 };
 
 // Makes LIKE in every statement of the connection the old engine's LIKE. A malformed pattern

@@ -169,6 +169,161 @@ void cheapTermsFirst(std::vector<Token>& tokens)
     std::copy(clause.begin(), clause.end(), tokens.begin() + std::ptrdiff_t(where + 1));
 }
 
+// SQLite nests a chain of AND or OR one level deeper per term and refuses an expression deeper
+// than its limit (1,000), which a search of many words reaches. Chains longer than this are
+// regrouped into parenthesised groups of at most this many terms (and groups of groups where
+// needed): AND and OR give the same result however their terms are grouped, and the terms are
+// still tested in the order written. Everything else stays as written.
+constexpr std::size_t longestChain = 64;
+
+class ChainRegrouper {
+public:
+    explicit ChainRegrouper(const std::vector<Token>& tokens) : t_(tokens) {}
+
+    // A whole statement: the condition of every WHERE, at any depth.
+    std::vector<Token> statement()
+    {
+        std::vector<Token> out;
+        copy(0, t_.size(), out);
+        return out;
+    }
+    // A condition on its own (a criterion).
+    std::vector<Token> condition()
+    {
+        std::vector<Token> out;
+        condition(0, t_.size(), out);
+        return out;
+    }
+
+private:
+    using Tokens = std::vector<Token>;
+
+    std::size_t closing(std::size_t open) const
+    {
+        int depth = 0;
+        for (std::size_t at = open; at < t_.size(); ++at) {
+            depth += isSymbol(t_[at], u"(") ? 1 : isSymbol(t_[at], u")") ? -1 : 0;
+            if (depth == 0)
+                return at;
+        }
+        return t_.size();
+    }
+
+    // Statement text: the condition after a WHERE (up to ORDER or ';' at the same depth) is
+    // regrouped; parenthesised parts are looked into.
+    void copy(std::size_t begin, std::size_t end, Tokens& out)
+    {
+        for (std::size_t at = begin; at < end; ++at) {
+            if (isSymbol(t_[at], u"(")) {
+                const std::size_t close = closing(at);
+                group(at, close, out);
+                at = close;
+            } else if (isWord(t_[at], u"WHERE")) {
+                out.push_back(t_[at]);
+                std::size_t stop = at + 1;
+                while (stop < end && !isWord(t_[stop], u"ORDER") && !isSymbol(t_[stop], u";"))
+                    stop = isSymbol(t_[stop], u"(") ? closing(stop) + 1 : stop + 1;
+                condition(at + 1, stop, out);
+                at = stop - 1;
+            } else {
+                out.push_back(t_[at]);
+            }
+        }
+    }
+
+    // "(" ... ")": a subquery or a list is statement text, anything else a condition.
+    void group(std::size_t open, std::size_t close, Tokens& out)
+    {
+        out.push_back(t_[open]);
+        bool list = false;
+        for (std::size_t at = open + 1; at < close; ++at) {
+            if (isSymbol(t_[at], u"("))
+                at = closing(at);
+            else
+                list = list || isSymbol(t_[at], u",");
+        }
+        if (list || (open + 1 < close && isWord(t_[open + 1], u"SELECT")))
+            copy(open + 1, close, out);
+        else
+            condition(open + 1, close, out);
+        out.push_back(t_[close]);
+    }
+
+    // Splits at the top-level OR, or failing that at the top-level AND (not the AND of BETWEEN).
+    void condition(std::size_t begin, std::size_t end, Tokens& out)
+    {
+        for (const char16_t* connective : {u"OR", u"AND"}) {
+            std::vector<std::pair<std::size_t, std::size_t>> terms;
+            std::size_t termBegin = begin;
+            bool inBetween = false;
+            for (std::size_t at = begin; at < end; ++at) {
+                if (isSymbol(t_[at], u"(")) {
+                    at = closing(at);
+                    continue;
+                }
+                if (isWord(t_[at], u"BETWEEN"))
+                    inBetween = true;
+                if (isWord(t_[at], connective) && !(isWord(t_[at], u"AND") && std::exchange(inBetween, false))) {
+                    terms.emplace_back(termBegin, at);
+                    termBegin = at + 1;
+                }
+            }
+            if (terms.empty())
+                continue;
+            terms.emplace_back(termBegin, end);
+            std::vector<Tokens> parts;
+            for (const auto& [from, to] : terms) {
+                parts.emplace_back();
+                condition(from, to, parts.back());
+            }
+            join(std::move(parts), Token{Token::Word, QString::fromUtf16(connective)}, out);
+            return;
+        }
+        copy(begin, end, out);
+    }
+
+    static void join(std::vector<Tokens> parts, const Token& connective, Tokens& out)
+    {
+        while (parts.size() > longestChain) {
+            std::vector<Tokens> groups;
+            for (std::size_t first = 0; first < parts.size(); first += longestChain) {
+                Tokens grouped{{Token::Symbol, QStringLiteral("(")}};
+                for (std::size_t k = first; k < std::min(parts.size(), first + longestChain); ++k) {
+                    if (k > first)
+                        grouped.push_back(connective);
+                    grouped.insert(grouped.end(), parts[k].begin(), parts[k].end());
+                }
+                grouped.push_back({Token::Symbol, QStringLiteral(")")});
+                groups.push_back(std::move(grouped));
+            }
+            parts = std::move(groups);
+        }
+        for (std::size_t k = 0; k < parts.size(); ++k) {
+            if (k > 0)
+                out.push_back(connective);
+            out.insert(out.end(), parts[k].begin(), parts[k].end());
+        }
+    }
+
+    const Tokens& t_;
+};
+
+// Regroups long chains (see ChainRegrouper); text with unbalanced parentheses is left for the
+// translation to refuse.
+std::vector<Token> regroupLongChains(const std::vector<Token>& tokens, bool wholeStatement)
+{
+    int depth = 0;
+    for (const Token& token : tokens) {
+        depth += isSymbol(token, u"(") ? 1 : isSymbol(token, u")") ? -1 : 0;
+        if (depth < 0)
+            return tokens;
+    }
+    if (depth != 0)
+        return tokens;
+    ChainRegrouper regrouper(tokens);
+    return wholeStatement ? regrouper.statement() : regrouper.condition();
+}
+
 bool isKeyword(const QString& upper)
 {
     static const QStringList keywords = {
@@ -195,7 +350,7 @@ class Translator {
 public:
     explicit Translator(const QString& jet) : jet_(jet), tokens_(tokenize(jet)) {}
 
-    QString run(bool wholeStatement);
+    QString run(bool wholeStatement, const std::function<bool(const QString&)>& hasRowids = {});
     QStringList names;
     // After run(true): whether the statement is "SELECT * FROM table ..." without DISTINCT or Max
     // and without a number in its ORDER BY (which may stand for a column of the select list), so
@@ -242,11 +397,11 @@ private:
     bool functionNamed_ = false;             // the last piece is a function name
     bool expectTable_ = false;               // after FROM or a comma of the FROM list
     std::size_t fromDepth_ = none;           // depth of the FROM list being read
-    // The outer statement: a query of one table without DISTINCT, aggregate or ORDER BY may use
-    // the table's indexes and is then ordered by rowid; any other reads its tables unindexed.
+    // The outer statement: a query of one table without DISTINCT or aggregate may use the
+    // table's indexes and is then ordered by rowid after its own ORDER BY; any other reads its
+    // tables unindexed.
     std::size_t outerTables_ = 0;
     std::size_t outerNotIndexed_ = none;     // the piece "NOT INDEXED" of the outer table
-    bool outerReordered_ = false;            // DISTINCT, Max or ORDER BY in the outer statement
     bool outerAggregate_ = false;            // DISTINCT or Max in the outer statement
     bool outerOrderBy_ = false;              // the outer ORDER BY has begun
     // A number in the outer ORDER BY, which may be a column number ("ORDER BY 2", "ORDER BY (2)").
@@ -328,10 +483,8 @@ void Translator::word(const QString& text)
         return;
     }
     if (isKeyword(upper)) {
-        if (groupStarts_.empty() && (upper == u"DISTINCT" || upper == u"ORDER")) {
-            outerReordered_ = true;
+        if (groupStarts_.empty() && (upper == u"DISTINCT" || upper == u"ORDER"))
             (upper == u"DISTINCT" ? outerAggregate_ : outerOrderBy_) = true;
-        }
         if (upper == u"NULL") {
             emitOperand(upper);
             return;
@@ -356,7 +509,7 @@ void Translator::word(const QString& text)
             throw Error(UndefinedFunction,
                         QStringLiteral("Undefined function '%1' in expression '%2'.").arg(text, jet_));
         if (groupStarts_.empty())
-            outerReordered_ = outerAggregate_ = true;
+            outerAggregate_ = true;
         put(QStringLiteral("max"));
         functionNamed_ = true;
         return;
@@ -394,7 +547,7 @@ void Translator::symbol(const QString& text)
     }
 }
 
-QString Translator::run(bool wholeStatement)
+QString Translator::run(bool wholeStatement, const std::function<bool(const QString&)>& hasRowids)
 {
     if (tokens_.empty())
         syntaxError(jet_, QStringLiteral("the text is empty"));
@@ -402,6 +555,7 @@ QString Translator::run(bool wholeStatement)
         syntaxError(jet_, QStringLiteral("a query begins with SELECT"));
     if (wholeStatement)
         cheapTermsFirst(tokens_);
+    tokens_ = regroupLongChains(tokens_, wholeStatement);
     for (at_ = 0; at_ < tokens_.size(); ++at_) {
         const Token& token = tokens_[at_];
         const bool afterFunctionName = functionNamed_;
@@ -438,10 +592,15 @@ QString Translator::run(bool wholeStatement)
         syntaxError(jet_, QStringLiteral("a parenthesis is not closed"));
     if (!pendingConcat_.empty())
         syntaxError(jet_, QStringLiteral("'&' needs an operand on each side"));
-    if (wholeStatement && outerTables_ == 1 && !outerReordered_) {
-        // A lookup by key uses the key's index; the rows still come in stored order.
+    if (wholeStatement && outerTables_ == 1 && !outerAggregate_ && (!hasRowids || hasRowids(outerTable))) {
+        // A query of one table may use the table's indexes: rows it does not order, and rows its
+        // ORDER BY finds alike, still come in stored order.
         out_.erase(out_.begin() + static_cast<std::ptrdiff_t>(outerNotIndexed_));
-        put(QStringLiteral("ORDER BY rowid"));
+        if (outerOrderBy_)
+            put(QStringLiteral(","));
+        else
+            put(QStringLiteral("ORDER BY"));
+        put(QStringLiteral("rowid"));
     }
     return out_.size() ? QStringList(out_.begin(), out_.end()).join(u' ') : QString();
 }
@@ -469,11 +628,11 @@ QString quoteName(const QString& name)
     return u'"' + doubled + u'"';
 }
 
-Query translateStatement(const QString& jet)
+Query translateStatement(const QString& jet, const std::function<bool(const QString& table)>& hasRowids)
 {
     Translator translator(jet);
     Query query;
-    query.sql = translator.run(true);
+    query.sql = translator.run(true, hasRowids);
     if (translator.readsWholeRows()) {
         query.table = translator.outerTable;
         query.rowids = translator.selectingRowids();

@@ -5,9 +5,11 @@
 //   without regard to case (COLLATE NOCASE);
 // - TRUE and FALSE become -1 and 0, as the engine stores Booleans;
 // - & joins texts, a Null side counting as the empty text;
-// - a query without ORDER BY returns rows in the order they were stored: a query of one table
-//   (without DISTINCT or Max) is ordered by rowid and may use the table's indexes; any other
-//   reads its tables without an index, which SQLite does in rowid order;
+// - a query without ORDER BY returns rows in the order they were stored, and rows that its ORDER
+//   BY finds alike keep that order: a query of one table (without DISTINCT or Max) is ordered by
+//   rowid after its own ORDER BY and may use the table's indexes; any other (or one of a table
+//   without usable rowids) reads its tables without an index, which SQLite does in stored order;
+// - chains of AND or OR too long for SQLite's expression depth are regrouped in parentheses;
 // - in the outer WHERE clause, terms joined by a top-level AND that scan texts (LIKE) or run a
 //   subquery are moved behind the others, as SQLite tests the terms in the order written;
 // - the keywords SELECT DISTINCT FROM WHERE AND OR NOT LIKE IN IS NULL BETWEEN ORDER BY ASC DESC AS
@@ -18,6 +20,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace dao::jet {
 
@@ -30,7 +33,9 @@ struct Query {
     QString table;
     QString rowids;
 };
-Query translateStatement(const QString& jet);
+// `hasRowids` tells whether a table of the file has rowids to keep the stored order by; without
+// it every table is taken to have them.
+Query translateStatement(const QString& jet, const std::function<bool(const QString& table)>& hasRowids = {});
 
 struct Criterion {
     QString expression;  // SQLite expression

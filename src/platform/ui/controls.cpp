@@ -489,29 +489,86 @@ void Frame::paintEvent(QPaintEvent*)
     painter.drawComplexControl(QStyle::CC_GroupBox, option);
 }
 
-// ---------------------------------------------------------------- ListView
+// ---------------------------------------------------------------- list views
 
-ListView::ListView(QWidget* parent, int columns) : QTreeWidget(parent)
+template <typename View>
+void ListEvents<View>::keyPressEvent(QKeyEvent* event)
 {
-    setColumnCount(columns);
-    // A one-column list's column is the list's width (updateGeometries): its entries use all the
-    // room there is, and it never scrolls sideways.
-    if (columns == 1)
-        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setHeaderHidden(true);
-    setRootIsDecorated(false);
-    setUniformRowHeights(true);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setAllColumnsShowFocus(true);
+    int ascii = asciiOf(event);
+    if (ascii != 0 && keyPress) {
+        keyPress(ascii);
+        if (ascii == 0) {
+            event->accept();
+            return;
+        }
+    }
+    View::keyPressEvent(event);
 }
 
-void ListView::updateGeometries()
+template <typename View>
+void ListEvents<View>::keyReleaseEvent(QKeyEvent* event)
 {
-    QTreeWidget::updateGeometries();
-    // The hidden header is not told of the list's size, so the column follows it from here, also
-    // when a vertical scroll bar comes or goes.
-    if (columnCount() == 1 && header()->sectionSize(0) != viewport()->width())
-        header()->resizeSection(0, viewport()->width());
+    View::keyReleaseEvent(event);
+    if (keyUp && !event->isAutoRepeat())
+        keyUp(keyCodeOf(event->key()), shiftOf(event));
+}
+
+template <typename View>
+void ListEvents<View>::mouseReleaseEvent(QMouseEvent* event)
+{
+    View::mouseReleaseEvent(event);
+    if (mouseUp)
+        mouseUp();
+}
+
+template <typename View>
+void ListEvents<View>::focusInEvent(QFocusEvent* event)
+{
+    View::focusInEvent(event);
+    if (gotFocus)
+        gotFocus();
+}
+
+template <typename View>
+void ListEvents<View>::updateGeometries()
+{
+    View::updateGeometries();
+    // The hidden header is not told of the list's size, so a lone column follows it from here,
+    // also when a vertical scroll bar comes or goes.
+    QHeaderView* header = this->header();
+    if (header->count() == 1 && header->sectionSize(0) != this->viewport()->width())
+        header->resizeSection(0, this->viewport()->width());
+}
+
+template class ListEvents<QTreeWidget>;
+template class ListEvents<QTreeView>;
+
+bool beginsWithWholeWord(const QString& entry, const QString& text)
+{
+    return entry.startsWith(text, Qt::CaseInsensitive) && (entry.size() == text.size() || !entry[text.size()].isLetterOrNumber());
+}
+
+namespace {
+
+// One look for every list view: no header or tree lines, single selection; a one-column list
+// never scrolls sideways (its column is the list's width).
+void setListLook(QTreeView& view, int columns)
+{
+    if (columns == 1)
+        view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view.setHeaderHidden(true);
+    view.setRootIsDecorated(false);
+    view.setUniformRowHeights(true);
+    view.setSelectionMode(QAbstractItemView::SingleSelection);
+    view.setAllColumnsShowFocus(true);
+}
+
+}  // namespace
+
+ListView::ListView(QWidget* parent, int columns) : ListEvents<QTreeWidget>(parent)
+{
+    setColumnCount(columns);
+    setListLook(*this, columns);
 }
 
 QTreeWidgetItem* ListView::addEntry(const QString& text, const QIcon& icon)
@@ -566,51 +623,97 @@ bool ListView::isGhosted(int index) const
 
 int ListView::findWholeWordPrefix(const QString& text) const
 {
-    for (int i = 0; i < topLevelItemCount(); ++i) {
-        const QString entry = topLevelItem(i)->text(0);
-        if (!entry.startsWith(text, Qt::CaseInsensitive))
-            continue;
-        if (entry.size() == text.size() || !entry[text.size()].isLetterOrNumber())
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        if (beginsWithWholeWord(topLevelItem(i)->text(0), text))
             return i + 1;
-    }
     return 0;
 }
 
 void ListView::clearEntries() { clear(); }
 
-void ListView::keyPressEvent(QKeyEvent* event)
-{
-    int ascii = asciiOf(event);
-    if (ascii != 0 && keyPress) {
-        keyPress(ascii);
-        if (ascii == 0) {
-            event->accept();
-            return;
-        }
+// The entries of a TextListView: their texts and the one icon they show.
+class TextListView::Entries final : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    QStringList texts;
+    QIcon icon;
+
+    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : static_cast<int>(texts.size()); }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= texts.size())
+            return {};
+        if (role == Qt::DisplayRole)
+            return texts[index.row()];
+        if (role == Qt::DecorationRole && !icon.isNull())
+            return icon;
+        return {};
     }
-    QTreeWidget::keyPressEvent(event);
+
+    void replace(QStringList newTexts, const QIcon& newIcon)
+    {
+        beginResetModel();
+        texts = std::move(newTexts);
+        icon = newIcon;
+        endResetModel();
+    }
+
+    void append(const QString& text, const QIcon& newIcon)
+    {
+        const int row = static_cast<int>(texts.size());
+        beginInsertRows({}, row, row);
+        texts.append(text);
+        if (!newIcon.isNull())
+            icon = newIcon;
+        endInsertRows();
+    }
+};
+
+TextListView::TextListView(QWidget* parent) : ListEvents<QTreeView>(parent), entries_(new Entries(this))
+{
+    setModel(entries_);
+    setListLook(*this, 1);
 }
 
-void ListView::keyReleaseEvent(QKeyEvent* event)
+int TextListView::count() const { return static_cast<int>(entries_->texts.size()); }
+
+void TextListView::setEntries(QStringList texts, const QIcon& icon) { entries_->replace(std::move(texts), icon); }
+
+void TextListView::addEntry(const QString& text, const QIcon& icon) { entries_->append(text, icon); }
+
+QString TextListView::entryText(int index) const
 {
-    QTreeWidget::keyReleaseEvent(event);
-    if (keyUp && !event->isAutoRepeat())
-        keyUp(keyCodeOf(event->key()), shiftOf(event));
+    return index >= 1 && index <= count() ? entries_->texts[index - 1] : QString();
 }
 
-void ListView::mouseReleaseEvent(QMouseEvent* event)
+int TextListView::selectedIndex() const
 {
-    QTreeWidget::mouseReleaseEvent(event);
-    if (mouseUp)
-        mouseUp();
+    const QModelIndexList selected = selectionModel()->selectedRows();
+    return selected.isEmpty() ? 0 : selected.constFirst().row() + 1;
 }
 
-void ListView::focusInEvent(QFocusEvent* event)
+QString TextListView::selectedText() const { return entryText(selectedIndex()); }
+
+void TextListView::selectIndex(int index)
 {
-    QTreeWidget::focusInEvent(event);
-    if (gotFocus)
-        gotFocus();
+    if (index < 1 || index > count())
+        return;
+    const QModelIndex entry = entries_->index(index - 1);
+    selectionModel()->setCurrentIndex(entry, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(entry);
 }
+
+int TextListView::findWholeWordPrefix(const QString& text) const
+{
+    for (qsizetype i = 0; i < entries_->texts.size(); ++i)
+        if (beginsWithWholeWord(entries_->texts[i], text))
+            return static_cast<int>(i) + 1;
+    return 0;
+}
+
+void TextListView::clearEntries() { entries_->replace({}, entries_->icon); }
 
 // ---------------------------------------------------------------- RichTextBox
 
@@ -619,6 +722,8 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
     setReadOnly(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setAcceptRichText(false);
+    // Nothing here is typed: colouring need not be kept for undoing.
+    document()->setUndoRedoEnabled(false);
 }
 
 void RichTextBox::setText(const QString& text)
@@ -672,6 +777,26 @@ void RichTextBox::setSelColor(const QColor& color)
         c.mergeCharFormat(format);
     setTextColor(color);
 }
+
+void RichTextBox::colourRanges(const std::vector<std::pair<int, int>>& ranges, const QColor& color)
+{
+    if (ranges.empty())
+        return;
+    QTextCharFormat format;
+    format.setForeground(color);
+    QTextCursor c(document());
+    c.beginEditBlock();
+    for (const auto& [start, length] : ranges) {
+        c.setPosition(start);
+        c.setPosition(start + length, QTextCursor::KeepAnchor);
+        c.mergeCharFormat(format);
+    }
+    c.endEditBlock();
+}
+
+RichTextBox::OneEdit::OneEdit(RichTextBox& box) : cursor_(box.document()) { cursor_.beginEditBlock(); }
+
+RichTextBox::OneEdit::~OneEdit() { cursor_.endEditBlock(); }
 
 void RichTextBox::focusInEvent(QFocusEvent* event)
 {

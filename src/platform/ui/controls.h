@@ -18,9 +18,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextCursor>
 #include <QTextEdit>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "platform/ui/caption_fit.h"
 
@@ -195,16 +199,38 @@ private:
     CaptionFitter fitter_;
 };
 
-// A list view in report style (one or more columns, no header unless asked) with small icons.
-// Entries are counted from 1 as the windows count them; 0 means none.
-class ListView : public QTreeWidget {
-    Q_OBJECT
+// What the list views share: key press (which may drop the character), key up, mouse up and
+// got focus, with the old key codes; and a one-column list's column as wide as the list, so that
+// its entries use all the room there is and it never scrolls sideways.
+template <typename View>
+class ListEvents : public View {
 public:
-    explicit ListView(QWidget* parent = nullptr, int columns = 1);
+    using View::View;
     std::function<void(int keyCode, int shift)> keyUp;
     std::function<void(int& keyAscii)> keyPress;
     std::function<void()> mouseUp;
     std::function<void()> gotFocus;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void updateGeometries() override;
+};
+extern template class ListEvents<QTreeWidget>;
+extern template class ListEvents<QTreeView>;
+
+// Whether a list entry begins with `text` as a whole word (case-insensitive): the list views' own
+// item search.
+bool beginsWithWholeWord(const QString& entry, const QString& text);
+
+// A list view in report style (one or more columns, no header unless asked) with small icons.
+// Entries are counted from 1 as the windows count them; 0 means none.
+class ListView : public ListEvents<QTreeWidget> {
+    Q_OBJECT
+public:
+    explicit ListView(QWidget* parent = nullptr, int columns = 1);
 
     int count() const { return topLevelItemCount(); }
     QTreeWidgetItem* addEntry(const QString& text, const QIcon& icon = {});
@@ -217,13 +243,31 @@ public:
     // The first entry whose text begins with `text` as a whole word (case-insensitive), 0 if none.
     int findWholeWordPrefix(const QString& text) const;
     void clearEntries();
+};
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void updateGeometries() override;
+// A one-column list view of plain texts that all show the same small icon, for lists of many
+// thousand entries: the texts are held in a model (no item object per entry) and a whole list is
+// set in one pass. Looks and counts as ListView does.
+class TextListView : public ListEvents<QTreeView> {
+    Q_OBJECT
+public:
+    explicit TextListView(QWidget* parent = nullptr);
+
+    int count() const;
+    // Replaces every entry; `icon` is the icon of every entry.
+    void setEntries(QStringList texts, const QIcon& icon = {});
+    void addEntry(const QString& text, const QIcon& icon = {});
+    QString entryText(int index) const;       // 1-based
+    int selectedIndex() const;                // 1-based, 0 when none
+    QString selectedText() const;             // empty when none
+    void selectIndex(int index);              // 1-based; scrolls it into view
+    // The first entry whose text begins with `text` as a whole word (case-insensitive), 0 if none.
+    int findWholeWordPrefix(const QString& text) const;
+    void clearEntries();
+
+private:
+    class Entries;
+    Entries* entries_;
 };
 
 // A rich-text box showing plain text in which words can be coloured. Read-only, but the person
@@ -246,6 +290,21 @@ public:
     QString selText() const;
     // Colours the current selection, and sets the colour of text typed at the caret.
     void setSelColor(const QColor& color);
+    // Colours each (start, length) range of the text in one edit, which lays the text out once
+    // rather than once a range; the selection and the caret stay where they are.
+    void colourRanges(const std::vector<std::pair<int, int>>& ranges, const QColor& color);
+    // While one lives, the box's changes are one edit: the text is laid out again once, when it
+    // ends, however many ranges were coloured.
+    class OneEdit {
+    public:
+        explicit OneEdit(RichTextBox& box);
+        ~OneEdit();
+        OneEdit(const OneEdit&) = delete;
+        OneEdit& operator=(const OneEdit&) = delete;
+
+    private:
+        QTextCursor cursor_;
+    };
 
 protected:
     void focusInEvent(QFocusEvent* event) override;

@@ -1,0 +1,97 @@
+#include "process_start.h"
+
+#include <QFile>
+#include <chrono>
+#include <csignal>
+#include <poll.h>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace bench {
+
+namespace {
+
+// Reads from `fd` until a line feed, the end of the output or the deadline; true on a line feed.
+bool readLine(int fd, std::chrono::steady_clock::time_point deadline)
+{
+    char buffer[256];
+    for (;;) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0)
+            return false;
+        pollfd watched{fd, POLLIN, 0};
+        if (poll(&watched, 1, static_cast<int>(left.count())) <= 0)
+            return false;
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n <= 0)
+            return false;
+        if (std::string_view(buffer, static_cast<std::size_t>(n)).find('\n') != std::string_view::npos)
+            return true;
+    }
+}
+
+// The peak resident memory of a running process since it started its program. (The resource
+// usage that waiting for a child gives would count this process's memory too: the child shares
+// it until it starts its program.)
+double peakRssMbOf(pid_t pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return 0;
+}
+
+}  // namespace
+
+ProcessStart timeProcessStart(const QString& program, const QStringList& environment)
+{
+    std::vector<std::string> texts;
+    for (char** e = environ; *e; ++e)
+        texts.emplace_back(*e);
+    for (const QString& entry : environment)
+        texts.push_back(entry.toStdString());
+    std::vector<char*> envp;
+    for (std::string& text : texts)
+        envp.push_back(text.data());
+    envp.push_back(nullptr);
+    std::string path = QFile::encodeName(program).toStdString();
+    char* argv[] = {path.data(), nullptr};
+
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        return {-1, 0};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
+    posix_spawn_file_actions_addclose(&actions, pipeEnds[1]);
+
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeEnds[1]);
+    ProcessStart result{-1, 0};
+    if (spawned == 0) {
+        if (readLine(pipeEnds[0], start + std::chrono::minutes(1))) {
+            result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            result.peakRssMb = peakRssMbOf(pid);
+        } else {
+            kill(pid, SIGKILL);
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+    }
+    close(pipeEnds[0]);
+    return result;
+}
+
+}  // namespace bench

@@ -1,0 +1,19 @@
+#pragma once
+// Times a whole program start: from starting the process to the line it writes on standard output
+// when its window has been painted (both the program and the minimal Qt program write "painted").
+
+#include <QString>
+#include <QStringList>
+
+namespace bench {
+
+struct ProcessStart {
+    double seconds = 0;      // from starting the process to its line; negative when none came
+    double peakRssMb = 0;    // the process's peak resident memory up to its line; 0 when unknown
+};
+
+// Starts `program` with `environment` ("NAME=value" entries added to this process's own), waits up
+// to a minute for its first line and then for its end.
+ProcessStart timeProcessStart(const QString& program, const QStringList& environment);
+
+}  // namespace bench

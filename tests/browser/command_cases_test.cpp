@@ -19,9 +19,7 @@ class CommandCases : public testing_support::MainWindowTest {
 protected:
     void SetUp() override
     {
-        copyInto(testing_support::sampleDatabase(), data.path());
-        main = &createMain(data.path());
-        main->Form_Activate();
+        main = &startOnSample();
     }
     void TearDown() override { varnelMain::programCommandLine.clear(); }
 

@@ -17,9 +17,7 @@ class Commands : public testing_support::MainWindowTest {
 protected:
     void SetUp() override
     {
-        copyInto(testing_support::sampleDatabase(), data.path());
-        main = &createMain(data.path());
-        main->Form_Activate();
+        main = &startOnSample();
     }
     void TearDown() override { varnelMain::programCommandLine.clear(); }
     QString setting() { return platform::SettingsStore(settings.file()).read("varnel", "command line"); }

@@ -17,9 +17,7 @@ class Menus : public testing_support::MainWindowTest {
 protected:
     void SetUp() override
     {
-        copyInto(testing_support::sampleDatabase(), data.path());
-        main = &createMain(data.path());
-        main->Form_Activate();
+        main = &startOnSample();
         WindowOpeners& o = windowOpeners();
         saved = o;
         auto record = [this](const char* name) {

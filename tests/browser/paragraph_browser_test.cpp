@@ -24,10 +24,7 @@ class Browser : public testing_support::MainWindowTest {
 protected:
     void SetUp() override
     {
-        copyInto(testing_support::sampleDatabase(), data.path());
-        main = &createMain(data.path());
-        main->show();
-        main->Form_Activate();
+        main = &startOnSample(true);
     }
     void TearDown() override { windowOpeners().definitions = nullptr; }
 

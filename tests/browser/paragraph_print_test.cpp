@@ -15,9 +15,7 @@ class ParagraphPrint : public testing_support::MainWindowTest {
 protected:
     void SetUp() override
     {
-        copyInto(testing_support::sampleDatabase(), data.path());
-        main = &createMain(data.path());
-        main->Form_Activate();
+        main = &startOnSample();
         auto surface = std::make_unique<platform::RecordingPageSurface>();
         recorder = surface.get();
         previous = platform::installPrinter(std::move(surface));

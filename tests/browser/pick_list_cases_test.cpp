@@ -17,9 +17,7 @@ class PickListCases : public testing_support::MainWindowTest {
 protected:
     void SetUp() override
     {
-        copyInto(testing_support::sampleDatabase(), data.path());
-        main = &createMain(data.path());
-        main->Form_Activate();
+        main = &startOnSample();
     }
 
     varnelMain* main = nullptr;

@@ -19,10 +19,7 @@ class SearchCases : public testing_support::MainWindowTest {
 protected:
     void SetUp() override
     {
-        copyInto(testing_support::sampleDatabase(), data.path());
-        main = &createMain(data.path());
-        main->show();
-        main->Form_Activate();
+        main = &startOnSample(true);
     }
     void browseAllParagraphs() { main->Check1->setValue(0); }
     void chooseCategory(const QString& process, const QString& category)

@@ -20,9 +20,7 @@ class LookupTest : public testing_support::MainWindowTest {
 protected:
     void SetUp() override
     {
-        testing_support::copyInto(testing_support::sampleDatabase(), data.path());
-        main = &createMain(data.path());
-        main->Form_Activate();
+        main = &startOnSample();
         saved = varnel::windowOpeners();
         auto record = [this](const char* name) {
             return [this, name] {

@@ -51,6 +51,18 @@ protected:
         return *window;
     }
 
+    // The main window on a copy of the sample edition, activated as after start-up; shown first
+    // when `shown` (a window test that needs real geometry or focus).
+    varnel::varnelMain& startOnSample(bool shown = false)
+    {
+        copyInto(sampleDatabase(), data.path());
+        varnel::varnelMain& main = createMain(data.path());
+        if (shown)
+            main.show();
+        main.Form_Activate();
+        return main;
+    }
+
     ScriptedSeams seams;
     TempSettings settings;
     QTemporaryDir data;

@@ -23,10 +23,7 @@ class ListsAndBoxes : public testing_support::MainWindowTest {
 protected:
     void SetUp() override
     {
-        copyInto(testing_support::sampleDatabase(), data.path());
-        main = &createMain(data.path());
-        main->show();
-        main->Form_Activate();
+        main = &startOnSample(true);
     }
     varnelMain* main = nullptr;
 };

@@ -40,17 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Files of the old engine take another way (a conversion of their own) and are left out here.
     if (bytes.mid(4, 15) == "Standard Jet DB" || bytes.mid(4, 15) == "Standard ACE DB")
         return 0;
-    static const QString directory = [] {
-        const QString made = fuzzing::scratchDirectory() + QStringLiteral("/data");
-        QDir().mkpath(made);
-        return made;
-    }();
-    const QString path = directory + QStringLiteral("/qel0709.mdb");
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            fuzzing::fail("the input is written to a file", path.toStdString());
-    }
+    const QString directory = fuzzing::dataDirectory();
+    const QString path = fuzzing::writeDataFile(QStringLiteral("qel0709.mdb"), bytes);
 
     const bool sqliteHeader = bytes.startsWith(QByteArray("SQLite format 3\0", 16));
     dao::Workspace& workspace = dao::Workspace::defaultWorkspace();

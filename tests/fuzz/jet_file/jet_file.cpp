@@ -48,17 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes = jetFileOf(data, size);
     FUZZ_CHECK(dao::jet::engineOf(bytes.left(dao::jet::headerLength)) != dao::jet::Engine::None,
                "the input names a Jet file");
-    static const QString directory = [] {
-        const QString made = fuzzing::scratchDirectory() + QStringLiteral("/data");
-        QDir().mkpath(made);
-        return made;
-    }();
-    const QString path = directory + QStringLiteral("/qel0709.mdb");
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            fuzzing::fail("the input is written to a file", path.toStdString());
-    }
+    const QString directory = fuzzing::dataDirectory();
+    const QString path = fuzzing::writeDataFile(QStringLiteral("qel0709.mdb"), bytes);
 
     try {
         std::unique_ptr<dao::Database> database =

@@ -38,6 +38,25 @@ QString scratchDirectory()
     return directory.path();
 }
 
+QString dataDirectory()
+{
+    static const QString directory = [] {
+        const QString made = scratchDirectory() + QStringLiteral("/data");
+        QDir().mkpath(made);
+        return made;
+    }();
+    return directory;
+}
+
+QString writeDataFile(const QString& name, const QByteArray& bytes)
+{
+    const QString path = dataDirectory() + u'/' + name;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        fail("the input is written to a file", path.toStdString());
+    return path;
+}
+
 namespace {
 
 QtMessageHandler qtHandler = nullptr;

@@ -2,6 +2,7 @@
 // What the fuzz targets share: the input as text, a broken property reported as a crash (libFuzzer
 // then saves the input), and a Qt application on the offscreen platform for targets that need one.
 
+#include <QByteArray>
 #include <QString>
 #include <cstddef>
 #include <cstdint>
@@ -24,6 +25,10 @@ void ensureApplication();
 
 // A directory of the process's own, removed at exit.
 QString scratchDirectory();
+// The directory "data" in the scratch directory, that holds nothing but the file written there.
+QString dataDirectory();
+// Writes `bytes` as the file `name` of the data directory and returns its path.
+QString writeDataFile(const QString& name, const QByteArray& bytes);
 
 }  // namespace fuzzing
 

@@ -30,6 +30,16 @@ QString databaseConnectString()
 
 std::unique_ptr<dao::Database> openProductDatabase(const QString& path)
 {
+    // The first opening of a Jet file converts it, which a person may notice: the pointer says so
+    // while the file opens, and is as before afterwards, whatever the outcome.
+    platform::MousePointer& pointer = *platform::seams().mousePointer;
+    const platform::Pointer before = pointer.current();
+    pointer.set(platform::Pointer::Hourglass);
+    struct Restore {
+        platform::MousePointer& pointer;
+        platform::Pointer before;
+        ~Restore() { pointer.set(before); }
+    } restore{pointer, before};
     return dao::Workspace::defaultWorkspace().openDatabase(path, false, false, databaseConnectString());
 }
 

@@ -5,6 +5,7 @@
 #include "data/reference_files.h"
 #include "platform/dao/password.h"
 #include "support/jet_samples.h"
+#include "support/scripted_seams.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -34,5 +35,24 @@ TEST(JetReferenceFiles, TheDataDirectoryListsAndOpensAJetEdition)
         ADD_FAILURE() << "a file with another password opened";
     } catch (const dao::Error& e) {
         EXPECT_EQ(e.number(), dao::WrongPassword);
+    }
+}
+
+// A first opening converts the file, so the pointer shows the wait and is restored after it,
+// whether the file opened or not.
+TEST(JetReferenceFiles, ThePointerShowsTheWaitWhileAFileOpens)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QFile::copy(jetSample("nwind.mdb"), dir.filePath("qel0709.mdb")));
+    ASSERT_TRUE(writeBytes(dir.filePath("qel0102.mdb"), readBytes(jetSample("nwind.mdb")).left(4096)));
+    for (const char* name : {"qel0709.mdb", "qel0102.mdb"}) {
+        SCOPED_TRACE(name);
+        ScriptedSeams seams;
+        try {
+            varnel::openProductDatabase(dir.filePath(name));
+        } catch (const dao::Error&) {
+        }
+        EXPECT_EQ(seams.pointer.history,
+                  std::vector<platform::Pointer>({platform::Pointer::Hourglass, platform::Pointer::Default}));
     }
 }

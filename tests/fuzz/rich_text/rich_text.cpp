@@ -76,7 +76,10 @@ QString encode(QChar c, int choice)
         return QStringLiteral("\\_");
     if (c == u'\\' || c == u'{' || c == u'}')
         return u'\\' + QString(c);
-    if (u < 256 && (choice % 3 == 1 || u == u'\r'))
+    // A hexadecimal byte is read in the document's code page, Windows-1252, which is Latin-1 but
+    // for the bytes 0x80 to 0x9F (the typographic quotes, dashes and the like).
+    const bool sameInCodePage = u < 0x80 || (u >= 0xA0 && u < 0x100);
+    if (sameInCodePage && (choice % 3 == 1 || u == u'\r'))
         return QStringLiteral("\\'%1").arg(u, 2, 16, QLatin1Char('0'));
     if (u > 127 || u == u'\r' || choice % 3 == 2) {
         // A stand-in character follows, which the reader skips.

@@ -38,8 +38,13 @@ quint32 bigEndian(const QByteArray& bytes, int at, int length)
 // Refuses, before SQLite sees it, everything that is not a whole SQLite database file. SQLite
 // itself would take an empty file for a new database and find a truncated one damaged only when
 // a query reaches the missing pages. Gives the file for SQLite to open: the file itself, or the
-// converted copy of a Jet file.
-QString recogniseFile(const QString& path)
+// converted copy of a Jet file (which never declares the write-ahead log).
+struct SqliteFile {
+    QString path;
+    bool writeAheadLog = false;  // format version 2 at bytes 18 and 19
+};
+
+SqliteFile recogniseFile(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -58,7 +63,7 @@ QString recogniseFile(const QString& path)
     if (header.isEmpty())
         throw cannotOpen(path, file.errorString());
     if (jet::engineOf(header) != jet::Engine::None)
-        return jet::convertedCopy(path);
+        return {jet::convertedCopy(path)};
     if (!header.startsWith(QByteArray("SQLite format 3\0", 16)))
         throw unrecognised(path, QStringLiteral("it is not a database file"));
     if (header.size() < 100)
@@ -70,16 +75,7 @@ QString recogniseFile(const QString& path)
     const bool pageCountValid = bigEndian(header, 24, 4) == bigEndian(header, 92, 4);
     if (pageCountValid && pageCount > 0 && size < qint64(pageSize) * pageCount)
         throw unrecognised(path, QStringLiteral("the file is damaged: it ends before its last page"));
-    return path;
-}
-
-bool declaresWriteAheadLog(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray header = file.read(20);
-    return header.size() == 20 && (header[18] == 2 || header[19] == 2);
+    return {path, header[18] == 2 || header[19] == 2};
 }
 
 }  // namespace
@@ -101,14 +97,14 @@ std::shared_ptr<Connection> Connection::open(const QString& path, const QString&
     // SQLite counts its memory under a lock on every allocation unless told not to before its
     // first use; the program never asks for the count. (Once SQLite runs, the call is refused.)
     [[maybe_unused]] static const bool uncounted = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0) == SQLITE_OK;
-    const QString file = recogniseFile(path);
+    const SqliteFile file = recogniseFile(path);
     std::shared_ptr<Connection> connection(new Connection(path));
     // A file that declares the write-ahead log (format version 2 at bytes 18 and 19) is opened as
     // an immutable file: SQLite would otherwise create its "-wal" and "-shm" files beside it, even
     // for a reader. Any other file is read with SQLite's locks, so that a change made to it while
     // the program runs is seen rather than answered from pages read before.
-    QUrl uri = QUrl::fromLocalFile(file);
-    if (declaresWriteAheadLog(file))
+    QUrl uri = QUrl::fromLocalFile(file.path);
+    if (file.writeAheadLog)
         uri.setQuery(QStringLiteral("immutable=1"));
     const int rc = sqlite3_open_v2(uri.toEncoded().constData(), &connection->db_,
                                   SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI, nullptr);

@@ -1,11 +1,15 @@
 // The Debian package that `cpack -G DEB` makes of this build: clean under lintian, and complete in
-// what the programs need without linking it; and the set-up scripts a fresh machine runs first.
+// what the programs need without linking it (fonts, plugins); and the set-up scripts a fresh
+// machine runs first.
 
+#include "support/print_qstring.h"
 #include "support/program_run.h"
 #include "support/test_paths.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -52,7 +56,16 @@ protected:
         return names;
     }
 
+    // The package's files installed into a temporary root.
+    QString unpacked()
+    {
+        const Finished extract = runToEnd("dpkg-deb", {"--extract", package, root.path()}, 30);
+        EXPECT_EQ(extract.exitCode, 0) << extract.output.toStdString();
+        return root.path();
+    }
+
     QString package;
+    QTemporaryDir root;
     static inline QTemporaryDir* output_ = nullptr;
     static inline Finished make_;
 };
@@ -73,9 +86,7 @@ TEST_F(DebianPackage, EveryFaceTheProgramsAskForIsDrawnByAFontOfADeclaredDepende
 {
     // A root that holds the package's own files and those of the packages it depends on (as this
     // machine has them installed), and a font configuration that sees the fonts of that root only.
-    QTemporaryDir root;
-    const Finished unpacked = runToEnd("dpkg-deb", {"--extract", package, root.path()}, 30);
-    ASSERT_EQ(unpacked.exitCode, 0) << unpacked.output.toStdString();
+    unpacked();
     for (const QString& dependency : dependencies()) {
         const Finished files = runToEnd("dpkg-query", {"--listfiles", dependency}, 30);
         ASSERT_EQ(files.exitCode, 0) << dependency.toStdString() << " is not installed here";
@@ -120,6 +131,51 @@ TEST_F(DebianPackage, EveryFaceTheProgramsAskForIsDrawnByAFontOfADeclaredDepende
         ASSERT_EQ(match.exitCode, 0) << match.output.toStdString();
         EXPECT_EQ(match.output.section(u'|', 0, 0), face.drawnBy) << face.asked << " for " << face.where;
         EXPECT_TRUE(match.output.section(u'|', 1).startsWith(root.path())) << match.output.toStdString();
+    }
+}
+
+TEST_F(DebianPackage, EveryPluginTheProgramsLoadComesWithADeclaredDependency)
+{
+    // The programs of the package, each run until its window is up, tell which plugins they load.
+    const QString installed = unpacked();
+    QTemporaryDir home;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", home.path());
+    environment.insert("XDG_CONFIG_DIRS", home.filePath("no-system-files"));
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("QT_DEBUG_PLUGINS", "1");
+    QString said = runToEnd(installed + "/usr/bin/varnel", {"CLOSE"}, 40, environment).output;
+    {
+        // Sorvik has no command to end it: it is ended once it has stored the section it shows.
+        QProcess sorvik;
+        sorvik.setProcessEnvironment(environment);
+        sorvik.setProcessChannelMode(QProcess::MergedChannels);
+        sorvik.start(installed + "/usr/bin/sorvik", {"SECT INT09"});
+        ASSERT_TRUE(sorvik.waitForStarted());
+        const QString settings = home.filePath("Quorbel software/settings.ini");
+        for (int waited = 0; waited < 400 && sorvik.state() == QProcess::Running; ++waited) {
+            sorvik.waitForFinished(100);
+            QFile file(settings);
+            if (file.open(QIODevice::ReadOnly) && file.readAll().contains("default%20section="))
+                break;
+        }
+        sorvik.kill();
+        sorvik.waitForFinished();
+        said += QString::fromLocal8Bit(sorvik.readAll());
+    }
+
+    const QStringList declared = dependencies();
+    QStringList plugins;
+    static const QRegularExpression loaded(R"re("([^"]+/plugins/[^"]+)" loaded library)re");
+    for (auto match = loaded.globalMatch(said); match.hasNext();)
+        plugins << match.next().captured(1);
+    plugins.removeDuplicates();
+    ASSERT_FALSE(plugins.isEmpty()) << said.toStdString();
+    for (const QString& plugin : plugins) {
+        const Finished owner = runToEnd("dpkg-query", {"--search", plugin}, 30);
+        ASSERT_EQ(owner.exitCode, 0) << owner.output.toStdString();
+        const QString package = owner.output.section(u':', 0, 0);
+        EXPECT_TRUE(declared.contains(package)) << plugin.toStdString() << " comes with " << package.toStdString();
     }
 }
 

@@ -3,6 +3,7 @@
 // its desktop entries, metainfo and manual pages checked against their validators and the programs.
 
 #include "platform/settings.h"
+#include "support/print_qstring.h"
 #include "support/program_run.h"
 #include "support/test_paths.h"
 

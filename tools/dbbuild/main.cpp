@@ -33,6 +33,7 @@ int fail(const QString& message)
 // Wrong use: the usage on standard error, status 1.
 int failUsage()
 {
+    std::fprintf(stderr, "varnel_dbbuild: the arguments fit no form of its usage:\n");
     varnel::printUsage(usage, stderr);
     return 1;
 }

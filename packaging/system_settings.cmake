@@ -1,8 +1,8 @@
 # Runs at install time: writes this installation's system-wide settings file, which names the
 # directory of the installed programs under "program path" of the interpretations program's group,
 # so that the programs find each other before either has run. The prefix counts as given to
-# `cmake --install --prefix` or by the packager. The file lies in etc/xdg of the prefix, or in
-# /etc/xdg for the prefix /usr, where the programs read it beneath each person's own file.
+# `cmake --install --prefix` or by the packager. The file lies in etc/xdg/VARNEL_SETTINGS_FOLDER of
+# the prefix, or of / for the prefix /usr, where the programs read it beneath each person's own file.
 if(IS_ABSOLUTE "${VARNEL_BINDIR}")
   set(program_path "${VARNEL_BINDIR}")
 else()
@@ -18,5 +18,5 @@ endif()
 string(MD5 destination "$ENV{DESTDIR}${config_dir}")
 set(staged "${VARNEL_SETTINGS_STAGING_DIR}/settings-${destination}.ini")
 configure_file("${VARNEL_SETTINGS_TEMPLATE}" "${staged}" @ONLY)
-file(INSTALL DESTINATION "${config_dir}/Quorbel software" TYPE FILE RENAME settings.ini FILES "${staged}")
+file(INSTALL DESTINATION "${config_dir}/${VARNEL_SETTINGS_FOLDER}" TYPE FILE RENAME settings.ini FILES "${staged}")
 file(REMOVE "${staged}")

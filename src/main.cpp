@@ -11,13 +11,23 @@
 #include "lookups/lookup_windows.h"
 #include "platform/ui/seams.h"
 
-#include <QApplication>
 #include <QTimer>
 #include <memory>
 
+namespace {
+
+// The words of the command interface, as the manual page's synopsis gives them.
+const varnel::ProgramUsage usage{"varnel", "varnel [PROCESS [ESS|SUP|NON|HFO|CRO] [QW-PARAGRAPH]] [SHOW|CLOSE]\n"
+                                           "varnel --help\n"
+                                           "varnel --version"};
+
+}  // namespace
+
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    if (const auto status = varnel::answerUsageRequest(usage, argc, argv))
+        return *status;
+    const auto app = varnel::openDisplay(usage, argc, argv);
     varnel::setUpApplication(varnel::programTitle(), QStringLiteral("com.quorbel.varnel"));
 
     varnel::registerBrowserWindows();
@@ -38,7 +48,7 @@ int main(int argc, char* argv[])
     };
     title.show();
     QTimer::singleShot(0, &title, [&title] { title.Form_Activate(); });
-    const int result = app.exec();
+    const int result = app->exec();
     // The windows go only after every event loop has unwound.
     mainWindow.reset();
     return result;

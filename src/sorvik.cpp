@@ -4,15 +4,23 @@
 #include "app/application_setup.h"
 #include "interpretations/sorvik_program.h"
 
-#include <QApplication>
+namespace {
+
+const varnel::ProgramUsage usage{"sorvik", "sorvik [SECT TABLE] [PARA PARAGRAPH] [TEXT {WORDS}] [COND AND|OR]\n"
+                                           "sorvik --help\n"
+                                           "sorvik --version"};
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    if (const auto status = varnel::answerUsageRequest(usage, argc, argv))
+        return *status;
+    const auto app = varnel::openDisplay(usage, argc, argv);
     varnel::setUpApplication(QStringLiteral("Sorvik"), QStringLiteral("com.quorbel.sorvik"));
     auto window = varnel::startSorvikProgram(QCoreApplication::applicationDirPath(),
                                              QCoreApplication::arguments().mid(1));
     if (!window)
         return 0;
-    return app.exec();
+    return app->exec();
 }

@@ -64,9 +64,14 @@ QString SettingsStore::standardFile()
     return base + QStringLiteral("/Quorbel software/settings.ini");
 }
 
+QString SettingsStore::systemFolderName() { return QStringLiteral(VARNEL_SYSTEM_SETTINGS_FOLDER); }
+
 QStringList SettingsStore::systemFiles(const QString& programDirectory)
 {
-    const QString relativeFile = QStringLiteral("/Quorbel software/settings.ini");
+    // Installations write the name without a blank (a package's configuration files cannot hold
+    // one); a file under the person's folder name, as earlier installations wrote it, still counts.
+    const QString relativeFiles[] = {QStringLiteral("/" VARNEL_SYSTEM_SETTINGS_FOLDER "/settings.ini"),
+                                     QStringLiteral("/Quorbel software/settings.ini")};
     QStringList directories;
     if (!programDirectory.isEmpty())
         directories << QDir(programDirectory).filePath(QStringLiteral(VARNEL_CONFIG_DIR_FROM_PROGRAM));
@@ -76,11 +81,12 @@ QStringList SettingsStore::systemFiles(const QString& programDirectory)
     directories << configDirs.split(u':', Qt::SkipEmptyParts);
 
     QStringList files;
-    for (const QString& directory : directories) {
-        const QString file = QDir::cleanPath(directory + relativeFile);
-        if (QFileInfo(file).isFile() && !files.contains(file))
-            files << file;
-    }
+    for (const QString& directory : directories)
+        for (const QString& relativeFile : relativeFiles) {
+            const QString file = QDir::cleanPath(directory + relativeFile);
+            if (QFileInfo(file).isFile() && !files.contains(file))
+                files << file;
+        }
     return files;
 }
 

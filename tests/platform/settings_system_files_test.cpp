@@ -15,10 +15,11 @@ namespace {
 class SystemSettingsFiles : public ::testing::Test {
 protected:
     QString user() const { return dir.filePath(QStringLiteral("user/settings.ini")); }
-    // Writes INI text into <dir>/<directory>/Quorbel software/settings.ini and returns its path.
-    QString systemFile(const QString& directory, const QByteArray& text)
+    // Writes INI text into <dir>/<directory>/<folder>/settings.ini and returns its path.
+    QString systemFile(const QString& directory, const QByteArray& text,
+                       const QString& folder = QStringLiteral("quorbel-software"))
     {
-        const QString path = dir.filePath(directory + QStringLiteral("/Quorbel software/settings.ini"));
+        const QString path = dir.filePath(directory + u'/' + folder + QStringLiteral("/settings.ini"));
         QDir().mkpath(QFileInfo(path).path());
         QFile f(path);
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
@@ -123,7 +124,10 @@ TEST_F(SystemSettingsFiles, TheInstallationsOwnFileComesFirstThenTheXdgDirectori
 {
     const QString prefixFile = systemFile("prefix/etc/xdg", "");
     const QString adminFile = systemFile("admin", "");
-    const QString vendorFile = systemFile("vendor", "");
+    // Under the person's folder name, as earlier installations wrote it: after the file without
+    // the blank in the same directory.
+    const QString earlierAdminFile = systemFile("admin", "", "Quorbel software");
+    const QString vendorFile = systemFile("vendor", "", "Quorbel software");
     QDir().mkpath(dir.filePath("prefix/bin"));
     QDir().mkpath(dir.filePath("empty"));
 
@@ -131,8 +135,9 @@ TEST_F(SystemSettingsFiles, TheInstallationsOwnFileComesFirstThenTheXdgDirectori
                            (dir.filePath("admin") + ":" + dir.filePath("empty") + "::" + dir.filePath("vendor") + ":" +
                             dir.filePath("admin"))
                                .toLocal8Bit());
-    EXPECT_EQ(SettingsStore::systemFiles(dir.filePath("prefix/bin")), (QStringList{prefixFile, adminFile, vendorFile}));
+    EXPECT_EQ(SettingsStore::systemFiles(dir.filePath("prefix/bin")),
+              (QStringList{prefixFile, adminFile, earlierAdminFile, vendorFile}));
     // A program outside an installation (the build tree) has XDG's files only.
-    EXPECT_EQ(SettingsStore::systemFiles(dir.filePath("empty")), (QStringList{adminFile, vendorFile}));
-    EXPECT_EQ(SettingsStore::systemFiles(QString()), (QStringList{adminFile, vendorFile}));
+    EXPECT_EQ(SettingsStore::systemFiles(dir.filePath("empty")), (QStringList{adminFile, earlierAdminFile, vendorFile}));
+    EXPECT_EQ(SettingsStore::systemFiles(QString()), (QStringList{adminFile, earlierAdminFile, vendorFile}));
 }

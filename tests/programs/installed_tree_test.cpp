@@ -1,49 +1,25 @@
 // The installed tree: this build installed with `cmake --install` into a temporary prefix, its
 // programs started there on the sample data as a person on a fresh machine would start them, and
-// its desktop entries and metainfo checked with the desktop's own validators.
+// its desktop entries, metainfo and manual pages checked against their validators and the programs.
 
 #include "platform/settings.h"
+#include "support/print_qstring.h"
+#include "support/program_run.h"
 #include "support/test_paths.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
 
 using platform::SettingsStore;
+using testing_support::Finished;
+using testing_support::runToEnd;
 
 namespace {
-
-struct Finished {
-    bool ended = false;  // false: it was still running when the time was up, and was killed
-    int exitCode = -1;
-    QString output;      // standard output and error together
-};
-
-// Runs a program to its end, at most `seconds` long.
-Finished runToEnd(const QString& program, const QStringList& arguments, int seconds,
-                  const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
-{
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments);
-    Finished result;
-    if (!process.waitForStarted()) {
-        result.output = program + QStringLiteral(" did not start: ") + process.errorString();
-        return result;
-    }
-    result.ended = process.waitForFinished(seconds * 1000);
-    if (!result.ended) {
-        process.kill();
-        process.waitForFinished();
-    }
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.output = QString::fromLocal8Bit(process.readAll());
-    return result;
-}
 
 class InstalledTree : public ::testing::Test {
 protected:
@@ -115,7 +91,12 @@ TEST_F(InstalledTree, ProgramsDataAndDesktopFilesLieInTheirPlaces)
         {"share/icons/hicolor/scalable/apps/com.quorbel.varnel.svg", false},
         {"share/icons/hicolor/scalable/apps/com.quorbel.sorvik.svg", false},
         {"share/metainfo/com.quorbel.varnel.metainfo.xml", false},
-        {"etc/xdg/Quorbel software/settings.ini", false},
+        {"share/man/man1/varnel.1.gz", false},
+        {"share/man/man1/sorvik.1.gz", false},
+        {"share/man/man1/varnel_dbbuild.1.gz", false},
+        {"share/doc/varnel/copyright", false},
+        {"share/doc/varnel/changelog.gz", false},
+        {"etc/xdg/quorbel-software/settings.ini", false},
     };
     for (const auto& f : files) {
         const QFileInfo info(installed(f.path));
@@ -138,7 +119,7 @@ TEST_F(InstalledTree, TheSystemWideFileNamesTheInstalledProgramsForTheProgramsTh
     // As the installed programs read it: found from their own directory, beneath the person's file.
     const QStringList systemFiles = SettingsStore::systemFiles(installed("bin"));
     ASSERT_FALSE(systemFiles.isEmpty());
-    EXPECT_EQ(systemFiles.front(), QDir::cleanPath(installed("etc/xdg/Quorbel software/settings.ini")));
+    EXPECT_EQ(systemFiles.front(), QDir::cleanPath(installed("etc/xdg/quorbel-software/settings.ini")));
     SettingsStore store(home.filePath("settings.ini"), systemFiles);
     EXPECT_EQ(store.read("sorvik", "program path"), installed("bin"));
     EXPECT_EQ(store.read("daltrem", "program path"), "");
@@ -201,4 +182,80 @@ TEST_F(InstalledTree, TheMetainfoPassesItsValidator)
                                     {"validate", "--no-net", installed("share/metainfo/com.quorbel.varnel.metainfo.xml")},
                                     30);
     EXPECT_TRUE(check.ended && check.exitCode == 0) << check.output.toStdString();
+}
+
+namespace {
+
+// The forms of a manual page's synopsis as they read, one a line.
+QStringList synopsisOf(const QString& manualPage)
+{
+    const Finished text = runToEnd("gzip", {"-dc", manualPage}, 30);
+    QStringList forms;
+    bool inSynopsis = false;
+    for (QString line : text.output.split(u'\n')) {
+        if (line.startsWith(".SH")) {
+            inSynopsis = line == ".SH SYNOPSIS";
+            continue;
+        }
+        if (!inSynopsis || line.startsWith(u'.'))
+            continue;
+        line.remove(QRegularExpression(R"(\\f[BIRP])"));
+        forms << line.replace(R"(\-)", "-");
+    }
+    return forms;
+}
+
+}  // namespace
+
+TEST_F(InstalledTree, EachProgramAnswersHelpWithItsManualPagesSynopsisAndVersionWithoutADisplay)
+{
+    QProcessEnvironment noDisplay = session();
+    noDisplay.remove("DISPLAY");
+    noDisplay.remove("WAYLAND_DISPLAY");
+    noDisplay.remove("QT_QPA_PLATFORM");
+    for (const QString program : {"varnel", "sorvik", "varnel_dbbuild"}) {
+        SCOPED_TRACE(program.toStdString());
+        const QStringList synopsis = synopsisOf(installed("share/man/man1/" + program + ".1.gz"));
+        ASSERT_GE(synopsis.size(), 3);
+
+        const Finished help = runToEnd(installed("bin/" + program), {"--help"}, 30, noDisplay);
+        ASSERT_TRUE(help.ended);
+        EXPECT_EQ(help.exitCode, 0) << help.output.toStdString();
+        QStringList forms = help.output.split(u'\n', Qt::SkipEmptyParts);
+        for (QString& form : forms)
+            form = form.mid(QStringLiteral("Usage: ").size());
+        EXPECT_EQ(forms, synopsis);
+
+        const Finished version = runToEnd(installed("bin/" + program), {"--version"}, 30, noDisplay);
+        EXPECT_EQ(version.exitCode, 0);
+        EXPECT_EQ(version.output, program + " 2014.1.6\n");
+    }
+    // Nothing was stored: no window was made.
+    EXPECT_FALSE(QFileInfo::exists(home.filePath("Quorbel software/settings.ini")));
+}
+
+TEST_F(InstalledTree, WithoutADisplayTheWindowProgramsSayItInOneLineAndEndWithStatusOne)
+{
+    const struct {
+        const char* program;
+        QStringList arguments;
+        const char* display;  // empty: not set
+        const char* line;
+    } cases[] = {
+        {"varnel", {}, "", "varnel: no display could be opened (DISPLAY is not set)\n"},
+        {"varnel", {"SMAW", "--help"}, ":97", "varnel: no display could be opened (DISPLAY=:97)\n"},
+        {"sorvik", {"SECT INT09"}, "", "sorvik: no display could be opened (DISPLAY is not set)\n"},
+    };
+    for (const auto& c : cases) {
+        QProcessEnvironment environment = session();
+        environment.remove("QT_QPA_PLATFORM");
+        environment.remove("WAYLAND_DISPLAY");
+        environment.remove("DISPLAY");
+        if (*c.display)
+            environment.insert("DISPLAY", c.display);
+        const Finished run = runToEnd(installed(QStringLiteral("bin/") + c.program), c.arguments, 30, environment);
+        ASSERT_TRUE(run.ended) << c.program;
+        EXPECT_EQ(run.exitCode, 1) << c.program;
+        EXPECT_EQ(run.output, c.line) << c.program;
+    }
 }

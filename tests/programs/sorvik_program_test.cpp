@@ -142,8 +142,8 @@ TEST_F(SorvikProgram, AnInstallationsSystemWideFileLetsTheMainWindowReachTheInte
 {
     // Nothing in the person's file: only the installation's system-wide file names the directory.
     const QString directory = installedProgramDirectory();
-    QDir().mkpath(prefix.filePath("etc/xdg/Quorbel software"));
-    QFile system(prefix.filePath("etc/xdg/Quorbel software/settings.ini"));
+    QDir().mkpath(prefix.filePath("etc/xdg/quorbel-software"));
+    QFile system(prefix.filePath("etc/xdg/quorbel-software/settings.ini"));
     ASSERT_TRUE(system.open(QIODevice::WriteOnly));
     system.write(("[sorvik]\nprogram%20path=\"" + directory + "\"\n").toUtf8());
     system.close();

@@ -1,11 +1,12 @@
-// Builds a database file from SQL text at build time: varnel_dbbuild OUT.mdb [--password P] FILE.sql...
+// Builds a database file from SQL text at build time: varnel_dbbuild OUT.mdb [--password PASSWORD] FILE.sql...
 // The SQL files run in the order given. A failing statement is reported with its file and line,
 // and no output file is left behind.
 //
-// varnel_dbbuild --from-jet JET OUT.mdb converts a Jet (Access) file into our own format once, for
+// varnel_dbbuild --from-jet JET.mdb OUT.mdb converts a Jet (Access) file into our own format once, for
 // people who prefer a converted copy to the program's cache; the copy keeps the Jet file's
 // password. The conversion runs in the converter program beside this one.
 
+#include "app/application_setup.h"
 #include "platform/dao/builder.h"
 #include "platform/dao/dao.h"
 #include "platform/dao/jet_file.h"
@@ -18,9 +19,22 @@
 
 namespace {
 
+const varnel::ProgramUsage usage{"varnel_dbbuild", "varnel_dbbuild OUT.mdb [--password PASSWORD] FILE.sql...\n"
+                                                   "varnel_dbbuild --from-jet JET.mdb OUT.mdb\n"
+                                                   "varnel_dbbuild --help\n"
+                                                   "varnel_dbbuild --version"};
+
 int fail(const QString& message)
 {
     std::fprintf(stderr, "varnel_dbbuild: %s\n", qPrintable(message));
+    return 1;
+}
+
+// Wrong use: the usage on standard error, status 1.
+int failUsage()
+{
+    std::fprintf(stderr, "varnel_dbbuild: the arguments fit no form of its usage:\n");
+    varnel::printUsage(usage, stderr);
     return 1;
 }
 
@@ -43,16 +57,16 @@ int fromJet(const QString& jet, const QString& out)
 
 int main(int argc, char** argv)
 {
-    const QString usage = QStringLiteral("usage: varnel_dbbuild OUT.mdb [--password P] FILE.sql...\n"
-                                         "       varnel_dbbuild --from-jet JET OUT.mdb");
+    if (const auto status = varnel::answerUsageRequest(usage, argc, argv))
+        return *status;
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.push_back(QString::fromLocal8Bit(argv[i]));
     if (arguments.isEmpty())
-        return fail(usage);
+        return failUsage();
     if (arguments.first() == u"--from-jet") {
         if (arguments.size() != 3)
-            return fail(usage);
+            return failUsage();
         // The converter is looked for beside this program.
         QCoreApplication application(argc, argv);
         return fromJet(arguments[1], arguments[2]);
@@ -61,14 +75,14 @@ int main(int argc, char** argv)
     QString password;
     if (!arguments.isEmpty() && arguments.first() == u"--password") {
         if (arguments.size() < 2)
-            return fail(usage);
+            return failUsage();
         arguments.removeFirst();
         password = arguments.takeFirst();
         if (password.isEmpty())
             return fail(QStringLiteral("the password is empty"));
     }
     if (arguments.isEmpty())
-        return fail(usage);
+        return failUsage();
 
     std::vector<dao::SqlSource> sources;
     for (const QString& path : arguments) {

@@ -76,7 +76,6 @@ void sorvikMain::performSearch()
         }
         Label1[4]->setCaption(QStringLiteral("1"));
     } else {
-        platform::setPointer(platform::Pointer::Default);
         platform::messageBox(platform::MessageIcon::Information, QStringLiteral("No entry found"),
                              QStringLiteral("No appropriate interpretations were found."));
         Label1[4]->setCaption(QStringLiteral("0"));

@@ -122,16 +122,19 @@ TEST_F(StartUp, AStoredFileDifferingOnlyInLetterCaseIsOpenedButNotTicked)
     EXPECT_GT(main.List1[2]->count(), 20);
 }
 
-TEST_F(StartUp, AWrongPasswordEndsTheProgramWithItsMessage)
+TEST_F(StartUp, AWrongPasswordEndsTheProgramWithItsMessageOnStandardErrorAndAFailingStatus)
 {
     testing_support::FixtureDatabase other("CREATE TABLE Processes (ABBR TEXT);", "another1", "qel0709.mdb");
+    ::testing::internal::CaptureStderr();
     createMain(other.dir());
+    const QString written = QString::fromLocal8Bit(::testing::internal::GetCapturedStderr());
     ASSERT_EQ(seams.messages.shown.size(), 1u);
     EXPECT_EQ(seams.messages.shown[0].icon, MessageIcon::Critical);
     EXPECT_EQ(seams.messages.shown[0].title, "Incorrect password");
     EXPECT_EQ(seams.messages.shown[0].text, incorrectPasswordText);
+    EXPECT_EQ(written, incorrectPasswordText + '\n');
     EXPECT_TRUE(platform::programEnded());
-    EXPECT_EQ(seams.programEnd.status, 0);
+    EXPECT_EQ(seams.programEnd.status, 1);
 }
 
 TEST_F(StartUp, AnUnusableFileEndsTheProgramSayingWhichAndWhy)

@@ -160,18 +160,23 @@ TEST_F(StartUp, AnUnusableFileEndsTheProgramSayingWhichAndWhy)
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     };
 
+    const auto unfinished = testing_support::fileWithAnUnfinishedChange(testing_support::sampleDatabase());
+
     const struct {
         const char* file;
         QByteArray bytes;
         const char* reason;  // words of the message
+        QByteArray journal;  // a rollback journal beside the file, when not empty
     } cases[] = {
-        {"empty", QByteArray(), "not a database file"},
-        {"random bytes", random, "not a database file"},
-        {"cut short", sample.left(sample.size() / 2), "damaged"},
-        {"damaged", damaged, "damaged"},
-        {"of the older engine", jet, ""},
-        {"without the paragraphs", bytesOf(withoutVariables.path()), "lacks table Variables"},
-        {"without the sort key", bytesOf(withoutSortKey.path()), "lacks column SORTKEY of table Processes"},
+        {"empty", QByteArray(), "not a database file", {}},
+        {"random bytes", random, "not a database file", {}},
+        {"cut short", sample.left(sample.size() / 2), "damaged", {}},
+        {"damaged", damaged, "damaged", {}},
+        {"of the older engine", jet, "", {}},
+        {"without the paragraphs", bytesOf(withoutVariables.path()), "lacks table Variables", {}},
+        {"without the sort key", bytesOf(withoutSortKey.path()), "lacks column SORTKEY of table Processes", {}},
+        {"with another program's unfinished change", unfinished.first,
+         "it has an unfinished change from another program", unfinished.second},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
@@ -184,6 +189,11 @@ TEST_F(StartUp, AnUnusableFileEndsTheProgramSayingWhichAndWhy)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(c.bytes);
         file.close();
+        if (!c.journal.isEmpty()) {
+            QFile journal(file.fileName() + "-journal");
+            ASSERT_TRUE(journal.open(QIODevice::WriteOnly));
+            journal.write(c.journal);
+        }
         writeSetting("(v2014.1.6) data path", dir.path());
 
         ::testing::internal::CaptureStderr();

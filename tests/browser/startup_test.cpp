@@ -82,13 +82,46 @@ TEST_F(StartUp, WithoutFilesTheDirectoryIsAskedForUntilOneHoldsSome)
     EXPECT_TRUE(main.isEnabled());
 }
 
-TEST_F(StartUp, ACancelledDirectoryChoiceEndsTheProgramQuietly)
+TEST_F(StartUp, ACancelledDirectoryChoiceEndsTheProgramQuietlyAndStoresNoChoice)
 {
     seams.files.answerCancel();
-    createMain(data.path());
+    createMain(data.path());  // the first start, from a directory without files
     EXPECT_TRUE(platform::programEnded());
     EXPECT_TRUE(seams.messages.shown.empty());
     EXPECT_FALSE(varnelCore().mainDatabase);
+    EXPECT_EQ(setting("(v2014.1.6) data path"), "");
+    EXPECT_EQ(setting("(v2014.1.6) default file"), "");
+}
+
+TEST_F(StartUp, AMissingDataDirectoryIsSaidAndAskedForWhileTheStoredChoiceStays)
+{
+    // The working directory holds an edition the person never chose.
+    copyInto(testing_support::olderLayoutDatabase(), data.path());
+    const QString workingDirectory = QDir::currentPath();
+    QDir::setCurrent(data.path());
+    QString gone;
+    {
+        QTemporaryDir removed;
+        gone = removed.path();
+    }
+    writeSetting("(v2014.1.6) data path", gone);
+    writeSetting("(v2014.1.6) default file", "qel0709.mdb");
+    seams.files.answerCancel();
+    ::testing::internal::CaptureStderr();
+    createMain(data.path());
+    const QString written = QString::fromLocal8Bit(::testing::internal::GetCapturedStderr());
+    QDir::setCurrent(workingDirectory);
+
+    ASSERT_EQ(seams.messages.shown.size(), 1u);
+    EXPECT_EQ(seams.messages.shown[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(seams.messages.shown[0].title, "No database");
+    EXPECT_EQ(seams.messages.shown[0].text, "The data directory '" + gone + "' does not exist.");
+    EXPECT_EQ(written, seams.messages.shown[0].text + '\n');
+    EXPECT_EQ(seams.files.asked.size(), 1u);
+    EXPECT_TRUE(platform::programEnded());
+    EXPECT_EQ(seams.programEnd.status, 0);  // ending at the dialog is the person's choice
+    EXPECT_EQ(setting("(v2014.1.6) data path"), gone);
+    EXPECT_EQ(setting("(v2014.1.6) default file"), "qel0709.mdb");
 }
 
 TEST_F(StartUp, AStoredFileMissingFromTheDirectoryFallsBackToTheFirstFile)
@@ -256,6 +289,62 @@ TEST_F(StartUp, ImportOfAFileWithAnotherPasswordAsksAgainUntilCancelled)
     EXPECT_EQ(seams.files.asked.size(), 3u);
     EXPECT_FALSE(varnelCore().mainDatabase);
     EXPECT_FALSE(platform::programEnded());
+}
+
+TEST_F(StartUp, ASwitchToAnUnusableFileSaysWhyBeforeAskingAgainAndShowsNoParagraph)
+{
+    const struct {
+        const char* how;
+        bool import;  // File > Import, else the File > Open entry of the data directory
+    } switches[] = {{"File > Import", true}, {"File > Open entry", false}};
+    for (const auto& s : switches) {
+        SCOPED_TRACE(s.how);
+        window.reset();
+        resetVarnelCore();
+        QTemporaryDir dir, other;
+        copyInto(testing_support::sampleDatabase(), dir.path());
+        QFile unusable((s.import ? other.path() : dir.path()) + "/qel0102.mdb");
+        ASSERT_TRUE(unusable.open(QIODevice::WriteOnly));
+        unusable.write("Sample text, not a database");
+        unusable.close();
+        writeSetting("(v2014.1.6) data path", dir.path());
+        writeSetting("(v2014.1.6) default file", "qel0709.mdb");
+        varnelMain& main = createMain(dir.path());
+        main.Form_Activate();
+        ASSERT_GT(main.ListView1[2]->count(), 1);
+        ASSERT_FALSE(main.RichTextBox1->text().isEmpty());
+        seams.messages.shown.clear();
+        seams.files.asked.clear();
+
+        if (s.import)
+            seams.files.answerPath(unusable.fileName());
+        seams.files.answerCancel();
+        ::testing::internal::CaptureStderr();
+        if (s.import)
+            main.mnuFileImport_Click();
+        else
+            main.mnuFileOpenSection[1]->trigger();
+        const QString written = QString::fromLocal8Bit(::testing::internal::GetCapturedStderr());
+
+        ASSERT_EQ(seams.messages.shown.size(), 1u);  // nothing is searched without a database
+        const testing_support::ShownMessage& box = seams.messages.shown[0];
+        EXPECT_EQ(box.icon, MessageIcon::Critical);
+        EXPECT_EQ(box.title, "No database");
+        EXPECT_TRUE(box.text.contains(unusable.fileName())) << box.text.toStdString();
+        EXPECT_TRUE(box.text.contains("not a database file")) << box.text.toStdString();
+        EXPECT_EQ(written, box.text + '\n');
+        EXPECT_EQ(seams.files.asked.size(), s.import ? 2u : 1u);  // asked again after the reason
+        EXPECT_FALSE(varnelCore().mainDatabase);
+        EXPECT_FALSE(platform::programEnded());
+        // No paragraph, label, position or step of the database that went.
+        EXPECT_TRUE(main.RichTextBox1->text().isEmpty());
+        EXPECT_EQ(main.ListView1[2]->count(), 0);
+        EXPECT_EQ(main.Frame1[4]->caption(), "Paragraph/Variable");
+        EXPECT_EQ(main.Label1[4]->caption(), "n/a");
+        EXPECT_EQ(main.Label1[6]->caption(), "n/a");
+        for (int i = 0; i < 4; ++i)
+            EXPECT_FALSE(main.Command4[i]->isEnabled()) << i;
+    }
 }
 
 TEST_F(StartUp, ImportCancelledBeforeTheFirstActivationEndsTheProgram)

@@ -58,8 +58,12 @@ bool varnelMain::buildMenuList()
 
 bool varnelMain::selectDir()
 {
+    // A data directory that is gone: the dialog opens on what is left of its path.
+    QString start = varnelCore().dataPath;
+    while (!start.isEmpty() && !QFileInfo(start).isDir() && QFileInfo(start).path() != start)
+        start = QFileInfo(start).path();
     const platform::FileChoice choice = platform::openFileDialog(
-        QStringLiteral("Open"), QStringLiteral("Varnel DB (qelyyaa.mdb)|qel????.mdb"), varnelCore().dataPath);
+        QStringLiteral("Open"), QStringLiteral("Varnel DB (qelyyaa.mdb)|qel????.mdb"), start);
     if (choice.cancelled)
         return false;
     VarnelCore& core = varnelCore();

@@ -117,7 +117,8 @@ TEST_F(StartUp, AMissingDataDirectoryIsSaidAndAskedForWhileTheStoredChoiceStays)
     EXPECT_EQ(seams.messages.shown[0].title, "No database");
     EXPECT_EQ(seams.messages.shown[0].text, "The data directory '" + gone + "' does not exist.");
     EXPECT_EQ(written, seams.messages.shown[0].text + '\n');
-    EXPECT_EQ(seams.files.asked.size(), 1u);
+    ASSERT_EQ(seams.files.asked.size(), 1u);
+    EXPECT_EQ(seams.files.asked[0].initialDir, QFileInfo(gone).path());  // what is left of it
     EXPECT_TRUE(platform::programEnded());
     EXPECT_EQ(seams.programEnd.status, 0);  // ending at the dialog is the person's choice
     EXPECT_EQ(setting("(v2014.1.6) data path"), gone);

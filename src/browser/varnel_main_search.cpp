@@ -87,8 +87,7 @@ void varnelMain::performSearch()
 
 bool varnelMain::reportDamage(const std::exception& error)
 {
-    const auto* failure = dynamic_cast<const dao::Error*>(&error);
-    if (!failure || (failure->number() != dao::UnrecognisedFormat && failure->number() != dao::CannotOpen))
+    if (!dao::meansUnreadableFile(error))
         return false;
     // Damage does not mend itself: it is said once, and not again for the queries that follow
     // on the same database.
@@ -100,7 +99,7 @@ bool varnelMain::reportDamage(const std::exception& error)
     damagedFile_ = file;
     platform::messageBox(platform::MessageIcon::Critical, programTitle(),
                          QStringLiteral("The reference database %1 is damaged or can no longer be read.\n\n%2")
-                             .arg(QDir::toNativeSeparators(file), failure->description()));
+                             .arg(QDir::toNativeSeparators(file), static_cast<const dao::Error&>(error).description()));
     return true;
 }
 

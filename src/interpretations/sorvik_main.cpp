@@ -286,6 +286,22 @@ void sorvikMain::refuseDatabase(const QString& reason)
     platform::tellFailure(platform::MessageIcon::Critical, QStringLiteral("No database"), line);
 }
 
+bool sorvikMain::reportDamage(const std::exception& error)
+{
+    if (!dao::meansUnreadableFile(error))
+        return false;
+    readDamaged_ = true;
+    // Damage does not mend itself: it is said once while the window is open.
+    if (damageSaid_)
+        return true;
+    damageSaid_ = true;
+    platform::messageBox(platform::MessageIcon::Critical, QStringLiteral("Sorvik"),
+                         QStringLiteral("The interpretations database %1 is damaged or can no longer be read.\n\n%2")
+                             .arg(QDir::toNativeSeparators(sorvikCore().interpretationsDataPath),
+                                  static_cast<const dao::Error&>(error).description()));
+    return true;
+}
+
 void sorvikMain::Form_Activate()
 {
     try {
@@ -371,7 +387,8 @@ void sorvikMain::selectSection(const QString& title)
         std::unique_ptr<dao::Recordset> numbers;
         try {
             numbers = core.openRecordset(sectionListQuery(core.currentSectionTable));
-        } catch (const std::exception&) {
+        } catch (const std::exception& error) {
+            reportDamage(error);
         }
         ListView1[0]->clearEntries();
         const bool noticeSeen = fillResultsList(numbers.get());
@@ -390,7 +407,8 @@ void sorvikMain::selectSection(const QString& title)
             for (; !paragraphs->eof(); paragraphs->moveNext())
                 ListView1[0]->addEntry(paragraphs->field(QStringLiteral("Reference")).toString(), icon);
             paragraphs->close();
-        } catch (const std::exception&) {
+        } catch (const std::exception& error) {
+            reportDamage(error);
         }
         ListView1[0]->setUpdatesEnabled(true);
     }

@@ -413,6 +413,43 @@ TEST_F(SorvikBoxes, AnUnusableDatabaseIsSaidOnceByFileAndReasonAndNoWindowIsLeft
     windowOpeners().interpretations = nullptr;
 }
 
+TEST_F(SorvikBoxes, ADamagedSectionIsSaidOnceAndNotTakenForOneWithoutInterpretations)
+{
+    // The pages of INT09 are damaged; the file opens and its tables are all there.
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(QFile::encodeName(databasePath()).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt* statement = nullptr;
+    sqlite3_prepare_v2(db, "SELECT rootpage, (SELECT page_size FROM pragma_page_size) FROM sqlite_master WHERE name = 'INT09'",
+                       -1, &statement, nullptr);
+    ASSERT_EQ(sqlite3_step(statement), SQLITE_ROW);
+    const qint64 pageSize = sqlite3_column_int64(statement, 1);
+    const qint64 page = sqlite3_column_int64(statement, 0);
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    QFile file(databasePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.seek((page - 1) * pageSize);
+    file.write(QByteArray(static_cast<int>(pageSize), '\xA5'));
+    file.close();
+
+    // The section's listing comes from its index of numbers; a search of the texts meets the damage.
+    sorvikMain& w = open(QStringLiteral("SECT INT09"));
+    EXPECT_EQ(results().size(), 20);
+    search(QString(), QStringLiteral("weld"));
+    ASSERT_EQ(seams.messages.shown.size(), 1u);
+    EXPECT_EQ(seams.messages.shown[0].icon, platform::MessageIcon::Critical);
+    EXPECT_EQ(seams.messages.shown[0].title, QStringLiteral("Sorvik"));
+    EXPECT_TRUE(seams.messages.shown[0].text.contains(databasePath())) << seams.messages.shown[0].text.toStdString();
+    EXPECT_TRUE(seams.messages.shown[0].text.contains(QStringLiteral("damaged")));
+    EXPECT_TRUE(results().isEmpty());
+    EXPECT_EQ(w.Label1[6]->caption(), QStringLiteral("0"));
+
+    // Searching again says nothing more, and never that nothing was found.
+    search(QString(), QStringLiteral("impact"));
+    EXPECT_TRUE(seams.messages.shown.empty()) << seams.messages.shown[0].title.toStdString();
+    EXPECT_TRUE(results().isEmpty());
+}
+
 TEST_F(SorvikBoxes, AParagraphEntryEndingInAQuoteCompletesWithoutTheQuote)
 {
     FixtureDatabase quoted(oneSectionSql(QStringLiteral("('A-1', 'Subject: a'), ('B-1', 'Subject: b')"),

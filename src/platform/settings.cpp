@@ -55,6 +55,9 @@ SettingsStore::SettingsStore()
 SettingsStore::SettingsStore(const QString& iniFile, const QStringList& systemWideFiles)
     : file_(QFileInfo(iniFile).absoluteFilePath()), scratch_(std::make_unique<QTemporaryDir>())
 {
+    // Without a usable temporary directory the copies lie beside the file.
+    if (!scratch_->isValid() && QDir().mkpath(QFileInfo(file_).absolutePath()))
+        scratch_ = std::make_unique<QTemporaryDir>(file_ + QStringLiteral(".copies-XXXXXX"));
     for (const QString& file : systemWideFiles)
         systemSettings_.push_back(std::make_unique<QSettings>(file, QSettings::IniFormat));
     adopt(readFile());

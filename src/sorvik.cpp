@@ -3,6 +3,7 @@
 
 #include "app/application_setup.h"
 #include "interpretations/sorvik_program.h"
+#include "platform/ui/seams.h"
 
 namespace {
 
@@ -21,6 +22,6 @@ int main(int argc, char* argv[])
     auto window = varnel::startSorvikProgram(QCoreApplication::applicationDirPath(),
                                              QCoreApplication::arguments().mid(1));
     if (!window)
-        return 0;
+        return platform::programExitStatus();
     return app->exec();
 }

@@ -84,8 +84,14 @@ void varnelTitle::Form_Initialize(const QString& programDirectory)
     core.dataPathKey = versionedKey(QStringLiteral("data path"));
     core.defaultFileKey = versionedKey(QStringLiteral("default file"));
     writeSetting(QStringLiteral("program path"), programDirectory);
-    core.dataPath = readSetting(core.dataPathKey, defaultDataDirectory(programDirectory, referenceFilePatterns));
-    core.defaultFile = readSetting(core.defaultFileKey, QStringLiteral("qel0709.mdb"));
+    // Read, not yet stored: the main window stores the directory and file once it has settled a
+    // file, so a start that ends before (the directory dialog cancelled) stores no choice.
+    const auto storedOr = [](const QString& key, const QString& defaultValue) {
+        const QString stored = readSectionSetting(settingsSection, key);
+        return stored.isEmpty() ? defaultValue : stored;
+    };
+    core.dataPath = storedOr(core.dataPathKey, defaultDataDirectory(programDirectory, referenceFilePatterns));
+    core.defaultFile = storedOr(core.defaultFileKey, QStringLiteral("qel0709.mdb"));
     core.firstActivation = true;
 }
 

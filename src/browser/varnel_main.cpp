@@ -63,7 +63,7 @@ varnelMain::varnelMain(QWidget* parent) : QMainWindow(parent)
         return;
     if (openFile() == dao::WrongPassword) {
         showIncorrectPassword();
-        platform::endProgram();
+        platform::endProgram(1);
         return;
     }
     if (!initiateDatabase()) {

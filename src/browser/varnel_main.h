@@ -93,17 +93,26 @@ public:
     // ------------------------------------------------------------------ database files
     bool buildMenuList();
     bool selectDir();
-    // Points the file list at dataPath, asks for a directory while it holds no file, falls back to
-    // the first file, ticks the current entry. False when the program ended (dialog cancelled).
+    // Points the file list at dataPath and builds the File > Open entries; false when the
+    // directory holds no file, or does not exist (which is said).
+    bool listDataDirectory();
+    // Lists dataPath, asks for a directory while it lists no file, falls back to the first file,
+    // stores the directory and file in use, ticks the current entry. False when the program ended
+    // (dialog cancelled).
     bool settleFile();
     // Opens dataPath/defaultFile into mainDatabase; returns the engine's error number, 0 on success.
     // A file that lacks a table or column the window reads does not open.
     int openFile();
     // The file openFile opens: defaultFile in dataPath, in the letter case it has there.
     QString pathOfDefaultFile() const;
-    // At creation, a database that cannot be shown ends the program with a message that names the
-    // file and the reason, the same line on standard error, and exit status 1.
+    // Says why the database could not be shown, in one line that names the file, in a box and on
+    // standard error.
+    void sayUnusableDatabase();
+    // At creation, a database that cannot be shown ends the program with that line and exit
+    // status 1.
     void endForUnusableDatabase();
+    // After a switch to a file that cannot be shown: its reason, then File > Import.
+    void importAnotherFile();
     void mnuFileImport_Click();
     void mnuFileOpenSection_Click(int index);
     void mnuFileExit_Click();

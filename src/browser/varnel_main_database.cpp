@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
-#include <cstdio>
 
 namespace varnel {
 
@@ -59,8 +58,12 @@ bool varnelMain::buildMenuList()
 
 bool varnelMain::selectDir()
 {
+    // A data directory that is gone: the dialog opens on what is left of its path.
+    QString start = varnelCore().dataPath;
+    while (!start.isEmpty() && !QFileInfo(start).isDir() && QFileInfo(start).path() != start)
+        start = QFileInfo(start).path();
     const platform::FileChoice choice = platform::openFileDialog(
-        QStringLiteral("Open"), QStringLiteral("Varnel DB (qelyyaa.mdb)|qel????.mdb"), varnelCore().dataPath);
+        QStringLiteral("Open"), QStringLiteral("Varnel DB (qelyyaa.mdb)|qel????.mdb"), start);
     if (choice.cancelled)
         return false;
     VarnelCore& core = varnelCore();
@@ -71,16 +74,27 @@ bool varnelMain::selectDir()
     return true;
 }
 
+bool varnelMain::listDataDirectory()
+{
+    const QString& directory = varnelCore().dataPath;
+    if (!File1.setPath(directory)) {
+        // The list would stay on another directory and offer files the person never chose.
+        platform::tellFailure(platform::MessageIcon::Exclamation, QStringLiteral("No database"),
+                              QStringLiteral("The data directory '%1' does not exist.")
+                                  .arg(QDir::toNativeSeparators(directory)));
+        return false;
+    }
+    return buildMenuList();
+}
+
 bool varnelMain::settleFile()
 {
     VarnelCore& core = varnelCore();
-    File1.setPath(core.dataPath);
-    while (!buildMenuList()) {
+    while (!listDataDirectory()) {
         if (!selectDir()) {
             platform::endProgram();
             return false;
         }
-        File1.setPath(core.dataPath);
     }
     // A stored name that differs from the file's only in letter case names that file: it is
     // opened, while the exact comparison below ticks no entry.
@@ -88,6 +102,14 @@ bool varnelMain::settleFile()
         core.defaultFile = mnuFileOpenSection[1]->data().toString();
         writeSetting(core.defaultFileKey, core.defaultFile);
     }
+    // The directory and file in use are stored once they are settled; the start-up only read
+    // them, so that a start that ends before stores no choice the person never made.
+    const auto store = [](const QString& key, const QString& value) {
+        if (readSectionSetting(settingsSection, key) != value)
+            writeSetting(key, value);
+    };
+    store(core.dataPathKey, core.dataPath);
+    store(core.defaultFileKey, core.defaultFile);
     for (int i = 1; i < static_cast<int>(mnuFileOpenSection.size()); ++i) {
         const bool current = mnuFileOpenSection[i]->data().toString() == core.defaultFile;
         mnuFileOpenSection[i]->setChecked(current);
@@ -127,7 +149,7 @@ int varnelMain::openFile()
     }
 }
 
-void varnelMain::endForUnusableDatabase()
+void varnelMain::sayUnusableDatabase()
 {
     // One line that names the file and says what is wrong with it, in the box and on standard
     // error, for a person at the screen and for a script that started the program.
@@ -135,10 +157,23 @@ void varnelMain::endForUnusableDatabase()
     QString line = databaseFailure_.isEmpty() ? QStringLiteral("The database could not be read.") : databaseFailure_;
     if (!line.contains(path))
         line = path + QStringLiteral(": ") + line;
-    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
-    std::fflush(stderr);
-    platform::messageBox(platform::MessageIcon::Critical, QStringLiteral("No database"), line);
+    databaseFailure_.clear();
+    platform::tellFailure(platform::MessageIcon::Critical, QStringLiteral("No database"), line);
+}
+
+void varnelMain::endForUnusableDatabase()
+{
+    sayUnusableDatabase();
     platform::endProgram(1);
+}
+
+void varnelMain::importAnotherFile()
+{
+    // A file that did not open is said before the dialog comes up again; after a cancelled
+    // dialog there is nothing to say.
+    if (!databaseFailure_.isEmpty())
+        sayUnusableDatabase();
+    mnuFileImport_Click();
 }
 
 void varnelMain::mnuFileImport_Click()
@@ -172,12 +207,13 @@ void varnelMain::mnuFileImport_Click()
         return;
     if (openFile() == dao::WrongPassword) {
         showIncorrectPassword();
+        databaseFailure_.clear();
         mnuFileImport_Click();
         if (platform::programEnded())
             return;
     }
     if (!initiateDatabase()) {
-        mnuFileImport_Click();
+        importAnotherFile();
         if (platform::programEnded())
             return;
     }
@@ -198,8 +234,9 @@ void varnelMain::mnuFileOpenSection_Click(int index)
         return;
     openFile();
     if (!initiateDatabase()) {
-        mnuFileImport_Click();
-        if (platform::programEnded())
+        importAnotherFile();
+        // Without a database there is nothing to list or search.
+        if (platform::programEnded() || !core.mainDatabase)
             return;
     }
     loadVariablesList();

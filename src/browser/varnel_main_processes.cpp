@@ -19,6 +19,11 @@ bool varnelMain::initiateDatabase()
             Text1[i]->setText(QString());
         }
         ListView1[2]->clearEntries();
+        // Nothing of the paragraph on show belongs to the database that comes now, or to none.
+        RichTextBox1->setText(QString());
+        Label1[4]->setCaption(QStringLiteral("n/a"));
+        showNoParagraph();
+        setUpNavigationButtons();
         if (!core.mainDatabase)
             throw dao::Error(dao::ObjectNotSet, QStringLiteral("No reference database is open."));
         auto processes = core.mainDatabase->openRecordset(QStringLiteral("SELECT * FROM [Processes] ORDER BY [SORTKEY]"));
@@ -28,7 +33,6 @@ bool varnelMain::initiateDatabase()
                                newImageList(2));
         processes->close();
         setListHeight(2);
-        RichTextBox1->setText(QString());
         return true;
     } catch (const dao::Error& error) {
         // Without an open database the failure to open it is the one to tell.

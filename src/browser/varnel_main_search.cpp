@@ -8,6 +8,7 @@
 #include "app/varnel_core.h"
 #include "app/version.h"
 #include "browser/paragraph_query.h"
+#include "data/required_tables.h"
 #include "platform/ui/seams.h"
 #include "platform/vb.h"
 
@@ -26,17 +27,6 @@ SearchType searchTypeOf(const std::array<platform::ui::OptionButton*, 3>& option
     if (options[2]->value())
         return SearchType::Phrase;
     return SearchType::None;
-}
-
-// The column names of [Variables] in table order, without reading its rows.
-QStringList variablesColumns(dao::Database& database)
-{
-    auto columns = database.openRecordset(QStringLiteral("SELECT * FROM variables WHERE FALSE"));
-    QStringList names;
-    for (int i = 0; i < columns->fieldCount(); ++i)
-        names << columns->fieldName(i);
-    columns->close();
-    return names;
 }
 
 }  // namespace
@@ -58,7 +48,9 @@ void varnelMain::performSearch()
     try {
         if (!core.mainDatabase)
             throw dao::Error(dao::ObjectNotSet, QStringLiteral("No reference database is open."));
-        const QStringList columns = needsProcessColumns(search) ? variablesColumns(*core.mainDatabase) : QStringList();
+        const QStringList columns = needsProcessColumns(search)
+                                        ? tableColumns(*core.mainDatabase, QStringLiteral("Variables"))
+                                        : QStringList();
         // The list takes only each row's paragraph name, read in the same pass as the rows.
         core.searchRecordset = core.mainDatabase->openRecordset(paragraphNamesQuery(search, columns));
         ListView1[2]->clearEntries();
@@ -84,7 +76,6 @@ void varnelMain::performSearch()
         }
         Label1[4]->setCaption(QStringLiteral("1"));
     } else {
-        platform::setPointer(platform::Pointer::Default);
         if (!damaged)
             platform::messageBox(platform::MessageIcon::Information, QStringLiteral("No entry found"),
                                  QStringLiteral("No appropriate paragraphs were found."));
@@ -96,8 +87,7 @@ void varnelMain::performSearch()
 
 bool varnelMain::reportDamage(const std::exception& error)
 {
-    const auto* failure = dynamic_cast<const dao::Error*>(&error);
-    if (!failure || (failure->number() != dao::UnrecognisedFormat && failure->number() != dao::CannotOpen))
+    if (!dao::meansUnreadableFile(error))
         return false;
     // Damage does not mend itself: it is said once, and not again for the queries that follow
     // on the same database.
@@ -107,10 +97,9 @@ bool varnelMain::reportDamage(const std::exception& error)
         return true;
     damagedDatabase_ = core.mainDatabase.get();
     damagedFile_ = file;
-    platform::setPointer(platform::Pointer::Default);
     platform::messageBox(platform::MessageIcon::Critical, programTitle(),
                          QStringLiteral("The reference database %1 is damaged or can no longer be read.\n\n%2")
-                             .arg(QDir::toNativeSeparators(file), failure->description()));
+                             .arg(QDir::toNativeSeparators(file), static_cast<const dao::Error&>(error).description()));
     return true;
 }
 

@@ -45,9 +45,9 @@ std::unique_ptr<dao::Database> openProductDatabase(const QString& path)
 
 void showIncorrectPassword()
 {
-    platform::messageBox(platform::MessageIcon::Critical, QStringLiteral("Incorrect password"),
-                         QStringLiteral("The database which has been selected does not have the correct password.\n\n"
-                                        "Please contact Mardane."));
+    platform::tellFailure(platform::MessageIcon::Critical, QStringLiteral("Incorrect password"),
+                          QStringLiteral("The database which has been selected does not have the correct password.\n\n"
+                                         "Please contact Mardane."));
 }
 
 }  // namespace varnel

@@ -19,7 +19,7 @@ QString databaseConnectString();
 // Opens a database of the product in the default workspace, not exclusive, not read-only.
 std::unique_ptr<dao::Database> openProductDatabase(const QString& path);
 
-// The message for a database that refuses the program's password.
+// The message for a database that refuses the program's password, in a box and on standard error.
 void showIncorrectPassword();
 
 }  // namespace varnel

@@ -10,8 +10,9 @@ void registerInterpretationsWindows()
 {
     windowOpeners().interpretations = [] {
         sorvikMain window;
-        // A wrong password has ended the program while the window loaded.
-        if (platform::programEnded())
+        // A wrong password has ended the program while the window loaded; a database the window
+        // cannot use has been said, and there is nothing to show.
+        if (platform::programEnded() || window.databaseRefused())
             return;
         platform::showModal(window);
     };

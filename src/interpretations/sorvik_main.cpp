@@ -5,6 +5,7 @@
 #include "app/registry_module.h"
 #include "data/password.h"
 #include "interpretations/interpretation_rules.h"
+#include "interpretations/interpretations_schema.h"
 #include "interpretations/sorvik_core.h"
 #include "platform/ui/handler_guard.h"
 #include "platform/ui/seams.h"
@@ -256,26 +257,49 @@ void sorvikMain::Form_Load()
     centreOnScreen(*this);
     core.closeDatabase();
     try {
-        core.interpretationsDatabase = openProductDatabase(core.interpretationsDataPath);
+        std::unique_ptr<dao::Database> database = openProductDatabase(core.interpretationsDataPath);
+        // A file without the tables the window reads counts as one that did not open: the window
+        // would answer every search with "nothing found".
+        checkInterpretationTables(*database);
+        core.interpretationsDatabase = std::move(database);
     } catch (const dao::Error& error) {
         if (error.number() == dao::WrongPassword) {
             showIncorrectPassword();
-            platform::endProgram();
+            platform::endProgram(1);
             return;
         }
-        showDatabaseNotOpened(error.description());
+        refuseDatabase(error.description());
+        return;
     } catch (const std::exception& error) {
-        showDatabaseNotOpened(QString::fromLocal8Bit(error.what()));
+        refuseDatabase(QString::fromLocal8Bit(error.what()));
+        return;
     }
-    // A database that did not open leaves the window empty; the searches find nothing.
     initiateProgram();
 }
 
-void sorvikMain::showDatabaseNotOpened(const QString& reason)
+void sorvikMain::refuseDatabase(const QString& reason)
 {
-    platform::messageBox(platform::MessageIcon::Exclamation, QStringLiteral("Sorvik"),
-                         QStringLiteral("The interpretations database %1 could not be opened.\n\n%2")
-                             .arg(QDir::toNativeSeparators(sorvikCore().interpretationsDataPath), reason));
+    // One line that names the file and what is wrong with it, in the box and on standard error.
+    const QString path = QDir::toNativeSeparators(sorvikCore().interpretationsDataPath);
+    const QString line = reason.contains(path) ? reason : path + QStringLiteral(": ") + reason;
+    databaseRefused_ = true;
+    platform::tellFailure(platform::MessageIcon::Critical, QStringLiteral("No database"), line);
+}
+
+bool sorvikMain::reportDamage(const std::exception& error)
+{
+    if (!dao::meansUnreadableFile(error))
+        return false;
+    readDamaged_ = true;
+    // Damage does not mend itself: it is said once while the window is open.
+    if (damageSaid_)
+        return true;
+    damageSaid_ = true;
+    platform::messageBox(platform::MessageIcon::Critical, QStringLiteral("Sorvik"),
+                         QStringLiteral("The interpretations database %1 is damaged or can no longer be read.\n\n%2")
+                             .arg(QDir::toNativeSeparators(sorvikCore().interpretationsDataPath),
+                                  static_cast<const dao::Error&>(error).description()));
+    return true;
 }
 
 void sorvikMain::Form_Activate()
@@ -363,7 +387,8 @@ void sorvikMain::selectSection(const QString& title)
         std::unique_ptr<dao::Recordset> numbers;
         try {
             numbers = core.openRecordset(sectionListQuery(core.currentSectionTable));
-        } catch (const std::exception&) {
+        } catch (const std::exception& error) {
+            reportDamage(error);
         }
         ListView1[0]->clearEntries();
         const bool noticeSeen = fillResultsList(numbers.get());
@@ -382,7 +407,8 @@ void sorvikMain::selectSection(const QString& title)
             for (; !paragraphs->eof(); paragraphs->moveNext())
                 ListView1[0]->addEntry(paragraphs->field(QStringLiteral("Reference")).toString(), icon);
             paragraphs->close();
-        } catch (const std::exception&) {
+        } catch (const std::exception& error) {
+            reportDamage(error);
         }
         ListView1[0]->setUpdatesEnabled(true);
     }

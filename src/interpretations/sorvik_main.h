@@ -27,8 +27,12 @@ class sorvikMain : public QDialog {
 public:
     // Creation loads the window: opens the database and shows the first section. A wrong
     // password ends the program here (see platform::programEnded()); the window is then not shown.
+    // Nor is it shown over a database it refused (databaseRefused()).
     explicit sorvikMain(QWidget* parent = nullptr);
     ~sorvikMain() override;
+
+    // The database could not be opened or lacks what the window reads; the person has been told.
+    bool databaseRefused() const { return databaseRefused_; }
 
     // ------------------------------------------------------------------ controls
     QMenuBar* menuBar = nullptr;
@@ -121,10 +125,16 @@ private:
     // Shows a result row's interpretation and its position, as a navigation step or a click does.
     void showResultRow(const QString& key);
     void pick(int index);
-    // Tells the person that the database file could not be opened, and why.
-    void showDatabaseNotOpened(const QString& reason);
+    // Tells that the database file cannot be used, and why; the window is then not to be shown.
+    void refuseDatabase(const QString& reason);
+    // Says, once while the window is open, that the file is damaged, when `error` means so; true
+    // when it does.
+    bool reportDamage(const std::exception& error);
 
     bool activated_ = false;
+    bool databaseRefused_ = false;
+    bool damageSaid_ = false;
+    bool readDamaged_ = false;  // a read since the search began found the file damaged
     bool unloaded_ = false;
 };
 

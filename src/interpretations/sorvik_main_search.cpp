@@ -42,7 +42,8 @@ bool sorvikMain::fillResultsList(dao::Recordset* rows)
             }
         }
         rows->close();
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        reportDamage(error);
         // The rows read so far stay listed.
     }
     results->setUpdatesEnabled(true);
@@ -59,11 +60,14 @@ void sorvikMain::performSearch()
     search.words = Text1[1]->text();
     search.option = searchOption();
 
-    // A query the engine refuses (no section, a word that is no valid pattern) finds nothing.
+    // A query the engine refuses (no section, a word that is no valid pattern) finds nothing; a
+    // damaged file is said as such, and not as nothing found.
+    readDamaged_ = false;
     std::unique_ptr<dao::Recordset> rows;
     try {
         rows = core.openRecordset(interpretationSearchQuery(search));
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        reportDamage(error);
     }
     const bool noticeSeen = fillResultsList(rows.get());
     RichTextBox1->setText(QString());
@@ -76,9 +80,9 @@ void sorvikMain::performSearch()
         }
         Label1[4]->setCaption(QStringLiteral("1"));
     } else {
-        platform::setPointer(platform::Pointer::Default);
-        platform::messageBox(platform::MessageIcon::Information, QStringLiteral("No entry found"),
-                             QStringLiteral("No appropriate interpretations were found."));
+        if (!readDamaged_)
+            platform::messageBox(platform::MessageIcon::Information, QStringLiteral("No entry found"),
+                                 QStringLiteral("No appropriate interpretations were found."));
         Label1[4]->setCaption(QStringLiteral("0"));
     }
     Label1[6]->setCaption(QString::number(count - (noticeSeen ? 2 : 0)));

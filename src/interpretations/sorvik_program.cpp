@@ -12,6 +12,8 @@ std::unique_ptr<sorvikMain> startSorvikProgram(const QString& programDirectory, 
     // Other programs hand the start string over as one text or as its words.
     varnelCore().interpretationQuery = arguments.join(u' ');
     auto window = std::make_unique<sorvikMain>();
+    if (window->databaseRefused())
+        platform::endProgram(1);
     if (platform::programEnded())
         return nullptr;
     // A window of its own on the desktop, not a dialog over another program's window.

@@ -284,9 +284,11 @@ void QPrinterSurface::startNewPage()
 
 QString QPrinterSurface::refusal() const
 {
-    if (printer_->outputFormat() == QPrinter::PdfFormat)
+    // On a machine without printers Qt falls back to PDF output into no file at all.
+    const bool toFile = printer_->outputFormat() == QPrinter::PdfFormat;
+    if (toFile && !printer_->outputFileName().isEmpty())
         return QStringLiteral("The file \"%1\" could not be written.").arg(printer_->outputFileName());
-    if (printer_->printerName().isEmpty())
+    if (toFile || printer_->printerName().isEmpty())
         return QStringLiteral("No printer is set up.");
     return QStringLiteral("The printer \"%1\" did not take the job.").arg(printer_->printerName());
 }

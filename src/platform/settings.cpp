@@ -6,11 +6,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -48,13 +53,33 @@ SettingsStore::SettingsStore()
 }
 
 SettingsStore::SettingsStore(const QString& iniFile, const QStringList& systemWideFiles)
-    : settings_(std::make_unique<QSettings>(iniFile, QSettings::IniFormat))
+    : file_(QFileInfo(iniFile).absoluteFilePath()), scratch_(std::make_unique<QTemporaryDir>())
 {
+    // Without a usable temporary directory the copies lie beside the file.
+    if (!scratch_->isValid() && QDir().mkpath(QFileInfo(file_).absolutePath()))
+        scratch_ = std::make_unique<QTemporaryDir>(file_ + QStringLiteral(".copies-XXXXXX"));
     for (const QString& file : systemWideFiles)
         systemSettings_.push_back(std::make_unique<QSettings>(file, QSettings::IniFormat));
+    adopt(readFile());
 }
 
 SettingsStore::~SettingsStore() = default;
+
+SettingsStore::FileHandle::~FileHandle()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+SettingsStore::FileHandle& SettingsStore::FileHandle::operator=(FileHandle&& other) noexcept
+{
+    if (this != &other) {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = std::exchange(other.fd_, -1);
+    }
+    return *this;
+}
 
 QString SettingsStore::standardFile()
 {
@@ -90,7 +115,7 @@ QStringList SettingsStore::systemFiles(const QString& programDirectory)
     return files;
 }
 
-QString SettingsStore::fileName() const { return settings_->fileName(); }
+QString SettingsStore::fileName() const { return file_; }
 
 QString SettingsStore::systemValue(const QString& fullKey) const
 {
@@ -102,12 +127,144 @@ QString SettingsStore::systemValue(const QString& fullKey) const
 
 QString SettingsStore::lockFileName() const { return fileName() + QStringLiteral(".lock"); }
 
-SettingsStore::FileState SettingsStore::stateOfFile() const
+SettingsStore::FileState SettingsStore::stateOf(const struct stat& info)
 {
-    const QFileInfo info(fileName());
-    if (!info.exists())
-        return {};
-    return {true, info.size(), info.lastModified()};
+    return {true, static_cast<quint64>(info.st_dev), static_cast<quint64>(info.st_ino),
+            static_cast<qint64>(info.st_size),
+            static_cast<qint64>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
+}
+
+SettingsStore::FileState SettingsStore::stateOfDescriptor(int fd)
+{
+    struct stat info {};
+    return ::fstat(fd, &info) == 0 ? stateOf(info) : FileState{};
+}
+
+SettingsStore::FileState SettingsStore::stateOfPath(const QString& path)
+{
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? stateOf(info) : FileState{};
+}
+
+SettingsStore::Reading SettingsStore::readFile() const
+{
+    // A file rewritten in place while it is read is read again, a few times at the most; what a
+    // rewrite leaves for longer is the cut-short file that refresh() waits out.
+    Reading reading;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        reading = Reading();
+        const int fd = ::open(QFile::encodeName(file_).constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            return reading;
+        reading.handle = FileHandle(fd);
+        struct stat info {};
+        if (::fstat(fd, &info) == 0) {
+            reading.state = stateOf(info);
+            reading.permissions = info.st_mode & 07777;
+        }
+        char buffer[8192];
+        for (;;) {
+            const ssize_t got = ::read(fd, buffer, sizeof buffer);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got <= 0)
+                break;
+            reading.bytes.append(buffer, got);
+        }
+        if (stateOfDescriptor(fd) == reading.state)
+            break;
+    }
+    return reading;
+}
+
+QString SettingsStore::scratchCopy(const QString& kind, const QByteArray& bytes)
+{
+    // A name never used before: Qt's settings class keeps what it read of a file name and would
+    // not read a file again whose size and time stamp look as before.
+    const QString copy = scratch_->filePath(QStringLiteral("%1-%2.ini").arg(kind).arg(++copies_));
+    QFile file(copy);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return copy;
+}
+
+void SettingsStore::adopt(Reading reading)
+{
+    const QString previous = settingsCopy_;
+    settingsCopy_ = scratchCopy(QStringLiteral("reading"), reading.bytes);
+    settings_ = std::make_unique<QSettings>(settingsCopy_, QSettings::IniFormat);
+    if (!previous.isEmpty())
+        QFile::remove(previous);
+    state_ = reading.state;
+    heldFile_ = std::move(reading.handle);
+}
+
+SettingsStore::Replacement SettingsStore::replaceIfStill(const Reading& read, const QByteArray& bytes) const
+{
+    const QByteArray target = QFile::encodeName(file_);
+    QByteArray temporary = target + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+        return Replacement::Failed;
+    const FileHandle handle(fd);
+    const auto fail = [&] {
+        ::unlink(temporary.constData());
+        return Replacement::Failed;
+    };
+    // The permissions of the file it replaces; a new file's as the person's file mask gives them.
+    mode_t permissions = read.permissions;
+    if (!read.state.exists) {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        permissions = 0666 & ~mask;
+    }
+    if (::fchmod(fd, permissions) != 0)
+        return fail();
+    for (qsizetype written = 0; written < bytes.size();) {
+        const ssize_t put = ::write(fd, bytes.constData() + written, static_cast<size_t>(bytes.size() - written));
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0)
+            return fail();
+        written += put;
+    }
+    if (::fsync(fd) != 0)
+        return fail();
+    const FileState ours = stateOfDescriptor(fd);
+
+    // Immediately before the replace: still the file that was read?
+    if (stateOfPath(file_) != read.state) {
+        ::unlink(temporary.constData());
+        return Replacement::FileChanged;
+    }
+    if (!read.state.exists) {
+        if (::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
+            return Replacement::Done;
+        if (errno == EEXIST) {
+            ::unlink(temporary.constData());
+            return Replacement::FileChanged;
+        }
+        return ::rename(temporary.constData(), target.constData()) == 0 ? Replacement::Done : fail();
+    }
+    // The exchange leaves the file it displaced under the temporary name, so a replacement that
+    // another program renamed in after the check is seen, and goes back.
+    if (::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE) != 0) {
+        if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+            return fail();
+        // A file system without the exchange: the check above is all there is.
+        return ::rename(temporary.constData(), target.constData()) == 0 ? Replacement::Done : fail();
+    }
+    if (stateOfPath(QFile::decodeName(temporary)) == read.state) {
+        ::unlink(temporary.constData());
+        return Replacement::Done;
+    }
+    ::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE);
+    const FileState displaced = stateOfPath(QFile::decodeName(temporary));
+    if (displaced.inode != ours.inode || displaced.device != ours.device)
+        // Yet another replacement came in on top of ours meanwhile: the newest one stays.
+        ::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE);
+    ::unlink(temporary.constData());
+    return Replacement::FileChanged;
 }
 
 bool SettingsStore::cutShort(const FileState& state, const QStringList& groups) const
@@ -140,8 +297,9 @@ bool SettingsStore::refresh()
     QElapsedTimer waiting;
     waiting.start();
     for (;;) {
-        settings_->sync();
-        const FileState state = stateOfFile();
+        if (stateOfPath(file_) != state_)
+            adopt(readFile());
+        const FileState state = state_;
         const QStringList groups = settings_->childGroups();
         if (!cutShort(state, groups)) {
             knownGroups_ = groups;
@@ -188,42 +346,51 @@ bool SettingsStore::writeLocked(const QString& section, const QString& key, cons
         return false;
     // The file is edited through a copy of its current bytes: Qt's settings class reads and writes
     // the format, and it would wait for the lock held here if it wrote the file itself.
-    QTemporaryDir scratch;
-    if (!scratch.isValid())
-        return false;
     QElapsedTimer waiting;
     waiting.start();
-    for (int attempt = 0;; ++attempt) {
-        const FileState state = stateOfFile();
-        const QString copy = scratch.filePath(QStringLiteral("settings-%1.ini").arg(attempt));
-        if (state.exists && !QFile::copy(file, copy))
-            return false;
-        QSettings edit(copy, QSettings::IniFormat);
+    for (;;) {
+        const Reading current = readFile();
+        QSettings edit(scratchCopy(QStringLiteral("edit"), current.bytes), QSettings::IniFormat);
         const QStringList groups = edit.childGroups();
-        if (cutShort(state, groups)) {
-            if (waitForRewrite(state, groups, waiting.elapsed()))
+        const auto done = [&](bool written) {
+            QFile::remove(edit.fileName());
+            return written;
+        };
+        if (cutShort(current.state, groups)) {
+            if (waitForRewrite(current.state, groups, waiting.elapsed())) {
+                QFile::remove(edit.fileName());
                 continue;
+            }
             // A person's choice goes in even so; a conditional write waits for a settled file.
             if (expected)
-                return false;
+                return done(false);
         }
         const QString full = groupKey(section, key);
         if (expected && textOf(edit.value(full)) != *expected)
-            return false;
+            return done(false);
         edit.setValue(full, value);
         edit.sync();
         if (edit.status() != QSettings::NoError)
-            return false;
-        QFile edited(copy);
+            return done(false);
+        QFile edited(edit.fileName());
         if (!edited.open(QIODevice::ReadOnly))
-            return false;
+            return done(false);
         // Replaced whole, by a rename: a reader sees the old file or the new one, never a part.
-        QSaveFile target(file);
-        if (!target.open(QIODevice::WriteOnly) || target.write(edited.readAll()) < 0 || !target.commit())
-            return false;
-        knownGroups_ = edit.childGroups();
-        waitedOut_.reset();
-        return true;
+        switch (replaceIfStill(current, edited.readAll())) {
+        case Replacement::Done:
+            knownGroups_ = edit.childGroups();
+            waitedOut_.reset();
+            return done(true);
+        case Replacement::Failed:
+            return done(false);
+        case Replacement::FileChanged:
+            // Another program replaced the file since it was read: read it again, for as long
+            // as a writer that holds the lock would be waited for.
+            if (waiting.elapsed() > lockWaitMs)
+                return done(false);
+            QFile::remove(edit.fileName());
+            continue;
+        }
     }
 }
 

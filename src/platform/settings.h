@@ -1,24 +1,32 @@
 #pragma once
 // The per-user settings store: string values under (application, section, key), kept in one INI
 // file per user. Other programs of the family read and write the same file while this one runs:
-// - every read first takes in what they wrote;
+// - every read first takes in what they wrote: the file is read again whenever it is another file
+//   (another program replaced it) or has changed, whatever its size and time stamp say;
 // - every write reads the file again and replaces it whole, in one step, under the lock file that
 //   Qt's settings class takes for the same file (the file's name followed by ".lock"), so writers
 //   that take that lock never lose each other's keys;
+// - a write never replaces a file other than the one it read: immediately before the replace the
+//   file is checked to be the one read, and the exchange that replaces it shows the file it
+//   displaced, which goes back if another program's replacement came in between; the write then
+//   reads the file again. So another program's atomic replacement is never undone, lock or not;
 // - a file caught while another program rewrites it in place (empty, or without a group it held
 //   before) is read again for a moment, and a default is never written back into it.
 // Beneath the person's file lie the system-wide files an installation leaves (read only): a key
 // the person's file leaves empty is read from the first of them that holds a value, so an
 // installation can announce where the family's programs are while each person's own values win.
 
-#include <QDateTime>
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QSettings;
+class QTemporaryDir;
+struct stat;
 
 namespace platform {
 
@@ -68,13 +76,51 @@ public:
     QString readWithDefault(const QString& section, const QString& key, const QString& defaultValue);
 
 private:
+    // What the file is: another file in its place, or a change to it, gives another state.
     struct FileState {
         bool exists = false;
+        quint64 device = 0;
+        quint64 inode = 0;
         qint64 size = 0;
-        QDateTime modified;
+        qint64 modifiedNs = 0;
         bool operator==(const FileState&) const = default;
     };
-    FileState stateOfFile() const;
+
+    // A file descriptor, closed with its owner.
+    class FileHandle {
+    public:
+        FileHandle() = default;
+        explicit FileHandle(int fd) : fd_(fd) {}
+        ~FileHandle();
+        FileHandle(FileHandle&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+        FileHandle& operator=(FileHandle&& other) noexcept;
+        int fd() const { return fd_; }
+
+    private:
+        int fd_ = -1;
+    };
+
+    // The file's bytes and the state they were read in. The file stays open with the reading, so
+    // that no other file takes its place under the same inode while the reading is kept.
+    struct Reading {
+        FileState state;
+        QByteArray bytes;
+        unsigned permissions = 0;
+        FileHandle handle;
+    };
+
+    enum class Replacement { Done, FileChanged, Failed };
+
+    static FileState stateOf(const struct stat& info);
+    static FileState stateOfDescriptor(int fd);
+    static FileState stateOfPath(const QString& path);
+    Reading readFile() const;
+    // Takes a reading in as the store's current values.
+    void adopt(Reading reading);
+    // Replaces the file by `bytes` while it is still the file of `read`.
+    Replacement replaceIfStill(const Reading& read, const QByteArray& bytes) const;
+    // A new file in the store's scratch directory holding `bytes`.
+    QString scratchCopy(const QString& kind, const QByteArray& bytes);
     // An existing file that is empty or lacks a group it held at the last settled reading.
     bool cutShort(const FileState& state, const QStringList& groups) const;
     // Whether to read a cut-short file again: only within the short wait, and only when this very
@@ -87,7 +133,13 @@ private:
     // The first non-empty value of the key in the system-wide files; empty when none has one.
     QString systemValue(const QString& fullKey) const;
 
-    std::unique_ptr<QSettings> settings_;
+    QString file_;
+    std::unique_ptr<QTemporaryDir> scratch_;  // the copies that Qt's settings class reads and edits
+    int copies_ = 0;
+    std::unique_ptr<QSettings> settings_;     // over the copy of the current reading
+    QString settingsCopy_;
+    FileState state_;                         // of the current reading
+    FileHandle heldFile_;                     // the file of the current reading
     QStringList knownGroups_;                // groups of the last settled reading
     std::optional<FileState> waitedOut_;     // a cut-short state already waited for in vain
     std::vector<std::unique_ptr<QSettings>> systemSettings_;

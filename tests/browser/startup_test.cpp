@@ -82,13 +82,47 @@ TEST_F(StartUp, WithoutFilesTheDirectoryIsAskedForUntilOneHoldsSome)
     EXPECT_TRUE(main.isEnabled());
 }
 
-TEST_F(StartUp, ACancelledDirectoryChoiceEndsTheProgramQuietly)
+TEST_F(StartUp, ACancelledDirectoryChoiceEndsTheProgramQuietlyAndStoresNoChoice)
 {
     seams.files.answerCancel();
-    createMain(data.path());
+    createMain(data.path());  // the first start, from a directory without files
     EXPECT_TRUE(platform::programEnded());
     EXPECT_TRUE(seams.messages.shown.empty());
     EXPECT_FALSE(varnelCore().mainDatabase);
+    EXPECT_EQ(setting("(v2014.1.6) data path"), "");
+    EXPECT_EQ(setting("(v2014.1.6) default file"), "");
+}
+
+TEST_F(StartUp, AMissingDataDirectoryIsSaidAndAskedForWhileTheStoredChoiceStays)
+{
+    // The working directory holds an edition the person never chose.
+    copyInto(testing_support::olderLayoutDatabase(), data.path());
+    const QString workingDirectory = QDir::currentPath();
+    QDir::setCurrent(data.path());
+    QString gone;
+    {
+        QTemporaryDir removed;
+        gone = removed.path();
+    }
+    writeSetting("(v2014.1.6) data path", gone);
+    writeSetting("(v2014.1.6) default file", "qel0709.mdb");
+    seams.files.answerCancel();
+    ::testing::internal::CaptureStderr();
+    createMain(data.path());
+    const QString written = QString::fromLocal8Bit(::testing::internal::GetCapturedStderr());
+    QDir::setCurrent(workingDirectory);
+
+    ASSERT_EQ(seams.messages.shown.size(), 1u);
+    EXPECT_EQ(seams.messages.shown[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(seams.messages.shown[0].title, "No database");
+    EXPECT_EQ(seams.messages.shown[0].text, "The data directory '" + gone + "' does not exist.");
+    EXPECT_EQ(written, seams.messages.shown[0].text + '\n');
+    ASSERT_EQ(seams.files.asked.size(), 1u);
+    EXPECT_EQ(seams.files.asked[0].initialDir, QFileInfo(gone).path());  // what is left of it
+    EXPECT_TRUE(platform::programEnded());
+    EXPECT_EQ(seams.programEnd.status, 0);  // ending at the dialog is the person's choice
+    EXPECT_EQ(setting("(v2014.1.6) data path"), gone);
+    EXPECT_EQ(setting("(v2014.1.6) default file"), "qel0709.mdb");
 }
 
 TEST_F(StartUp, AStoredFileMissingFromTheDirectoryFallsBackToTheFirstFile)
@@ -122,16 +156,19 @@ TEST_F(StartUp, AStoredFileDifferingOnlyInLetterCaseIsOpenedButNotTicked)
     EXPECT_GT(main.List1[2]->count(), 20);
 }
 
-TEST_F(StartUp, AWrongPasswordEndsTheProgramWithItsMessage)
+TEST_F(StartUp, AWrongPasswordEndsTheProgramWithItsMessageOnStandardErrorAndAFailingStatus)
 {
     testing_support::FixtureDatabase other("CREATE TABLE Processes (ABBR TEXT);", "another1", "qel0709.mdb");
+    ::testing::internal::CaptureStderr();
     createMain(other.dir());
+    const QString written = QString::fromLocal8Bit(::testing::internal::GetCapturedStderr());
     ASSERT_EQ(seams.messages.shown.size(), 1u);
     EXPECT_EQ(seams.messages.shown[0].icon, MessageIcon::Critical);
     EXPECT_EQ(seams.messages.shown[0].title, "Incorrect password");
     EXPECT_EQ(seams.messages.shown[0].text, incorrectPasswordText);
+    EXPECT_EQ(written, incorrectPasswordText + '\n');
     EXPECT_TRUE(platform::programEnded());
-    EXPECT_EQ(seams.programEnd.status, 0);
+    EXPECT_EQ(seams.programEnd.status, 1);
 }
 
 TEST_F(StartUp, AnUnusableFileEndsTheProgramSayingWhichAndWhy)
@@ -157,18 +194,23 @@ TEST_F(StartUp, AnUnusableFileEndsTheProgramSayingWhichAndWhy)
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     };
 
+    const auto unfinished = testing_support::fileWithAnUnfinishedChange(testing_support::sampleDatabase());
+
     const struct {
         const char* file;
         QByteArray bytes;
         const char* reason;  // words of the message
+        QByteArray journal;  // a rollback journal beside the file, when not empty
     } cases[] = {
-        {"empty", QByteArray(), "not a database file"},
-        {"random bytes", random, "not a database file"},
-        {"cut short", sample.left(sample.size() / 2), "damaged"},
-        {"damaged", damaged, "damaged"},
-        {"of the older engine", jet, ""},
-        {"without the paragraphs", bytesOf(withoutVariables.path()), "lacks table Variables"},
-        {"without the sort key", bytesOf(withoutSortKey.path()), "lacks column SORTKEY of table Processes"},
+        {"empty", QByteArray(), "not a database file", {}},
+        {"random bytes", random, "not a database file", {}},
+        {"cut short", sample.left(sample.size() / 2), "damaged", {}},
+        {"damaged", damaged, "damaged", {}},
+        {"of the older engine", jet, "", {}},
+        {"without the paragraphs", bytesOf(withoutVariables.path()), "lacks table Variables", {}},
+        {"without the sort key", bytesOf(withoutSortKey.path()), "lacks column SORTKEY of table Processes", {}},
+        {"with another program's unfinished change", unfinished.first,
+         "it has an unfinished change from another program", unfinished.second},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
@@ -181,6 +223,11 @@ TEST_F(StartUp, AnUnusableFileEndsTheProgramSayingWhichAndWhy)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(c.bytes);
         file.close();
+        if (!c.journal.isEmpty()) {
+            QFile journal(file.fileName() + "-journal");
+            ASSERT_TRUE(journal.open(QIODevice::WriteOnly));
+            journal.write(c.journal);
+        }
         writeSetting("(v2014.1.6) data path", dir.path());
 
         ::testing::internal::CaptureStderr();
@@ -243,6 +290,62 @@ TEST_F(StartUp, ImportOfAFileWithAnotherPasswordAsksAgainUntilCancelled)
     EXPECT_EQ(seams.files.asked.size(), 3u);
     EXPECT_FALSE(varnelCore().mainDatabase);
     EXPECT_FALSE(platform::programEnded());
+}
+
+TEST_F(StartUp, ASwitchToAnUnusableFileSaysWhyBeforeAskingAgainAndShowsNoParagraph)
+{
+    const struct {
+        const char* how;
+        bool import;  // File > Import, else the File > Open entry of the data directory
+    } switches[] = {{"File > Import", true}, {"File > Open entry", false}};
+    for (const auto& s : switches) {
+        SCOPED_TRACE(s.how);
+        window.reset();
+        resetVarnelCore();
+        QTemporaryDir dir, other;
+        copyInto(testing_support::sampleDatabase(), dir.path());
+        QFile unusable((s.import ? other.path() : dir.path()) + "/qel0102.mdb");
+        ASSERT_TRUE(unusable.open(QIODevice::WriteOnly));
+        unusable.write("Sample text, not a database");
+        unusable.close();
+        writeSetting("(v2014.1.6) data path", dir.path());
+        writeSetting("(v2014.1.6) default file", "qel0709.mdb");
+        varnelMain& main = createMain(dir.path());
+        main.Form_Activate();
+        ASSERT_GT(main.ListView1[2]->count(), 1);
+        ASSERT_FALSE(main.RichTextBox1->text().isEmpty());
+        seams.messages.shown.clear();
+        seams.files.asked.clear();
+
+        if (s.import)
+            seams.files.answerPath(unusable.fileName());
+        seams.files.answerCancel();
+        ::testing::internal::CaptureStderr();
+        if (s.import)
+            main.mnuFileImport_Click();
+        else
+            main.mnuFileOpenSection[1]->trigger();
+        const QString written = QString::fromLocal8Bit(::testing::internal::GetCapturedStderr());
+
+        ASSERT_EQ(seams.messages.shown.size(), 1u);  // nothing is searched without a database
+        const testing_support::ShownMessage& box = seams.messages.shown[0];
+        EXPECT_EQ(box.icon, MessageIcon::Critical);
+        EXPECT_EQ(box.title, "No database");
+        EXPECT_TRUE(box.text.contains(unusable.fileName())) << box.text.toStdString();
+        EXPECT_TRUE(box.text.contains("not a database file")) << box.text.toStdString();
+        EXPECT_EQ(written, box.text + '\n');
+        EXPECT_EQ(seams.files.asked.size(), s.import ? 2u : 1u);  // asked again after the reason
+        EXPECT_FALSE(varnelCore().mainDatabase);
+        EXPECT_FALSE(platform::programEnded());
+        // No paragraph, label, position or step of the database that went.
+        EXPECT_TRUE(main.RichTextBox1->text().isEmpty());
+        EXPECT_EQ(main.ListView1[2]->count(), 0);
+        EXPECT_EQ(main.Frame1[4]->caption(), "Paragraph/Variable");
+        EXPECT_EQ(main.Label1[4]->caption(), "n/a");
+        EXPECT_EQ(main.Label1[6]->caption(), "n/a");
+        for (int i = 0; i < 4; ++i)
+            EXPECT_FALSE(main.Command4[i]->isEnabled()) << i;
+    }
 }
 
 TEST_F(StartUp, ImportCancelledBeforeTheFirstActivationEndsTheProgram)

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QTest>
 #include <QToolBar>
+#include <sqlite3.h>
 
 using namespace varnel;
 using namespace testing_support;
@@ -31,7 +32,8 @@ protected:
     }
 };
 
-// A database of `sections` sections; only the last holds interpretations (two and a notice).
+// A database of `sections` sections, each with its tables; only the last holds interpretations
+// (two and a notice).
 QString sectionsSql(int sections)
 {
     QString sql = QStringLiteral(
@@ -39,6 +41,10 @@ QString sectionsSql(int sections)
     for (int i = 1; i <= sections; ++i)
         sql += QStringLiteral("INSERT INTO AuthorizedTablesTab VALUES ('Section %1', 'INT%2');\n")
                    .arg(i)
+                   .arg(i, 2, 10, QLatin1Char('0'));
+    for (int i = 1; i < sections; ++i)
+        sql += QStringLiteral("CREATE TABLE INT%1 (INTER_STR TEXT COLLATE NOCASE, INTER_TEXT TEXT, vol INTEGER);\n"
+                              "CREATE TABLE INX%1 (Reference TEXT COLLATE NOCASE, INTER_STR TEXT, section TEXT);\n")
                    .arg(i, 2, 10, QLatin1Char('0'));
     const QString last = QStringLiteral("%1").arg(sections, 2, 10, QLatin1Char('0'));
     sql += QStringLiteral("CREATE TABLE INT%1 (INTER_STR TEXT COLLATE NOCASE, INTER_TEXT TEXT, vol INTEGER);\n"
@@ -252,6 +258,7 @@ TEST_F(SorvikBoxes, WrongPasswordEndsTheProgramBeforeTheWindowShows)
     EXPECT_EQ(seams.messages.shown[0].text,
               QStringLiteral("The database which has been selected does not have the correct password.\n\nPlease contact Mardane."));
     EXPECT_TRUE(seams.programEnd.ended());
+    EXPECT_EQ(seams.programEnd.status, 1);
     EXPECT_TRUE(seams.modal.shown.empty());
 }
 
@@ -321,23 +328,48 @@ TEST_F(SorvikBoxes, SectionTablesShorterThanNineOrLongerThanTwentyRows)
     EXPECT_EQ(results().size(), 4);
 }
 
-TEST_F(SorvikBoxes, ADatabaseThatCannotBeOpenedIsReportedOnceByFileAndReason)
+TEST_F(SorvikBoxes, AnUnusableDatabaseIsSaidOnceByFileAndReasonAndNoWindowIsLeft)
 {
     QFile sample(databasePath());
     ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
     const QByteArray whole = sample.readAll();
     sample.close();
     QDir(data.path()).mkdir(QStringLiteral("folder.mdb"));
+    // The sample less one table, or one column of the sections table.
+    const auto sampleWith = [&](const char* change) {
+        const QString copy = data.filePath(QStringLiteral("changed.mdb"));
+        QFile::remove(copy);
+        QFile::copy(databasePath(), copy);
+        sqlite3* db = nullptr;
+        sqlite3_open(QFile::encodeName(copy).constData(), &db);
+        EXPECT_EQ(sqlite3_exec(db, change, nullptr, nullptr, nullptr), SQLITE_OK) << change;
+        sqlite3_close(db);
+        QFile changed(copy);
+        changed.open(QIODevice::ReadOnly);
+        return changed.readAll();
+    };
+    const QString lacks = QStringLiteral("lacks ");
     const struct {
         const char* name;
-        QByteArray content;  // written to the file; a file named "missing" is not written
+        QByteArray content;  // written to the file; "missing.mdb" and "folder.mdb" are not written
+        QString reason;      // empty: the engine's own reason for refusing the file
     } cases[] = {
-        {"missing.mdb", {}},
-        {"empty.mdb", QByteArray()},
-        {"corrupt.mdb", QByteArray("This is no database of any kind, only a few words of text.")},
-        {"truncated.mdb", whole.left(whole.size() / 2)},
-        {"folder.mdb", {}},
+        {"missing.mdb", {}, {}},
+        {"empty.mdb", QByteArray(), {}},
+        {"corrupt.mdb", QByteArray("This is no database of any kind, only a few words of text."), {}},
+        {"truncated.mdb", whole.left(whole.size() / 2), {}},
+        {"folder.mdb", {}, {}},
+        {"no section table.mdb", sampleWith("DROP TABLE INT09"),
+         lacks + "table INT09 of section '" + sectionIX + "'."},
+        {"no paragraph index.mdb", sampleWith("DROP TABLE INX11"),
+         lacks + "table INX11 of section 'Section XI - Inservice Inspection'."},
+        {"no column.mdb", sampleWith("ALTER TABLE INT03 DROP COLUMN vol"),
+         lacks + "column vol of table INT03 of section 'Section III - Nuclear Components'."},
+        {"no sections.mdb", sampleWith("DROP TABLE AuthorizedTablesTab"), lacks + "table AuthorizedTablesTab."},
+        {"no titles.mdb", sampleWith("ALTER TABLE AuthorizedTablesTab DROP COLUMN UsertableName"),
+         lacks + "column UsertableName of table AuthorizedTablesTab."},
     };
+    registerInterpretationsWindows();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const QString path = data.filePath(QLatin1String(c.name));
@@ -346,33 +378,76 @@ TEST_F(SorvikBoxes, ADatabaseThatCannotBeOpenedIsReportedOnceByFileAndReason)
             ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
             file.write(c.content);
         }
-        QString reason;
-        try {
-            dao::Workspace::defaultWorkspace().openDatabase(path, false, false, QStringLiteral(";pwd="));
-        } catch (const dao::Error& error) {
-            reason = error.description();
+        QString reason = c.reason;
+        if (reason.isEmpty()) {
+            try {
+                dao::Workspace::defaultWorkspace().openDatabase(path, false, false, QStringLiteral(";pwd="));
+            } catch (const dao::Error& error) {
+                reason = error.description();
+            }
         }
         ASSERT_FALSE(reason.isEmpty());
 
         resetSorvikCore();
         writeInterpretationsSetting(QStringLiteral("data path"), path);
         seams.messages.shown.clear();
-        sorvikMain& w = open(QStringLiteral("SECT INT09 PARA QW-442"));
+        seams.modal.shown.clear();
+        varnelCore().interpretationQuery = QStringLiteral("SECT INT09 PARA QW-442");
+        ::testing::internal::CaptureStderr();
+        windowOpeners().interpretations();
+        const QString written = QString::fromLocal8Bit(::testing::internal::GetCapturedStderr());
+
+        // One box and the same line on standard error, and no window that would find nothing.
         ASSERT_EQ(seams.messages.shown.size(), 1u);
         const ShownMessage& m = seams.messages.shown[0];
-        EXPECT_EQ(m.icon, platform::MessageIcon::Exclamation);
-        EXPECT_EQ(m.title, QStringLiteral("Sorvik"));
+        EXPECT_EQ(m.icon, platform::MessageIcon::Critical);
+        EXPECT_EQ(m.title, QStringLiteral("No database"));
         EXPECT_TRUE(m.text.contains(QDir::toNativeSeparators(path))) << m.text.toStdString();
         EXPECT_TRUE(m.text.contains(reason)) << m.text.toStdString();
-
-        // The window stays empty, and a search says that it found nothing.
-        EXPECT_EQ(w.windowTitle(), QStringLiteral("Sorvik"));
-        EXPECT_TRUE(results().isEmpty());
-        search(QString(), QStringLiteral("weld"));
-        EXPECT_EQ(messageTitles(), QStringList({"No entry found"}));
-        w.close();
-        EXPECT_FALSE(seams.programEnd.ended());
+        EXPECT_FALSE(m.text.contains(u'\n'));
+        EXPECT_EQ(written, m.text + u'\n');
+        EXPECT_TRUE(seams.modal.shown.empty());
+        EXPECT_FALSE(sorvikCore().interpretationsDatabase);
+        EXPECT_FALSE(seams.programEnd.ended());  // the main window goes on
     }
+    windowOpeners().interpretations = nullptr;
+}
+
+TEST_F(SorvikBoxes, ADamagedSectionIsSaidOnceAndNotTakenForOneWithoutInterpretations)
+{
+    // The pages of INT09 are damaged; the file opens and its tables are all there.
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(QFile::encodeName(databasePath()).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt* statement = nullptr;
+    sqlite3_prepare_v2(db, "SELECT rootpage, (SELECT page_size FROM pragma_page_size) FROM sqlite_master WHERE name = 'INT09'",
+                       -1, &statement, nullptr);
+    ASSERT_EQ(sqlite3_step(statement), SQLITE_ROW);
+    const qint64 pageSize = sqlite3_column_int64(statement, 1);
+    const qint64 page = sqlite3_column_int64(statement, 0);
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    QFile file(databasePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.seek((page - 1) * pageSize);
+    file.write(QByteArray(static_cast<int>(pageSize), '\xA5'));
+    file.close();
+
+    // The section's listing comes from its index of numbers; a search of the texts meets the damage.
+    sorvikMain& w = open(QStringLiteral("SECT INT09"));
+    EXPECT_EQ(results().size(), 20);
+    search(QString(), QStringLiteral("weld"));
+    ASSERT_EQ(seams.messages.shown.size(), 1u);
+    EXPECT_EQ(seams.messages.shown[0].icon, platform::MessageIcon::Critical);
+    EXPECT_EQ(seams.messages.shown[0].title, QStringLiteral("Sorvik"));
+    EXPECT_TRUE(seams.messages.shown[0].text.contains(databasePath())) << seams.messages.shown[0].text.toStdString();
+    EXPECT_TRUE(seams.messages.shown[0].text.contains(QStringLiteral("damaged")));
+    EXPECT_TRUE(results().isEmpty());
+    EXPECT_EQ(w.Label1[6]->caption(), QStringLiteral("0"));
+
+    // Searching again says nothing more, and never that nothing was found.
+    search(QString(), QStringLiteral("impact"));
+    EXPECT_TRUE(seams.messages.shown.empty()) << seams.messages.shown[0].title.toStdString();
+    EXPECT_TRUE(results().isEmpty());
 }
 
 TEST_F(SorvikBoxes, AParagraphEntryEndingInAQuoteCompletesWithoutTheQuote)

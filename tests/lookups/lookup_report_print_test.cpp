@@ -8,6 +8,7 @@
 #include "support/scripted_seams.h"
 
 #include <QFile>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -77,6 +78,19 @@ TEST_F(ReportPrint, AReportWithoutRowsOpensNoPrintJob)
     printLookupReport(sampleReport(2, 0));
     EXPECT_EQ(recorder->jobsEnded, 0);
     EXPECT_TRUE(recorder->texts.empty());
+}
+
+TEST_F(ReportPrint, AReportThePrinterRefusesIsSaidOverTheDefaultPointer)
+{
+    QTemporaryDir out;
+    auto refusing = std::make_unique<platform::QPrinterSurface>();
+    refusing->device()->setOutputFormat(QPrinter::PdfFormat);
+    refusing->device()->setOutputFileName(out.filePath("missing/folder/report.pdf"));
+    platform::installPrinter(std::move(refusing));
+    printLookupReport(sampleReport(1, 2));
+    ASSERT_EQ(seams.messages.shown.size(), 1u);
+    EXPECT_EQ(seams.messages.shown[0].pointer, platform::Pointer::Default);
+    EXPECT_EQ(seams.pointer.current(), platform::Pointer::Default);
 }
 
 TEST_F(ReportPrint, AReportReachesThePrinterChosenInTheSetUp)

@@ -160,27 +160,37 @@ TEST(DaoOpen, UnusableFilesAreDescribedByNameInPlainWords)
 {
     const testing_support::FixtureDatabase fixture(QString::fromUtf8(fixtureSql), QStringLiteral("Kx4Tq9Wm"));
     const QByteArray good = bytesOf(fixture.path());
+    const auto unfinished = testing_support::fileWithAnUnfinishedChange(fixture.path());
+    ASSERT_TRUE(unfinished.second.startsWith("\xd9\xd5\x05\xf9"));  // a journal that must be rolled back
     QTemporaryDir dir;
     const struct {
         const char* name;
         QByteArray bytes;
         const char* reason;
+        QByteArray journal;  // written beside the file when not empty
     } cases[] = {
-        {"empty.mdb", QByteArray(), "the file is empty, so it is not a database file"},
-        {"text.mdb", "Sample text, not a database", "it is not a database file"},
-        {"header.mdb", good.left(60), "the file is damaged"},
-        {"truncated.mdb", good.left(good.size() - 1024), "the file is damaged"},
+        {"empty.mdb", QByteArray(), "the file is empty, so it is not a database file", {}},
+        {"text.mdb", "Sample text, not a database", "it is not a database file", {}},
+        {"header.mdb", good.left(60), "the file is damaged", {}},
+        {"truncated.mdb", good.left(good.size() - 1024), "the file is damaged", {}},
+        {"unfinished.mdb", unfinished.first, "it has an unfinished change from another program", unfinished.second},
     };
     for (const auto& c : cases) {
         const QString path = dir.filePath(QString::fromLatin1(c.name));
         write(path, c.bytes);
+        if (!c.journal.isEmpty())
+            write(path + QStringLiteral("-journal"), c.journal);
         try {
             open(path);
             ADD_FAILURE() << c.name << " opened";
         } catch (const dao::Error& e) {
+            EXPECT_EQ(e.number(), c.journal.isEmpty() ? e.number() : dao::CannotOpen);
             EXPECT_TRUE(e.description().contains(path)) << e.description().toStdString();
             EXPECT_TRUE(e.description().contains(QLatin1String(c.reason))) << e.description().toStdString();
         }
+        // The file and what lies beside it stay as they were.
+        EXPECT_EQ(bytesOf(path), c.bytes) << c.name;
+        EXPECT_EQ(bytesOf(path + QStringLiteral("-journal")), c.journal) << c.name;
     }
 }
 

@@ -98,11 +98,22 @@ TEST(QtPrinter, APrinterThatRefusesTheJobDropsItsOutputAndTheNextJobPrints)
 {
     QTemporaryDir dir;
     QPrinterSurface printer;
-    pdfPrinter(*printer.device(), dir.filePath("missing/folder/out.pdf"));
-    printer.print("lost");
-    printer.line(0, 0, 100, 100, Qt::black);
-    printer.newPage();
-    EXPECT_FALSE(printer.endDoc());
+    const struct {
+        QString file;  // of the PDF output; none, as Qt sets up a machine without printers
+        QString failure;
+    } refusals[] = {
+        {dir.filePath("missing/folder/out.pdf"),
+         "The file \"" + dir.filePath("missing/folder/out.pdf") + "\" could not be written."},
+        {QString(), "No printer is set up."},
+    };
+    for (const auto& refusal : refusals) {
+        pdfPrinter(*printer.device(), refusal.file);
+        printer.print("lost");
+        printer.line(0, 0, 100, 100, Qt::black);
+        printer.newPage();
+        EXPECT_FALSE(printer.endDoc());
+        EXPECT_EQ(printer.failure().toStdString(), refusal.failure.toStdString());
+    }
 
     const QString file = dir.filePath("out.pdf");
     printer.device()->setOutputFileName(file);

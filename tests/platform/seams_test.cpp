@@ -11,12 +11,14 @@ TEST(Seams, AScriptedMessageBoxRecordsIconTitleAndText)
 {
     ScriptedSeams s;
     messageBox(MessageIcon::Critical, "Incorrect password", "Wrong.");
+    setPointer(Pointer::Hourglass);  // a box shown in the middle of work
     messageBox(MessageIcon::Information, "Varnel", "Nothing found.");
     ASSERT_EQ(s.messages.shown.size(), 2u);
     EXPECT_EQ(s.messages.shown[0].icon, MessageIcon::Critical);
     EXPECT_EQ(s.messages.shown[0].title, "Incorrect password");
     EXPECT_EQ(s.messages.shown[0].text, "Wrong.");
     EXPECT_EQ(s.messages.shown[1].icon, MessageIcon::Information);
+    EXPECT_EQ(s.messages.shown[1].pointer, Pointer::Default);
 }
 
 TEST(Seams, AScriptedFileDialogAnswersAPathOrACancel)
@@ -58,7 +60,7 @@ TEST(Seams, TheEndOfTheProgramAndThePointerAreObservable)
     endProgram();
     EXPECT_TRUE(programEnded());
     EXPECT_EQ(s.programEnd.ends, 2);
-    EXPECT_EQ(s.programEnd.status, 1);
+    EXPECT_EQ(programExitStatus(), 1);
 }
 
 TEST(Seams, FilterTextBecomesQtNameFilters)

@@ -4,6 +4,7 @@
 #include <QLockFile>
 #include <QSaveFile>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
 #include <thread>
@@ -83,6 +84,28 @@ TEST_F(SettingsStoreTest, APollOfTheEmptyCommandDoesNotLoseACommandWrittenMeanwh
     other.write("varnel", "command line", "GTAW SUP");
     EXPECT_EQ(poller.readWithDefault("varnel", "command line", ""), "GTAW SUP");
     EXPECT_EQ(SettingsStore(file()).read("varnel", "command line"), "GTAW SUP");
+}
+
+TEST_F(SettingsStoreTest, AFileReplacedByAnotherOfTheSameSizeAndTimeIsReadAgain)
+{
+    // Another program renames a new file over the old one within the same instant: nothing in its
+    // size or time stamp tells the two apart.
+    const auto replace = [&](const QByteArray& content, const QDateTime& modified) {
+        QFile next(file() + ".next");
+        ASSERT_TRUE(next.open(QIODevice::WriteOnly));
+        next.write(content);
+        next.setFileTime(modified, QFileDevice::FileModificationTime);
+        next.close();
+        ASSERT_EQ(std::rename(QFile::encodeName(next.fileName()).constData(), QFile::encodeName(file()).constData()), 0);
+    };
+    const QDateTime instant = QDateTime::currentDateTime();
+    replace("[varnel]\ncommand%20line=SMAW ESS\n", instant);
+    SettingsStore poller(file());
+    EXPECT_EQ(poller.read("varnel", "command line"), "SMAW ESS");
+    replace("[varnel]\ncommand%20line=GTAW SUP\n", instant);
+    EXPECT_EQ(poller.read("varnel", "command line"), "GTAW SUP");
+    EXPECT_TRUE(poller.replaceIfUnchanged("varnel", "command line", "GTAW SUP", ""));
+    EXPECT_EQ(SettingsStore(file()).read("varnel", "command line"), "");
 }
 
 TEST_F(SettingsStoreTest, TheStandardFileFollowsXdgConfigHome)

@@ -177,15 +177,38 @@ TEST_F(SorvikProgram, AnInstallationsSystemWideFileLetsTheMainWindowReachTheInte
     EXPECT_EQ(seams.programStart.started[0].first, prefix.filePath("bin/sorvik"));
 }
 
-TEST_F(SorvikProgram, ADatabaseThatRefusesThePasswordEndsTheProgramBeforeAWindowShows)
+TEST_F(SorvikProgram, ADatabaseItCannotUseEndsTheProgramWithItsReasonAndAFailingStatus)
 {
-    testing_support::FixtureDatabase other("CREATE TABLE AuthorizedTablesTab (UsertableName TEXT, dbtableName TEXT);",
-                                           "another1", "intasme.mdb");
-    resetVarnelCore();
-    sorvik = startSorvikProgram(other.dir(), {"SECT INT09"});
-    EXPECT_FALSE(sorvik);
-    EXPECT_TRUE(platform::programEnded());
-    ASSERT_EQ(seams.messages.shown.size(), 1u);
-    EXPECT_EQ(seams.messages.shown[0].title, "Incorrect password");
-    EXPECT_EQ(stored("program path"), other.dir());
+    const QString sections = "CREATE TABLE AuthorizedTablesTab (UsertableName TEXT, dbtableName TEXT);"
+                             "INSERT INTO AuthorizedTablesTab VALUES ('Section IX', 'INT09');";
+    const testing_support::FixtureDatabase otherPassword(sections, "another1", "intasme.mdb");
+    const testing_support::FixtureDatabase withoutTables(sections, {}, "intasme.mdb");
+    const struct {
+        const char* name;
+        QString dir;
+        QString title;
+        QString words;  // of the box and of standard error
+    } cases[] = {
+        {"another password", otherPassword.dir(), "Incorrect password", "does not have the correct password"},
+        {"a section without its tables", withoutTables.dir(), "No database", "lacks table INT09 of section 'Section IX'"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        resetVarnelCore();
+        resetSorvikCore();
+        writeInterpretationsSetting("data path", QString());
+        seams.messages.shown.clear();
+        seams.programEnd.ends = 0;
+        ::testing::internal::CaptureStderr();
+        sorvik = startSorvikProgram(c.dir, {"SECT INT09"});
+        const QString written = QString::fromLocal8Bit(::testing::internal::GetCapturedStderr());
+        EXPECT_FALSE(sorvik);
+        EXPECT_TRUE(platform::programEnded());
+        EXPECT_EQ(platform::programExitStatus(), 1);
+        ASSERT_EQ(seams.messages.shown.size(), 1u);
+        EXPECT_EQ(seams.messages.shown[0].title, c.title);
+        EXPECT_TRUE(seams.messages.shown[0].text.contains(c.words)) << seams.messages.shown[0].text.toStdString();
+        EXPECT_EQ(written, seams.messages.shown[0].text + '\n');
+        EXPECT_EQ(stored("program path"), c.dir);
+    }
 }

@@ -4,7 +4,10 @@
 
 #include "platform/dao/builder.h"
 
+#include <QFile>
 #include <QTemporaryDir>
+#include <sqlite3.h>
+#include <utility>
 
 namespace testing_support {
 
@@ -23,5 +26,30 @@ private:
     QTemporaryDir dir_;
     QString path_;
 };
+
+// The bytes of a copy of `database` and of its rollback journal as another program's change
+// leaves them when it is killed in the middle: the change has spilled into the file, and the
+// journal holds what it replaced.
+inline std::pair<QByteArray, QByteArray> fileWithAnUnfinishedChange(const QString& database)
+{
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("copy.mdb"));
+    QFile::copy(database, copy);
+    sqlite3* db = nullptr;
+    sqlite3_open(QFile::encodeName(copy).constData(), &db);
+    sqlite3_exec(db,
+                 "CREATE TABLE Notes (line TEXT); WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                 "WHERE i < 200) INSERT INTO Notes SELECT printf('%0500d', i) FROM n;"
+                 "PRAGMA journal_mode = DELETE; PRAGMA cache_size = 2; BEGIN; UPDATE Notes SET line = line || 'x';",
+                 nullptr, nullptr, nullptr);
+    const auto bytesOf = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    std::pair<QByteArray, QByteArray> unfinished(bytesOf(copy), bytesOf(copy + QStringLiteral("-journal")));
+    sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    return unfinished;
+}
 
 }  // namespace testing_support

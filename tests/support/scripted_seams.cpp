@@ -6,7 +6,7 @@ namespace testing_support {
 
 void ScriptedMessageBoxes::show(platform::MessageIcon icon, const QString& title, const QString& text)
 {
-    shown.push_back({icon, title, text});
+    shown.push_back({icon, title, text, platform::seams().mousePointer->current()});
     if (onShow)
         onShow(shown.back());
 }

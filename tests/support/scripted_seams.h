@@ -17,6 +17,7 @@ struct ShownMessage {
     platform::MessageIcon icon;
     QString title;
     QString text;
+    platform::Pointer pointer;  // the mouse pointer while the box was up
 };
 
 class ScriptedMessageBoxes final : public platform::MessageBoxes {
@@ -76,6 +77,7 @@ public:
             status = exitStatus;
     }
     bool ended() const override { return ends > 0; }
+    int exitStatus() const override { return status; }
     int ends = 0;
     int status = 0;  // of the first end
 };

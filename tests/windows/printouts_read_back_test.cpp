@@ -215,14 +215,18 @@ TEST_F(PrintoutsReadBack, ARefusedJobIsSaidOnceAndTheNextJobPrintsAfterTheSetUp)
     struct Refusal {
         const char* name;
         std::function<void(QPrinter&)> setUp;
+        QString reason;
     };
+    const QString unwritable = out.filePath(QStringLiteral("missing/folder/printout.pdf"));
     const Refusal refusals[] = {
         {"unwritable file",
-         [this](QPrinter& p) {
+         [&](QPrinter& p) {
              p.setOutputFormat(QPrinter::PdfFormat);
-             p.setOutputFileName(out.filePath(QStringLiteral("missing/folder/printout.pdf")));
-         }},
-        {"no printer", [](QPrinter&) {}},  // as the program starts on a machine without printers
+             p.setOutputFileName(unwritable);
+         },
+         "The file \"" + unwritable + "\" could not be written."},
+        // as the program starts on a machine without printers
+        {"no printer", [](QPrinter&) {}, QStringLiteral("No printer is set up.")},
     };
     for (const Refusal& refusal : refusals) {
         SCOPED_TRACE(refusal.name);
@@ -235,8 +239,8 @@ TEST_F(PrintoutsReadBack, ARefusedJobIsSaidOnceAndTheNextJobPrintsAfterTheSetUp)
         main->mnuPrint_Click();
         ASSERT_EQ(seams.messages.shown.size(), 1u);
         EXPECT_EQ(seams.messages.shown[0].icon, platform::MessageIcon::Exclamation);
-        EXPECT_TRUE(seams.messages.shown[0].text.startsWith("The printout could not be made."))
-            << seams.messages.shown[0].text.toStdString();
+        EXPECT_EQ(seams.messages.shown[0].text.toStdString(),
+                  ("The printout could not be made. " + refusal.reason).toStdString());
 
         platform::Seams chosen;
         chosen.printerSetup = std::make_unique<testing_support::PdfPrinterSetup>(pdfFile);

@@ -256,6 +256,12 @@ void Connection::fail(int sqliteCode, const QString& jetText, Use use) const
     case SQLITE_AUTH:
         throw cannotOpen(path_, message);
     case SQLITE_READONLY:
+        // A rollback journal left by a change another program did not finish: SQLite would have
+        // to write the file to undo it, and the program never writes a database file.
+        if (db_ && sqlite3_extended_errcode(db_) == SQLITE_READONLY_ROLLBACK)
+            throw cannotOpen(path_, QStringLiteral("it has an unfinished change from another program (the rollback "
+                                                   "journal %1-journal beside it), so it is not opened")
+                                        .arg(QFileInfo(path_).fileName()));
         throw Error(ReadOnly, QStringLiteral("Cannot update '%1': the database is read-only.").arg(jetText));
     default:
         break;

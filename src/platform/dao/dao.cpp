@@ -140,6 +140,12 @@ void Workspace::close()
     open_ = false;
 }
 
+bool meansUnreadableFile(const std::exception& error)
+{
+    const auto* failure = dynamic_cast<const Error*>(&error);
+    return failure && (failure->number() == UnrecognisedFormat || failure->number() == CannotOpen);
+}
+
 QString literal(const QString& text)
 {
     QString doubled = text;

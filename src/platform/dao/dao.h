@@ -131,6 +131,10 @@ private:
     std::vector<std::weak_ptr<detail::Connection>> databases_;
 };
 
+// Whether an error says that the file is damaged or can no longer be read, rather than that a
+// query was refused.
+bool meansUnreadableFile(const std::exception& error);
+
 // A Jet literal for any text: the text between double quotes with every double quote doubled.
 // Every literal built from a person's typing or from a row's value goes through this.
 QString literal(const QString& text);

@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
+#include <cstdio>
 
 namespace platform {
 
@@ -106,6 +107,7 @@ public:
         QCoreApplication::exit(status_);
     }
     bool ended() const override { return ended_; }
+    int exitStatus() const override { return status_; }
 
 private:
     bool ended_ = false;
@@ -159,7 +161,17 @@ void installSeams(Seams replacement)
 
 void messageBox(MessageIcon icon, const QString& title, const QString& text)
 {
+    // A box is read with the ordinary pointer, whatever work put up the hourglass before it.
+    if (MousePointer& pointer = *seams().mousePointer; pointer.current() != Pointer::Default)
+        pointer.set(Pointer::Default);
     seams().messageBoxes->show(icon, title, text);
+}
+
+void tellFailure(MessageIcon icon, const QString& title, const QString& line)
+{
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+    std::fflush(stderr);
+    messageBox(icon, title, line);
 }
 
 FileChoice openFileDialog(const QString& title, const QString& filter, const QString& initialDir)
@@ -171,6 +183,7 @@ void showModal(QDialog& window) { seams().modalShow->showModal(window); }
 void setPointer(Pointer pointer) { seams().mousePointer->set(pointer); }
 void endProgram(int status) { seams().programEnd->end(status); }
 bool programEnded() { return seams().programEnd->ended(); }
+int programExitStatus() { return seams().programEnd->exitStatus(); }
 
 QStringList qtNameFilters(const QString& filter)
 {

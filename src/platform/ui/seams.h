@@ -68,6 +68,8 @@ public:
     // no window is deleted here. The first end's status is the program's.
     virtual void end(int status) = 0;
     virtual bool ended() const = 0;
+    // The status of the first end; 0 while the program has not ended.
+    virtual int exitStatus() const = 0;
 };
 
 class ProgramStart {
@@ -110,13 +112,18 @@ Seams& seams();
 void installSeams(Seams replacement);
 Seams qtSeams();
 
-// Shorthands for the calls every window makes.
+// Shorthands for the calls every window makes. A message box always comes up over the default
+// pointer: the hourglass of the work that shows it is taken down first.
 void messageBox(MessageIcon icon, const QString& title, const QString& text);
+// Says a failure in one line, for the person in a box and for whoever started the program on
+// standard error.
+void tellFailure(MessageIcon icon, const QString& title, const QString& line);
 FileChoice openFileDialog(const QString& title, const QString& filter, const QString& initialDir = {});
 void showModal(QDialog& window);
 void setPointer(Pointer pointer);
 void endProgram(int status = 0);
 bool programEnded();
+int programExitStatus();
 
 // Splits "description|pattern|description|pattern" into Qt name filters "description (patterns)".
 QStringList qtNameFilters(const QString& filter);

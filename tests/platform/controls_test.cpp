@@ -41,6 +41,36 @@ TEST(Controls, ADroppedKeyNeverReachesTheText)
     EXPECT_EQ(downs.back(), keys::Delete);
 }
 
+TEST(Controls, AKeyComingUpWhereItNeverWentDownIsNoKeyUpThere)
+{
+    // The Enter that closes a message box comes up in the box that had the focus before it.
+    QWidget window;
+    auto* box = new TextBox(&window);
+    auto* items = new ListView(&window);
+    auto* texts = new TextListView(&window);
+    auto* other = new TextBox(&window);
+    std::vector<int> ups;
+    box->handlers.keyUp = [&](int key, int) { ups.push_back(key); };
+    items->keyUp = [&](int key, int) { ups.push_back(key); };
+    texts->keyUp = [&](int key, int) { ups.push_back(key); };
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    for (QWidget* control : std::initializer_list<QWidget*>{box, items, texts}) {
+        ups.clear();
+        control->setFocus();
+        QTest::keyRelease(control, Qt::Key_Return);  // went down elsewhere
+        EXPECT_TRUE(ups.empty()) << control->metaObject()->className();
+        QTest::keyClick(control, Qt::Key_Return);  // down and up here
+        EXPECT_EQ(ups, std::vector<int>{keys::Enter}) << control->metaObject()->className();
+        QTest::keyPress(control, Qt::Key_Space);  // down here, then the focus moves on
+        other->setFocus();
+        control->setFocus();
+        QTest::keyRelease(control, Qt::Key_Space);
+        EXPECT_EQ(ups, std::vector<int>{keys::Enter}) << control->metaObject()->className();
+    }
+}
+
 TEST(Controls, EscapeInABoxReachesItsWindow)
 {
     QDialog dialog;

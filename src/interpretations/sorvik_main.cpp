@@ -2,6 +2,7 @@
 
 #include "app/default_data_directory.h"
 #include "app/image_list.h"
+#include "app/program_titles.h"
 #include "app/registry_module.h"
 #include "data/password.h"
 #include "interpretations/interpretation_rules.h"
@@ -44,7 +45,8 @@ const QString captionLabelStyle = QStringLiteral("color: #800000;");
 sorvikMain::sorvikMain(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("sorvikMain"));
-    setWindowTitle(QStringLiteral("Sorvik"));
+    // The bare caption carries the blanks by which the main window finds this window.
+    setWindowTitle(sorvikTitlePrefix);
     createControls();
     createMenus();
     auto* layout = new QVBoxLayout(this);
@@ -295,10 +297,10 @@ void sorvikMain::Form_Unload()
     sorvikCore().closeDatabase();
 }
 
-void sorvikMain::showEvent(QShowEvent* event)
+void sorvikMain::setVisible(bool visible)
 {
-    QDialog::showEvent(event);
-    if (!activated_) {
+    QDialog::setVisible(visible);
+    if (visible && isVisible() && !activated_) {
         activated_ = true;
         Form_Activate();
     }
@@ -341,7 +343,7 @@ bool sorvikMain::initiateProgram()
         if (core.sectionTableCount() >= 1) {
             hidePickLists();
             const QString title = core.sectionTitle(core.currentSectionIndex + 1);
-            setWindowTitle(QStringLiteral("Sorvik   [ ASME ") + title + QStringLiteral(" ]"));
+            setWindowTitle(sorvikTitlePrefix + QStringLiteral(" [ ASME ") + title + QStringLiteral(" ]"));
             selectSection(title);
             core.currentSectionIndex = 8;
         }

@@ -105,8 +105,11 @@ public:
     void mnuPrintSetup_Click();
     void mnuFileExit_Click();
 
+    // Showing puts the window on the screen and then activates it the first time, so that what
+    // the activation says comes over the window and not before it.
+    void setVisible(bool visible) override;
+
 protected:
-    void showEvent(QShowEvent* event) override;
     void done(int result) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,5 +1,7 @@
 #include "desktop/desktop_lane.h"
 
+#include "app/registry_module.h"
+#include "interpretations/sorvik_core.h"
 #include "support/test_paths.h"
 
 #include <QDir>
@@ -69,6 +71,8 @@ void DesktopLane::TearDown()
         program->waitForFinished(5000);
     }
     programs_.clear();
+    sorvik_.reset();
+    varnel::resetSorvikCore();
     MainWindowTest::TearDown();
 }
 
@@ -157,6 +161,18 @@ varnel::varnelMain& DesktopLane::mainTwin()
         startOnSample(true);
     }
     return *window;
+}
+
+varnel::sorvikMain& DesktopLane::sorvikTwin()
+{
+    if (!sorvik_) {
+        mainTwin();
+        testing_support::copyInto(builtDataDir() + QStringLiteral("/intasme.mdb"), data.path());
+        varnel::writeInterpretationsSetting(QStringLiteral("program path"), data.path());
+        sorvik_ = std::make_unique<varnel::sorvikMain>();
+        sorvik_->show();
+    }
+    return *sorvik_;
 }
 
 QPoint DesktopLane::on(Window window, const QWidget* control) const { return on(window, control, control->rect()); }

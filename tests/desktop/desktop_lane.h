@@ -11,6 +11,7 @@
 // Every case ends the processes it started, and those its programs started, by their process id.
 // Where Xvfb, openbox or xdotool is missing or does not start, the case says so and is skipped.
 
+#include "interpretations/sorvik_main.h"
 #include "support/main_window_fixture.h"
 #include "support/x_desktop.h"
 
@@ -56,6 +57,8 @@ protected:
 
     // The main window as the program builds it on the sample edition, offscreen and shown.
     varnel::varnelMain& mainTwin();
+    // The interpretations window as the program builds it on the sample database.
+    varnel::sorvikMain& sorvikTwin();
     // The point on the screen of `control` (a control of a twin, or an area within it) in the
     // program's `window`.
     QPoint on(Window window, const QWidget* control) const;
@@ -78,6 +81,7 @@ protected:
 
 private:
     std::vector<std::unique_ptr<QProcess>> programs_;
+    std::unique_ptr<varnel::sorvikMain> sorvik_;
     bool twinShown_ = false;
 };
 

@@ -229,6 +229,11 @@ void XDesktop::type(const QString& text)
     xdotool(arguments);
 }
 
+void XDesktop::activate(Window window)
+{
+    xdotool({QStringLiteral("windowactivate"), QString::number(window)});
+}
+
 void XDesktop::click(const QPoint& point)
 {
     xdotool({QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y()),

@@ -72,6 +72,8 @@ public:
     void press(const QString& key);
     // Each character of `text` as a key of its own, down and up as a person types.
     void type(const QString& text);
+    // Brings the window to the front and gives it the focus, as a click on its task-bar entry.
+    void activate(Window window);
     // The pointer moves to `point`, rests, and the left button goes down and, a tenth of a second
     // later, up.
     void click(const QPoint& point);

@@ -7,6 +7,7 @@
 #include "data/password.h"
 #include "interpretations/interpretation_rules.h"
 #include "interpretations/sorvik_core.h"
+#include "platform/ui/cancel_button.h"
 #include "platform/ui/handler_guard.h"
 #include "platform/ui/seams.h"
 #include "platform/ui/twips.h"
@@ -155,6 +156,7 @@ void sorvikMain::createControls()
 
     // Enter anywhere presses the hidden search button, Esc the Exit button.
     Command3->setDefault(true);
+    setCancelButton(*this, Command1[0]);
     Command3->setFocusPolicy(Qt::NoFocus);
     Command3->lower();
     // The frame in front paints its background, so the button behind it is never seen.

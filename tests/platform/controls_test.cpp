@@ -1,6 +1,7 @@
 // The controls' rules the windows rely on: values set from code run the same handling as the
 // person's edit, key presses can be dropped, and Escape belongs to the window.
 
+#include "platform/ui/cancel_button.h"
 #include "platform/ui/controls.h"
 
 #include <QDialog>
@@ -79,6 +80,32 @@ TEST(Controls, EscapeInABoxReachesItsWindow)
     dialog.show();
     QTest::keyClick(box, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(Controls, EscPressesTheWindowsCancelButtonAndNothingElse)
+{
+    const struct {
+        const char* what;
+        bool withButton, shown;
+        int clicks;
+    } cases[] = {
+        {"no cancel button", false, true, 0},
+        {"a cancel button", true, true, 1},
+        {"a hidden cancel button", true, false, 0},
+    };
+    for (const auto& c : cases) {
+        QDialog dialog;
+        auto* box = new TextBox(&dialog);
+        auto* cancel = new CommandButton("&Cancel", &dialog);
+        int clicks = 0;
+        cancel->click = [&] { ++clicks; };
+        setCancelButton(dialog, c.withButton ? cancel : nullptr);
+        dialog.show();
+        cancel->setVisible(c.shown);
+        QTest::keyClick(box, Qt::Key_Escape);
+        EXPECT_TRUE(dialog.isVisible()) << c.what;  // the window does not close by itself
+        EXPECT_EQ(clicks, c.clicks) << c.what;
+    }
 }
 
 TEST(Controls, AnOptionSetFromCodeRunsItsClickEvenWhenAlreadyChosen)

@@ -257,7 +257,7 @@ void sorvikMain::Form_Initialize()
 void sorvikMain::Form_Load()
 {
     SorvikCore& core = sorvikCore();
-    centreOnScreen(*this);
+    centreOnScreen(*this, smallestLaidOutSize());
     core.closeDatabase();
     try {
         core.interpretationsDatabase = openProductDatabase(core.interpretationsDataPath);

@@ -100,6 +100,8 @@ public:
 
     // ------------------------------------------------------------------ layout, menus, printing
     void Form_Resize();
+    // The least size of the window that Form_Resize lays out in both directions.
+    QSize smallestLaidOutSize() const;
     void Toolbar1_ButtonClick(int index);
     void mnuPrint_Click();
     void mnuPrintSetup_Click();

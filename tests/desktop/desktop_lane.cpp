@@ -124,13 +124,18 @@ std::vector<Window> DesktopLane::windows(const TitleMatch& match)
 Window DesktopLane::waitForWindow(const TitleMatch& match, int milliseconds)
 {
     Window found = 0;
+    QImage screen;
     waitFor([&] {
         const std::vector<Window> matching = windows(match);
         for (Window window : matching)
             if (desktop.viewable(window))
                 found = window;
+        if (!found)
+            screen = desktop.grab(QRect(QPoint(0, 0), screenSize()));
         return found != 0;
     }, milliseconds);
+    screenBeforeWindow_ = screen;
+    windowWaitedFor_ = found;
     return found;
 }
 
@@ -139,12 +144,16 @@ bool DesktopLane::waitUntilGone(const TitleMatch& match, int milliseconds)
     return waitFor([&] { return windows(match).empty(); }, milliseconds);
 }
 
-bool DesktopLane::waitUntilDrawn(Window window, int milliseconds)
+bool DesktopLane::waitUntilDrawn(Window window, const QImage& before, int milliseconds)
 {
+    const QImage screen = !before.isNull() ? before : window == windowWaitedFor_ ? screenBeforeWindow_ : QImage();
     return waitFor([&] {
-        const QImage image = desktop.grab(desktop.clientRect(window));
+        const QRect area = desktop.clientRect(window) & QRect(QPoint(0, 0), screenSize());
+        const QImage image = desktop.grab(area);
         if (image.isNull())
             return false;
+        if (!screen.isNull())
+            return image != screen.copy(area);
         const QRgb first = image.pixel(0, 0);
         for (int y = 0; y < image.height(); y += 3)
             for (int x = 0; x < image.width(); x += 3)

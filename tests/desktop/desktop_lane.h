@@ -52,8 +52,11 @@ protected:
     bool waitUntilGone(const TitleMatch& match, int milliseconds = 20000);
     // The managed windows whose title matches.
     std::vector<Window> windows(const TitleMatch& match);
-    // Waits until the window shows more than one colour (it has been drawn).
-    bool waitUntilDrawn(Window window, int milliseconds = 20000);
+    // Waits until the window has been drawn: what the screen shows in its place differs from
+    // what it showed there before the window came (a window not yet drawn shows what was behind
+    // it), as the last wait for the window saw it or as `before` (the whole screen) has it;
+    // without either, until it shows more than one colour.
+    bool waitUntilDrawn(Window window, const QImage& before = {}, int milliseconds = 20000);
 
     // The main window as the program builds it on the sample edition, offscreen and shown.
     varnel::varnelMain& mainTwin();
@@ -82,6 +85,8 @@ protected:
 private:
     std::vector<std::unique_ptr<QProcess>> programs_;
     std::unique_ptr<varnel::sorvikMain> sorvik_;
+    QImage screenBeforeWindow_;  // the screen as the last wait saw it before its window came
+    Window windowWaitedFor_ = 0;
     bool twinShown_ = false;
 };
 

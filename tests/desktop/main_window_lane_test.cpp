@@ -4,6 +4,7 @@
 
 #include "desktop/desktop_lane.h"
 
+#include <QCoreApplication>
 #include <QToolButton>
 
 using namespace lane;
@@ -142,4 +143,42 @@ TEST_F(MainWindowLane, EnterThatClosesAMessageBoxRunsNothingInTheBoxBelowIt)
         EXPECT_TRUE(windows(noEntryFound).empty());
         EXPECT_EQ(look(main, twin.ListView1[2]), paragraphs) << "the paragraphs listed changed";
     }
+}
+
+TEST_F(MainWindowLane, AtTwiceTheScaleEveryWindowOpensWithinTheScreen)
+{
+    const QStringList twice{QStringLiteral("QT_SCALE_FACTOR=2")};
+    const Window main = startMainWindow(twice);
+    ASSERT_NE(main, 0u);
+    const QRect area = desktop.workArea();
+    snapshot(QStringLiteral("main"));
+    // The main window is made as small as the screen; its layout keeps Exit in it.
+    EXPECT_TRUE(area.contains(desktop.frameRect(main))) << "the main window lies off the screen";
+    varnel::varnelMain& twin = mainTwin();
+    const QSize client = desktop.clientRect(main).size() / 2;
+    twin.resize(client.width(), client.height());
+    QCoreApplication::processEvents();
+    ASSERT_EQ(twin.size(), client);
+    const QPoint exitCorner = twin.Command1[0]->mapTo(&twin, twin.Command1[0]->rect().bottomRight());
+    EXPECT_TRUE(area.contains(desktop.clientRect(main).topLeft() + 2 * exitCorner)) << "Exit lies off the screen";
+
+    // So is the interpretations window opened from it.
+    desktop.click(desktop.clientRect(main).topLeft() + 2 * twin.Command3->mapTo(&twin, twin.Command3->rect().center()));
+    const TitleMatch sorvik = beginsWith(QStringLiteral("Sorvik   [ ASME"));
+    const Window interpretations = waitForWindow(sorvik);
+    ASSERT_NE(interpretations, 0u);
+    ASSERT_TRUE(waitUntilDrawn(interpretations));
+    snapshot(QStringLiteral("interpretations"));
+    EXPECT_TRUE(area.contains(desktop.frameRect(interpretations))) << "the interpretations lie off the screen";
+    desktop.press(QStringLiteral("Escape"));
+    ASSERT_TRUE(waitUntilGone(sorvik));
+
+    // A window of fixed size that is larger than the screen opens with its caption on it.
+    const QPoint toolbar = desktop.clientRect(main).topLeft() + 2 * twin.toolbarButtons[4]->mapTo(&twin, QPoint(8, 8));
+    desktop.click(toolbar);
+    const Window baseMetals = waitForWindow(beginsWith(QStringLiteral("Base Metals")));
+    ASSERT_NE(baseMetals, 0u);
+    ASSERT_TRUE(waitUntilDrawn(baseMetals));
+    snapshot(QStringLiteral("base metals"));
+    EXPECT_TRUE(area.contains(desktop.frameRect(baseMetals).topLeft())) << "the caption lies off the screen";
 }

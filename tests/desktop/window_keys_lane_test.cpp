@@ -33,6 +33,7 @@ protected:
     Window opened(const std::function<void()>& action) { return openedSince(shownNow(), action); }
     Window openedSince(const std::set<Window>& before, const std::function<void()>& action)
     {
+        const QImage screen = desktop.grab(QRect(QPoint(0, 0), screenSize()));
         action();
         Window found = 0;
         testing_support::waitFor([&] {
@@ -42,7 +43,7 @@ protected:
             return found != 0;
         }, 20000);
         if (found) {
-            EXPECT_TRUE(waitUntilDrawn(found));
+            EXPECT_TRUE(waitUntilDrawn(found, screen));
         }
         return found;
     }

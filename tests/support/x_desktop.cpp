@@ -189,19 +189,30 @@ QRect XDesktop::workArea()
     return QRect(0, 0, WidthOfScreen(screen), HeightOfScreen(screen));
 }
 
-QImage XDesktop::grab(const QRect& area)
+QImage XDesktop::grab(const QRect& wanted)
 {
+    // The part of it that lies on the screen.
+    const Screen* screen = DefaultScreenOfDisplay(display_);
+    const QRect area = wanted & QRect(0, 0, WidthOfScreen(screen), HeightOfScreen(screen));
+    if (area.isEmpty())
+        return {};
     XImage* image = XGetImage(display_, DefaultRootWindow(display_), area.x(), area.y(),
                               static_cast<unsigned>(area.width()), static_cast<unsigned>(area.height()), AllPlanes,
                               ZPixmap);
     if (!image)
         return {};
     QImage result(area.size(), QImage::Format_RGB32);
-    for (int y = 0; y < area.height(); ++y)
-        for (int x = 0; x < area.width(); ++x) {
-            const unsigned long pixel = XGetPixel(image, x, y);
-            result.setPixel(x, y, 0xff000000u | static_cast<unsigned>(pixel & 0xffffffu));
+    for (int y = 0; y < area.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(result.scanLine(y));
+        if (image->bits_per_pixel == 32 && image->byte_order == LSBFirst) {
+            const auto* pixels = reinterpret_cast<const quint32*>(image->data + y * image->bytes_per_line);
+            for (int x = 0; x < area.width(); ++x)
+                line[x] = 0xff000000u | (pixels[x] & 0xffffffu);
+        } else {
+            for (int x = 0; x < area.width(); ++x)
+                line[x] = 0xff000000u | static_cast<QRgb>(XGetPixel(image, x, y) & 0xffffffu);
         }
+    }
     XDestroyImage(image);
     return result;
 }

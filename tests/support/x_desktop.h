@@ -65,7 +65,7 @@ public:
     QRect frameRect(Window window);
     // The part of the screen that windows may use (_NET_WORKAREA); the whole screen without one.
     QRect workArea();
-    // What the screen shows in `area`.
+    // What the screen shows in `area`, as far as it lies on the screen.
     QImage grab(const QRect& area);
 
     // A key (an X key name such as "Return", "Escape", "alt+t") down, a tenth of a second, up.

@@ -76,6 +76,15 @@ void DesktopLane::TearDown()
     MainWindowTest::TearDown();
 }
 
+bool DesktopLane::enter(Window window, const QWidget* box, const QString& text, const QWidget* result)
+{
+    const QImage before = look(window, result);
+    desktop.click(on(window, box));
+    desktop.type(text);
+    desktop.press(QStringLiteral("Return"));
+    return waitForChange(window, result, before);
+}
+
 QString DesktopLane::settingsFile() const
 {
     return home.filePath(QStringLiteral("config/Quorbel software/settings.ini"));

@@ -76,6 +76,9 @@ protected:
     // variable VARNEL_LANE_SCREENSHOTS names, for a person to look at; nothing without it.
     void snapshot(const QString& name);
 
+    // Clicks `box` of `window`, types `text` and presses Enter; true once `result` changed.
+    bool enter(Window window, const QWidget* box, const QString& text, const QWidget* result);
+
     // The settings file of the programs on this desktop.
     QString settingsFile() const;
 

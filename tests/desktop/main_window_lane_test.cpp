@@ -46,13 +46,10 @@ TEST_F(MainWindowLane, APersonPicksAProcessAndACategorySearchesStepsThroughAndCl
     snapshot(QStringLiteral("picked"));
 
     // A search that finds paragraphs shows the first of them and no message.
-    QImage text = look(main, twin.RichTextBox1);
-    desktop.click(on(main, twin.Text1[1]));
-    desktop.type(QStringLiteral("weld"));
-    desktop.press(QStringLiteral("Return"));
-    EXPECT_TRUE(waitForChange(main, twin.RichTextBox1, text));
+    EXPECT_TRUE(enter(main, twin.Text1[1], QStringLiteral("weld"), twin.RichTextBox1));
     EXPECT_TRUE(windows(noEntryFound).empty());
     snapshot(QStringLiteral("searched"));
+    QImage text;
 
     // Stepping through the hits shows another paragraph each time.
     for (int step = 0; step < 2; ++step) {

@@ -57,13 +57,10 @@ TEST_F(SorvikLane, APersonOpensTheInterpretationsOfAParagraphSearchesAndStepsThr
     desktop.click(on(browser, twin.Text1[0]));
     desktop.press(QStringLiteral("ctrl+a"));
     desktop.press(QStringLiteral("BackSpace"));
-    QImage text = look(browser, twin.RichTextBox1);
-    desktop.click(on(browser, twin.Text1[1]));
-    desktop.type(QStringLiteral("weld"));
-    desktop.press(QStringLiteral("Return"));
-    EXPECT_TRUE(waitForChange(browser, twin.RichTextBox1, text));
+    EXPECT_TRUE(enter(browser, twin.Text1[1], QStringLiteral("weld"), twin.RichTextBox1));
     EXPECT_TRUE(windows(noEntryFound).empty());
     snapshot(QStringLiteral("searched"));
+    QImage text;
     // No hit is chosen yet, so "Show last" and "Show first" lead in; then back, hit by hit.
     for (int button : {3, 1, 1}) {
         text = look(browser, twin.RichTextBox1);

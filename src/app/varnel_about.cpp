@@ -1,6 +1,7 @@
 #include "app/varnel_about.h"
 
 #include "app/version.h"
+#include "platform/ui/cancel_button.h"
 #include "platform/ui/twips.h"
 #include "platform/ui/window_geometry.h"
 
@@ -33,6 +34,8 @@ QPixmap logo()
 varnelAbout::varnelAbout(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("varnelAbout"));
+    // No button of the window is its cancel button: Esc does nothing.
+    platform::ui::setCancelButton(*this, nullptr);
     setFixedSize(platform::twips(6600), platform::twips(4560));
 
     Picture1 = new QLabel(this);

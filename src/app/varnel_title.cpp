@@ -11,9 +11,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QTimer>
+#include <QWindow>
 #include <cstdio>
 #include <thread>
 
@@ -105,15 +107,28 @@ void varnelTitle::Form_Load()
 void varnelTitle::Form_Activate()
 {
     const auto start = std::chrono::steady_clock::now();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     repaint();
     try {
         varnelCore().mainWorkspace = &dao::Workspace::defaultWorkspace();
     } catch (...) {
         // A failure to start the engine shows later, when the database is opened.
     }
-    // The wait serves no window messages: the person sees the window and nothing else happens.
-    std::this_thread::sleep_until(start + wait);
+    // Under a window manager the window reaches the screen some time after it was shown, and
+    // only a paint after that shows it: until then the wait serves the window's exposure and
+    // painting, never the person's input. The rest of the wait serves nothing: the person sees
+    // the window and nothing else happens.
+    const auto end = start + wait;
+    if (!paintedOnScreen_ && std::chrono::steady_clock::now() < end) {
+        QEventLoop untilPainted;
+        QTimer deadline;
+        deadline.setSingleShot(true);
+        connect(&deadline, &QTimer::timeout, &untilPainted, &QEventLoop::quit);
+        deadline.start(std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now()));
+        painted_ = [&untilPainted] { untilPainted.quit(); };
+        untilPainted.exec(QEventLoop::ExcludeUserInputEvents);
+        painted_ = nullptr;
+    }
+    std::this_thread::sleep_until(end);
     platform::setPointer(platform::Pointer::Default);
     close();
 }
@@ -135,6 +150,14 @@ void varnelTitle::Form_Unload()
 
 void varnelTitle::paintEvent(QPaintEvent*)
 {
+    // The zero timer runs once this paint has reached the window on the screen.
+    if (!paintedOnScreen_ && windowHandle() && windowHandle()->isExposed()) {
+        paintedOnScreen_ = true;
+        QTimer::singleShot(0, this, [this] {
+            if (painted_)
+                painted_();
+        });
+    }
     QPainter p(this);
     QLinearGradient background(0, 0, 0, height());
     background.setColorAt(0, QColor(0x1f, 0x3f, 0x6f));

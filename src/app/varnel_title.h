@@ -43,6 +43,9 @@ protected:
 
 private:
     bool unloaded_ = false;
+    bool paintedOnScreen_ = false;       // a paint has reached the window on the screen
+    std::function<void()> painted_;      // ends the wait for that paint
+
 };
 
 }  // namespace varnel

@@ -1,6 +1,7 @@
 #include "browser/varnel_agreement.h"
 
 #include "app/varnel_core.h"
+#include "platform/ui/cancel_button.h"
 #include "platform/ui/handler_guard.h"
 #include "platform/ui/twips.h"
 #include "platform/ui/window_geometry.h"
@@ -14,6 +15,8 @@ varnelAgreement::varnelAgreement(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("varnelAgreement"));
     setWindowTitle(QStringLiteral("Varnel License"));
+    // No button of the window is its cancel button: Esc does nothing.
+    platform::ui::setCancelButton(*this, nullptr);
     setFixedSize(platform::twips(7200), platform::twips(6525));
 
     // A holder without border: its caption "Software License Agreement" is not shown.

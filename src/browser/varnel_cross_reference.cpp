@@ -1,6 +1,7 @@
 #include "browser/varnel_cross_reference.h"
 
 #include "app/varnel_core.h"
+#include "platform/ui/cancel_button.h"
 #include "platform/ui/handler_guard.h"
 #include "platform/ui/seams.h"
 #include "platform/ui/twips.h"
@@ -31,6 +32,7 @@ varnelCrossReference::varnelCrossReference(QWidget* parent) : QDialog(parent)
     Command1[0] = new CommandButton(QStringLiteral("&Cancel"), this);
     Command1[0]->setGeometry(twipsRect(5790, 3870, 1000, 315));
     Command1[0]->click = guarded([this] { Command1_Click(0); });
+    setCancelButton(*this, Command1[0]);
 
     Form_Load();
 }
@@ -69,15 +71,5 @@ void varnelCrossReference::Form_Load()
 void varnelCrossReference::Form_Activate() { platform::setPointer(platform::Pointer::Default); }
 
 void varnelCrossReference::Command1_Click(int) { close(); }
-
-void varnelCrossReference::keyPressEvent(QKeyEvent* event)
-{
-    // Cancel is the window's cancel button: Esc presses it.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        Command1[0]->QAbstractButton::click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
 
 }  // namespace varnel

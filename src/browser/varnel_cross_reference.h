@@ -26,9 +26,6 @@ public:
     void Form_Load();
     void Form_Activate();
     void Command1_Click(int index);
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace varnel

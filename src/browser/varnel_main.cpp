@@ -326,7 +326,7 @@ void varnelMain::wireHandlers()
 
 void varnelMain::Form_Load()
 {
-    centreOnScreen(*this);
+    centreOnScreen(*this, smallestLaidOutSize());
     specialProcesses = QStringLiteral("STUD FRW PW  RSW RSEW");
 }
 

@@ -89,6 +89,8 @@ public:
 
     // ------------------------------------------------------------------ layout
     void Form_Resize();
+    // The least size of the window that Form_Resize lays out in both directions.
+    QSize smallestLaidOutSize() const;
 
     // ------------------------------------------------------------------ database files
     bool buildMenuList();

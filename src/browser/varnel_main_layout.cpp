@@ -8,6 +8,7 @@
 
 #include "platform/ui/twips.h"
 
+#include <QMenuBar>
 #include <QToolBar>
 
 namespace varnel {
@@ -21,14 +22,24 @@ using namespace platform::twips_geometry;
 using platform::outerExtraHeight;
 using platform::outerExtraWidth;
 
+// Below these outer sizes the layout leaves the controls where they are across, or down.
+constexpr int layoutWidth = 9200;
+constexpr int layoutHeight = 6000;
+
 }  // namespace
+
+QSize varnelMain::smallestLaidOutSize() const
+{
+    return QSize(platform::twipsAtLeast(layoutWidth - outerExtraWidth),
+                 platform::twipsAtLeast(layoutHeight - outerExtraHeight) + menuBar()->sizeHint().height());
+}
 
 void varnelMain::Form_Resize()
 {
     const int width = toTwips(client->width()) + outerExtraWidth;
     const int height = toTwips(client->height()) + outerExtraHeight;
 
-    if (width >= 9200) {
+    if (width >= layoutWidth) {
         setL(Frame1[2], width - (W(Frame1[2]) + 180));
         setL(Frame1[3], width - (W(Frame1[3]) + 180));
         setL(Command1[0], width - (W(Command1[0]) + 180));
@@ -55,7 +66,7 @@ void varnelMain::Form_Resize()
     setT(Frame1[3], T(Frame1[0]) + H(Frame1[0]) + 60);
     setT(Frame1[4], T(Frame1[0]) + H(Frame1[0]) + 60);
 
-    if (height >= 6000) {
+    if (height >= layoutHeight) {
         setT(Command1[0], height - (H(Command1[0]) + 530) - H(Toolbar1));
         setT(Command1[1], T(Command1[0]) - (H(Command1[1]) + 60));
         setH(Frame1[3], T(Command1[1]) - T(Frame1[3]) - 90);

@@ -1,6 +1,7 @@
 #include "browser/varnel_picture.h"
 
 #include "app/varnel_core.h"
+#include "platform/ui/cancel_button.h"
 #include "platform/ui/handler_guard.h"
 #include "platform/ui/seams.h"
 #include "platform/ui/twips.h"
@@ -42,6 +43,8 @@ varnelPicture::varnelPicture(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("varnelPicture"));
     setWindowTitle(QStringLiteral("Varnel"));
+    // No button of the window is its cancel button: Esc does nothing.
+    platform::ui::setCancelButton(*this, nullptr);
     // The window's width is held and its height kept at a minimum; the rest of the resize
     // handling lays out the controls (Form_Resize).
     setFixedWidth(platform::twips(windowWidth));

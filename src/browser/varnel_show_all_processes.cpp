@@ -3,6 +3,7 @@
 #include "app/varnel_core.h"
 #include "browser/varnel_main.h"
 #include "platform/dao/dao.h"
+#include "platform/ui/cancel_button.h"
 #include "platform/ui/handler_guard.h"
 #include "platform/ui/seams.h"
 #include "platform/ui/twips.h"
@@ -63,6 +64,8 @@ ApplicabilityGrid::ApplicabilityGrid(const ApplicabilityLayout& layout, QWidget*
 {
     setObjectName(QString::fromLatin1(layout.objectName));
     setWindowTitle(QStringLiteral("Applicable Variables"));
+    // No button of the window is its cancel button: Esc does nothing.
+    platform::ui::setCancelButton(*this, nullptr);
     setFixedSize(twips(layout.clientWidth), twips(layout.clientHeight));
 
     MSFlexGrid1 = new FlexGrid(this);

@@ -5,6 +5,7 @@
 #include "app/varnel_core.h"
 #include "browser/varnel_main.h"
 #include "calculator/process_choice.h"
+#include "platform/ui/cancel_button.h"
 #include "platform/ui/handler_guard.h"
 #include "platform/ui/line.h"
 #include "platform/ui/seams.h"
@@ -75,6 +76,8 @@ varnelThickness::varnelThickness(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("varnelThickness"));
     setWindowTitle(QStringLiteral(" Qualified Thickness & Required Tests"));
+    // No button of the window is its cancel button: Esc does nothing.
+    platform::ui::setCancelButton(*this, nullptr);
     createTypeAndProcessControls();
     createParameterControls();
     createStudPanel();

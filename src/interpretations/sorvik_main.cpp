@@ -2,11 +2,13 @@
 
 #include "app/default_data_directory.h"
 #include "app/image_list.h"
+#include "app/program_titles.h"
 #include "app/registry_module.h"
 #include "data/password.h"
 #include "interpretations/interpretation_rules.h"
 #include "interpretations/interpretations_schema.h"
 #include "interpretations/sorvik_core.h"
+#include "platform/ui/cancel_button.h"
 #include "platform/ui/handler_guard.h"
 #include "platform/ui/seams.h"
 #include "platform/ui/twips.h"
@@ -42,10 +44,11 @@ const QString captionLabelStyle = QStringLiteral("color: #800000;");
 
 }  // namespace
 
-sorvikMain::sorvikMain(QWidget* parent) : QDialog(parent)
+sorvikMain::sorvikMain(QWidget* parent, Loading loading) : QDialog(parent)
 {
     setObjectName(QStringLiteral("sorvikMain"));
-    setWindowTitle(QStringLiteral("Sorvik"));
+    // The bare caption carries the blanks by which the main window finds this window.
+    setWindowTitle(sorvikTitlePrefix);
     createControls();
     createMenus();
     auto* layout = new QVBoxLayout(this);
@@ -58,7 +61,9 @@ sorvikMain::sorvikMain(QWidget* parent) : QDialog(parent)
 
     if (!sorvikCore().initialized)
         Form_Initialize();
-    Form_Load();
+    centreOnScreen(*this, smallestLaidOutSize());
+    if (loading == Loading::AtCreation)
+        Form_Load();
 }
 
 sorvikMain::~sorvikMain()
@@ -154,6 +159,7 @@ void sorvikMain::createControls()
 
     // Enter anywhere presses the hidden search button, Esc the Exit button.
     Command3->setDefault(true);
+    setCancelButton(*this, Command1[0]);
     Command3->setFocusPolicy(Qt::NoFocus);
     Command3->lower();
     // The frame in front paints its background, so the button behind it is never seen.
@@ -254,7 +260,7 @@ void sorvikMain::Form_Initialize()
 void sorvikMain::Form_Load()
 {
     SorvikCore& core = sorvikCore();
-    centreOnScreen(*this);
+    loaded_ = true;
     core.closeDatabase();
     try {
         std::unique_ptr<dao::Database> database = openProductDatabase(core.interpretationsDataPath);
@@ -319,10 +325,15 @@ void sorvikMain::Form_Unload()
     sorvikCore().closeDatabase();
 }
 
-void sorvikMain::showEvent(QShowEvent* event)
+void sorvikMain::setVisible(bool visible)
 {
-    QDialog::showEvent(event);
-    if (!activated_) {
+    QDialog::setVisible(visible);
+    if (visible && isVisible() && !loaded_) {
+        Form_Load();
+        if (databaseRefused_ || platform::programEnded())
+            return;
+    }
+    if (visible && isVisible() && !activated_) {
         activated_ = true;
         Form_Activate();
     }
@@ -365,7 +376,7 @@ bool sorvikMain::initiateProgram()
         if (core.sectionTableCount() >= 1) {
             hidePickLists();
             const QString title = core.sectionTitle(core.currentSectionIndex + 1);
-            setWindowTitle(QStringLiteral("Sorvik   [ ASME ") + title + QStringLiteral(" ]"));
+            setWindowTitle(sorvikTitlePrefix + QStringLiteral(" [ ASME ") + title + QStringLiteral(" ]"));
             selectSection(title);
             core.currentSectionIndex = 8;
         }

@@ -25,10 +25,13 @@ namespace varnel {
 class sorvikMain : public QDialog {
     Q_OBJECT
 public:
-    // Creation loads the window: opens the database and shows the first section. A wrong
-    // password ends the program here (see platform::programEnded()); the window is then not shown.
-    // Nor is it shown over a database it refused (databaseRefused()).
-    explicit sorvikMain(QWidget* parent = nullptr);
+    // When the window loads: it opens the database and shows the first section. A wrong password
+    // ends the program then (see platform::programEnded()); a database it cannot use is said
+    // (databaseRefused()). Loaded at creation, the window is then not shown at all; loaded at its
+    // first show, it stays on the screen behind what its loading says, so that the message comes
+    // over it and the main window's finder meets this program's window meanwhile.
+    enum class Loading { AtCreation, AtFirstShow };
+    explicit sorvikMain(QWidget* parent = nullptr, Loading loading = Loading::AtCreation);
     ~sorvikMain() override;
 
     // The database could not be opened or lacks what the window reads; the person has been told.
@@ -104,13 +107,18 @@ public:
 
     // ------------------------------------------------------------------ layout, menus, printing
     void Form_Resize();
+    // The least size of the window that Form_Resize lays out in both directions.
+    QSize smallestLaidOutSize() const;
     void Toolbar1_ButtonClick(int index);
     void mnuPrint_Click();
     void mnuPrintSetup_Click();
     void mnuFileExit_Click();
 
+    // Showing puts the window on the screen and then activates it the first time, so that what
+    // the activation says comes over the window and not before it.
+    void setVisible(bool visible) override;
+
 protected:
-    void showEvent(QShowEvent* event) override;
     void done(int result) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -131,6 +139,7 @@ private:
     // when it does.
     bool reportDamage(const std::exception& error);
 
+    bool loaded_ = false;
     bool activated_ = false;
     bool databaseRefused_ = false;
     bool damageSaid_ = false;

@@ -14,6 +14,7 @@
 
 #include <QDate>
 #include <QEvent>
+#include <QMenuBar>
 #include <QTextDocument>
 #include <QToolBar>
 
@@ -28,6 +29,10 @@ using namespace platform::twips_geometry;
 using platform::outerExtraHeight;
 using platform::outerExtraWidth;
 
+// At these outer sizes and below the layout leaves the controls where they are across, or down.
+constexpr int layoutWidth = 9200;
+constexpr int layoutHeight = 6400;
+
 }  // namespace
 
 bool sorvikMain::eventFilter(QObject* watched, QEvent* event)
@@ -39,13 +44,19 @@ bool sorvikMain::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
+QSize sorvikMain::smallestLaidOutSize() const
+{
+    return QSize(platform::twipsAtLeast(layoutWidth + 1 - outerExtraWidth),
+                 platform::twipsAtLeast(layoutHeight + 1 - outerExtraHeight) + menuBar->sizeHint().height());
+}
+
 void sorvikMain::Form_Resize()
 {
     const int width = toTwips(client->width()) + outerExtraWidth;
     const int height = toTwips(client->height()) + outerExtraHeight;
     const int toolbar = H(Toolbar1);
 
-    if (width > 9200) {
+    if (width > layoutWidth) {
         setL(Frame1[2], width - (W(Frame1[2]) + 180));
         setL(Frame1[3], width - (W(Frame1[3]) + 180));
         setL(ListView1[0], L(Frame1[2]) + L(Text1[0]));
@@ -63,7 +74,7 @@ void sorvikMain::Form_Resize()
         setW(ListView1[1], W(Text1[1]) - W(Command2[2]) - 30);
     }
 
-    if (height > 6400) {
+    if (height > layoutHeight) {
         setT(Command1[0], height - (H(Command1[0]) + 530) - toolbar);
         setT(Command1[1], T(Command1[0]) - (H(Command1[1]) + 60));
         setH(Frame1[3], T(Command1[1]) - T(Frame1[3]) - 90);

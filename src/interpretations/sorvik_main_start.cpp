@@ -3,6 +3,7 @@
 
 #include "interpretations/sorvik_main.h"
 
+#include "app/program_titles.h"
 #include "app/registry_module.h"
 #include "app/varnel_core.h"
 #include "interpretations/sorvik_core.h"
@@ -23,7 +24,7 @@ void sorvikMain::processCommandLine()
             const QString title = core.sectionTitle(row);
             if (!title.isEmpty())
                 selectSection(title);
-            setWindowTitle(QStringLiteral("Sorvik   [ ASME ") + title + QStringLiteral(" ]"));
+            setWindowTitle(sorvikTitlePrefix + QStringLiteral(" [ ASME ") + title + QStringLiteral(" ]"));
         } catch (const std::exception&) {
         }
     }

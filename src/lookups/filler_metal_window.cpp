@@ -8,6 +8,7 @@
 #include "lookups/type_ahead.h"
 #include "lookups/varnel_anumbers.h"
 #include "lookups/varnel_filler_matrix.h"
+#include "platform/ui/cancel_button.h"
 #include "platform/ui/handler_guard.h"
 #include "platform/ui/twips.h"
 #include "platform/ui/window_geometry.h"
@@ -80,7 +81,7 @@ void varnelFillerSpecification::createControls()
     Command1[1]->setDefault(true);
     Command1[0] = new CommandButton(QStringLiteral("&Cancel"), this);
     Command1[0]->setGeometry(twipsRect(7500, 6060, 1000, 315));
-    cancelButton = Command1[0];
+    platform::ui::setCancelButton(*this, Command1[0]);
 
     ListSpecTitle[0] = new ListView(this);
     ListSpecTitle[0]->setGeometry(twipsRect(5970, 0, 2325, 2325));

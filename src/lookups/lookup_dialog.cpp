@@ -1,10 +1,10 @@
 #include "lookups/lookup_dialog.h"
 
 #include "app/varnel_core.h"
+#include "platform/ui/cancel_button.h"
 #include "platform/ui/seams.h"
 #include "platform/vb.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QShowEvent>
@@ -15,6 +15,8 @@ LookupDialog::LookupDialog(const QString& name, QWidget* parent) : QDialog(paren
 {
     setObjectName(name);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    // Until the window names its cancel button, Esc does nothing.
+    platform::ui::setCancelButton(*this, nullptr);
 }
 
 void LookupDialog::Form_Activate() { platform::setPointer(platform::Pointer::Default); }
@@ -39,17 +41,6 @@ void LookupDialog::showEvent(QShowEvent* event)
     // A window restored from the task bar is not activated anew.
     if (!event->spontaneous())
         Form_Activate();
-}
-
-void LookupDialog::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        if (cancelButton && cancelButton->isVisible() && cancelButton->isEnabled())
-            cancelButton->click();
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 Hourglass::Hourglass() { platform::setPointer(platform::Pointer::Hourglass); }

@@ -1,7 +1,7 @@
 #pragma once
 // What every lookup window shares: it is a modal window that activates when it is shown and
 // again when a window it showed closes, sets the default pointer on activation, lets Esc press
-// its cancel button (or nothing), and reads the open reference database through snapshots.
+// its cancel button (or nothing, platform/ui/cancel_button.h), and reads the open reference database through snapshots.
 
 #include "platform/dao/dao.h"
 #include "platform/ui/controls.h"
@@ -26,11 +26,7 @@ protected:
     void openWindow(const std::function<void()>& opener);
     void showChild(QDialog& child);
 
-    // The button that Esc presses; without one Esc does nothing.
-    platform::ui::CommandButton* cancelButton = nullptr;
-
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // The hourglass pointer for the lifetime of the object, the default pointer after it, also when

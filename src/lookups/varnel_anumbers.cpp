@@ -2,6 +2,7 @@
 
 #include "app/varnel_core.h"
 #include "app/window_openers.h"
+#include "platform/ui/cancel_button.h"
 #include "platform/ui/form_font.h"
 #include "platform/ui/handler_guard.h"
 #include "platform/ui/seams.h"
@@ -179,7 +180,7 @@ void varnelAnumbers::createControls()
     Command1[0]->setGeometry(width() - twips(1140), twips(6540), twips(1000), twips(345));
     for (int i = 0; i < 2; ++i)
         Command1[i]->click = guarded([this, i] { Command1_Click(i); });
-    cancelButton = Command1[1];
+    platform::ui::setCancelButton(*this, Command1[1]);
 
     for (int i = 1; i < anumber::elementCount; ++i)
         QWidget::setTabOrder(txtElement[i - 1], txtElement[i]);

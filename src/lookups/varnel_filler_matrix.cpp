@@ -2,6 +2,7 @@
 
 
 #include "lookups/filler_metal_window.h"
+#include "platform/ui/cancel_button.h"
 #include "platform/ui/form_font.h"
 #include "platform/ui/handler_guard.h"
 #include "platform/ui/twips.h"
@@ -68,7 +69,7 @@ varnelFillerMatrix::varnelFillerMatrix(varnelFillerSpecification& filler, QWidge
     Command1 = new CommandButton(QStringLiteral("&Cancel"), this);
     Command1->setGeometry(twipsRect(7980, 5010, 1000, 315));
     Command1->click = guarded([this] { Command1_Click(); });
-    cancelButton = Command1;
+    platform::ui::setCancelButton(*this, Command1);
 
     Form_Load();
 }

@@ -4,6 +4,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <algorithm>
+#include <ctime>
 #include <optional>
 
 namespace platform {
@@ -130,5 +131,63 @@ private:
 }  // namespace
 
 std::unique_ptr<WindowFinder> desktopWindowFinder() { return std::make_unique<X11WindowFinder>(); }
+
+QMargins windowManagerFrame(unsigned long windowId)
+{
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
+        return {};
+    const Window root = DefaultRootWindow(display);
+    const Atom request = XInternAtom(display, "_NET_REQUEST_FRAME_EXTENTS", True);
+    const Atom extents = XInternAtom(display, "_NET_FRAME_EXTENTS", True);
+    const Atom supported = XInternAtom(display, "_NET_SUPPORTED", True);
+    bool supportedByManager = false;
+    if (request != None && extents != None && supported != None) {
+        Atom type = None;
+        int format = 0;
+        unsigned long count = 0, after = 0;
+        unsigned char* data = nullptr;
+        if (XGetWindowProperty(display, root, supported, 0, 1 << 12, False, XA_ATOM, &type, &format, &count, &after,
+                               &data) == Success && data && format == 32) {
+            const auto* atoms = reinterpret_cast<const Atom*>(data);
+            supportedByManager = std::find(atoms, atoms + count, request) != atoms + count;
+        }
+        if (data)
+            XFree(data);
+    }
+    QMargins margins;
+    if (supportedByManager) {
+        XEvent event{};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = windowId;
+        event.xclient.message_type = request;
+        event.xclient.format = 32;
+        XSendEvent(display, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
+        XFlush(display);
+        // The manager answers at once; a tenth of a second is ample.
+        for (int wait = 0; wait < 20; ++wait) {
+            Atom type = None;
+            int format = 0;
+            unsigned long count = 0, after = 0;
+            unsigned char* data = nullptr;
+            const bool read = XGetWindowProperty(display, windowId, extents, 0, 4, False, XA_CARDINAL, &type, &format,
+                                                 &count, &after, &data) == Success && data && format == 32
+                           && count == 4;
+            if (read) {
+                const auto* values = reinterpret_cast<const long*>(data);
+                margins = QMargins(static_cast<int>(values[0]), static_cast<int>(values[2]), static_cast<int>(values[1]),
+                                   static_cast<int>(values[3]));
+            }
+            if (data)
+                XFree(data);
+            if (read)
+                break;
+            struct timespec pause{0, 5'000'000};
+            nanosleep(&pause, nullptr);
+        }
+    }
+    XCloseDisplay(display);
+    return margins;
+}
 
 }  // namespace platform

@@ -6,10 +6,16 @@
 
 #include "platform/ui/seams.h"
 
+#include <QMargins>
 #include <memory>
 
 namespace platform {
 
 std::unique_ptr<WindowFinder> desktopWindowFinder();
+
+// The frame (left, top, right, bottom, in the screen's pixels) that the window manager puts
+// around the program's window `windowId` before it is shown, as it tells on request
+// (_NET_REQUEST_FRAME_EXTENTS); no margins where it tells nothing.
+QMargins windowManagerFrame(unsigned long windowId);
 
 }  // namespace platform

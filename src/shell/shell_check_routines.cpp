@@ -1,5 +1,6 @@
 #include "shell/shell_check_routines.h"
 
+#include "app/program_titles.h"
 #include "app/registry_module.h"
 #include "platform/ui/seams.h"
 
@@ -13,14 +14,14 @@ namespace {
 struct SiblingProgram {
     const char* key;
     const char* executable;  // in the directory of its "program path" setting
-    const char* titlePrefix;
+    const QString& titlePrefix;
 };
 
 // The executables carry no ".exe" on this platform.
 const SiblingProgram programs[] = {
-    {"varnel", "varnel", "Varnel  "},
-    {"sorvik", "sorvik", "Sorvik  "},
-    {"daltrem", "daltrem", "Daltrem - "},
+    {"varnel", "varnel", varnelTitlePrefix},
+    {"sorvik", "sorvik", sorvikTitlePrefix},
+    {"daltrem", "daltrem", daltremTitlePrefix},
 };
 
 // Titles are compared on their first 255 characters, as far as a title was ever read.
@@ -71,7 +72,7 @@ bool startProgram(const QString& key)
     for (const SiblingProgram& p : programs)
         if (key == QLatin1String(p.key)) {
             executable = QLatin1String(p.executable);
-            prefix = QLatin1String(p.titlePrefix);
+            prefix = p.titlePrefix;
             path = readSectionSetting(key, QStringLiteral("program path"));
         }
 

@@ -1,6 +1,7 @@
 // The controls' rules the windows rely on: values set from code run the same handling as the
 // person's edit, key presses can be dropped, and Escape belongs to the window.
 
+#include "platform/ui/cancel_button.h"
 #include "platform/ui/controls.h"
 
 #include <QDialog>
@@ -41,6 +42,36 @@ TEST(Controls, ADroppedKeyNeverReachesTheText)
     EXPECT_EQ(downs.back(), keys::Delete);
 }
 
+TEST(Controls, AKeyComingUpWhereItNeverWentDownIsNoKeyUpThere)
+{
+    // The Enter that closes a message box comes up in the box that had the focus before it.
+    QWidget window;
+    auto* box = new TextBox(&window);
+    auto* items = new ListView(&window);
+    auto* texts = new TextListView(&window);
+    auto* other = new TextBox(&window);
+    std::vector<int> ups;
+    box->handlers.keyUp = [&](int key, int) { ups.push_back(key); };
+    items->keyUp = [&](int key, int) { ups.push_back(key); };
+    texts->keyUp = [&](int key, int) { ups.push_back(key); };
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    for (QWidget* control : std::initializer_list<QWidget*>{box, items, texts}) {
+        ups.clear();
+        control->setFocus();
+        QTest::keyRelease(control, Qt::Key_Return);  // went down elsewhere
+        EXPECT_TRUE(ups.empty()) << control->metaObject()->className();
+        QTest::keyClick(control, Qt::Key_Return);  // down and up here
+        EXPECT_EQ(ups, std::vector<int>{keys::Enter}) << control->metaObject()->className();
+        QTest::keyPress(control, Qt::Key_Space);  // down here, then the focus moves on
+        other->setFocus();
+        control->setFocus();
+        QTest::keyRelease(control, Qt::Key_Space);
+        EXPECT_EQ(ups, std::vector<int>{keys::Enter}) << control->metaObject()->className();
+    }
+}
+
 TEST(Controls, EscapeInABoxReachesItsWindow)
 {
     QDialog dialog;
@@ -49,6 +80,32 @@ TEST(Controls, EscapeInABoxReachesItsWindow)
     dialog.show();
     QTest::keyClick(box, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(Controls, EscPressesTheWindowsCancelButtonAndNothingElse)
+{
+    const struct {
+        const char* what;
+        bool withButton, shown;
+        int clicks;
+    } cases[] = {
+        {"no cancel button", false, true, 0},
+        {"a cancel button", true, true, 1},
+        {"a hidden cancel button", true, false, 0},
+    };
+    for (const auto& c : cases) {
+        QDialog dialog;
+        auto* box = new TextBox(&dialog);
+        auto* cancel = new CommandButton("&Cancel", &dialog);
+        int clicks = 0;
+        cancel->click = [&] { ++clicks; };
+        setCancelButton(dialog, c.withButton ? cancel : nullptr);
+        dialog.show();
+        cancel->setVisible(c.shown);
+        QTest::keyClick(box, Qt::Key_Escape);
+        EXPECT_TRUE(dialog.isVisible()) << c.what;  // the window does not close by itself
+        EXPECT_EQ(clicks, c.clicks) << c.what;
+    }
 }
 
 TEST(Controls, AnOptionSetFromCodeRunsItsClickEvenWhenAlreadyChosen)

@@ -208,7 +208,8 @@ TEST_F(SorvikProgram, ADatabaseItCannotUseEndsTheProgramWithItsReasonAndAFailing
         ASSERT_EQ(seams.messages.shown.size(), 1u);
         EXPECT_EQ(seams.messages.shown[0].title, c.title);
         EXPECT_TRUE(seams.messages.shown[0].text.contains(c.words)) << seams.messages.shown[0].text.toStdString();
-        EXPECT_EQ(written, seams.messages.shown[0].text + '\n');
+        // The offscreen platform may say something of its own before it on showing the window.
+        EXPECT_TRUE(written.endsWith(seams.messages.shown[0].text + '\n')) << written.toStdString();
         EXPECT_EQ(stored("program path"), c.dir);
     }
 }

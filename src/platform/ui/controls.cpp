@@ -10,6 +10,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -168,8 +169,25 @@ void TextBox::setBackColor(const QColor& color)
 
 QColor TextBox::backColor() const { return palette().color(QPalette::Base); }
 
+void KeysDown::pressed(const QKeyEvent& event)
+{
+    if (std::find(keys_.begin(), keys_.end(), event.key()) == keys_.end())
+        keys_.push_back(event.key());
+}
+
+bool KeysDown::released(const QKeyEvent& event)
+{
+    const auto key = std::find(keys_.begin(), keys_.end(), event.key());
+    if (key == keys_.end())
+        return false;
+    if (!event.isAutoRepeat())
+        keys_.erase(key);
+    return true;
+}
+
 void TextBox::keyPressEvent(QKeyEvent* event)
 {
+    keysDown_.pressed(*event);
     // A key sent to a box without the focus (only a program does that) works on its selection.
     takeBackSelection();
     struct ShowStartAfter {
@@ -192,7 +210,7 @@ void TextBox::keyPressEvent(QKeyEvent* event)
 void TextBox::keyReleaseEvent(QKeyEvent* event)
 {
     QLineEdit::keyReleaseEvent(event);
-    if (handlers.keyUp && !event->isAutoRepeat())
+    if (keysDown_.released(*event) && handlers.keyUp && !event->isAutoRepeat())
         handlers.keyUp(keyCodeOf(event->key()), shiftOf(event));
 }
 
@@ -236,6 +254,7 @@ void TextBox::focusInEvent(QFocusEvent* event)
 
 void TextBox::focusOutEvent(QFocusEvent* event)
 {
+    keysDown_.forget();
     QLineEdit::focusOutEvent(event);
     if (handlers.lostFocus)
         handlers.lostFocus();
@@ -494,6 +513,7 @@ void Frame::paintEvent(QPaintEvent*)
 template <typename View>
 void ListEvents<View>::keyPressEvent(QKeyEvent* event)
 {
+    keysDown_.pressed(*event);
     int ascii = asciiOf(event);
     if (ascii != 0 && keyPress) {
         keyPress(ascii);
@@ -509,7 +529,7 @@ template <typename View>
 void ListEvents<View>::keyReleaseEvent(QKeyEvent* event)
 {
     View::keyReleaseEvent(event);
-    if (keyUp && !event->isAutoRepeat())
+    if (keysDown_.released(*event) && keyUp && !event->isAutoRepeat())
         keyUp(keyCodeOf(event->key()), shiftOf(event));
 }
 
@@ -527,6 +547,13 @@ void ListEvents<View>::focusInEvent(QFocusEvent* event)
     View::focusInEvent(event);
     if (gotFocus)
         gotFocus();
+}
+
+template <typename View>
+void ListEvents<View>::focusOutEvent(QFocusEvent* event)
+{
+    keysDown_.forget();
+    View::focusOutEvent(event);
 }
 
 template <typename View>

@@ -14,6 +14,7 @@
 #include <QColor>
 #include <QGroupBox>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -56,6 +57,22 @@ struct KeyHandlers {
     std::function<void()> lostFocus;
 };
 
+// The keys that went down in one control and have not come up yet. A key that comes up in a
+// control where it never went down went down elsewhere: in a message box that the press closed,
+// or in another window. Its release is not a key-up of this control; otherwise the Enter that
+// closes a box would, on coming up, run the control's Enter once more. The keys are forgotten
+// when the control loses the focus.
+class KeysDown {
+public:
+    void pressed(const QKeyEvent& event);
+    // True when the key went down here; it is forgotten then.
+    bool released(const QKeyEvent& event);
+    void forget() { keys_.clear(); }
+
+private:
+    std::vector<int> keys_;
+};
+
 // A one-line text box. Writing a different text runs `change` at once; writing the same text runs
 // nothing. Typed characters pass key press first and can be dropped there. Without the focus the
 // box shows the start of its text: Qt shows the part around the caret, so the caret waits at the
@@ -90,6 +107,7 @@ private:
     bool keptAside_ = false;
     int keptStart_ = 0;
     int keptLength_ = 0;
+    KeysDown keysDown_;
 };
 
 class CommandButton : public QPushButton {
@@ -216,7 +234,11 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void updateGeometries() override;
+
+private:
+    KeysDown keysDown_;
 };
 extern template class ListEvents<QTreeWidget>;
 extern template class ListEvents<QTreeView>;

@@ -14,16 +14,75 @@
 #include <QPrinter>
 #include <QProcess>
 #include <cstdio>
+#include <QEventLoop>
+#include <QTimer>
+#include <QWindow>
 
 namespace platform {
 
 namespace {
 
+// A window of this program that has been put on the screen but is not there yet: the window
+// system has yet to map and expose it (under a window manager that takes a moment). Minimised
+// windows do not count.
+QWidget* windowComingOnScreen()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        const QWindow* handle = window->windowHandle();
+        if (window->isVisible() && handle && handle->isVisible() && !handle->isExposed()
+            && !(window->windowState() & Qt::WindowMinimized)
+            && !(window->windowType() == Qt::Popup || window->windowType() == Qt::ToolTip))
+            return window;
+    }
+    return nullptr;
+}
+
+// Serves the window's exposure and painting (no input) until it is on the screen, for at most a
+// few seconds.
+void waitUntilOnScreen(QWidget& window)
+{
+    class Exposure final : public QObject {
+    public:
+        explicit Exposure(QEventLoop& loop) : loop_(loop) {}
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            // The window paints as it handles its exposure; the loop ends after that.
+            if (event->type() == QEvent::Expose)
+                QMetaObject::invokeMethod(&loop_, &QEventLoop::quit, Qt::QueuedConnection);
+            return false;
+        }
+
+    private:
+        QEventLoop& loop_;
+    };
+    QWindow* handle = window.windowHandle();
+    QEventLoop loop;
+    Exposure exposure(loop);
+    handle->installEventFilter(&exposure);
+    bool late = false;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, &loop, [&] {
+        late = true;
+        loop.quit();
+    });
+    deadline.start(5000);
+    while (!handle->isExposed() && !late && window.isVisible())
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    handle->removeEventFilter(&exposure);
+}
+
 class QtMessageBoxes final : public MessageBoxes {
 public:
     void show(MessageIcon icon, const QString& title, const QString& text) override
     {
-        QMessageBox box(iconOf(icon), title, text, QMessageBox::Ok, QApplication::activeWindow());
+        // A window's message comes over the window, once the window is on the screen.
+        QWidget* owner = windowComingOnScreen();
+        if (owner)
+            waitUntilOnScreen(*owner);
+        else
+            owner = QApplication::activeWindow();
+        QMessageBox box(iconOf(icon), title, text, QMessageBox::Ok, owner);
         box.exec();
     }
 

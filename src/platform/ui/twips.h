@@ -13,6 +13,8 @@ namespace platform {
 inline constexpr int twipsPerPixel = 15;
 
 constexpr int twips(int value) { return (value + (value >= 0 ? twipsPerPixel / 2 : -twipsPerPixel / 2)) / twipsPerPixel; }
+// The fewest pixels that hold `value` twips (value not negative).
+constexpr int twipsAtLeast(int value) { return (value + twipsPerPixel - 1) / twipsPerPixel; }
 constexpr int toTwips(int pixels) { return pixels * twipsPerPixel; }
 inline QRect twipsRect(int left, int top, int width, int height)
 {

@@ -1,0 +1,181 @@
+// The main program on the real desktop, as a person meets it: its start-up window, the main road
+// through the main window (a process and a category, a search, stepping through the hits, a
+// lookup window closed with Esc), and the keys that end a message box.
+
+#include "desktop/desktop_lane.h"
+
+#include <QCoreApplication>
+#include <QToolButton>
+
+using namespace lane;
+
+namespace {
+
+const TitleMatch mainTitle = beginsWith(QStringLiteral("Varnel    ("));
+const TitleMatch noEntryFound = titled(QStringLiteral("No entry found"));
+
+class MainWindowLane : public DesktopLane {
+protected:
+    // Opens drop-down `index` of the main window and takes its entry `entry`, with the mouse.
+    void pick(Window main, int index, int entry)
+    {
+        varnel::varnelMain& twin = mainTwin();
+        const QImage list = desktop.grab(screenRect(main, twin.List1[index]));
+        desktop.click(on(main, twin.Command2[index]));
+        ASSERT_TRUE(waitForChange(main, twin.List1[index], list)) << "drop-down " << index << " did not open";
+        twin.List1[index]->show();
+        const QRect row = twin.List1[index]->visualItemRect(twin.List1[index]->topLevelItem(entry - 1));
+        desktop.click(on(main, twin.List1[index]->viewport(), row));
+        twin.List1[index]->hide();
+    }
+};
+
+}  // namespace
+
+TEST_F(MainWindowLane, APersonPicksAProcessAndACategorySearchesStepsThroughAndClosesALookupWithEsc)
+{
+    const Window main = startMainWindow();
+    ASSERT_NE(main, 0u);
+    varnel::varnelMain& twin = mainTwin();
+
+    // The process and the category, each from its drop-down: the paragraphs listed change.
+    QImage paragraphs = look(main, twin.ListView1[2]);
+    pick(main, 2, 2);
+    pick(main, 3, 2);
+    EXPECT_TRUE(waitForChange(main, twin.ListView1[2], paragraphs));
+    snapshot(QStringLiteral("picked"));
+
+    // A search that finds paragraphs shows the first of them and no message.
+    EXPECT_TRUE(enter(main, twin.Text1[1], QStringLiteral("weld"), twin.RichTextBox1));
+    EXPECT_TRUE(windows(noEntryFound).empty());
+    snapshot(QStringLiteral("searched"));
+    QImage text;
+
+    // Stepping through the hits shows another paragraph each time.
+    for (int step = 0; step < 2; ++step) {
+        text = look(main, twin.RichTextBox1);
+        desktop.click(on(main, twin.Command4[2]));
+        EXPECT_TRUE(waitForChange(main, twin.RichTextBox1, text)) << "step " << step;
+    }
+    snapshot(QStringLiteral("stepped"));
+
+    // The filler-metal window from the toolbar; Esc presses its Cancel.
+    desktop.click(on(main, twin.toolbarButtons[5]));
+    const TitleMatch filler = beginsWith(QStringLiteral("Filler Metals"));
+    const Window lookup = waitForWindow(filler);
+    ASSERT_NE(lookup, 0u);
+    ASSERT_TRUE(waitUntilDrawn(lookup));
+    snapshot(QStringLiteral("lookup"));
+    desktop.press(QStringLiteral("Escape"));
+    EXPECT_TRUE(waitUntilGone(filler));
+    EXPECT_EQ(windows(mainTitle).size(), 1u);
+}
+
+TEST_F(MainWindowLane, TheStartUpWindowIsDrawnWhileItWaits)
+{
+    startProgram(QStringLiteral("varnel"));
+    // The start-up window is the program's first window; its background is a dark blue.
+    Window title = 0;
+    ASSERT_TRUE(testing_support::waitFor([&] {
+        for (Window window : desktop.clientWindows())
+            if (desktop.viewable(window) && !mainTitle(desktop.title(window)))
+                title = window;
+        return title != 0;
+    }, 20000));
+    const auto drawn = [&] {
+        const QRect area = desktop.clientRect(title);
+        const QImage image = desktop.grab(QRect(area.center(), QSize(8, 8)));
+        const QColor colour = image.isNull() ? QColor() : QColor(image.pixel(4, 4));
+        return colour.isValid() && colour.blue() > colour.red() + 30;
+    };
+    EXPECT_TRUE(testing_support::waitFor([&] { return drawn() || !desktop.viewable(title); }, 20000));
+    EXPECT_TRUE(drawn()) << "the start-up window was not drawn while it was shown";
+    snapshot(QStringLiteral("start-up"));
+    EXPECT_NE(waitForWindow(mainTitle), 0u);
+}
+
+TEST_F(MainWindowLane, EnterThatClosesAMessageBoxRunsNothingInTheBoxBelowIt)
+{
+    const Window main = startMainWindow();
+    ASSERT_NE(main, 0u);
+    varnel::varnelMain& twin = mainTwin();
+    const QString messageEntry = QStringLiteral("QW-423 Alternate base materials");
+    const struct {
+        const char* what;
+        QString typed;        // into the search box
+        bool crossReference;  // then marked and looked up with toolbar button 12; else searched
+        TitleMatch box;
+    } cases[] = {
+        {"a search that finds nothing", QStringLiteral("zzqq"), false, noEntryFound},
+        {"the cross-reference message of a marked term", QStringLiteral("QW-423"), true, titled(messageEntry)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        desktop.click(on(main, twin.Text1[1]));
+        desktop.press(QStringLiteral("ctrl+a"));
+        desktop.type(c.typed);
+        if (!c.crossReference) {
+            // The list as the search leaves it, the box closed with Esc.
+            desktop.press(QStringLiteral("Return"));
+            ASSERT_NE(waitForWindow(c.box), 0u);
+            desktop.press(QStringLiteral("Escape"));
+            ASSERT_TRUE(waitUntilGone(c.box));
+        }
+        const QImage paragraphs = look(main, twin.ListView1[2]);
+        if (c.crossReference) {
+            desktop.press(QStringLiteral("ctrl+a"));
+            desktop.click(on(main, twin.toolbarButtons[12]));
+        } else {
+            desktop.press(QStringLiteral("Return"));
+        }
+        ASSERT_NE(waitForWindow(c.box), 0u);
+        desktop.press(QStringLiteral("Return"));
+        ASSERT_TRUE(waitUntilGone(c.box));
+        // A key typed after the Enter shows in the search box: everything before it has been done.
+        const QImage search = look(main, twin.Text1[1]);
+        desktop.press(QStringLiteral("End"));
+        desktop.type(QStringLiteral("x"));
+        ASSERT_TRUE(waitForChange(main, twin.Text1[1], search));
+        EXPECT_TRUE(windows(c.box).empty()) << "the message came back";
+        EXPECT_TRUE(windows(noEntryFound).empty());
+        EXPECT_EQ(look(main, twin.ListView1[2]), paragraphs) << "the paragraphs listed changed";
+    }
+}
+
+TEST_F(MainWindowLane, AtTwiceTheScaleEveryWindowOpensWithinTheScreen)
+{
+    const QStringList twice{QStringLiteral("QT_SCALE_FACTOR=2")};
+    const Window main = startMainWindow(twice);
+    ASSERT_NE(main, 0u);
+    const QRect area = desktop.workArea();
+    snapshot(QStringLiteral("main"));
+    // The main window is made as small as the screen; its layout keeps Exit in it.
+    EXPECT_TRUE(area.contains(desktop.frameRect(main))) << "the main window lies off the screen";
+    varnel::varnelMain& twin = mainTwin();
+    const QSize client = desktop.clientRect(main).size() / 2;
+    twin.resize(client.width(), client.height());
+    QCoreApplication::processEvents();
+    ASSERT_EQ(twin.size(), client);
+    const QPoint exitCorner = twin.Command1[0]->mapTo(&twin, twin.Command1[0]->rect().bottomRight());
+    EXPECT_TRUE(area.contains(desktop.clientRect(main).topLeft() + 2 * exitCorner)) << "Exit lies off the screen";
+
+    // So is the interpretations window opened from it.
+    desktop.click(desktop.clientRect(main).topLeft() + 2 * twin.Command3->mapTo(&twin, twin.Command3->rect().center()));
+    const TitleMatch sorvik = beginsWith(QStringLiteral("Sorvik   [ ASME"));
+    const Window interpretations = waitForWindow(sorvik);
+    ASSERT_NE(interpretations, 0u);
+    ASSERT_TRUE(waitUntilDrawn(interpretations));
+    snapshot(QStringLiteral("interpretations"));
+    EXPECT_TRUE(area.contains(desktop.frameRect(interpretations))) << "the interpretations lie off the screen";
+    desktop.press(QStringLiteral("Escape"));
+    ASSERT_TRUE(waitUntilGone(sorvik));
+
+    // A window of fixed size that is larger than the screen opens with its caption on it.
+    const QPoint toolbar = desktop.clientRect(main).topLeft() + 2 * twin.toolbarButtons[4]->mapTo(&twin, QPoint(8, 8));
+    desktop.click(toolbar);
+    const Window baseMetals = waitForWindow(beginsWith(QStringLiteral("Base Metals")));
+    ASSERT_NE(baseMetals, 0u);
+    ASSERT_TRUE(waitUntilDrawn(baseMetals));
+    snapshot(QStringLiteral("base metals"));
+    EXPECT_TRUE(area.contains(desktop.frameRect(baseMetals).topLeft())) << "the caption lies off the screen";
+}

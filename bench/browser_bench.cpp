@@ -15,6 +15,7 @@
 #include "browser/varnel_main.h"
 #include "platform/settings.h"
 #include "platform/ui/seams.h"
+#include "bench_application.h"
 #include "process_start.h"
 #include "reference_generator.h"
 
@@ -28,12 +29,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-// Message boxes answer themselves: a benchmark has no person to press OK.
-class SilentMessages final : public platform::MessageBoxes {
-public:
-    void show(platform::MessageIcon, const QString&, const QString&) override {}
-};
 
 // Counts the paints of a widget, to show that a step was painted.
 class PaintCounter final : public QObject {
@@ -49,15 +44,8 @@ protected:
     }
 };
 
-double peakRssMb()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024.0;
-}
-
-// Lets the window paint what the last step changed.
-void paint() { QCoreApplication::processEvents(); }
+using bench::paint;
+using bench::peakRssMb;
 
 std::unique_ptr<varnel::varnelMain> newMainWindow(int size)
 {
@@ -211,19 +199,8 @@ BENCHMARK(SearchPhrase)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir settingsDir;
-    QApplication app(argc, argv);
-    platform::setSettingsStore(std::make_unique<platform::SettingsStore>(settingsDir.filePath("settings.ini")));
-    platform::Seams seams;
-    seams.messageBoxes = std::make_unique<SilentMessages>();
-    platform::installSeams(std::move(seams));
-
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    openWindow.second.reset();
-    varnel::resetVarnelCore();
-    return 0;
+    return bench::runBenchmarks(argc, argv, [] {
+        openWindow.second.reset();
+        varnel::resetVarnelCore();
+    });
 }

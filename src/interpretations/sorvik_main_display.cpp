@@ -111,6 +111,8 @@ void sorvikMain::markUpText()
 {
     if (Text1[1]->text().isEmpty() || RichTextBox1->text().isEmpty())
         return;
+    // The words are coloured in one edit of the text, laid out once for all of them.
+    const platform::ui::RichTextBox::OneEdit edit(*RichTextBox1);
     for (const QString& word : searchWords(Text1[1]->text(), searchOption()))
         scanText(word);
 }
@@ -119,12 +121,8 @@ void sorvikMain::scanText(const QString& word)
 {
     if (word.isEmpty())
         return;
-    const int length = static_cast<int>(word.size());
-    for (int at = RichTextBox1->find(word, 0); at >= 0; at = RichTextBox1->find(word, at + length)) {
-        RichTextBox1->setSel(at, length);
-        RichTextBox1->setSelColor(hitColour);
-        RichTextBox1->setSel(at + length, 0);
-    }
+    // Every occurrence, found with the box's own search, is coloured in one edit of the text.
+    RichTextBox1->colourOccurrences(word, hitColour);
     RichTextBox1->setSelColor(textColour);
     RichTextBox1->setSel(0, 0);
 }

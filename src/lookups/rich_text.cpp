@@ -297,15 +297,8 @@ void showRichText(platform::ui::RichTextBox& box, const QString& text)
         box.setText(text);
         return;
     }
-    const std::vector<RichTextRun> runs = readRtf(text);
-    QString plain;
-    for (const RichTextRun& run : runs)
-        plain += run.text;
-    // The box keeps the plain text for its searches; the document then gets the formatting.
-    box.setText(plain);
-    box.clear();
-    QTextCursor cursor(box.document());
-    for (const RichTextRun& run : runs) {
+    std::vector<std::pair<QString, QTextCharFormat>> pieces;
+    for (const RichTextRun& run : readRtf(text)) {
         QTextCharFormat format;
         format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
         format.setFontItalic(run.italic);
@@ -314,8 +307,9 @@ void showRichText(platform::ui::RichTextBox& box, const QString& text)
         format.setVerticalAlignment(verticalAlignment(run.vertical));
         if (run.points > 0)
             format.setFontPointSize(run.points);
-        cursor.insertText(run.text, format);
+        pieces.emplace_back(run.text, format);
     }
+    box.setFormattedText(pieces);
 }
 
 }  // namespace varnel

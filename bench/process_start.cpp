@@ -1,6 +1,8 @@
 #include "process_start.h"
 
 #include <QFile>
+#include <algorithm>
+#include <string_view>
 #include <chrono>
 #include <csignal>
 #include <poll.h>
@@ -54,10 +56,16 @@ double peakRssMbOf(pid_t pid)
 ProcessStart timeProcessStart(const QString& program, const QStringList& environment)
 {
     std::vector<std::string> texts;
-    for (char** e = environ; *e; ++e)
-        texts.emplace_back(*e);
     for (const QString& entry : environment)
         texts.push_back(entry.toStdString());
+    const auto replaced = [&](std::string_view variable) {
+        const std::string_view name = variable.substr(0, variable.find('=') + 1);
+        return std::any_of(texts.begin(), texts.begin() + environment.size(),
+                           [&](const std::string& entry) { return std::string_view(entry).substr(0, name.size()) == name; });
+    };
+    for (char** e = environ; *e; ++e)
+        if (!replaced(*e))
+            texts.emplace_back(*e);
     std::vector<char*> envp;
     for (std::string& text : texts)
         envp.push_back(text.data());

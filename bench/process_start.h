@@ -12,8 +12,9 @@ struct ProcessStart {
     double peakRssMb = 0;    // the process's peak resident memory up to its line; 0 when unknown
 };
 
-// Starts `program` with `environment` ("NAME=value" entries added to this process's own), waits up
-// to a minute for its first line and then for its end.
+// Starts `program` with this process's environment, each "NAME=value" entry of `environment`
+// taking the place of the variable of that name, waits up to a minute for its first line and then
+// for its end.
 ProcessStart timeProcessStart(const QString& program, const QStringList& environment);
 
 }  // namespace bench

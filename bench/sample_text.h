@@ -1,8 +1,10 @@
 #pragma once
-// Text like the sample databases' own: the words of a sample's SQL text, ranked by how often they
-// occur there, drawn with the Zipf-like frequencies of natural text (the word of rank r about 1/r
-// as often as the commonest), so that common words are in most paragraphs and rare words in few.
+// Text like the sample databases' own: generated word by word from the words of a sample's SQL
+// text, each word followed by one of the words that follow it in the sample (a first-order chain
+// over the sample's word pairs), so that the words occur about as often as in the sample, with its
+// Zipf-like spread (common words in most paragraphs, rare ones in few), and its phrases occur.
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -17,7 +19,9 @@ public:
 
     // The vocabulary, commonest first.
     const QStringList& words() const { return words_; }
-    // Sentences of drawn words, at least `length` characters, the same for the same `seed`.
+    // The phrases of three words of four letters or more, commonest first.
+    const QStringList& phrases() const { return phrases_; }
+    // Sentences of generated words, at least `length` characters, the same for the same `seed`.
     QString paragraph(int length, std::uint32_t seed) const;
 
     // A deterministic draw of numbers.
@@ -26,16 +30,16 @@ public:
         explicit Random(std::uint32_t seed) : state_(seed) {}
         std::uint32_t next() { return state_ = state_ * 1664525u + 1013904223u; }
         int below(int n) { return static_cast<int>((next() >> 8) % static_cast<std::uint32_t>(n)); }
-        double unit() { return (next() >> 8) / double(1u << 24); }
 
     private:
         std::uint32_t state_;
     };
-    QString draw(Random& random) const;
 
 private:
     QStringList words_;
-    std::vector<double> cumulative_;  // of the Zipf weights, rank by rank
+    QStringList phrases_;
+    std::vector<int> sequence_;                // the sample's words in order, as indexes into words_
+    std::vector<std::vector<int>> followers_;  // for each word, the positions in sequence_ after it
 };
 
 }  // namespace bench

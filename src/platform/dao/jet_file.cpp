@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <memory>
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 namespace dao::jet {
 
@@ -91,43 +92,49 @@ struct SqliteCloser {
     void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
 };
 
-// One number a pragma gives; -1 when it gives none.
-long long pragmaNumber(sqlite3* db, const char* pragma)
+quint64 bigEndian(const QByteArray& bytes, int at, int length)
 {
-    sqlite3_stmt* statement = nullptr;
-    long long value = -1;
-    if (sqlite3_prepare_v2(db, pragma, -1, &statement, nullptr) == SQLITE_OK && sqlite3_step(statement) == SQLITE_ROW)
-        value = sqlite3_column_int64(statement, 0);
-    sqlite3_finalize(statement);
+    quint64 value = 0;
+    for (int i = 0; i < length; ++i)
+        value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
     return value;
+}
+
+// The first 100 bytes of an SQLite file, when it is one as long as its header says.
+QByteArray wholeSqliteHeader(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray header = file.read(100);
+    if (header.size() < 100 || !header.startsWith(QByteArray("SQLite format 3\0", 16)))
+        return {};
+    quint64 pageSize = bigEndian(header, 16, 2);
+    if (pageSize == 1)
+        pageSize = 65536;
+    const quint64 pageCount = bigEndian(header, 28, 4);
+    if (pageSize < 512 || pageCount == 0 || quint64(file.size()) < pageSize * pageCount)
+        return {};
+    return header;
+}
+
+// Whether the header carries our marks (the application id at byte 68, the format version at 60).
+bool hasOurMarks(const QByteArray& header)
+{
+    return bigEndian(header, 68, 4) == quint64(convertedApplicationId) && bigEndian(header, 60, 4) == quint64(convertedFormatVersion);
 }
 
 // Whether a file is a whole converted copy of our own making: an SQLite file as long as its
 // header says, with our marks and a sound structure. A cache file is never trusted otherwise.
 bool isSoundCopy(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const QByteArray header = wholeSqliteHeader(path);
+    if (header.isEmpty() || !hasOurMarks(header))
         return false;
-    const QByteArray header = file.read(100);
-    if (header.size() < 100 || !header.startsWith(QByteArray("SQLite format 3\0", 16)))
-        return false;
-    const auto byteAt = [&](int at) { return quint64(static_cast<unsigned char>(header[at])); };
-    quint64 pageSize = byteAt(16) << 8 | byteAt(17);
-    if (pageSize == 1)
-        pageSize = 65536;
-    const quint64 pageCount = byteAt(28) << 24 | byteAt(29) << 16 | byteAt(30) << 8 | byteAt(31);
-    if (pageSize < 512 || pageCount == 0 || quint64(file.size()) < pageSize * pageCount)
-        return false;
-    file.close();
-
     sqlite3* opened = nullptr;
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &opened, SQLITE_OPEN_READONLY, nullptr);
     const std::unique_ptr<sqlite3, SqliteCloser> db(opened);
     if (rc != SQLITE_OK)
-        return false;
-    if (pragmaNumber(db.get(), "PRAGMA application_id") != convertedApplicationId
-        || pragmaNumber(db.get(), "PRAGMA user_version") != convertedFormatVersion)
         return false;
     sqlite3_stmt* check = nullptr;
     bool sound = sqlite3_prepare_v2(db.get(), "PRAGMA quick_check", -1, &check, nullptr) == SQLITE_OK
@@ -136,6 +143,38 @@ bool isSoundCopy(const QString& path)
     sound = sound && sqlite3_step(check) == SQLITE_DONE;
     sqlite3_finalize(check);
     return sound;
+}
+
+// The record of a copy's whole check: a file beside it that names the copy's size, modification
+// time and file number as they were when the check passed. Any write to the copy changes its
+// modification time.
+QString checkRecordOf(const QString& copy) { return copy + QStringLiteral(".checked"); }
+
+QByteArray fileState(const QString& path)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return {};
+    return QByteArray::number(qint64(status.st_size)) + ' ' + QByteArray::number(qint64(status.st_mtim.tv_sec)) + '.'
+         + QByteArray::number(qint64(status.st_mtim.tv_nsec)) + ' ' + QByteArray::number(quint64(status.st_ino));
+}
+
+void recordCheck(const QString& copy)
+{
+    // A record that cannot be written only means a whole check at the next opening.
+    QFile record(checkRecordOf(copy));
+    const QByteArray state = fileState(copy);
+    if (!state.isEmpty() && record.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        record.write(state);
+}
+
+bool isUnchangedSinceChecked(const QString& copy)
+{
+    QFile record(checkRecordOf(copy));
+    if (!record.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray state = fileState(copy);
+    return !state.isEmpty() && record.readAll() == state;
 }
 
 // The modification time of a file in nanoseconds; throws std::filesystem::filesystem_error.
@@ -161,7 +200,7 @@ CopyName copyNameOf(const QString& jetPath, const QString& converterProgram)
         throw cannotOpen(jetPath, file.errorString());
     const QByteArray head = file.read(identityHeadLength);
     QByteArray identity = path.toUtf8() + '\n' + QByteArray::number(info.size()) + '\n'
-                        + QCryptographicHash::hash(head, QCryptographicHash::Sha256) + '\n'
+                        + QCryptographicHash::hash(head, QCryptographicHash::Blake2b_256) + '\n'
                         + QByteArray::number(QFileInfo(converterProgram).size()) + '\n'
                         + QByteArray::number(convertedFormatVersion);
     try {
@@ -181,9 +220,10 @@ CopyName copyNameOf(const QString& jetPath, const QString& converterProgram)
 // none of its.
 void removeOlderCopies(const QDir& directory, const CopyName& name)
 {
-    const QStringList copies = directory.entryList({name.pathPart + QStringLiteral("-*.sqlite")}, QDir::Files);
+    const QStringList copies = directory.entryList(
+        {name.pathPart + QStringLiteral("-*.sqlite"), name.pathPart + QStringLiteral("-*.sqlite.checked")}, QDir::Files);
     for (const QString& copy : copies)
-        if (copy != name.fileName)
+        if (copy != name.fileName && copy != name.fileName + QStringLiteral(".checked"))
             QFile::remove(directory.filePath(copy));
     const QDateTime abandoned = QDateTime::currentDateTime().addSecs(-600);
     const QFileInfoList temporaries =
@@ -243,12 +283,21 @@ QString convertedCopy(const QString& jetPath)
     QFile::setPermissions(directoryPath, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QDir directory(directoryPath);
     const QString copy = directory.filePath(name.fileName);
+    // A copy is checked whole once, when it is made; afterwards it is recognised by its header and
+    // by the record of the check beside it. A copy changed since, or without a record, is checked
+    // whole again.
     if (QFileInfo::exists(copy)) {
-        if (isSoundCopy(copy))
+        const QByteArray header = wholeSqliteHeader(copy);
+        if (!header.isEmpty() && hasOurMarks(header) && isUnchangedSinceChecked(copy))
             return copy;
+        if (isSoundCopy(copy)) {
+            recordCheck(copy);
+            return copy;
+        }
         QFile::remove(copy);
     }
     convertFile(jetPath, copy, converter);
+    recordCheck(copy);
     removeOlderCopies(directory, name);
     return copy;
 }

@@ -1,5 +1,6 @@
 #include "bench_application.h"
 
+#include "app/application_setup.h"
 #include "platform/settings.h"
 #include "platform/ui/seams.h"
 
@@ -36,6 +37,8 @@ int runBenchmarks(int argc, char** argv, const std::function<void()>& cleanUp)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir settingsDir;
     QApplication app(argc, argv);
+    // As the program sets itself up: names, form font, heap.
+    varnel::setUpApplication(QStringLiteral("Varnel"), QStringLiteral("com.quorbel.varnel"));
     platform::setSettingsStore(std::make_unique<platform::SettingsStore>(settingsDir.filePath("settings.ini")));
     platform::Seams seams;
     seams.messageBoxes = std::make_unique<SilentMessages>();

@@ -1,7 +1,8 @@
 #pragma once
 // The frame of every benchmark program: a Qt application on the offscreen platform (unless
-// QT_QPA_PLATFORM names another), a settings file of its own, message boxes that answer
-// themselves, and Google Benchmark's run of the benchmarks the command line chooses.
+// QT_QPA_PLATFORM names another), set up as the program sets itself up, with a settings file of
+// its own, message boxes that answer themselves, and Google Benchmark's run of the benchmarks the
+// command line chooses.
 
 #include <functional>
 

@@ -1,6 +1,7 @@
 #pragma once
 // What every program of the family sets on its application object before its first window:
-// the names the settings store and the desktop know it by, and the form font.
+// the names the settings store and the desktop know it by, the form font, and how the heap keeps
+// freed memory.
 
 #include <QString>
 

@@ -179,6 +179,16 @@ void writeQueryIndexes(sqlite3* db)
             execOn(db, QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2(%3,%4) WHERE %4 = -1")
                            .arg(quoteName(table + QStringLiteral(" by order where ") + flag), quoteName(table), columns,
                                 quoteName(flag)));
+        // Where no two paragraphs share a place in the order, a unique index says so: a list in
+        // that order then has no ties to keep in stored order, and reads its index in order
+        // rather than sorting.
+        bool orderIsUnique = false;
+        eachRow(db, QStringLiteral("SELECT count(*) = count(DISTINCT %1) AND count(*) = count(%1), 0 FROM %2")
+                        .arg(quoteName(order), quoteName(table)).toUtf8().constData(),
+                QString(), [&](const QString& unique, const QString&) { orderIsUnique = unique == u'1'; });
+        if (orderIsUnique)
+            execOn(db, QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS %1 ON %2(%3)")
+                           .arg(quoteName(table + QStringLiteral(" order is unique")), quoteName(table), quoteName(order)));
         // How many rows each index holds, so that a search within a category reads the
         // category's index (and its rows) rather than every row in order.
         execOn(db, QStringLiteral("ANALYZE %1").arg(quoteName(table)));

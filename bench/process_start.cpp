@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <string_view>
 #include <chrono>
+#include <cstdlib>
+#include <optional>
 #include <csignal>
 #include <poll.h>
 #include <spawn.h>
@@ -18,22 +20,25 @@ namespace bench {
 
 namespace {
 
-// Reads from `fd` until a line feed, the end of the output or the deadline; true on a line feed.
-bool readLine(int fd, std::chrono::steady_clock::time_point deadline)
+// Reads from `fd` until a line feed, the end of the output or the deadline; the line on a line
+// feed, nothing otherwise.
+std::optional<std::string> readLine(int fd, std::chrono::steady_clock::time_point deadline)
 {
+    std::string line;
     char buffer[256];
     for (;;) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0)
-            return false;
+            return std::nullopt;
         pollfd watched{fd, POLLIN, 0};
         if (poll(&watched, 1, static_cast<int>(left.count())) <= 0)
-            return false;
+            return std::nullopt;
         const ssize_t n = read(fd, buffer, sizeof buffer);
         if (n <= 0)
-            return false;
-        if (std::string_view(buffer, static_cast<std::size_t>(n)).find('\n') != std::string_view::npos)
-            return true;
+            return std::nullopt;
+        line.append(buffer, static_cast<std::size_t>(n));
+        if (const auto end = line.find('\n'); end != std::string::npos)
+            return line.substr(0, end);
     }
 }
 
@@ -89,8 +94,11 @@ ProcessStart timeProcessStart(const QString& program, const QStringList& environ
     close(pipeEnds[1]);
     ProcessStart result{-1, 0};
     if (spawned == 0) {
-        if (readLine(pipeEnds[0], start + std::chrono::minutes(1))) {
-            result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        if (const std::optional<std::string> line = readLine(pipeEnds[0], start + std::chrono::minutes(1))) {
+            // "painted", and after a blank the milliseconds the program waited on purpose.
+            const std::size_t blank = line->find(' ');
+            const double waited = blank == std::string::npos ? 0 : std::atof(line->c_str() + blank + 1) / 1000;
+            result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() - waited;
             result.peakRssMb = peakRssMbOf(pid);
         } else {
             kill(pid, SIGKILL);

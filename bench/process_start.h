@@ -1,6 +1,7 @@
 #pragma once
 // Times a whole program start: from starting the process to the line it writes on standard output
-// when its window has been painted (both the program and the minimal Qt program write "painted").
+// when its window has been painted (both the program and the minimal Qt program write "painted"),
+// less the milliseconds that the program may write after it as the time it waited on purpose.
 
 #include <QString>
 #include <QStringList>
@@ -8,7 +9,7 @@
 namespace bench {
 
 struct ProcessStart {
-    double seconds = 0;      // from starting the process to its line; negative when none came
+    double seconds = 0;      // from starting the process to its line, less its wait; negative when none came
     double peakRssMb = 0;    // the process's peak resident memory up to its line; 0 when unknown
 };
 

@@ -28,7 +28,7 @@ namespace {
 // and ends the program.
 class FirstPaintAnnouncer final : public QObject {
 public:
-    using QObject::QObject;
+    FirstPaintAnnouncer(std::chrono::milliseconds wait, QObject* parent) : QObject(parent), wait_(wait) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -36,14 +36,17 @@ protected:
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
             // The zero timer runs when the paint of the whole window has finished.
-            QTimer::singleShot(0, qApp, [] {
-                std::fputs("painted\n", stdout);
+            QTimer::singleShot(0, qApp, [wait = wait_] {
+                std::fprintf(stdout, "painted %lld\n", static_cast<long long>(wait.count()));
                 std::fflush(stdout);
                 QCoreApplication::quit();
             });
         }
         return false;
     }
+
+private:
+    std::chrono::milliseconds wait_;
 };
 
 }  // namespace
@@ -73,7 +76,7 @@ varnelTitle::varnelTitle(const QString& programDirectory, QWidget* parent) : QDi
         label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
 
     if (startupBenchmark())
-        wait = std::chrono::milliseconds(0);
+        wait = std::chrono::milliseconds(qEnvironmentVariableIntValue("VARNEL_BENCH_SPLASH_MS"));
     Form_Initialize(programDirectory);
     Form_Load();
 }
@@ -106,6 +109,10 @@ void varnelTitle::Form_Activate()
     } catch (...) {
         // A failure to start the engine shows later, when the database is opened.
     }
+    // The main window's controls are built within the wait; what may end in a message waits for
+    // the unload.
+    if (prepareMainWindow)
+        prepareMainWindow();
     // The wait serves no window messages: the person sees the window and nothing else happens.
     std::this_thread::sleep_until(start + wait);
     platform::setPointer(platform::Pointer::Default);
@@ -120,7 +127,7 @@ void varnelTitle::Form_Unload()
     if (showMainWindow)
         showMainWindow();
     if (startupBenchmark()) {
-        auto* announcer = new FirstPaintAnnouncer(qApp);
+        auto* announcer = new FirstPaintAnnouncer(wait, qApp);
         for (QWidget* window : QApplication::topLevelWidgets())
             if (window != this && window->isVisible())
                 window->installEventFilter(announcer);

@@ -124,9 +124,12 @@ int main(int argc, char** argv)
         "ms", 1.0);
 
     header("Floors of the same run (ratio = floor / goal or yardstick)");
-    for (const auto& [size, goalMs] : {std::pair{1, 5.0}, {10, 5.0}, {100, 25.0}})
+    for (const auto& [size, goalMs] : {std::pair{1, 5.0}, {10, 5.0}, {100, 25.0}}) {
         plain(QStringLiteral("texts in memory, And of common words x%1").arg(size),
               milliseconds(QStringLiteral("ScanFloor/x%1").arg(size)), goalMs, "ms");
+        plain(QStringLiteral("storage engine bringing the texts x%1").arg(size),
+              milliseconds(QStringLiteral("EngineFloor/x%1").arg(size)), goalMs, "ms");
+    }
     for (int file = 0; file < 3; ++file) {
         const std::optional<double> own = milliseconds(QStringLiteral("OwnFileOpens/%1").arg(file));
         const std::optional<double> identity = milliseconds(QStringLiteral("IdentityFloor/%1").arg(file));

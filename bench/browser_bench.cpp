@@ -5,12 +5,13 @@
 //   longer than what the program does meanwhile), beside a minimal Qt program that opens one
 //   window, timed alike in the same run; on the X display of $DISPLAY when there is one;
 // - ListProcessAndCategory: one process and category listed, query to the first paragraph's text
-//   painted, beside PlainList: a plain Qt list of the same entries filled and painted;
+//   painted, beside PlainList: a plain Qt list of the same entries (in memory) filled and painted;
 // - Search{And,Or,Phrase}/{common,middling,rare,even}: a search of three words through to the
 //   first paragraph painted with its hits coloured, in the steady state (the window has searched
 //   before) and as the first search after the window opened (First...);
 // - ScanFloor: the least any search that reads the texts costs: the chosen category's texts held
-//   in memory and searched for the three common words, with no database and no window;
+//   in memory in lower case and searched for the three common words, with no database and no
+//   window; EngineFloor: the storage engine alone bringing those texts from the same file;
 // - PeakMemory: the peak resident memory of this process after the window's steps (before the
 //   floor, which holds texts of its own). Run one size per process (bench/run does).
 // Run: browser_bench [--benchmark_filter=...]; the generated databases are kept in
@@ -30,13 +31,13 @@
 #include <QDir>
 #include <QEvent>
 #include <QFile>
-#include <QListView>
-#include <QStringListModel>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <algorithm>
 #include <chrono>
 #include <memory>
+#include <sqlite3.h>
 #include <utility>
 
 namespace {
@@ -219,15 +220,16 @@ std::pair<QStringList, QStringList> listedEntries(int size)
 void PlainList(benchmark::State& state, int size)
 {
     const auto [first, second] = listedEntries(size);
-    QStringListModel model;
-    QListView view;
-    view.setModel(&model);
+    QListWidget view;
+    view.setUniformItemSizes(true);  // as a long list of one-line entries is best shown
     view.resize(300, 400);
     view.show();
     paint();
     bool flip = false;
     for (auto _ : state) {
-        model.setStringList((flip = !flip) ? second : first);
+        view.clear();
+        view.addItems((flip = !flip) ? second : first);
+        view.setCurrentRow(0);
         paint();
     }
     state.counters["paragraphs"] = static_cast<double>(first.size());
@@ -259,28 +261,60 @@ void PeakMemory(benchmark::State& state)
     state.counters["peak_rss_MB"] = peakRssMb();
 }
 
-// The category's texts read once into memory; each iteration searches them all for every word,
-// ignoring case, as the And search does.
+// The texts of the listed category, read once.
+QStringList categoryTexts(int size)
+{
+    QStringList texts;
+    auto db = dao::Workspace::defaultWorkspace().openDatabase(
+        QDir(bench::referenceDatabase(size, Wording::Edition)).filePath(QStringLiteral("qel0709.mdb")), false, true,
+        varnel::databaseConnectString());
+    auto rows = db->openRecordset(QStringLiteral("SELECT var_text FROM Variables WHERE SMAW_ESS = TRUE"));
+    for (; !rows->eof(); rows->moveNext())
+        texts << rows->field(QStringLiteral("var_text")).toString();
+    return texts;
+}
+
+// The least a search that reads the texts costs: the category's texts held in memory, already
+// in lower case, searched for every word of the common set as the And search does, and nothing
+// shown.
 void ScanFloor(benchmark::State& state, int size)
 {
-    const QStringList words = bench::searchWords(Wording::Edition, WordSet::Common);
-    QStringList texts;
-    {
-        auto db = dao::Workspace::defaultWorkspace().openDatabase(
-            QDir(bench::referenceDatabase(size, Wording::Edition)).filePath(QStringLiteral("qel0709.mdb")), false, true,
-            varnel::databaseConnectString());
-        auto rows = db->openRecordset(QStringLiteral("SELECT var_text FROM Variables WHERE SMAW_ESS = TRUE"));
-        for (; !rows->eof(); rows->moveNext())
-            texts << rows->field(QStringLiteral("var_text")).toString();
-    }
+    QStringList words = bench::searchWords(Wording::Edition, WordSet::Common);
+    for (QString& word : words)
+        word = word.toLower();
+    QStringList texts = categoryTexts(size);
+    for (QString& text : texts)
+        text = text.toLower();
     int hits = 0;
     for (auto _ : state) {
         hits = 0;
         for (const QString& text : texts)
-            hits += std::all_of(words.begin(), words.end(),
-                                [&](const QString& word) { return text.contains(word, Qt::CaseInsensitive); });
+            hits += std::all_of(words.begin(), words.end(), [&](const QString& word) { return text.contains(word); });
         benchmark::DoNotOptimize(hits);
     }
+    state.counters["paragraphs"] = hits;
+}
+
+// What the storage engine itself takes to bring every text of the category in the list's order,
+// on the same file with the same page cache, matching nothing and showing nothing: the least a
+// search that reads the texts from the file costs.
+void EngineFloor(benchmark::State& state, int size)
+{
+    const QString path = QDir(bench::referenceDatabase(size, Wording::Edition)).filePath(QStringLiteral("qel0709.mdb"));
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_exec(db, "PRAGMA cache_size = -65536; PRAGMA mmap_size = 0", nullptr, nullptr, nullptr);
+    sqlite3_stmt* statement = nullptr;
+    sqlite3_prepare_v2(db, "SELECT var_text FROM Variables WHERE \"SMAW_ESS\" = -1 ORDER BY \"order\"", -1, &statement, nullptr);
+    int hits = 0;
+    for (auto _ : state) {
+        hits = 0;
+        while (sqlite3_step(statement) == SQLITE_ROW)
+            hits += sqlite3_column_bytes(statement, 0) > 0;
+        sqlite3_reset(statement);
+    }
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
     state.counters["paragraphs"] = hits;
 }
 
@@ -320,6 +354,7 @@ void registerBenchmarks()
             }
         RegisterBenchmark(name("PeakMemory", size).c_str(), PeakMemory)->Iterations(1);
         RegisterBenchmark(name("ScanFloor", size).c_str(), ScanFloor, size)->Unit(benchmark::kMillisecond);
+        RegisterBenchmark(name("EngineFloor", size).c_str(), EngineFloor, size)->Unit(benchmark::kMillisecond);
     }
 }
 

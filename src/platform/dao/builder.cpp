@@ -208,8 +208,11 @@ void buildDatabase(const QString& outPath, const std::vector<SqlSource>& sources
     temporary.close();
 
     BuildConnection db(temporary.fileName());
-    // A build either finishes or is thrown away, so it needs no journal.
-    exec(db, "PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF");
+    // A build either finishes or is thrown away, so it needs no journal. Pages of 1 KB: a row of
+    // a paragraph fills its pages nearly whole, so the pages that a search of one category reads
+    // hold little else, and they fit the reader's page cache on databases far larger than an
+    // edition (with 4 KB pages most of each page read stayed empty).
+    exec(db, "PRAGMA page_size = 1024; PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF");
     for (const SqlSource& source : sources)
         runSource(db.get(), source);
     if (!sqlite3_get_autocommit(db.get()))

@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -27,9 +28,10 @@ constexpr const char* reasonPrefix = "varnel_jetconvert: ";
 // The child's exit codes.
 constexpr int exitUnreadable = 1;
 constexpr int exitCannotWrite = 2;
-// The first pages of a Jet file, whose digest is part of its identity: the header (with the
-// password), the page map and the start of the catalog.
-constexpr qint64 identityHeadLength = 64 * 1024;
+// The first bytes of a Jet file, whose digest is part of its identity: its header page (with the
+// password; a page is 2 or 4 KB). With the file's size and modification time to the nanosecond
+// they tell a changed file.
+constexpr qint64 identityHeadLength = 4 * 1024;
 
 Error unreadable(const QString& path, const QString& reason)
 {
@@ -177,12 +179,6 @@ bool isUnchangedSinceChecked(const QString& copy)
     return !state.isEmpty() && record.readAll() == state;
 }
 
-// The modification time of a file in nanoseconds; throws std::filesystem::filesystem_error.
-qint64 modificationTime(const QString& path)
-{
-    return qint64(std::filesystem::last_write_time(QFile::encodeName(path).toStdString()).time_since_epoch().count());
-}
-
 // The names of a Jet file's copies: all copies of the file at one path share the first part; the
 // second names the file's present state and the converter that wrote the copy, so that a
 // program of another version converts the file again.
@@ -193,23 +189,25 @@ struct CopyName {
 
 CopyName copyNameOf(const QString& jetPath, const QString& converterProgram)
 {
-    const QFileInfo info(jetPath);
-    const QString path = info.canonicalFilePath();
+    const QString path = QFileInfo(jetPath).canonicalFilePath();
     QFile file(jetPath);
+    struct stat jet {};
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
         throw cannotOpen(jetPath, file.errorString());
+    if (::fstat(file.handle(), &jet) != 0)
+        throw cannotOpen(jetPath, QString::fromLocal8Bit(std::strerror(errno)));
     const QByteArray head = file.read(identityHeadLength);
-    QByteArray identity = path.toUtf8() + '\n' + QByteArray::number(info.size()) + '\n'
+    struct stat converter {};
+    const bool converterFound = ::stat(QFile::encodeName(converterProgram).constData(), &converter) == 0;
+    const auto nanoseconds = [](const struct stat& status) {
+        return QByteArray::number(qint64(status.st_mtim.tv_sec) * 1000000000 + qint64(status.st_mtim.tv_nsec));
+    };
+    QByteArray identity = path.toUtf8() + '\n' + QByteArray::number(qint64(jet.st_size)) + '\n'
                         + QCryptographicHash::hash(head, QCryptographicHash::Blake2b_256) + '\n'
-                        + QByteArray::number(QFileInfo(converterProgram).size()) + '\n'
-                        + QByteArray::number(convertedFormatVersion);
-    try {
-        identity += '\n' + QByteArray::number(modificationTime(path));
-        if (QFileInfo::exists(converterProgram))
-            identity += '\n' + QByteArray::number(modificationTime(converterProgram));
-    } catch (const std::filesystem::filesystem_error& error) {
-        throw cannotOpen(jetPath, QString::fromLocal8Bit(error.what()));
-    }
+                        + QByteArray::number(converterFound ? qint64(converter.st_size) : 0) + '\n'
+                        + QByteArray::number(convertedFormatVersion) + '\n' + nanoseconds(jet);
+    if (converterFound)
+        identity += '\n' + nanoseconds(converter);
     const QString pathPart = hexDigest(path.toUtf8());
     return {pathPart, pathPart + u'-' + hexDigest(identity) + QStringLiteral(".sqlite")};
 }
@@ -275,18 +273,12 @@ QString convertedCopy(const QString& jetPath)
     const Converter converter = defaultConverter();
     const CopyName name = copyNameOf(jetPath, converter.program);
     const QString directoryPath = cacheDirectory();
-    if (directoryPath.isEmpty() || !QDir().mkpath(directoryPath))
-        throw cannotOpen(jetPath, QStringLiteral("its converted copy cannot be kept: the cache directory '%1' cannot "
-                                                 "be made")
-                                      .arg(directoryPath));
-    // The copies hold the tables of password-protected files: for the person's eyes only.
-    QFile::setPermissions(directoryPath, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QDir directory(directoryPath);
     const QString copy = directory.filePath(name.fileName);
     // A copy is checked whole once, when it is made; afterwards it is recognised by its header and
     // by the record of the check beside it. A copy changed since, or without a record, is checked
     // whole again.
-    if (QFileInfo::exists(copy)) {
+    if (!directoryPath.isEmpty() && QFileInfo::exists(copy)) {
         const QByteArray header = wholeSqliteHeader(copy);
         if (!header.isEmpty() && hasOurMarks(header) && isUnchangedSinceChecked(copy))
             return copy;
@@ -296,6 +288,12 @@ QString convertedCopy(const QString& jetPath)
         }
         QFile::remove(copy);
     }
+    if (directoryPath.isEmpty() || !QDir().mkpath(directoryPath))
+        throw cannotOpen(jetPath, QStringLiteral("its converted copy cannot be kept: the cache directory '%1' cannot "
+                                                 "be made")
+                                      .arg(directoryPath));
+    // The copies hold the tables of password-protected files: for the person's eyes only.
+    QFile::setPermissions(directoryPath, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     convertFile(jetPath, copy, converter);
     recordCheck(copy);
     removeOlderCopies(directory, name);

@@ -124,6 +124,11 @@ int main(int argc, char** argv)
         "ms", 1.0);
 
     header("Floors of the same run (ratio = floor / goal or yardstick)");
+    for (const int size : {1, 10, 100}) {
+        const QString name = QStringLiteral("StartUp/x%1").arg(size);
+        plain(QStringLiteral("minimal Qt with a start-up window first x%1").arg(size), counter(name, "splash_first_ms"),
+              counter(name, "minimal_qt_ms"), "ms");
+    }
     for (const auto& [size, goalMs] : {std::pair{1, 5.0}, {10, 5.0}, {100, 25.0}}) {
         plain(QStringLiteral("texts in memory, And of common words x%1").arg(size),
               milliseconds(QStringLiteral("ScanFloor/x%1").arg(size)), goalMs, "ms");

@@ -58,7 +58,7 @@ double peakRssMbOf(pid_t pid)
 
 }  // namespace
 
-ProcessStart timeProcessStart(const QString& program, const QStringList& environment)
+ProcessStart timeProcessStart(const QString& program, const QStringList& environment, const QStringList& arguments)
 {
     std::vector<std::string> texts;
     for (const QString& entry : environment)
@@ -76,7 +76,13 @@ ProcessStart timeProcessStart(const QString& program, const QStringList& environ
         envp.push_back(text.data());
     envp.push_back(nullptr);
     std::string path = QFile::encodeName(program).toStdString();
-    char* argv[] = {path.data(), nullptr};
+    std::vector<std::string> argumentTexts;
+    for (const QString& argument : arguments)
+        argumentTexts.push_back(argument.toStdString());
+    std::vector<char*> argv{path.data()};
+    for (std::string& argument : argumentTexts)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
 
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0)
@@ -89,7 +95,7 @@ ProcessStart timeProcessStart(const QString& program, const QStringList& environ
 
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, envp.data());
+    const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     close(pipeEnds[1]);
     ProcessStart result{-1, 0};

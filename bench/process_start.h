@@ -16,6 +16,7 @@ struct ProcessStart {
 // Starts `program` with this process's environment, each "NAME=value" entry of `environment`
 // taking the place of the variable of that name, waits up to a minute for its first line and then
 // for its end.
-ProcessStart timeProcessStart(const QString& program, const QStringList& environment);
+ProcessStart timeProcessStart(const QString& program, const QStringList& environment,
+                              const QStringList& arguments = {});
 
 }  // namespace bench

@@ -79,15 +79,19 @@ void sorvikMain::loadInterpretation(const QString& number)
             shown.reset();
         }
     }
-    if (shown) {
-        formatText(shown->text);
-        Label1[2]->setCaption(shown->volume);
-    } else {
-        RichTextBox1->setText(QString());
-        Label1[2]->setCaption(QString());
+    {
+        // The text, its header words and its hits go in as one edit, laid out once.
+        const platform::ui::RichTextBox::OneEdit edit(*RichTextBox1);
+        if (shown) {
+            formatText(shown->text);
+            Label1[2]->setCaption(shown->volume);
+        } else {
+            RichTextBox1->setText(QString());
+            Label1[2]->setCaption(QString());
+        }
+        Label1[0]->setCaption(vb::Trim(number));
+        markUpText();
     }
-    Label1[0]->setCaption(vb::Trim(number));
-    markUpText();
     RichTextBox1->show();
     setUpNavigationButtons();
 }

@@ -1,7 +1,11 @@
 #include "process_start.h"
 
 #include <QFile>
+#include <algorithm>
+#include <string_view>
 #include <chrono>
+#include <cstdlib>
+#include <optional>
 #include <csignal>
 #include <poll.h>
 #include <spawn.h>
@@ -16,22 +20,25 @@ namespace bench {
 
 namespace {
 
-// Reads from `fd` until a line feed, the end of the output or the deadline; true on a line feed.
-bool readLine(int fd, std::chrono::steady_clock::time_point deadline)
+// Reads from `fd` until a line feed, the end of the output or the deadline; the line on a line
+// feed, nothing otherwise.
+std::optional<std::string> readLine(int fd, std::chrono::steady_clock::time_point deadline)
 {
+    std::string line;
     char buffer[256];
     for (;;) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0)
-            return false;
+            return std::nullopt;
         pollfd watched{fd, POLLIN, 0};
         if (poll(&watched, 1, static_cast<int>(left.count())) <= 0)
-            return false;
+            return std::nullopt;
         const ssize_t n = read(fd, buffer, sizeof buffer);
         if (n <= 0)
-            return false;
-        if (std::string_view(buffer, static_cast<std::size_t>(n)).find('\n') != std::string_view::npos)
-            return true;
+            return std::nullopt;
+        line.append(buffer, static_cast<std::size_t>(n));
+        if (const auto end = line.find('\n'); end != std::string::npos)
+            return line.substr(0, end);
     }
 }
 
@@ -51,19 +58,31 @@ double peakRssMbOf(pid_t pid)
 
 }  // namespace
 
-ProcessStart timeProcessStart(const QString& program, const QStringList& environment)
+ProcessStart timeProcessStart(const QString& program, const QStringList& environment, const QStringList& arguments)
 {
     std::vector<std::string> texts;
-    for (char** e = environ; *e; ++e)
-        texts.emplace_back(*e);
     for (const QString& entry : environment)
         texts.push_back(entry.toStdString());
+    const auto replaced = [&](std::string_view variable) {
+        const std::string_view name = variable.substr(0, variable.find('=') + 1);
+        return std::any_of(texts.begin(), texts.begin() + environment.size(),
+                           [&](const std::string& entry) { return std::string_view(entry).substr(0, name.size()) == name; });
+    };
+    for (char** e = environ; *e; ++e)
+        if (!replaced(*e))
+            texts.emplace_back(*e);
     std::vector<char*> envp;
     for (std::string& text : texts)
         envp.push_back(text.data());
     envp.push_back(nullptr);
     std::string path = QFile::encodeName(program).toStdString();
-    char* argv[] = {path.data(), nullptr};
+    std::vector<std::string> argumentTexts;
+    for (const QString& argument : arguments)
+        argumentTexts.push_back(argument.toStdString());
+    std::vector<char*> argv{path.data()};
+    for (std::string& argument : argumentTexts)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
 
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0)
@@ -76,13 +95,16 @@ ProcessStart timeProcessStart(const QString& program, const QStringList& environ
 
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, envp.data());
+    const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     close(pipeEnds[1]);
     ProcessStart result{-1, 0};
     if (spawned == 0) {
-        if (readLine(pipeEnds[0], start + std::chrono::minutes(1))) {
-            result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        if (const std::optional<std::string> line = readLine(pipeEnds[0], start + std::chrono::minutes(1))) {
+            // "painted", and after a blank the milliseconds the program waited on purpose.
+            const std::size_t blank = line->find(' ');
+            const double waited = blank == std::string::npos ? 0 : std::atof(line->c_str() + blank + 1) / 1000;
+            result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() - waited;
             result.peakRssMb = peakRssMbOf(pid);
         } else {
             kill(pid, SIGKILL);

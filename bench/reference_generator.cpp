@@ -2,8 +2,10 @@
 
 #include "data/password.h"
 #include "platform/dao/builder.h"
+#include "sample_text.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 #include <cstdint>
@@ -13,7 +15,7 @@ namespace bench {
 namespace {
 
 // Raised whenever what is generated, or what the builder writes into it, changes.
-constexpr int generation = 2;
+constexpr int generation = 5;
 
 const char* const processes[] = {"OFW", "SMAW", "SAW", "GMAW", "FCAW", "GTAW", "PAW", "ESW", "EGW",
                                  "EBW", "LBW", "LLBW", "STUD", "RW", "RSW", "RSEW", "PW", "FW",
@@ -28,14 +30,16 @@ const char* const words[] = {
     "qualified", "change", "addition", "deletion", "number", "group", "composition", "deposit",
     "the", "of", "a", "in", "for", "when", "is", "to", "and", "or", "by", "with", "than", "more"};
 
-class Random {
-public:
-    std::uint32_t next() { return state_ = state_ * 1664525u + 1013904223u; }
-    int below(int n) { return static_cast<int>((next() >> 8) % static_cast<std::uint32_t>(n)); }
+using Random = SampleText::Random;
 
-private:
-    std::uint32_t state_ = 20140106u;
-};
+const SampleText& editionText()
+{
+    static const SampleText text = [] {
+        QFile sample(QStringLiteral(VARNEL_SOURCE_DIR "/data/sample/qel0709.sql"));
+        return SampleText(sample.open(QIODevice::ReadOnly) ? QString::fromUtf8(sample.readAll()) : QString());
+    }();
+    return text;
+}
 
 QStringList flagColumns()
 {
@@ -67,14 +71,16 @@ QString schema(const QStringList& flags)
     return sql + QStringLiteral(");\n");
 }
 
-QString paragraphRows(const QStringList& flags, int count)
+QString paragraphRows(const QStringList& flags, int count, Wording wording)
 {
-    Random random;
+    Random random(20140106u);
     QString sql;
     for (int n = 0; n < count; ++n) {
         const QString name = QStringLiteral("QW-%1.%2").arg(400 + n / 100).arg(n % 100 + 1);
         QString text = name + QStringLiteral("  Generated paragraph\n\n");
         const int length = 1000 + random.below(2000);
+        if (wording == Wording::Edition)
+            text += editionText().paragraph(length - static_cast<int>(text.size()), random.next());
         while (text.size() < length) {
             if (random.below(150) == 0)
                 text += QStringLiteral("base metal thickness ");
@@ -108,14 +114,17 @@ QString repetitions(const QStringList& flags, int size)
 
 }  // namespace
 
-QString referenceDatabase(int size)
+QString referenceDatabase(int size, Wording wording)
 {
     QString cache = qEnvironmentVariable("VARNEL_BENCH_DIR");
     if (cache.isEmpty())
         cache = QDir::tempPath() + QStringLiteral("/varnel-bench");
     // The generation is part of the name: files of an earlier generator or builder (without the
     // builder's query indexes, say) are not taken for current ones.
-    const QString dir = cache + QStringLiteral("/x%1-%2").arg(size).arg(generation);
+    const QString dir = cache + QStringLiteral("/x%1-%2-%3")
+                                    .arg(size)
+                                    .arg(wording == Wording::Edition ? QStringLiteral("edition") : QStringLiteral("even"))
+                                    .arg(generation);
     const QString path = dir + QStringLiteral("/qel0709.mdb");
     if (QFileInfo::exists(path))
         return dir;
@@ -123,10 +132,30 @@ QString referenceDatabase(int size)
     const QStringList flags = flagColumns();
     const QString password = varnel::databaseConnectString().mid(5);  // after ";pwd="
     dao::buildDatabase(path, {{QStringLiteral("schema"), schema(flags)},
-                              {QStringLiteral("paragraphs"), paragraphRows(flags, 1500)},
+                              {QStringLiteral("paragraphs"), paragraphRows(flags, 1500, wording)},
                               {QStringLiteral("repetitions"), repetitions(flags, size)}},
                        password);
     return dir;
+}
+
+QStringList searchWords(Wording wording, WordSet set, bool phrase)
+{
+    if (wording == Wording::Even)
+        return phrase ? QStringList{QStringLiteral("base"), QStringLiteral("metal"), QStringLiteral("thickness")}
+                      : QStringList{QStringLiteral("weld"), QStringLiteral("metal"), QStringLiteral("thickness")};
+    if (phrase) {
+        const QStringList& phrases = editionText().phrases();
+        const qsizetype at = set == WordSet::Common ? 0 : set == WordSet::Middling ? 50 : phrases.size() * 3 / 4;
+        return phrases.value(std::min<qsizetype>(at, phrases.size() - 1)).split(u' ');
+    }
+    // Words a person would search for (of four letters or more), from the commonest of the
+    // edition, from the middle of its first hundred, or from among those it uses rarely.
+    QStringList searched;
+    for (const QString& word : editionText().words())
+        if (word.size() >= 4)
+            searched << word;
+    const qsizetype from = set == WordSet::Common ? 0 : set == WordSet::Middling ? 50 : searched.size() * 3 / 4;
+    return searched.mid(std::min<qsizetype>(from, std::max<qsizetype>(searched.size() - 3, 0)), 3);
 }
 
 }  // namespace bench

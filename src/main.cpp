@@ -39,8 +39,13 @@ int main(int argc, char* argv[])
     varnel::varnelMain::programCommandLine = QCoreApplication::arguments().mid(1).join(u' ');
     std::unique_ptr<varnel::varnelMain> mainWindow;
     varnel::varnelTitle title(QCoreApplication::applicationDirPath());
+    title.prepareMainWindow = [&mainWindow] {
+        mainWindow = std::make_unique<varnel::varnelMain>(varnel::varnelMain::ControlsOnly{});
+    };
     title.showMainWindow = [&mainWindow] {
-        mainWindow = std::make_unique<varnel::varnelMain>();
+        if (!mainWindow)
+            mainWindow = std::make_unique<varnel::varnelMain>(varnel::varnelMain::ControlsOnly{});
+        mainWindow->create();
         if (!platform::programEnded()) {
             mainWindow->show();
             mainWindow->Form_Activate();

@@ -1,7 +1,8 @@
 #pragma once
 // What every program of the family does before its first window: answer a request for its usage
 // or version, open the display (or say in one line that none could be opened), and set on the
-// application object the names the settings store and the desktop know it by, and the form font.
+// application object the names the settings store and the desktop know it by, the form font, and
+// how the heap keeps freed memory.
 
 #include <QApplication>
 #include <QString>

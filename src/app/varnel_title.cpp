@@ -30,7 +30,7 @@ namespace {
 // and ends the program.
 class FirstPaintAnnouncer final : public QObject {
 public:
-    using QObject::QObject;
+    FirstPaintAnnouncer(std::chrono::milliseconds wait, QObject* parent) : QObject(parent), wait_(wait) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -38,14 +38,17 @@ protected:
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
             // The zero timer runs when the paint of the whole window has finished.
-            QTimer::singleShot(0, qApp, [] {
-                std::fputs("painted\n", stdout);
+            QTimer::singleShot(0, qApp, [wait = wait_] {
+                std::fprintf(stdout, "painted %lld\n", static_cast<long long>(wait.count()));
                 std::fflush(stdout);
                 QCoreApplication::quit();
             });
         }
         return false;
     }
+
+private:
+    std::chrono::milliseconds wait_;
 };
 
 }  // namespace
@@ -75,7 +78,7 @@ varnelTitle::varnelTitle(const QString& programDirectory, QWidget* parent) : QDi
         label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
 
     if (startupBenchmark())
-        wait = std::chrono::milliseconds(0);
+        wait = std::chrono::milliseconds(qEnvironmentVariableIntValue("VARNEL_BENCH_SPLASH_MS"));
     Form_Initialize(programDirectory);
     Form_Load();
 }
@@ -128,6 +131,10 @@ void varnelTitle::Form_Activate()
         untilPainted.exec(QEventLoop::ExcludeUserInputEvents);
         painted_ = nullptr;
     }
+    // The main window's controls are built within the wait; what may end in a message waits for
+    // the unload.
+    if (prepareMainWindow)
+        prepareMainWindow();
     std::this_thread::sleep_until(end);
     platform::setPointer(platform::Pointer::Default);
     close();
@@ -141,7 +148,7 @@ void varnelTitle::Form_Unload()
     if (showMainWindow)
         showMainWindow();
     if (startupBenchmark()) {
-        auto* announcer = new FirstPaintAnnouncer(qApp);
+        auto* announcer = new FirstPaintAnnouncer(wait, qApp);
         for (QWidget* window : QApplication::topLevelWidgets())
             if (window != this && window->isVisible())
                 window->installEventFilter(announcer);

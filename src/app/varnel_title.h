@@ -21,15 +21,19 @@ public:
 
     // Shows the main window; installed by the program's start.
     std::function<void()> showMainWindow;
+    // Builds what of the main window needs neither the settings' files nor a message (its
+    // controls), while this window waits; installed by the program's start.
+    std::function<void()> prepareMainWindow;
     // How long the window stays; three seconds, shorter only in tests and in the start-up
     // benchmark (see startupBenchmark()).
     std::chrono::milliseconds wait{3000};
 
     // Set only by the start-up benchmark, through the environment variable
-    // VARNEL_BENCH_STARTUP=1: the window then does not wait, and once the main window has been
-    // painted for the first time (its lists filled, as creation and activation leave them) the
-    // program writes "painted" and a line feed to standard output and ends, so that the benchmark
-    // times the whole process from its start to a filled window.
+    // VARNEL_BENCH_STARTUP=1: the window then waits VARNEL_BENCH_SPLASH_MS milliseconds (none when
+    // unset), and once the main window has been painted for the first time (its lists filled, as
+    // creation and activation leave them) the program writes "painted", a blank, the wait in
+    // milliseconds and a line feed to standard output and ends, so that the benchmark times the
+    // whole process from its start to a filled window, less the wait.
     static bool startupBenchmark();
 
     void Form_Initialize(const QString& programDirectory);

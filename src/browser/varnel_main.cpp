@@ -43,7 +43,9 @@ constexpr int designClientHeight = 7130;
 
 varnelMain* varnelMain::instance() { return theInstance; }
 
-varnelMain::varnelMain(QWidget* parent) : QMainWindow(parent)
+varnelMain::varnelMain(QWidget* parent) : varnelMain(ControlsOnly{}, parent) { create(); }
+
+varnelMain::varnelMain(ControlsOnly, QWidget* parent) : QMainWindow(parent)
 {
     theInstance = this;
     setObjectName(QStringLiteral("varnelMain"));
@@ -54,7 +56,10 @@ varnelMain::varnelMain(QWidget* parent) : QMainWindow(parent)
     Timer1 = new QTimer(this);
     Timer1->setInterval(100);
     wireHandlers();
+}
 
+void varnelMain::create()
+{
     // The first use of a control loads the window.
     Form_Load();
 

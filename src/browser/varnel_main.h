@@ -28,6 +28,13 @@ public:
     // Creation: loads the window, settles and opens the reference database and fills the process
     // list. The program may end during it (see platform::programEnded()).
     explicit varnelMain(QWidget* parent = nullptr);
+    // Only the window's controls, menus and toolbar, without creation proper, which create()
+    // then runs: the start-up window builds them while it waits.
+    struct ControlsOnly {};
+    explicit varnelMain(ControlsOnly, QWidget* parent = nullptr);
+    // Creation proper: loads the window, settles and opens the reference database and fills the
+    // process list, as the first constructor does after building the controls.
+    void create();
     ~varnelMain() override;
 
     // The one main window of the process, while it exists.

@@ -86,11 +86,7 @@ void varnelMain::markUpText()
 void varnelMain::scanText(const QString& word)
 {
     // Every occurrence, found with the box's own search, is coloured in one edit of the text.
-    std::vector<std::pair<int, int>> hits;
-    const int length = static_cast<int>(word.size());
-    for (int at = RichTextBox1->find(word, 0); at >= 0; at = RichTextBox1->find(word, at + length))
-        hits.emplace_back(at, length);
-    RichTextBox1->colourRanges(hits, QColor(255, 0, 0));
+    RichTextBox1->colourOccurrences(word, QColor(255, 0, 0));
     RichTextBox1->setSelColor(Qt::black);
     RichTextBox1->setSel(0, 0);
 }

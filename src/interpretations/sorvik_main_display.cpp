@@ -79,15 +79,19 @@ void sorvikMain::loadInterpretation(const QString& number)
             shown.reset();
         }
     }
-    if (shown) {
-        formatText(shown->text);
-        Label1[2]->setCaption(shown->volume);
-    } else {
-        RichTextBox1->setText(QString());
-        Label1[2]->setCaption(QString());
+    {
+        // The text, its header words and its hits go in as one edit, laid out once.
+        const platform::ui::RichTextBox::OneEdit edit(*RichTextBox1);
+        if (shown) {
+            formatText(shown->text);
+            Label1[2]->setCaption(shown->volume);
+        } else {
+            RichTextBox1->setText(QString());
+            Label1[2]->setCaption(QString());
+        }
+        Label1[0]->setCaption(vb::Trim(number));
+        markUpText();
     }
-    Label1[0]->setCaption(vb::Trim(number));
-    markUpText();
     RichTextBox1->show();
     setUpNavigationButtons();
 }
@@ -111,6 +115,8 @@ void sorvikMain::markUpText()
 {
     if (Text1[1]->text().isEmpty() || RichTextBox1->text().isEmpty())
         return;
+    // The words are coloured in one edit of the text, laid out once for all of them.
+    const platform::ui::RichTextBox::OneEdit edit(*RichTextBox1);
     for (const QString& word : searchWords(Text1[1]->text(), searchOption()))
         scanText(word);
 }
@@ -119,12 +125,8 @@ void sorvikMain::scanText(const QString& word)
 {
     if (word.isEmpty())
         return;
-    const int length = static_cast<int>(word.size());
-    for (int at = RichTextBox1->find(word, 0); at >= 0; at = RichTextBox1->find(word, at + length)) {
-        RichTextBox1->setSel(at, length);
-        RichTextBox1->setSelColor(hitColour);
-        RichTextBox1->setSel(at + length, 0);
-    }
+    // Every occurrence, found with the box's own search, is coloured in one edit of the text.
+    RichTextBox1->colourOccurrences(word, hitColour);
     RichTextBox1->setSelColor(textColour);
     RichTextBox1->setSel(0, 0);
 }

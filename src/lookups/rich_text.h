@@ -1,10 +1,11 @@
 #pragma once
 // Definitions held as rich text (RTF) are shown formatted; any other text is shown plain. The
 // reader understands the part of RTF that word processors write for formatted text: groups,
-// paragraphs, line breaks and tabs, bold, italic, underline, superscript and subscript, colours
-// from the colour table, font sizes, characters of the document's code page and Unicode
-// characters, typographic quotes, dashes and bullets, field results (a hyperlink's text) and table
-// cells. It skips font tables, style sheets, pictures, field instructions and other destinations.
+// paragraphs, line breaks and tabs, page and section breaks, bold, italic, underline, superscript
+// and subscript, colours from the colour table, font sizes, characters of the document's code page,
+// of the Symbol face and Unicode characters, typographic quotes, dashes and bullets, field results
+// (a hyperlink's text) and table cells. It skips hidden text, binary data, style sheets, pictures,
+// field instructions and other destinations, and anything after the document's last brace.
 
 #include "platform/ui/controls.h"
 
@@ -26,7 +27,7 @@ struct RichTextRun {
     Vertical vertical = Vertical::Normal;
 };
 
-// Whether the text is RTF (it begins with "{\rtf").
+// Whether the text is RTF (it begins with "{\rtf", after any blanks and line breaks).
 bool isRtf(const QString& text);
 // The runs of like-formatted text of an RTF document.
 std::vector<RichTextRun> readRtf(const QString& rtf);

@@ -327,6 +327,11 @@ bool SettingsStore::contains(const QString& section, const QString& key)
 
 bool SettingsStore::write(const QString& section, const QString& key, const QString& value)
 {
+    // A value the person's file already holds is not written again: the file would come out the
+    // same, and each program start stores its directory so.
+    const QString full = groupKey(section, key);
+    if (refresh() && settings_->contains(full) && textOf(settings_->value(full)) == value)
+        return true;
     return writeLocked(section, key, value, std::nullopt);
 }
 

@@ -393,10 +393,17 @@ TEST_F(StartUp, TheStartUpWindowHandsOverToTheMainWindow)
     varnelTitle title(data.path());
     title.wait = std::chrono::milliseconds(0);
     int shown = 0;
-    title.showMainWindow = [&] { ++shown; };
+    QStringList steps;
+    // The main window's controls are built during the wait, its creation after it.
+    title.prepareMainWindow = [&] { steps << (title.isVisible() ? "controls while shown" : "controls after"); };
+    title.showMainWindow = [&] {
+        ++shown;
+        steps << "creation";
+    };
     title.show();
     title.Form_Activate();
     EXPECT_EQ(shown, 1);
+    EXPECT_EQ(steps, QStringList({"controls while shown", "creation"}));
     EXPECT_EQ(varnelCore().mainWorkspace, &dao::Workspace::defaultWorkspace());
     EXPECT_EQ(seams.pointer.current(), platform::Pointer::Default);
     EXPECT_FALSE(title.isVisible());

@@ -248,6 +248,8 @@ TEST(RichText, RtfRunsKeepBoldItalicColourAndParagraphs)
                         R"(\f0\fs20{\b\cf1 Title}\par Plain {\i word}\'e9\u8364?\{x\}\par})";
     ASSERT_TRUE(isRtf(rtf));
     EXPECT_FALSE(isRtf("Sample text."));
+    EXPECT_TRUE(isRtf(" \r\n" + rtf));
+    EXPECT_FALSE(isRtf("Sample text. " + rtf));
     const std::vector<RichTextRun> runs = readRtf(rtf);
     QString plain;
     for (const RichTextRun& run : runs)
@@ -308,6 +310,22 @@ TEST(RichText, CodePagesSymbolsUnicodeFieldsAndCells)
         // Cells apart, each row on a line of its own.
         {R"({\rtf1 \trowd\cellx1000\cellx2000 a\cell b\cell\row\trowd c\cell\cell d\cell\row end})", "a\tb\nc\t\td\nend"},
         {R"({\rtf1 {\*\unknowndest hidden}{\fonttbl{\f0 Arial;}}shown{\info{\title T}}})", "shown"},
+        // Hidden text is not shown, up to \v0, the group's end or \plain.
+        {R"({\rtf1 shown{\v hidden} again\v  more\v0  back, \v gone\plain plain})", "shown again back, plain"},
+        // A page or section break starts a paragraph, unless one has just started.
+        {R"({\rtf1 one\page two\par\page three\sect four\par \sect five\par})", "one\ntwo\nthree\nfour\nfive\n"},
+        // The Symbol face shows its own characters, however they are written; other faces do not.
+        {R"({\rtf1\ansi\deff0{\fonttbl{\f0\fswiss Arial;}{\f1\froman\fcharset2 Symbol{\*\falt Wingdings};}})"
+         R"(a {\f1\'b3\'a3\'b1} b {\f1 p D} c {\f1\u61619\'3f} d \'b3})",
+         "a \u2265\u2264\u00b1 b \u03c0 \u0394 c \u2265 d \u00b3"},
+        {R"({\rtf1\deff1{\fonttbl{\f1 Symbol;}{\f2 Arial;}}a{\f2 a}})", "\u03b1a"},
+        // Text around the document is not part of it.
+        {" \r\n{\\rtf1 inside}", "inside"},
+        {R"({\rtf1 inside} after)", "inside"},
+        // Binary data is skipped whole, braces and all.
+        {R"({\rtf1 a\bin3 xyzb{\pict\bin3 }{}}c})", "abc"},
+        // A \u without a number is no character.
+        {R"({\rtf1 a\u b\u})", "ab"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(plainTextOf(readRtf(QString::fromLatin1(c.rtf))).toStdString(), c.text) << c.rtf;

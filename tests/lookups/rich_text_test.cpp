@@ -1,6 +1,7 @@
 // Definitions written by a word processor, shown in the definitions window: the text and the
 // formats a person sees. The documents under rtf/ were saved once as RTF by LibreOffice Writer
-// from the HTML beside them (soffice --headless --infilter="HTML (StarWriter)" --convert-to rtf).
+// from the HTML beside them (soffice --headless --infilter="HTML (StarWriter)" --convert-to rtf)
+// or from the flat ODF text beside them (soffice --headless --convert-to rtf).
 
 #include "app/varnel_core.h"
 #include "lookups/varnel_definitions.h"
@@ -40,7 +41,9 @@ class WordProcessorDefinitions : public ::testing::Test {
 protected:
     WordProcessorDefinitions()
         : database(glossariesSql({{QStringLiteral("punctuation"), fixture("punctuation.rtf")},
-                                  {QStringLiteral("switches"), fixture("switches.rtf")}}))
+                                  {QStringLiteral("switches"), fixture("switches.rtf")},
+                                  {QStringLiteral("symbols"), fixture("symbols.rtf")},
+                                  {QStringLiteral("switches after a line break"), "\r\n " + fixture("switches.rtf")}}))
     {
         resetVarnelCore();
         varnelCore().mainDatabase =
@@ -92,6 +95,16 @@ TEST_F(WordProcessorDefinitions, TextShowsPunctuationBulletsSymbolsLinksAndTable
          "Small print and medium print.\n"
          "Bold plain italic plain underlined plain.\n"},
         {"switches",
+         "Groove weld (sample heading)\n"
+         "Slanted text with an upright word.\n"
+         "Underlined text with a plain word.\n"
+         "Nine and a half points, caf\u00e9 and na\u00efve.\n"},
+        // Hidden text stays hidden; the Symbol face's characters are its own; sections are paragraphs.
+        {"symbols",
+         "Sample text. Shown again.\n"
+         "Thickness \u2265 1/2 in. and \u2264 1 in., angle \u00b15\u00b0.\n"
+         "Before the page break.\nAfter the page break.\nIn the second section.\nAfter the section.\n"},
+        {"switches after a line break",
          "Groove weld (sample heading)\n"
          "Slanted text with an upright word.\n"
          "Underlined text with a plain word.\n"

@@ -140,6 +140,17 @@ TEST(DaoWholeRowQueries, OnlyWholeRowsOfOneTableAreReadByRowid)
         "SELECT * FROM variables  WHERE  [var_text] LIKE \"*weld*\" AND  [var_text] LIKE \"*metal*\" AND  [SMAW_ESS] = TRUE "
         "ORDER BY [order]")).rowids;
     EXPECT_LT(search.indexOf(QStringLiteral("\"SMAW_ESS\"")), search.indexOf(QStringLiteral("LIKE"))) << search.toStdString();
+    // Ties of the order keep stored order, unless the ordering column holds no two equal values.
+    const auto listed = [](const char* jet, bool unique) {
+        return dao::jet::translateStatement(QString::fromUtf8(jet), {}, [unique](const QString& table, const QString& column) {
+                   return unique && table == u"variables" && column == u"order";
+               }).rowids;
+    };
+    EXPECT_TRUE(listed("SELECT * FROM variables WHERE [SMAW_ESS] = TRUE ORDER BY [order]", false).endsWith(u", rowid"));
+    EXPECT_TRUE(listed("SELECT * FROM variables WHERE [SMAW_ESS] = TRUE ORDER BY [order]", true).endsWith(u"BY \"order\""));
+    EXPECT_TRUE(listed("SELECT * FROM variables ORDER BY [order] DESC", true).endsWith(u"BY \"order\" DESC"));
+    EXPECT_TRUE(listed("SELECT * FROM variables ORDER BY [order], [variable]", true).endsWith(u", rowid"));
+    EXPECT_TRUE(listed("SELECT * FROM variables", true).endsWith(u"ORDER BY rowid"));
 }
 
 TEST_F(DaoSnapshot, WholeRowsReadByRowidMatchRowsReadAtOnce)

@@ -37,8 +37,17 @@ TEST(QueryIndexes, TheParagraphTableGetsAListIndexPerBooleanColumn)
          "CREATE TABLE VARIABLES (Variable TEXT, var_text TEXT, ORDER_ INTEGER, \"ORDER\" INTEGER, SMAW_ESS BOOLEAN, "
          "\"GTAW HFO\" bool, note TEXT, count INTEGER);"
          "CREATE TABLE Processes (ABBR TEXT, ESS BOOLEAN);",
-         {"VARIABLES by order", "VARIABLES by order where GTAW HFO", "VARIABLES by order where SMAW_ESS"}},
-        {"no Boolean column", "CREATE TABLE Variables (variable TEXT, \"order\" INTEGER);", {"Variables by order"}},
+         {"VARIABLES by order", "VARIABLES by order where GTAW HFO", "VARIABLES by order where SMAW_ESS",
+          "VARIABLES order is unique"}},
+        {"no Boolean column", "CREATE TABLE Variables (variable TEXT, \"order\" INTEGER);",
+         {"Variables by order", "Variables order is unique"}},
+        // A unique index only where no two paragraphs share a place in the order.
+        {"equal places", "CREATE TABLE Variables (variable TEXT, \"order\" INTEGER); INSERT INTO Variables VALUES ('a', 1), ('b', 1);",
+         {"Variables by order"}},
+        {"a place missing", "CREATE TABLE Variables (variable TEXT, \"order\" INTEGER); INSERT INTO Variables VALUES ('a', 1), ('b', NULL);",
+         {"Variables by order"}},
+        {"every place its own", "CREATE TABLE Variables (variable TEXT, \"order\" INTEGER); INSERT INTO Variables VALUES ('a', 2), ('b', 1);",
+         {"Variables by order", "Variables order is unique"}},
         {"no order", "CREATE TABLE Variables (variable TEXT, SMAW_ESS BOOLEAN);", {}},
         {"no name", "CREATE TABLE Variables (\"order\" INTEGER, SMAW_ESS BOOLEAN);", {}},
         {"no paragraph table", "CREATE TABLE Paragraphs (variable TEXT, \"order\" INTEGER, SMAW_ESS BOOLEAN);", {}},
@@ -63,5 +72,5 @@ TEST(QueryIndexes, WritingThemAgainChangesNothing)
     EXPECT_TRUE(sqlite3_get_autocommit(db));
     sqlite3_close(db);
     EXPECT_EQ(indexesOf(fixture.path()), before);
-    EXPECT_EQ(before.size(), 2);
+    EXPECT_EQ(before.size(), 3);
 }

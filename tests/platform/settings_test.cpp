@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <thread>
 
 using platform::SettingsStore;
@@ -60,6 +61,27 @@ TEST_F(SettingsStoreTest, AnEmptyDefaultCreatesAMissingKeyButNeverRewritesAPrese
     const QByteArray before = bytes();
     EXPECT_EQ(store.readWithDefault("varnel", "command line", ""), "");
     EXPECT_EQ(bytes(), before);
+}
+
+TEST_F(SettingsStoreTest, AValueTheFileHoldsIsNotWrittenAgain)
+{
+    SettingsStore store(file());
+    store.write("varnel", "program path", "/opt/varnel");
+    // Every write replaces the file by a new one (a new file number); a write that would change
+    // nothing leaves it.
+    const auto fileNumber = [&] {
+        struct stat status {};
+        return ::stat(QFile::encodeName(file()).constData(), &status) == 0 ? status.st_ino : 0;
+    };
+    const auto before = fileNumber();
+    EXPECT_TRUE(store.write("varnel", "program path", "/opt/varnel"));
+    EXPECT_EQ(fileNumber(), before);
+    EXPECT_TRUE(store.write("varnel", "program path", "/usr/bin"));
+    EXPECT_EQ(SettingsStore(file()).read("varnel", "program path"), "/usr/bin");
+    // An empty value the file holds is no reason to leave out a first real one.
+    store.write("varnel", "data path", "");
+    EXPECT_TRUE(store.write("varnel", "data path", "/data"));
+    EXPECT_EQ(SettingsStore(file()).read("varnel", "data path"), "/data");
 }
 
 TEST_F(SettingsStoreTest, AWriteThroughAnotherStoreIsSeenByTheNextRead)

@@ -229,6 +229,15 @@ const Connection::TableShape& Connection::tableShape(const QString& table)
     sqlite3_stmt* probe = nullptr;
     shape.rowids = !rowidHidden && sqlite3_prepare_v2(db_, rowids.constData(), int(rowids.size()), &probe, nullptr) == SQLITE_OK;
     sqlite3_finalize(probe);
+    // Unique indexes of one column over every row (not partial, no expression).
+    const Statement indexes = prepare(QStringLiteral("SELECT ii.name FROM pragma_index_list(?1) AS il, "
+                                                     "pragma_index_info(il.name) AS ii WHERE il.\"unique\" AND NOT il.partial "
+                                                     "GROUP BY il.name HAVING count(*) = 1 AND ii.name IS NOT NULL"),
+                                      table, Use::Query);
+    const QByteArray tableName = table.toUtf8();
+    sqlite3_bind_text(indexes.get(), 1, tableName.constData(), int(tableName.size()), SQLITE_STATIC);
+    while (sqlite3_step(indexes.get()) == SQLITE_ROW)
+        shape.uniqueColumns << fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(indexes.get(), 0)));
     return shapes_.emplace(table, std::move(shape)).first->second;
 }
 

@@ -66,6 +66,8 @@ public:
         QStringList names;
         std::vector<bool> booleans;  // declared BOOLEAN
         bool rowids = false;
+        // The columns that a unique index of their own keeps free of equal values.
+        QStringList uniqueColumns;
     };
     const TableShape& tableShape(const QString& table);
     // A statement prepared on first use and kept until the connection closes. Its user steps it

@@ -89,10 +89,16 @@ public:
             const QString rest = QStringLiteral(" FROM %1 NOT INDEXED").arg(jet::quoteName(table));
             query = {QStringLiteral("SELECT *") + rest, table, QStringLiteral("SELECT rowid") + rest};
         } else if (beginsWithSelect(sqlOrTable)) {
-            query = jet::translateStatement(sqlOrTable, [this](const QString& name) {
-                const QString found = connection_->findTable(name);
-                return !found.isEmpty() && connection_->tableShape(found).rowids;
-            });
+            query = jet::translateStatement(
+                sqlOrTable,
+                [this](const QString& name) {
+                    const QString found = connection_->findTable(name);
+                    return !found.isEmpty() && connection_->tableShape(found).rowids;
+                },
+                [this](const QString& name, const QString& column) {
+                    const QString found = connection_->findTable(name);
+                    return !found.isEmpty() && connection_->tableShape(found).uniqueColumns.contains(column, Qt::CaseInsensitive);
+                });
         } else {
             throw detail::tableNotFound(sqlOrTable);
         }

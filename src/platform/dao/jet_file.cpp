@@ -11,10 +11,12 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <memory>
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 namespace dao::jet {
 
@@ -26,9 +28,10 @@ constexpr const char* reasonPrefix = "varnel_jetconvert: ";
 // The child's exit codes.
 constexpr int exitUnreadable = 1;
 constexpr int exitCannotWrite = 2;
-// The first pages of a Jet file, whose digest is part of its identity: the header (with the
-// password), the page map and the start of the catalog.
-constexpr qint64 identityHeadLength = 64 * 1024;
+// The first bytes of a Jet file, whose digest is part of its identity: its header page (with the
+// password; a page is 2 or 4 KB). With the file's size and modification time to the nanosecond
+// they tell a changed file.
+constexpr qint64 identityHeadLength = 4 * 1024;
 
 Error unreadable(const QString& path, const QString& reason)
 {
@@ -91,43 +94,49 @@ struct SqliteCloser {
     void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
 };
 
-// One number a pragma gives; -1 when it gives none.
-long long pragmaNumber(sqlite3* db, const char* pragma)
+quint64 bigEndian(const QByteArray& bytes, int at, int length)
 {
-    sqlite3_stmt* statement = nullptr;
-    long long value = -1;
-    if (sqlite3_prepare_v2(db, pragma, -1, &statement, nullptr) == SQLITE_OK && sqlite3_step(statement) == SQLITE_ROW)
-        value = sqlite3_column_int64(statement, 0);
-    sqlite3_finalize(statement);
+    quint64 value = 0;
+    for (int i = 0; i < length; ++i)
+        value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
     return value;
+}
+
+// The first 100 bytes of an SQLite file, when it is one as long as its header says.
+QByteArray wholeSqliteHeader(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray header = file.read(100);
+    if (header.size() < 100 || !header.startsWith(QByteArray("SQLite format 3\0", 16)))
+        return {};
+    quint64 pageSize = bigEndian(header, 16, 2);
+    if (pageSize == 1)
+        pageSize = 65536;
+    const quint64 pageCount = bigEndian(header, 28, 4);
+    if (pageSize < 512 || pageCount == 0 || quint64(file.size()) < pageSize * pageCount)
+        return {};
+    return header;
+}
+
+// Whether the header carries our marks (the application id at byte 68, the format version at 60).
+bool hasOurMarks(const QByteArray& header)
+{
+    return bigEndian(header, 68, 4) == quint64(convertedApplicationId) && bigEndian(header, 60, 4) == quint64(convertedFormatVersion);
 }
 
 // Whether a file is a whole converted copy of our own making: an SQLite file as long as its
 // header says, with our marks and a sound structure. A cache file is never trusted otherwise.
 bool isSoundCopy(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const QByteArray header = wholeSqliteHeader(path);
+    if (header.isEmpty() || !hasOurMarks(header))
         return false;
-    const QByteArray header = file.read(100);
-    if (header.size() < 100 || !header.startsWith(QByteArray("SQLite format 3\0", 16)))
-        return false;
-    const auto byteAt = [&](int at) { return quint64(static_cast<unsigned char>(header[at])); };
-    quint64 pageSize = byteAt(16) << 8 | byteAt(17);
-    if (pageSize == 1)
-        pageSize = 65536;
-    const quint64 pageCount = byteAt(28) << 24 | byteAt(29) << 16 | byteAt(30) << 8 | byteAt(31);
-    if (pageSize < 512 || pageCount == 0 || quint64(file.size()) < pageSize * pageCount)
-        return false;
-    file.close();
-
     sqlite3* opened = nullptr;
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &opened, SQLITE_OPEN_READONLY, nullptr);
     const std::unique_ptr<sqlite3, SqliteCloser> db(opened);
     if (rc != SQLITE_OK)
-        return false;
-    if (pragmaNumber(db.get(), "PRAGMA application_id") != convertedApplicationId
-        || pragmaNumber(db.get(), "PRAGMA user_version") != convertedFormatVersion)
         return false;
     sqlite3_stmt* check = nullptr;
     bool sound = sqlite3_prepare_v2(db.get(), "PRAGMA quick_check", -1, &check, nullptr) == SQLITE_OK
@@ -138,10 +147,36 @@ bool isSoundCopy(const QString& path)
     return sound;
 }
 
-// The modification time of a file in nanoseconds; throws std::filesystem::filesystem_error.
-qint64 modificationTime(const QString& path)
+// The record of a copy's whole check: a file beside it that names the copy's size, modification
+// time and file number as they were when the check passed. Any write to the copy changes its
+// modification time.
+QString checkRecordOf(const QString& copy) { return copy + QStringLiteral(".checked"); }
+
+QByteArray fileState(const QString& path)
 {
-    return qint64(std::filesystem::last_write_time(QFile::encodeName(path).toStdString()).time_since_epoch().count());
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return {};
+    return QByteArray::number(qint64(status.st_size)) + ' ' + QByteArray::number(qint64(status.st_mtim.tv_sec)) + '.'
+         + QByteArray::number(qint64(status.st_mtim.tv_nsec)) + ' ' + QByteArray::number(quint64(status.st_ino));
+}
+
+void recordCheck(const QString& copy)
+{
+    // A record that cannot be written only means a whole check at the next opening.
+    QFile record(checkRecordOf(copy));
+    const QByteArray state = fileState(copy);
+    if (!state.isEmpty() && record.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        record.write(state);
+}
+
+bool isUnchangedSinceChecked(const QString& copy)
+{
+    QFile record(checkRecordOf(copy));
+    if (!record.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray state = fileState(copy);
+    return !state.isEmpty() && record.readAll() == state;
 }
 
 // The names of a Jet file's copies: all copies of the file at one path share the first part; the
@@ -154,23 +189,25 @@ struct CopyName {
 
 CopyName copyNameOf(const QString& jetPath, const QString& converterProgram)
 {
-    const QFileInfo info(jetPath);
-    const QString path = info.canonicalFilePath();
+    const QString path = QFileInfo(jetPath).canonicalFilePath();
     QFile file(jetPath);
+    struct stat jet {};
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
         throw cannotOpen(jetPath, file.errorString());
+    if (::fstat(file.handle(), &jet) != 0)
+        throw cannotOpen(jetPath, QString::fromLocal8Bit(std::strerror(errno)));
     const QByteArray head = file.read(identityHeadLength);
-    QByteArray identity = path.toUtf8() + '\n' + QByteArray::number(info.size()) + '\n'
-                        + QCryptographicHash::hash(head, QCryptographicHash::Sha256) + '\n'
-                        + QByteArray::number(QFileInfo(converterProgram).size()) + '\n'
-                        + QByteArray::number(convertedFormatVersion);
-    try {
-        identity += '\n' + QByteArray::number(modificationTime(path));
-        if (QFileInfo::exists(converterProgram))
-            identity += '\n' + QByteArray::number(modificationTime(converterProgram));
-    } catch (const std::filesystem::filesystem_error& error) {
-        throw cannotOpen(jetPath, QString::fromLocal8Bit(error.what()));
-    }
+    struct stat converter {};
+    const bool converterFound = ::stat(QFile::encodeName(converterProgram).constData(), &converter) == 0;
+    const auto nanoseconds = [](const struct stat& status) {
+        return QByteArray::number(qint64(status.st_mtim.tv_sec) * 1000000000 + qint64(status.st_mtim.tv_nsec));
+    };
+    QByteArray identity = path.toUtf8() + '\n' + QByteArray::number(qint64(jet.st_size)) + '\n'
+                        + QCryptographicHash::hash(head, QCryptographicHash::Blake2b_256) + '\n'
+                        + QByteArray::number(converterFound ? qint64(converter.st_size) : 0) + '\n'
+                        + QByteArray::number(convertedFormatVersion) + '\n' + nanoseconds(jet);
+    if (converterFound)
+        identity += '\n' + nanoseconds(converter);
     const QString pathPart = hexDigest(path.toUtf8());
     return {pathPart, pathPart + u'-' + hexDigest(identity) + QStringLiteral(".sqlite")};
 }
@@ -181,9 +218,10 @@ CopyName copyNameOf(const QString& jetPath, const QString& converterProgram)
 // none of its.
 void removeOlderCopies(const QDir& directory, const CopyName& name)
 {
-    const QStringList copies = directory.entryList({name.pathPart + QStringLiteral("-*.sqlite")}, QDir::Files);
+    const QStringList copies = directory.entryList(
+        {name.pathPart + QStringLiteral("-*.sqlite"), name.pathPart + QStringLiteral("-*.sqlite.checked")}, QDir::Files);
     for (const QString& copy : copies)
-        if (copy != name.fileName)
+        if (copy != name.fileName && copy != name.fileName + QStringLiteral(".checked"))
             QFile::remove(directory.filePath(copy));
     const QDateTime abandoned = QDateTime::currentDateTime().addSecs(-600);
     const QFileInfoList temporaries =
@@ -235,20 +273,29 @@ QString convertedCopy(const QString& jetPath)
     const Converter converter = defaultConverter();
     const CopyName name = copyNameOf(jetPath, converter.program);
     const QString directoryPath = cacheDirectory();
+    const QDir directory(directoryPath);
+    const QString copy = directory.filePath(name.fileName);
+    // A copy is checked whole once, when it is made; afterwards it is recognised by its header and
+    // by the record of the check beside it. A copy changed since, or without a record, is checked
+    // whole again.
+    if (!directoryPath.isEmpty() && QFileInfo::exists(copy)) {
+        const QByteArray header = wholeSqliteHeader(copy);
+        if (!header.isEmpty() && hasOurMarks(header) && isUnchangedSinceChecked(copy))
+            return copy;
+        if (isSoundCopy(copy)) {
+            recordCheck(copy);
+            return copy;
+        }
+        QFile::remove(copy);
+    }
     if (directoryPath.isEmpty() || !QDir().mkpath(directoryPath))
         throw cannotOpen(jetPath, QStringLiteral("its converted copy cannot be kept: the cache directory '%1' cannot "
                                                  "be made")
                                       .arg(directoryPath));
     // The copies hold the tables of password-protected files: for the person's eyes only.
     QFile::setPermissions(directoryPath, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    const QDir directory(directoryPath);
-    const QString copy = directory.filePath(name.fileName);
-    if (QFileInfo::exists(copy)) {
-        if (isSoundCopy(copy))
-            return copy;
-        QFile::remove(copy);
-    }
     convertFile(jetPath, copy, converter);
+    recordCheck(copy);
     removeOlderCopies(directory, name);
     return copy;
 }

@@ -350,13 +350,15 @@ class Translator {
 public:
     explicit Translator(const QString& jet) : jet_(jet), tokens_(tokenize(jet)) {}
 
-    QString run(bool wholeStatement, const std::function<bool(const QString&)>& hasRowids = {});
+    QString run(bool wholeStatement, const std::function<bool(const QString&)>& hasRowids = {},
+                const std::function<bool(const QString&, const QString&)>& isUnique = {});
     QStringList names;
     // After run(true): whether the statement is "SELECT * FROM table ..." without DISTINCT or Max
     // and without a number in its ORDER BY (which may stand for a column of the select list), so
     // that its rows are whole rows of the table, each once, in an order that does not depend on
     // the select list.
     bool readsWholeRows() const;
+    bool orderedByUniqueColumn(const std::function<bool(const QString&, const QString&)>& isUnique) const;
     QString outerTable;  // the table of the outer statement as written, when it has one
     // The translation with "rowid" in place of the select list "*".
     QString selectingRowids() const;
@@ -404,6 +406,7 @@ private:
     std::size_t outerNotIndexed_ = none;     // the piece "NOT INDEXED" of the outer table
     bool outerAggregate_ = false;            // DISTINCT or Max in the outer statement
     bool outerOrderBy_ = false;              // the outer ORDER BY has begun
+    std::size_t outerOrderByAt_ = none;      // the piece "ORDER" of the outer ORDER BY
     // A number in the outer ORDER BY, which may be a column number ("ORDER BY 2", "ORDER BY (2)").
     bool outerColumnNumber_ = false;
 };
@@ -485,6 +488,8 @@ void Translator::word(const QString& text)
     if (isKeyword(upper)) {
         if (groupStarts_.empty() && (upper == u"DISTINCT" || upper == u"ORDER"))
             (upper == u"DISTINCT" ? outerAggregate_ : outerOrderBy_) = true;
+        if (groupStarts_.empty() && upper == u"ORDER")
+            outerOrderByAt_ = out_.size();
         if (upper == u"NULL") {
             emitOperand(upper);
             return;
@@ -547,7 +552,8 @@ void Translator::symbol(const QString& text)
     }
 }
 
-QString Translator::run(bool wholeStatement, const std::function<bool(const QString&)>& hasRowids)
+QString Translator::run(bool wholeStatement, const std::function<bool(const QString&)>& hasRowids,
+                       const std::function<bool(const QString&, const QString&)>& isUnique)
 {
     if (tokens_.empty())
         syntaxError(jet_, QStringLiteral("the text is empty"));
@@ -596,13 +602,31 @@ QString Translator::run(bool wholeStatement, const std::function<bool(const QStr
         // A query of one table may use the table's indexes: rows it does not order, and rows its
         // ORDER BY finds alike, still come in stored order.
         out_.erase(out_.begin() + static_cast<std::ptrdiff_t>(outerNotIndexed_));
-        if (outerOrderBy_)
-            put(QStringLiteral(","));
-        else
-            put(QStringLiteral("ORDER BY"));
-        put(QStringLiteral("rowid"));
+        if (outerOrderByAt_ != none && outerNotIndexed_ < outerOrderByAt_)
+            --outerOrderByAt_;
+        if (!(isUnique && orderedByUniqueColumn(isUnique))) {
+            if (outerOrderBy_)
+                put(QStringLiteral(","));
+            else
+                put(QStringLiteral("ORDER BY"));
+            put(QStringLiteral("rowid"));
+        }
     }
     return out_.size() ? QStringList(out_.begin(), out_.end()).join(u' ') : QString();
+}
+
+bool Translator::orderedByUniqueColumn(const std::function<bool(const QString&, const QString&)>& isUnique) const
+{
+    // "ORDER BY" and one column name, perhaps with its direction (NOT INDEXED is gone by now).
+    if (!outerOrderBy_ || outerOrderByAt_ == none || outerOrderByAt_ + 2 >= out_.size())
+        return false;
+    const std::size_t terms = out_.size() - (outerOrderByAt_ + 2);
+    const QString& column = out_[outerOrderByAt_ + 2];
+    if (terms > 2 || (terms == 2 && out_.back() != u"ASC" && out_.back() != u"DESC"))
+        return false;
+    if (column.size() < 2 || !column.startsWith(u'"') || !column.endsWith(u'"'))
+        return false;
+    return isUnique(outerTable, column.mid(1, column.size() - 2).replace(QStringLiteral("\"\""), QStringLiteral("\"")));
 }
 
 bool Translator::readsWholeRows() const
@@ -628,11 +652,12 @@ QString quoteName(const QString& name)
     return u'"' + doubled + u'"';
 }
 
-Query translateStatement(const QString& jet, const std::function<bool(const QString& table)>& hasRowids)
+Query translateStatement(const QString& jet, const std::function<bool(const QString& table)>& hasRowids,
+                         const std::function<bool(const QString& table, const QString& column)>& isUnique)
 {
     Translator translator(jet);
     Query query;
-    query.sql = translator.run(true, hasRowids);
+    query.sql = translator.run(true, hasRowids, isUnique);
     if (translator.readsWholeRows()) {
         query.table = translator.outerTable;
         query.rowids = translator.selectingRowids();

@@ -34,8 +34,10 @@ struct Query {
     QString rowids;
 };
 // `hasRowids` tells whether a table of the file has rowids to keep the stored order by; without
-// it every table is taken to have them.
-Query translateStatement(const QString& jet, const std::function<bool(const QString& table)>& hasRowids = {});
+// it every table is taken to have them. `isUnique` tells whether a column of a table holds no two
+// equal values; a query ordered by such a column alone needs no stored order for its ties.
+Query translateStatement(const QString& jet, const std::function<bool(const QString& table)>& hasRowids = {},
+                         const std::function<bool(const QString& table, const QString& column)>& isUnique = {});
 
 struct Criterion {
     QString expression;  // SQLite expression

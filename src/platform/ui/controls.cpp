@@ -763,6 +763,19 @@ void RichTextBox::setText(const QString& text)
         change();
 }
 
+void RichTextBox::setFormattedText(const std::vector<std::pair<QString, QTextCharFormat>>& pieces)
+{
+    clear();
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    for (const auto& [text, format] : pieces)
+        cursor.insertText(text, format);
+    cursor.endEditBlock();
+    plain_ = toPlainText();
+    if (change)
+        change();
+}
+
 int RichTextBox::find(const QString& word, int start) const
 {
     if (word.isEmpty() || start < 0)
@@ -819,6 +832,15 @@ void RichTextBox::colourRanges(const std::vector<std::pair<int, int>>& ranges, c
         c.mergeCharFormat(format);
     }
     c.endEditBlock();
+}
+
+void RichTextBox::colourOccurrences(const QString& word, const QColor& color)
+{
+    std::vector<std::pair<int, int>> hits;
+    const int length = static_cast<int>(word.size());
+    for (int at = find(word, 0); at >= 0; at = find(word, at + length))
+        hits.emplace_back(at, length);
+    colourRanges(hits, color);
 }
 
 RichTextBox::OneEdit::OneEdit(RichTextBox& box) : cursor_(box.document()) { cursor_.beginEditBlock(); }

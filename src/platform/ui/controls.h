@@ -304,6 +304,10 @@ public:
 
     QString text() const { return plain_; }
     void setText(const QString& text);  // plain text, black; runs `change`
+    // Formatted text: each piece of text in its format, in order, put in in one edit, so that the
+    // text is laid out once however many pieces it has. text() is then the pieces' plain text.
+    // Runs `change`.
+    void setFormattedText(const std::vector<std::pair<QString, QTextCharFormat>>& pieces);
     // The next occurrence of `word` at or after `start`, ignoring case; -1 when none.
     int find(const QString& word, int start) const;
     int selStart() const;
@@ -315,6 +319,9 @@ public:
     // Colours each (start, length) range of the text in one edit, which lays the text out once
     // rather than once a range; the selection and the caret stay where they are.
     void colourRanges(const std::vector<std::pair<int, int>>& ranges, const QColor& color);
+    // Colours every occurrence of `word` that find() gives, each search going on after the last
+    // occurrence (so occurrences never overlap), in one edit as colourRanges does.
+    void colourOccurrences(const QString& word, const QColor& color);
     // While one lives, the box's changes are one edit: the text is laid out again once, when it
     // ends, however many ranges were coloured.
     class OneEdit {

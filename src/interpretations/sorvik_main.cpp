@@ -188,6 +188,8 @@ void sorvikMain::createToolbar()
     }
     // The window has no command that opens another section.
     toolbarButtons[1]->setEnabled(false);
+    // The print button has no tool tip to be named by; it does what File > Print does.
+    toolbarButtons[2]->setAccessibleName(QStringLiteral("Print"));
 }
 
 void sorvikMain::createMenus()

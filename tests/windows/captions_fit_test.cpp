@@ -2,10 +2,12 @@
 // frame or grid cell, and no entry of an open drop-down list or of the file dialog, is cut or drawn
 // past the area it draws in; none is drawn smaller than 7 points, nor smaller than the captions of
 // its own kind beside it; labels side by side on one line keep at least a blank between their
-// texts; a grid's rows fill it, and a window's controls reach down to its bottom edge.
+// texts; a grid's rows fill it, and a window's controls reach down to its bottom edge; every
+// control that takes input has a name for assistive technology, and no two text boxes share one.
 // CTest runs these cases once as they are and once with every window scaled by one and a half
 // (QT_SCALE_FACTOR).
 
+#include "app/application_setup.h"
 #include "app/registry_module.h"
 #include "app/varnel_about.h"
 #include "browser/varnel_agreement.h"
@@ -20,14 +22,17 @@
 #include "lookups/varnel_anumbers.h"
 #include "lookups/varnel_definitions.h"
 #include "lookups/varnel_filler_matrix.h"
+#include "platform/ui/accessible_names.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/flex_grid.h"
 #include "platform/ui/form_font.h"
 #include "platform/ui/seams.h"
+#include "platform/ui/slider.h"
 #include "platform/ui/twips.h"
 #include "support/main_window_fixture.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAbstractItemView>
 #include <QFileDialog>
 #include <QFileSystemModel>
@@ -36,6 +41,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QSignalSpy>
 #include <QStyleOptionButton>
@@ -300,7 +306,7 @@ QStringList unevenNeighbours(QWidget& window)
     QStringList faults;
     std::vector<std::pair<QWidget*, double>> drawn;
     for (QWidget* w : window.findChildren<QWidget*>()) {
-        if (!w->isVisibleTo(&window) || qobject_cast<QLabel*>(w))
+        if (!w->isVisibleTo(&window))
             continue;
         const std::optional<DrawnCaption> c = drawnCaption(*w);
         if (c && !c->caption.isEmpty())
@@ -335,6 +341,35 @@ QStringList emptyBottom(QWidget& window)
     return {};
 }
 
+// The name assistive technology reads for `w`.
+QString accessibleNameOf(QWidget& w)
+{
+    QAccessibleInterface* reading = QAccessible::queryAccessibleInterface(&w);
+    return reading ? reading->text(QAccessible::Name) : QString();
+}
+
+// Every visible control that takes input and carries no name, and text boxes that share one.
+QStringList unnamedControls(QWidget& window)
+{
+    QStringList faults;
+    std::map<QString, QStringList> boxesByName;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&window) || !platform::ui::takesInput(*w))
+            continue;
+        const QString name = accessibleNameOf(*w).trimmed();
+        const QString what = QString::fromLatin1(w->metaObject()->className())
+                             + (w->objectName().isEmpty() ? QString() : u' ' + w->objectName());
+        if (name.isEmpty())
+            faults << QStringLiteral("%1 at %2,%3 has no name").arg(what).arg(w->x()).arg(w->y());
+        else if (qobject_cast<QLineEdit*>(w))
+            boxesByName[name] << what;
+    }
+    for (const auto& [name, boxes] : boxesByName)
+        if (boxes.size() > 1)
+            faults << QStringLiteral("%1 text boxes share the name \"%2\"").arg(boxes.size()).arg(name);
+    return faults;
+}
+
 // Every visible captioned control of `window` whose caption does not fit, described.
 QStringList misfits(QWidget& window, const QString& state)
 {
@@ -364,7 +399,8 @@ QStringList misfits(QWidget& window, const QString& state)
         if (!fault.isEmpty())
             note(*w, QStringLiteral("\"%1\"").arg(caption->caption), fault);
     }
-    for (const QStringList& faults : {joinedLabels(window), unevenNeighbours(window), emptyBottom(window)})
+    for (const QStringList& faults :
+         {joinedLabels(window), unevenNeighbours(window), emptyBottom(window), unnamedControls(window)})
         for (const QString& fault : faults)
             found << QStringLiteral("%1 (%2): %3").arg(window.objectName(), state, fault);
     return found;
@@ -555,4 +591,65 @@ TEST_F(CaptionsFit, ImportDialogOnADataDirectory_fits)
     QTRY_VERIFY(files->rowCount(directory) == 2 && !files->index(0, 2, directory).data().toString().isEmpty()
                 && !files->index(1, 2, directory).data().toString().isEmpty());
     expectFits(*dialog, data.path());
+}
+
+TEST_F(CaptionsFit, ControlsThatTakeInput_areNamedByTheirLabelToolTipOrBox)
+{
+    start();
+    varnelMaterialSpecification baseMetals;
+    baseMetals.show();
+    varnelThickness calculator(main);
+    calculator.show();
+    main->Command2_Click(2);
+    const auto nameOf = [](QWidget* w) { return accessibleNameOf(*w).toStdString(); };
+    struct Case {
+        QWidget* control;
+        const char* name;
+    };
+    const std::vector<Case> cases = {
+        // Toolbar buttons by their tool tips.
+        {main->toolbarButtons[1], "Open new file"},
+        {main->toolbarButtons[7], "Thickness / required tests"},
+        // Boxes by the label above them, a drop-down button and list by the box they belong to.
+        {main->Text1[2], "Process type"},
+        {main->Text1[3], "QW-Variable type"},
+        {main->Command2[3], "QW-Variable type"},
+        {main->List1[2], "Process type"},
+        // A list by its frame, a box without a label by its tool tip.
+        {main->ListView1[2], "Applicable Variables:"},
+        {main->Text1[1], "Type keyword(s) or phrase to search for. (Separate multiple keywords by blank space.)"},
+        // Five boxes in one frame, each by its own label.
+        {baseMetals.Text1[4], "Product form"},
+        {baseMetals.Text1[0], "Material specification"},
+        {baseMetals.Text1[3], "Type or grade*"},
+        {baseMetals.Text1[2], "UNS"},
+        {baseMetals.Text1[1], "P-no. or S-no."},
+        // Two boxes in one frame by the labels on their left; a slider by the box before it.
+        {calculator.txtBMthickness, "Base Metal test coupon thickness T"},
+        {calculator.txtWMthickness, "Deposited Weld Metal thickness t"},
+        {calculator.Slider[1], "Deposited Weld Metal thickness t"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(nameOf(c.control), c.name) << c.control->metaObject()->className();
+
+    // A label's new caption renames its box.
+    calculator.opt[5]->setValue(true);  // stud welding
+    EXPECT_EQ(nameOf(calculator.txtWMthickness), calculator.lblWMthickness->caption().toStdString());
+    EXPECT_NE(nameOf(calculator.txtWMthickness), "Deposited Weld Metal thickness t");
+}
+
+TEST_F(CaptionsFit, BothPrograms_showTheirOwnWindowIcon)
+{
+    for (const char* program : {"varnel", "sorvik"}) {
+        SCOPED_TRACE(program);
+        const QIcon icon = programIcon(QString::fromLatin1(program));
+        ASSERT_FALSE(icon.isNull());
+        // Raster sizes, as the window manager takes them, with no image plugin needed.
+        for (int size : {16, 32, 48})
+            EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size))) << size;
+        const QImage image = icon.pixmap(32).toImage();
+        EXPECT_NE(qAlpha(image.pixel(image.width() / 2, image.height() / 2)), 0);  // drawn, not transparent
+    }
+    EXPECT_NE(programIcon(QStringLiteral("varnel")).pixmap(32).toImage(),
+              programIcon(QStringLiteral("sorvik")).pixmap(32).toImage());
 }

@@ -1,5 +1,7 @@
 #include "platform/ui/controls.h"
 
+#include "platform/ui/accessible_names.h"
+
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QKeyEvent>
@@ -416,11 +418,14 @@ void Label::setCaption(const QString& caption)
 
 void Label::setText(const QString& caption)
 {
+    const bool renamed = caption != text();
     QLabel::setText(caption);
+    if (renamed)
+        captionChanged(*this);
     if (autoSize_)
         sizeToCaption();
     if (plainCaption())
-        captionFit();
+        fitNewCaption(*this, *this);
 }
 
 void Label::setAutoSize(bool autoSize)
@@ -468,7 +473,9 @@ bool Label::wraps() const
     return wordWrap() || captionArea().height() >= 2 * QFontMetricsF(font()).height();
 }
 
-const CaptionFit& Label::captionFit()
+const CaptionFit& Label::captionFit() { return fitBesideNeighbours(*this, *this, fitter_); }
+
+const CaptionFit& Label::ownCaptionFit()
 {
     return fitter_.fit(*this, plainCaption() ? text() : QString(), font(), captionArea().size(), wraps());
 }
@@ -499,8 +506,11 @@ Frame::Frame(const QString& caption, QWidget* parent, bool borderless) : QGroupB
 
 void Frame::setTitle(const QString& caption)
 {
+    const bool renamed = caption != title();
     QGroupBox::setTitle(caption);
     fitNewCaption(*this, *this);
+    if (renamed)
+        captionChanged(*this);
 }
 
 QRect Frame::captionArea() const
@@ -676,6 +686,8 @@ void DropDownList::showEvent(QShowEvent* event)
 {
     ListView::showEvent(event);
     widen();
+    // A pick list that serves several boxes is named after the one it drops from now.
+    nameControl(*this);
 }
 
 void DropDownList::hideEvent(QHideEvent* event)

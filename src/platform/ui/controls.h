@@ -170,7 +170,7 @@ private:
 // asked to or when its box holds two lines of its font. An auto-sized label takes the size its
 // caption needs whenever the caption changes (its height when it wraps, else its width), within
 // its container.
-class Label : public QLabel {
+class Label : public QLabel, public FittedCaption {
     Q_OBJECT
 public:
     explicit Label(const QString& caption = {}, QWidget* parent = nullptr);
@@ -181,6 +181,7 @@ public:
     void setAutoSize(bool autoSize);
     bool wraps() const;
     const CaptionFit& captionFit();
+    const CaptionFit& ownCaptionFit() override;
     QRect captionArea() const;
 
 protected:

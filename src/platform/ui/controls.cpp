@@ -633,6 +633,9 @@ DropDownList::DropDownList(QWidget* parent) : ListView(parent)
     connect(model(), &QAbstractItemModel::modelReset, this, [this] { widenLater(); });
 }
 
+// The list view's own end empties its model after this part of the list is gone.
+DropDownList::~DropDownList() { disconnect(model(), nullptr, this, nullptr); }
+
 int DropDownList::neededWidth() const
 {
     const int entries = sizeHintForColumn(0);

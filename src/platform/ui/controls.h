@@ -268,7 +268,7 @@ class DropDownList : public ListView {
     Q_OBJECT
 public:
     explicit DropDownList(QWidget* parent = nullptr);
-    QRect givenGeometry() const { return given_; }
+    ~DropDownList() override;
 
 protected:
     void showEvent(QShowEvent* event) override;

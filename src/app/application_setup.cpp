@@ -1,9 +1,11 @@
 #include "app/application_setup.h"
 
 #include "app/version.h"
+#include "platform/ui/accessible_names.h"
 #include "platform/ui/form_font.h"
 
 #include <QByteArray>
+#include <QIcon>
 #include <QList>
 #include <cstdlib>
 #include <cstring>
@@ -82,16 +84,27 @@ std::unique_ptr<QApplication> openDisplay(const ProgramUsage& program, int& argc
     return application;
 }
 
+QIcon programIcon(const QString& program)
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128})
+        icon.addFile(QStringLiteral(":/icons/%1-%2.png").arg(program).arg(size), QSize(size, size));
+    return icon;
+}
+
 void setUpApplication(const QString& title, const QString& desktopId)
 {
     QApplication::setApplicationName(title);
     QApplication::setOrganizationName(QStringLiteral("Quorbel software"));
     QGuiApplication::setDesktopFileName(desktopId);
+    // Every window shows the program's icon: the desktop entry's name ends in the program's.
+    QApplication::setWindowIcon(programIcon(desktopId.section(u'.', -1)));
     platform::ui::useFormFont();
     // Memory freed at the top of the heap stays with the program up to 256 MB instead of going
     // back to the system after every step: each search and list frees and takes again much the
     // same memory, and handing it back and forth cost milliseconds a step. The peak is the same.
     mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);
+    platform::ui::nameControlsForAssistiveTechnology();
 }
 
 }  // namespace varnel

@@ -1,10 +1,12 @@
 #pragma once
 // What every program of the family does before its first window: answer a request for its usage
 // or version, open the display (or say in one line that none could be opened), and set on the
-// application object the names the settings store and the desktop know it by, the form font, and
-// how the heap keeps freed memory.
+// application object the names the settings store and the desktop know it by, its window icon,
+// the form font, the names its controls carry for assistive technology, and how the heap keeps
+// freed memory.
 
 #include <QApplication>
+#include <QIcon>
 #include <QString>
 #include <cstdio>
 #include <memory>
@@ -29,6 +31,9 @@ std::optional<int> answerUsageRequest(const ProgramUsage& program, int argc, cha
 // The application object on the display. When no display can be opened, that is said in one line
 // on standard error in place of Qt's own messages, and the process ends with status 1.
 std::unique_ptr<QApplication> openDisplay(const ProgramUsage& program, int& argc, char** argv);
+
+// The window icon of a program ("varnel", "sorvik") in each of its sizes.
+QIcon programIcon(const QString& program);
 
 // `title` is the program's name ("Varnel", "Sorvik"); `desktopId` the name of its desktop entry
 // without ".desktop", by which the desktop finds the entry and its icon for the program's windows.

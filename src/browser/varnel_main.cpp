@@ -153,6 +153,9 @@ void varnelMain::createControls()
     Label1[5] = placed(new Label(QStringLiteral("of"), Frame1[6]), 1320, 0, 180, 225);
     Label1[6] = placed(new Label(QStringLiteral("n/a"), Frame1[6]), 1515, 0, 540, 225);
     Label1[4]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // The number stands right against "of" in the design; a blank's width keeps them apart.
+    const int blank = QFontMetrics(Label1[4]->font()).horizontalAdvance(u' ') + 1;
+    Label1[4]->setContentsMargins(0, 0, blank, 0);
 
     Frame1[1] = placed(new Frame({}, Frame1[4], true), 150, 3720, 2805, 540);
     Frame1[7] = placed(new Frame({}, Frame1[4], true), 4170, 3720, 2475, 540);
@@ -179,7 +182,7 @@ void varnelMain::createControls()
     const struct { int index, left, top, width; } lists[] = {
         {1, 210, 1770, 4125}, {2, 180, 1050, 3735}, {3, 4050, 1050, 5355}};
     for (const auto& l : lists) {
-        List1[l.index] = placed(new ListView(client), l.left, l.top, l.width, 285);
+        List1[l.index] = placed(new DropDownList(client), l.left, l.top, l.width, 285);
         List1[l.index]->setColumnWidth(0, twips(l.width) - 4);
         List1[l.index]->hide();
         Command2[l.index]->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));

@@ -33,8 +33,15 @@ void setHeight(QWidget* w, int height) { w->resize(w->width(), platform::twips(s
 // Lets the window paint before and after the loading.
 void letPaint() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
 
+// The window's outer sizes (frame and caption included), by which its layout works.
 constexpr int minimumWindowHeight = 6870;
 constexpr int windowWidth = 9090;
+
+// The window's outer height, from the height of its client area.
+int outerHeightOf(const QWidget& window)
+{
+    return platform::toTwips(window.height()) + platform::outerExtraHeightWithoutMenu;
+}
 constexpr int scrollStep = 225;  // one small step of the scroll bar, in twips
 
 }  // namespace
@@ -47,9 +54,9 @@ varnelPicture::varnelPicture(QWidget* parent) : QDialog(parent)
     platform::ui::setCancelButton(*this, nullptr);
     // The window's width is held and its height kept at a minimum; the rest of the resize
     // handling lays out the controls (Form_Resize).
-    setFixedWidth(platform::twips(windowWidth));
-    setMinimumHeight(platform::twips(minimumWindowHeight));
-    resize(platform::twips(windowWidth), platform::twips(6930));
+    setFixedWidth(platform::twips(windowWidth - platform::outerExtraWidth));
+    setMinimumHeight(platform::twips(minimumWindowHeight - platform::outerExtraHeightWithoutMenu));
+    resize(width(), platform::twips(6930));
 
     Frame1 = new Frame({}, this);
     Frame1->setGeometry(twipsRect(60, 60, 8835, 5985));
@@ -112,7 +119,7 @@ void varnelPicture::resizeEvent(QResizeEvent* event)
 
 void varnelPicture::Form_Resize()
 {
-    const int windowHeight = platform::toTwips(height());
+    const int windowHeight = outerHeightOf(*this);
     setHeight(Frame1, windowHeight - 870);
     setTop(Command1, windowHeight - 750);
     setTop(Combo1, windowHeight - 750);

@@ -30,7 +30,7 @@ using platform::placed;
 
 void moveTo(QWidget* widget, int left, int top) { widget->move(twips(left), twips(top)); }
 
-// The window's design size in twips, applied to its client area.
+// The window's design size in twips, frame and caption included.
 constexpr int designWidth = 9465;
 constexpr int designHeight = 7275;
 
@@ -113,7 +113,7 @@ void varnelThickness::createTypeAndProcessControls()
     cmdProcess[2]->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
     cmdProcess[2]->setFocusPolicy(Qt::NoFocus);
     cmdProcess[2]->raise();
-    List2[2] = placed(new ListView(frmQualificationTest), 120, 510, 4485, 285);
+    List2[2] = placed(new DropDownList(frmQualificationTest), 120, 510, 4485, 285);
     List2[2]->setColumnWidth(0, twips(4485) - 4);
     List2[2]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List2[2]->hide();
@@ -390,7 +390,8 @@ void varnelThickness::Form_Load()
         opt[8]->hide();
         opt[7]->move(opt[7]->x(), opt[8]->y());
     }
-    setFixedSize(twips(designWidth), twips(designHeight));
+    setFixedSize(twips(designWidth - platform::outerExtraWidth),
+                 twips(designHeight - platform::outerExtraHeightWithoutMenu));
     centreOnScreen(*this);
     platform::setPointer(platform::Pointer::Hourglass);
     initiateCalculator();

@@ -143,8 +143,8 @@ void sorvikMain::createControls()
     Command1[0] = placed(new CommandButton(QStringLiteral("E&xit"), client), 8580, 6570, 1000, 315);
 
     // The pick lists lie over the window, each under its box, hidden until dropped down.
-    ListView1[1] = placed(new ListView(client), 180, 1020, 3915, 2355);
-    ListView1[0] = placed(new ListView(client), 7050, 1020, 2175, 2355);
+    ListView1[1] = placed(new DropDownList(client), 180, 1020, 3915, 2355);
+    ListView1[0] = placed(new DropDownList(client), 7050, 1020, 2175, 2355);
     for (int i : {0, 1}) {
         ListView1[i]->setHeaderHidden(false);
         ListView1[i]->setHeaderLabels({QStringLiteral("Paragraphs")});
@@ -198,6 +198,8 @@ void sorvikMain::createToolbar()
     }
     // The window has no command that opens another section.
     toolbarButtons[1]->setEnabled(false);
+    // The print button has no tool tip to be named by; it does what File > Print does.
+    toolbarButtons[2]->setAccessibleName(QStringLiteral("Print"));
 }
 
 void sorvikMain::createMenus()

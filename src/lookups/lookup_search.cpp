@@ -62,7 +62,7 @@ void SpecificationSearch::createLists(const QStringList& headers, const QRect& r
     auto* resultsList = new SortableListView(headers, Frame1[1]);
     resultsList->setGeometry(twipsRect(resultsArea.x(), resultsArea.y(), resultsArea.width(), resultsArea.height()));
     List1[3] = resultsList;
-    List1[0] = new ListView(this);
+    List1[0] = new DropDownList(this);
     List1[0]->hide();
 
     for (int i = 0; i < static_cast<int>(Text1.size()); ++i) {

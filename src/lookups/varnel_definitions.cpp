@@ -78,7 +78,7 @@ void varnelDefinitions::createControls()
     Command1[0] = new CommandButton(QStringLiteral("&Cancel"), this);
     Command1[0]->setGeometry(twipsRect(3630, 4200, 1000, 345));
 
-    List1[0] = new ListView(this);
+    List1[0] = new DropDownList(this);
     List1[0]->setGeometry(twipsRect(150, 1140, 4425, 2325));
     List1[0]->hide();
     List1[0]->raise();

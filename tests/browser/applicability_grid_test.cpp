@@ -147,6 +147,7 @@ TEST_F(Grids, TheNewerGridHasTwoHeaderRowsWithMergedGroupHeadings)
             EXPECT_EQ(g.mergedColumns(0, c), headings[c - 1]) << c;
         EXPECT_EQ(g.mergedColumns(1, 4), std::make_pair(4, 4));
 
+        EXPECT_EQ(g.rowHeight(2), 240);  // the standard row of the grid's 8.25 points
         EXPECT_EQ(g.rowHeight(0), 4 * g.rowHeight(2));
         EXPECT_EQ(g.rowHeight(1), 360);
         EXPECT_EQ(g.height(), platform::twips(6405));
@@ -184,6 +185,7 @@ TEST_F(Grids, TheOlderGridShowsFiveCategoriesOfTheFirstEighteenProcesses)
         EXPECT_FALSE(g.mergeRow(0));
         for (int c = 0; c < 6; ++c)
             EXPECT_EQ(g.colWidth(c), 1215) << c;
+        EXPECT_EQ(g.rowHeight(1), 240);
         EXPECT_EQ(g.rowHeight(0), 4 * g.rowHeight(1));
         EXPECT_LT(g.cellRect(18, 5).bottom(), g.height());
         EXPECT_EQ(g.height(), platform::twips(5295));

@@ -92,6 +92,13 @@ protected:
         return ids;
     }
     int frameHeight() const { return toTwips(viewer->Frame1->height()); }
+    // The window's outer size, by which its layout works: its client area with frame and caption.
+    int outerWidth() const { return toTwips(viewer->width()) + platform::outerExtraWidth; }
+    int outerHeight() const { return toTwips(viewer->height()) + platform::outerExtraHeightWithoutMenu; }
+    void resizeOuter(int width, int height)
+    {
+        viewer->resize(twips(width - platform::outerExtraWidth), twips(height - platform::outerExtraHeightWithoutMenu));
+    }
     int top(const QWidget* w) const { return toTwips(w->y()); }
     int height(const QWidget* w) const { return toTwips(w->height()); }
     bool shown(const QWidget* w) const { return w->isVisibleTo(viewer.get()); }
@@ -226,16 +233,18 @@ TEST_F(FigureViewer, ATallFigureScrollsToItsBottomEdge)
 TEST_F(FigureViewer, TheWindowKeepsItsWidthAndMinimumHeight)
 {
     varnelPicture& v = open("QW-462.5(a)");
-    v.resize(twips(8000), twips(5000));
-    EXPECT_EQ(toTwips(v.width()), 9090);
-    EXPECT_EQ(toTwips(v.height()), 6870);
+    // As it opens, the buttons end 60 twips above the bottom edge, as they do at every height.
+    EXPECT_EQ(top(v.Command1) + height(v.Command1), toTwips(v.height()) - 60);
+    resizeOuter(8000, 5000);
+    EXPECT_EQ(outerWidth(), 9090);
+    EXPECT_EQ(outerHeight(), 6870);
     EXPECT_EQ(frameHeight(), 6870 - 870);
     EXPECT_EQ(top(v.Command1), 6870 - 750);
     EXPECT_EQ(top(v.Combo1), 6870 - 750);
     EXPECT_EQ(top(v.txtText), frameHeight() - 120 - 1365);
 
-    v.resize(twips(12000), twips(9000));
-    EXPECT_EQ(toTwips(v.width()), 9090);
+    resizeOuter(12000, 9000);
+    EXPECT_EQ(outerWidth(), 9090);
     EXPECT_EQ(frameHeight(), 9000 - 870);
     EXPECT_EQ(top(v.txtText), frameHeight() - 120 - 1365);
 }
@@ -243,11 +252,11 @@ TEST_F(FigureViewer, TheWindowKeepsItsWidthAndMinimumHeight)
 TEST_F(FigureViewer, TheScrollRangeFollowsTheVisibleArea)
 {
     varnelPicture& v = open("QW-462.1(a)");
-    v.resize(v.width(), twips(9000));
-    v.resize(v.width(), twips(6870));
+    resizeOuter(9090, 9000);
+    resizeOuter(9090, 6870);
     v.VScroll1->setValue(v.VScroll1->maximum());
     EXPECT_EQ(top(v.Frame2) + height(v.Frame2), height(v.Picture2));
-    v.resize(v.width(), twips(20000));
+    resizeOuter(9090, 20000);
     EXPECT_FALSE(v.VScroll1->isEnabled());
     EXPECT_EQ(top(v.Frame2), 0);
 }

@@ -1,7 +1,9 @@
 // Test entry point shared by every test executable: a QApplication on the offscreen platform
-// in the windows' form font, and settings and cache directories of its own, so no test touches the
-// user's settings or the converted copies of the user's Jet files.
+// in the windows' form font, naming the windows' controls for assistive technology as the
+// programs do, and settings and cache directories of its own, so no test touches the user's
+// settings or the converted copies of the user's Jet files.
 
+#include "platform/ui/accessible_names.h"
 #include "platform/ui/form_font.h"
 
 #include <QApplication>
@@ -25,6 +27,7 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     platform::ui::useFormFont();
+    platform::ui::nameControlsForAssistiveTechnology();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,8 +1,13 @@
-// Every window, as the person sees it: no caption of a label, button, check box, option button
-// or frame is cut or drawn past the area it draws in, and none is drawn smaller than 7 points.
+// Every window, as the person sees it: no caption of a label, button, check box, option button,
+// frame or grid cell, and no entry of an open drop-down list or of the file dialog, is cut or drawn
+// past the area it draws in; none is drawn smaller than 7 points, nor smaller than the captions of
+// its own kind beside it; labels side by side on one line keep at least a blank between their
+// texts; a grid's rows fill it, and a window's controls reach down to its bottom edge; every
+// control that takes input has a name for assistive technology, and no two text boxes share one.
 // CTest runs these cases once as they are and once with every window scaled by one and a half
 // (QT_SCALE_FACTOR).
 
+#include "app/application_setup.h"
 #include "app/registry_module.h"
 #include "app/varnel_about.h"
 #include "browser/varnel_agreement.h"
@@ -17,17 +22,32 @@
 #include "lookups/varnel_anumbers.h"
 #include "lookups/varnel_definitions.h"
 #include "lookups/varnel_filler_matrix.h"
+#include "platform/ui/accessible_names.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/flex_grid.h"
 #include "platform/ui/form_font.h"
+#include "platform/ui/seams.h"
+#include "platform/ui/slider.h"
+#include "platform/ui/twips.h"
 #include "support/main_window_fixture.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAbstractItemView>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QSignalSpy>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
+#include <QStyleOptionViewItem>
+#include <QTest>
 #include <QToolButton>
 #include <limits>
 
@@ -43,7 +63,13 @@ struct DrawnCaption {
     CaptionFit drawn;  // font and text drawn
     QRect area;        // where the control draws it
     int flags = 0;     // alignment and wrapping
+    std::optional<QFont> own = std::nullopt;  // the font it was given, where that is not its control's
 };
+
+// The most a grid's rows may leave empty at its bottom, and a window's controls at its bottom, in
+// pixels.
+constexpr int maximumBand = 4;
+constexpr int maximumBottomMargin = platform::twips(240);
 
 double pointsOf(const QFont& font)
 {
@@ -131,13 +157,15 @@ QString misfit(QWidget& w, const DrawnCaption& c)
                       .arg(needed.width(), 0, 'f', 1).arg(needed.height(), 0, 'f', 1)
                       .arg(c.area.width()).arg(c.area.height());
     if (pointsOf(c.drawn.font) < platform::ui::smallestCaptionPoints - 0.01
-        && pointsOf(c.drawn.font) < pointsOf(w.font()) - 0.01)
+        && pointsOf(c.drawn.font) < pointsOf(c.own.value_or(w.font())) - 0.01)
         faults << QStringLiteral("drawn in %1 points").arg(pointsOf(c.drawn.font));
     if (c.drawn.text != c.caption)
         faults << QStringLiteral("cut to \"%1\"").arg(c.drawn.text);
     // The text must lie inside every container it is drawn in, up to the window.
     const QRect drawnRect = QStyle::alignedRect(Qt::LeftToRight, Qt::Alignment(c.flags) & (Qt::AlignHorizontal_Mask | Qt::AlignVertical_Mask),
                                                 needed.toSize().boundedTo(c.area.size()), c.area);
+    if (!w.rect().contains(drawnRect))
+        faults << QStringLiteral("runs past its own edge");
     for (QWidget* inner = &w; inner && !inner->isWindow(); inner = inner->parentWidget()) {
         QWidget* outer = inner->parentWidget();
         const QRect mapped(w.mapTo(outer, drawnRect.topLeft()), drawnRect.size());
@@ -149,23 +177,232 @@ QString misfit(QWidget& w, const DrawnCaption& c)
     return faults.join(QStringLiteral("; "));
 }
 
+// Where the caption of `w` is drawn, in the coordinates of its container.
+QRect drawnRectInParent(const QWidget& w, const DrawnCaption& c)
+{
+    const QFontMetricsF metrics(c.drawn.font);
+    const QSize needed = (c.flags & Qt::TextWordWrap)
+                             ? metrics.boundingRect(QRectF(0, 0, c.area.width(), std::numeric_limits<int>::max() / 2),
+                                                    Qt::TextWordWrap, c.drawn.text).size().toSize()
+                             : QSizeF(metrics.horizontalAdvance(c.drawn.text), metrics.height()).toSize();
+    const QRect inside = QStyle::alignedRect(Qt::LeftToRight,
+                                             Qt::Alignment(c.flags) & (Qt::AlignHorizontal_Mask | Qt::AlignVertical_Mask),
+                                             needed.boundedTo(c.area.size()), c.area);
+    return inside.translated(w.pos());
+}
+
+// Each cell of a grid as it draws its text, and the band its rows leave empty at its bottom.
+QStringList gridMisfits(platform::ui::FlexGrid& grid)
+{
+    QStringList faults;
+    for (int r = 0; r < grid.rows(); ++r) {
+        for (int c = 0; c < grid.cols(); ++c) {
+            if (grid.mergedColumns(r, c).first != c || grid.textMatrix(r, c).isEmpty())
+                continue;
+            const int align = grid.colAlignment(c) == platform::ui::FlexGrid::Alignment::Centre ? Qt::AlignHCenter
+                              : grid.colAlignment(c) == platform::ui::FlexGrid::Alignment::Right ? Qt::AlignRight
+                                                                                                 : Qt::AlignLeft;
+            const DrawnCaption cell{grid.textMatrix(r, c), grid.cellFit(r, c), grid.cellTextArea(r, c),
+                                    align | Qt::AlignVCenter | (grid.cellWraps(r, c) ? Qt::TextWordWrap : 0),
+                                    grid.cellFont(r, c)};
+            const QString fault = misfit(grid, cell);
+            if (!fault.isEmpty())
+                faults << QStringLiteral("cell %1,%2 \"%3\": %4").arg(r).arg(c).arg(cell.caption, fault);
+        }
+    }
+    const QRect last = grid.cellRect(grid.rows() - 1, 0);
+    const int band = grid.height() - (last.bottom() + 1);
+    if (band > maximumBand)
+        faults << QStringLiteral("leaves %1 px empty below its last row").arg(band);
+    return faults;
+}
+
+// The option an item view draws its entries with.
+QStyleOptionViewItem viewItemOption(const QAbstractItemView& view)
+{
+    struct Opener : QAbstractItemView {
+        using QAbstractItemView::initViewItemOption;
+    };
+    QStyleOptionViewItem option;
+    (view.*(&Opener::initViewItemOption))(&option);
+    return option;
+}
+
+// Every entry of an item view that its column or the view cuts.
+QStringList entryMisfits(QAbstractItemView& view)
+{
+    QStringList faults;
+    const QAbstractItemModel* model = view.model();
+    if (!model)
+        return faults;
+    const QRect shown = view.viewport()->rect();
+    const auto* tree = qobject_cast<QTreeView*>(&view);
+    for (int r = 0; r < model->rowCount(view.rootIndex()); ++r) {
+        for (int c = 0; c < model->columnCount(view.rootIndex()); ++c) {
+            if (tree && tree->isColumnHidden(c))
+                continue;
+            const QModelIndex index = model->index(r, c, view.rootIndex());
+            const QString text = index.data().toString();
+            if (text.isEmpty())
+                continue;
+            QStyleOptionViewItem option = viewItemOption(view);
+            const int needed = view.itemDelegateForIndex(index)->sizeHint(option, index).width();
+            const QRect cell = view.visualRect(index);
+            const int has = std::min(cell.right(), shown.right()) - std::max(cell.left(), shown.left()) + 1;
+            if (needed > has)
+                faults << QStringLiteral("entry \"%1\" needs %2 px, has %3").arg(text).arg(needed).arg(has);
+        }
+    }
+    return faults;
+}
+
+// Labels side by side on one line whose texts run together: less than a blank between them.
+QStringList joinedLabels(QWidget& window)
+{
+    QStringList faults;
+    struct Drawn {
+        QWidget* label;
+        QString caption;
+        QRect rect;
+        double blank;
+    };
+    std::map<QWidget*, std::vector<Drawn>> byContainer;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&window) || !qobject_cast<QLabel*>(w))
+            continue;
+        const std::optional<DrawnCaption> c = drawnCaption(*w);
+        // A caption that wraps is a block of text of its own, not part of a line.
+        if (!c || c->drawn.text.trimmed().isEmpty() || (c->flags & Qt::TextWordWrap))
+            continue;
+        byContainer[w->parentWidget()].push_back(
+            {w, c->caption, drawnRectInParent(*w, *c), QFontMetricsF(c->drawn.font).horizontalAdvance(u' ')});
+    }
+    for (auto& [container, labels] : byContainer) {
+        for (const Drawn& a : labels) {
+            // The nearest label to the right of a on its line.
+            const Drawn* next = nullptr;
+            for (const Drawn& b : labels) {
+                const bool oneLine = a.rect.top() <= b.rect.bottom() && b.rect.top() <= a.rect.bottom();
+                if (&a == &b || !oneLine || b.rect.center().x() <= a.rect.center().x())
+                    continue;
+                if (!next || b.rect.left() < next->rect.left())
+                    next = &b;
+            }
+            if (!next)
+                continue;
+            const int gap = next->rect.left() - (a.rect.right() + 1);
+            if (gap < a.blank - 0.01)
+                faults << QStringLiteral("labels \"%1\" and \"%2\" run together (%3 px apart)")
+                              .arg(a.caption, next->caption)
+                              .arg(gap);
+        }
+    }
+    return faults;
+}
+
+// Captioned controls of one kind side by side on one line drawn in different sizes.
+QStringList unevenNeighbours(QWidget& window)
+{
+    QStringList faults;
+    std::vector<std::pair<QWidget*, double>> drawn;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&window))
+            continue;
+        const std::optional<DrawnCaption> c = drawnCaption(*w);
+        if (c && !c->caption.isEmpty())
+            drawn.emplace_back(w, pointsOf(c->drawn.font));
+    }
+    for (const auto& [a, aPoints] : drawn) {
+        for (const auto& [b, bPoints] : drawn) {
+            const bool neighbours = a->parentWidget() == b->parentWidget() && a->metaObject() == b->metaObject()
+                                    && a->y() == b->y() && a->x() < b->x();
+            if (neighbours && std::abs(aPoints - bPoints) > 0.01)
+                faults << QStringLiteral("%1 \"%2\" is drawn in %3 points beside \"%4\" in %5")
+                              .arg(QString::fromLatin1(a->metaObject()->className()),
+                                   drawnCaption(*a)->caption).arg(aPoints)
+                              .arg(drawnCaption(*b)->caption).arg(bPoints);
+        }
+    }
+    return faults;
+}
+
+// The empty band between a window's lowest control and its bottom edge, when wider than a margin.
+QStringList emptyBottom(QWidget& window)
+{
+    auto* main = qobject_cast<QMainWindow*>(&window);
+    QWidget& area = main && main->centralWidget() ? *main->centralWidget() : window;
+    int lowest = 0;
+    for (QWidget* w : area.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w->isVisibleTo(&window) && !w->isWindow())
+            lowest = std::max(lowest, w->geometry().bottom() + 1);
+    const int band = area.height() - lowest;
+    if (lowest > 0 && band > maximumBottomMargin)
+        return {QStringLiteral("leaves %1 px empty below its lowest control").arg(band)};
+    return {};
+}
+
+// The name assistive technology reads for `w`.
+QString accessibleNameOf(QWidget& w)
+{
+    QAccessibleInterface* reading = QAccessible::queryAccessibleInterface(&w);
+    return reading ? reading->text(QAccessible::Name) : QString();
+}
+
+// Every visible control that takes input and carries no name, and text boxes that share one.
+QStringList unnamedControls(QWidget& window)
+{
+    QStringList faults;
+    std::map<QString, QStringList> boxesByName;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&window) || !platform::ui::takesInput(*w))
+            continue;
+        const QString name = accessibleNameOf(*w).trimmed();
+        const QString what = QString::fromLatin1(w->metaObject()->className())
+                             + (w->objectName().isEmpty() ? QString() : u' ' + w->objectName());
+        if (name.isEmpty())
+            faults << QStringLiteral("%1 at %2,%3 has no name").arg(what).arg(w->x()).arg(w->y());
+        else if (qobject_cast<QLineEdit*>(w))
+            boxesByName[name] << what;
+    }
+    for (const auto& [name, boxes] : boxesByName)
+        if (boxes.size() > 1)
+            faults << QStringLiteral("%1 text boxes share the name \"%2\"").arg(boxes.size()).arg(name);
+    return faults;
+}
+
 // Every visible captioned control of `window` whose caption does not fit, described.
 QStringList misfits(QWidget& window, const QString& state)
 {
     QStringList found;
+    const auto note = [&](const QWidget& w, const QString& what, const QString& fault) {
+        found << QStringLiteral("%1 (%2): %3 %4: %5")
+                     .arg(window.objectName(), state, QString::fromLatin1(w.metaObject()->className()), what, fault);
+    };
     const QList<QWidget*> controls = window.findChildren<QWidget*>();
     for (QWidget* w : controls) {
         if (!w->isVisibleTo(&window))
             continue;
+        if (auto* grid = qobject_cast<platform::ui::FlexGrid*>(w)) {
+            for (const QString& fault : gridMisfits(*grid))
+                note(*w, {}, fault);
+            continue;
+        }
+        if (qobject_cast<platform::ui::DropDownList*>(w) || qobject_cast<QFileDialog*>(&window)) {
+            if (auto* view = qobject_cast<QAbstractItemView*>(w); view && !qobject_cast<QHeaderView*>(w))
+                for (const QString& fault : entryMisfits(*view))
+                    note(*w, {}, fault);
+        }
         const std::optional<DrawnCaption> caption = drawnCaption(*w);
         if (!caption)
             continue;
         const QString fault = misfit(*w, *caption);
         if (!fault.isEmpty())
-            found << QStringLiteral("%1 (%2): %3 \"%4\": %5")
-                         .arg(window.objectName(), state, QString::fromLatin1(w->metaObject()->className()),
-                              caption->caption, fault);
+            note(*w, QStringLiteral("\"%1\"").arg(caption->caption), fault);
     }
+    for (const QStringList& faults :
+         {joinedLabels(window), unevenNeighbours(window), emptyBottom(window), unnamedControls(window)})
+        for (const QString& fault : faults)
+            found << QStringLiteral("%1 (%2): %3").arg(window.objectName(), state, fault);
     return found;
 }
 
@@ -200,6 +437,15 @@ TEST_F(CaptionsFit, MainWindowInBothBrowsingModesAndUnderTheBanner_fits)
 {
     start();
     expectFits(*main, "searching by process");
+    // Each drop-down list open, with the longest entries of the sample edition in it.
+    main->Text1[1]->setText(QStringLiteral("base metal"));
+    main->Text1_LostFocus(1);
+    main->Text1[2]->setText(QStringLiteral("SMAW"));
+    for (int i = 1; i <= 3; ++i) {
+        main->Command2_Click(i);
+        expectFits(*main, QStringLiteral("drop-down list %1 open").arg(i));
+        main->Command2_Click(i);
+    }
     main->Check1->setValue(0);
     expectFits(*main, "all paragraphs");
     main->loadRule("QW-402.12");  // its addenda mark: '08 revised
@@ -219,18 +465,30 @@ TEST_F(CaptionsFit, CalculatorWithEachQualificationType_fits)
         calculator.opt[static_cast<std::size_t>(type)]->setValue(true);
         expectFits(calculator, calculator.opt[static_cast<std::size_t>(type)]->text());
     }
+    calculator.cmdProcess_Click(2);
+    expectFits(calculator, "process list open");
 }
 
 TEST_F(CaptionsFit, LookupWindows_fit)
 {
     start();
+    // Each pick list open under its box.
+    const auto eachPickList = [this](auto& window, int boxes) {
+        for (int i = 0; i < boxes; ++i) {
+            window.Command2_Click(i);
+            expectFits(window, QStringLiteral("pick list %1 open").arg(i));
+            window.Command2_Click(i);
+        }
+    };
     {
         varnelMaterialSpecification window;
         expectFits(window, "open");
+        eachPickList(window, 5);
     }
     {
         varnelFillerSpecification window;
         expectFits(window, "open");
+        eachPickList(window, 5);
         varnelFillerMatrix matrix(window);
         expectFits(matrix, "open");
     }
@@ -239,6 +497,7 @@ TEST_F(CaptionsFit, LookupWindows_fit)
         window.show();
         window.Form_Activate();
         expectFits(window, "open");
+        eachPickList(window, 1);
     }
     {
         varnelAnumbers window;
@@ -257,6 +516,11 @@ TEST_F(CaptionsFit, InterpretationsWindow_fits)
         window.show();
         window.Form_Activate();
         expectFits(window, "open");
+        for (int i : {0, 2}) {
+            window.Command2_Click(i);
+            expectFits(window, QStringLiteral("pick list %1 open").arg(i));
+            window.Command2_Click(i);
+        }
         window.Text1[1]->setText(QStringLiteral("preheat"));
         window.Command1_Click(1);
         ASSERT_FALSE(window.Label1[0]->caption().isEmpty());
@@ -309,4 +573,83 @@ TEST_F(CaptionsFit, OlderGrid_fits)
     grid.show();
     grid.Form_Activate();
     expectFits(grid, main->ListView1[2]->selectedText());
+}
+
+TEST_F(CaptionsFit, ImportDialogOnADataDirectory_fits)
+{
+    start();
+    QDir(data.path()).mkdir(QStringLiteral("system"));
+    const std::unique_ptr<QFileDialog> dialog =
+        platform::newOpenFileDialog(main, QStringLiteral("Import"), QStringLiteral("Varnel DB (qel*.mdb)|qel*.mdb"),
+                                    data.path());
+    dialog->setObjectName(QStringLiteral("import"));
+    auto* files = dialog->findChild<QFileSystemModel*>();
+    ASSERT_NE(files, nullptr);
+    dialog->show();
+    // The directory is read, and its files' details gathered, by a thread of the dialog's own.
+    const QModelIndex directory = files->index(data.path());
+    QTRY_VERIFY(files->rowCount(directory) == 2 && !files->index(0, 2, directory).data().toString().isEmpty()
+                && !files->index(1, 2, directory).data().toString().isEmpty());
+    expectFits(*dialog, data.path());
+}
+
+TEST_F(CaptionsFit, ControlsThatTakeInput_areNamedByTheirLabelToolTipOrBox)
+{
+    start();
+    varnelMaterialSpecification baseMetals;
+    baseMetals.show();
+    varnelThickness calculator(main);
+    calculator.show();
+    main->Command2_Click(2);
+    const auto nameOf = [](QWidget* w) { return accessibleNameOf(*w).toStdString(); };
+    struct Case {
+        QWidget* control;
+        const char* name;
+    };
+    const std::vector<Case> cases = {
+        // Toolbar buttons by their tool tips.
+        {main->toolbarButtons[1], "Open new file"},
+        {main->toolbarButtons[7], "Thickness / required tests"},
+        // Boxes by the label above them, a drop-down button and list by the box they belong to.
+        {main->Text1[2], "Process type"},
+        {main->Text1[3], "QW-Variable type"},
+        {main->Command2[3], "QW-Variable type"},
+        {main->List1[2], "Process type"},
+        // A list by its frame, a box without a label by its tool tip.
+        {main->ListView1[2], "Applicable Variables:"},
+        {main->Text1[1], "Type keyword(s) or phrase to search for. (Separate multiple keywords by blank space.)"},
+        // Five boxes in one frame, each by its own label.
+        {baseMetals.Text1[4], "Product form"},
+        {baseMetals.Text1[0], "Material specification"},
+        {baseMetals.Text1[3], "Type or grade*"},
+        {baseMetals.Text1[2], "UNS"},
+        {baseMetals.Text1[1], "P-no. or S-no."},
+        // Two boxes in one frame by the labels on their left; a slider by the box before it.
+        {calculator.txtBMthickness, "Base Metal test coupon thickness T"},
+        {calculator.txtWMthickness, "Deposited Weld Metal thickness t"},
+        {calculator.Slider[1], "Deposited Weld Metal thickness t"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(nameOf(c.control), c.name) << c.control->metaObject()->className();
+
+    // A label's new caption renames its box.
+    calculator.opt[5]->setValue(true);  // stud welding
+    EXPECT_EQ(nameOf(calculator.txtWMthickness), calculator.lblWMthickness->caption().toStdString());
+    EXPECT_NE(nameOf(calculator.txtWMthickness), "Deposited Weld Metal thickness t");
+}
+
+TEST_F(CaptionsFit, BothPrograms_showTheirOwnWindowIcon)
+{
+    for (const char* program : {"varnel", "sorvik"}) {
+        SCOPED_TRACE(program);
+        const QIcon icon = programIcon(QString::fromLatin1(program));
+        ASSERT_FALSE(icon.isNull());
+        // Raster sizes, as the window manager takes them, with no image plugin needed.
+        for (int size : {16, 32, 48})
+            EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size))) << size;
+        const QImage image = icon.pixmap(32).toImage();
+        EXPECT_NE(qAlpha(image.pixel(image.width() / 2, image.height() / 2)), 0);  // drawn, not transparent
+    }
+    EXPECT_NE(programIcon(QStringLiteral("varnel")).pixmap(32).toImage(),
+              programIcon(QStringLiteral("sorvik")).pixmap(32).toImage());
 }

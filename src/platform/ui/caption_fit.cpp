@@ -14,12 +14,6 @@ namespace {
 
 const QChar ellipsis(0x2026);
 
-double pointsOf(const QFont& font)
-{
-    if (font.pointSizeF() > 0)
-        return font.pointSizeF();
-    return QFontInfo(font).pointSizeF();
-}
 
 QFont withPoints(const QFont& font, double points)
 {
@@ -50,6 +44,13 @@ QString elided(const QString& text, const QFont& font, const QSizeF& area, bool 
 
 }  // namespace
 
+double captionPoints(const QFont& font)
+{
+    if (font.pointSizeF() > 0)
+        return font.pointSizeF();
+    return QFontInfo(font).pointSizeF();
+}
+
 QString shownCaption(const QString& caption, bool mnemonic)
 {
     if (!mnemonic)
@@ -78,7 +79,7 @@ CaptionFit fitCaption(const QString& text, const QFont& font, const QSizeF& area
 {
     if (text.isEmpty() || captionFits(text, font, area, wrap))
         return {font, text, true};
-    const double own = pointsOf(font);
+    const double own = captionPoints(font);
     // Half-point steps below the font's own size, and the smallest size itself.
     for (double points = std::floor(own * 2 - 0.001) / 2; points >= smallestCaptionPoints; points -= 0.5) {
         const QFont smaller = withPoints(font, points);
@@ -102,6 +103,14 @@ const CaptionFit& CaptionFitter::fit(QWidget& control, const QString& shown, con
     result_ = fitCaption(shown, font, area, wrap);
     updateToolTip(control, shown);
     return result_;
+}
+
+const CaptionFit& CaptionFitter::atMost(double points)
+{
+    if (captionPoints(result_.font) <= points + 0.001)
+        return result_;
+    smaller_ = {withPoints(result_.font, points), result_.text, result_.whole};
+    return smaller_;
 }
 
 void CaptionFitter::updateToolTip(QWidget& control, const QString& shown)

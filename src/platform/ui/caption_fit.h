@@ -27,12 +27,17 @@ struct CaptionFit {
 
 CaptionFit fitCaption(const QString& text, const QFont& font, const QSizeF& area, bool wrap);
 
+// The size in points a caption is drawn in.
+double captionPoints(const QFont& font);
+
 // What one control keeps of its caption's fit. The fit is worked out again only when the
 // caption, the font, the area or the wrapping changed. While the caption is cut, the tool tip
 // shows it whole, above the tool tip the control was given (which comes back once it fits).
 class CaptionFitter {
 public:
     const CaptionFit& fit(QWidget& control, const QString& shown, const QFont& font, const QSizeF& area, bool wrap);
+    // The last fit drawn in at most `points`: the same text, smaller where it was larger.
+    const CaptionFit& atMost(double points);
 
 private:
     void updateToolTip(QWidget& control, const QString& shown);
@@ -43,6 +48,7 @@ private:
     QSizeF area_;
     bool wrap_ = false;
     CaptionFit result_;
+    CaptionFit smaller_;
     QString givenTip_;  // the tool tip the control had before a cut caption replaced it
     QString ownTip_;    // the tool tip set here, empty when none is
 };

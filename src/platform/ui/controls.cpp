@@ -1,6 +1,9 @@
 #include "platform/ui/controls.h"
 
+#include "platform/ui/accessible_names.h"
+
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPalette>
@@ -82,6 +85,39 @@ QString literal(const QString& text)
 const CaptionFit& fitButtonCaption(QAbstractButton& button, CaptionFitter& fitter, const QRect& area)
 {
     return fitter.fit(button, shownCaption(button.text(), true), button.font(), area.size(), false);
+}
+
+// Runs `visit` on each shown control of the kind of `control` beside it on its line.
+template <typename Visit>
+void forEachNeighbour(const QWidget& control, Visit visit)
+{
+    const QWidget* container = control.parentWidget();
+    if (!container)
+        return;
+    for (QObject* child : container->children()) {
+        auto* other = qobject_cast<QWidget*>(child);
+        auto* fitted = dynamic_cast<FittedCaption*>(child);
+        if (other && fitted && other != &control && other->metaObject() == control.metaObject() && !other->isHidden()
+            && other->y() == control.y() && other->font() == control.font())
+            visit(*other, *fitted);
+    }
+}
+
+// What `control` draws: its own fit, in the smallest size of the captions of its kind beside it.
+const CaptionFit& fitBesideNeighbours(QWidget& control, FittedCaption& own, CaptionFitter& fitter)
+{
+    double points = captionPoints(own.ownCaptionFit().font);
+    forEachNeighbour(control, [&](QWidget&, FittedCaption& other) {
+        points = std::min(points, captionPoints(other.ownCaptionFit().font));
+    });
+    return fitter.atMost(points);
+}
+
+// A new caption fits again, and may change the size its neighbours draw in.
+void fitNewCaption(QWidget& control, FittedCaption& own)
+{
+    own.ownCaptionFit();
+    forEachNeighbour(control, [](QWidget& other, FittedCaption&) { other.update(); });
 }
 
 // Draws `element` of a button with its caption as fitted.
@@ -275,7 +311,7 @@ CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushBut
 void CommandButton::setText(const QString& caption)
 {
     QPushButton::setText(caption);
-    captionFit();
+    fitNewCaption(*this, *this);
 }
 
 QRect CommandButton::captionArea() const
@@ -288,7 +324,9 @@ QRect CommandButton::captionArea() const
     return area;
 }
 
-const CaptionFit& CommandButton::captionFit() { return fitButtonCaption(*this, fitter_, captionArea()); }
+const CaptionFit& CommandButton::ownCaptionFit() { return fitButtonCaption(*this, fitter_, captionArea()); }
+
+const CaptionFit& CommandButton::captionFit() { return fitBesideNeighbours(*this, *this, fitter_); }
 
 void CommandButton::paintEvent(QPaintEvent*)
 {
@@ -315,7 +353,7 @@ void CheckBox::focusInEvent(QFocusEvent* event)
 void CheckBox::setText(const QString& caption)
 {
     QCheckBox::setText(caption);
-    captionFit();
+    fitNewCaption(*this, *this);
 }
 
 QRect CheckBox::captionArea() const
@@ -325,7 +363,9 @@ QRect CheckBox::captionArea() const
     return style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this);
 }
 
-const CaptionFit& CheckBox::captionFit() { return fitButtonCaption(*this, fitter_, captionArea()); }
+const CaptionFit& CheckBox::ownCaptionFit() { return fitButtonCaption(*this, fitter_, captionArea()); }
+
+const CaptionFit& CheckBox::captionFit() { return fitBesideNeighbours(*this, *this, fitter_); }
 
 void CheckBox::paintEvent(QPaintEvent*)
 {
@@ -361,7 +401,7 @@ void OptionButton::focusInEvent(QFocusEvent* event)
 void OptionButton::setText(const QString& caption)
 {
     QRadioButton::setText(caption);
-    captionFit();
+    fitNewCaption(*this, *this);
 }
 
 QRect OptionButton::captionArea() const
@@ -371,7 +411,9 @@ QRect OptionButton::captionArea() const
     return style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this);
 }
 
-const CaptionFit& OptionButton::captionFit() { return fitButtonCaption(*this, fitter_, captionArea()); }
+const CaptionFit& OptionButton::ownCaptionFit() { return fitButtonCaption(*this, fitter_, captionArea()); }
+
+const CaptionFit& OptionButton::captionFit() { return fitBesideNeighbours(*this, *this, fitter_); }
 
 void OptionButton::paintEvent(QPaintEvent*)
 {
@@ -395,11 +437,14 @@ void Label::setCaption(const QString& caption)
 
 void Label::setText(const QString& caption)
 {
+    const bool renamed = caption != text();
     QLabel::setText(caption);
+    if (renamed)
+        captionChanged(*this);
     if (autoSize_)
         sizeToCaption();
     if (plainCaption())
-        captionFit();
+        fitNewCaption(*this, *this);
 }
 
 void Label::setAutoSize(bool autoSize)
@@ -447,7 +492,9 @@ bool Label::wraps() const
     return wordWrap() || captionArea().height() >= 2 * QFontMetricsF(font()).height();
 }
 
-const CaptionFit& Label::captionFit()
+const CaptionFit& Label::captionFit() { return fitBesideNeighbours(*this, *this, fitter_); }
+
+const CaptionFit& Label::ownCaptionFit()
 {
     return fitter_.fit(*this, plainCaption() ? text() : QString(), font(), captionArea().size(), wraps());
 }
@@ -478,8 +525,11 @@ Frame::Frame(const QString& caption, QWidget* parent, bool borderless) : QGroupB
 
 void Frame::setTitle(const QString& caption)
 {
+    const bool renamed = caption != title();
     QGroupBox::setTitle(caption);
-    captionFit();
+    fitNewCaption(*this, *this);
+    if (renamed)
+        captionChanged(*this);
 }
 
 QRect Frame::captionArea() const
@@ -490,7 +540,9 @@ QRect Frame::captionArea() const
     return QRect(label.left(), label.top(), std::max(0, width() - 2 * label.left()), label.height());
 }
 
-const CaptionFit& Frame::captionFit()
+const CaptionFit& Frame::captionFit() { return fitBesideNeighbours(*this, *this, fitter_); }
+
+const CaptionFit& Frame::ownCaptionFit()
 {
     return fitter_.fit(*this, shownCaption(title(), true), font(), captionArea().size(), false);
 }
@@ -596,6 +648,102 @@ ListView::ListView(QWidget* parent, int columns) : ListEvents<QTreeWidget>(paren
 {
     setColumnCount(columns);
     setListLook(*this, columns);
+}
+
+DropDownList::DropDownList(QWidget* parent) : ListView(parent)
+{
+    given_ = geometry();
+    // Entries that come or change while the list is open widen it once the filling is done.
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(model(), signal, this, [this] { widenLater(); });
+    connect(model(), &QAbstractItemModel::dataChanged, this, [this] { widenLater(); });
+    connect(model(), &QAbstractItemModel::modelReset, this, [this] { widenLater(); });
+}
+
+// The list view's own end empties its model after this part of the list is gone.
+DropDownList::~DropDownList() { disconnect(model(), nullptr, this, nullptr); }
+
+int DropDownList::neededWidth() const
+{
+    const int entries = sizeHintForColumn(0);
+    if (entries <= 0)
+        return 0;
+    int width = entries + 2 * frameWidth();
+    // A list with more entries than it shows carries a vertical scroll bar beside them.
+    const int rowHeight = sizeHintForRow(0);
+    const int shownHeight = height() - 2 * frameWidth() - (isHeaderHidden() ? 0 : header()->sizeHint().height());
+    if (verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff && rowHeight > 0 && count() * rowHeight > shownHeight)
+        width += verticalScrollBar()->sizeHint().width();
+    return width;
+}
+
+void DropDownList::takePlace(const QRect& place)
+{
+    if (place == geometry())
+        return;
+    placing_ = true;
+    setGeometry(place);
+    placing_ = false;
+    // Its column follows the new width at once, not at the next layout.
+    updateGeometries();
+}
+
+void DropDownList::widen()
+{
+    widenPending_ = false;
+    if (!isVisible() || !parentWidget())
+        return;
+    QRect place = given_;
+    const int needed = neededWidth();
+    if (needed > place.width()) {
+        const int room = parentWidget()->width();
+        place.setWidth(std::min(needed, room));
+        if (place.right() >= room)
+            place.moveLeft(std::max(0, room - place.width()));
+    }
+    takePlace(place);
+}
+
+void DropDownList::widenLater()
+{
+    if (widenPending_ || !isVisible())
+        return;
+    widenPending_ = true;
+    QMetaObject::invokeMethod(this, [this] { widen(); }, Qt::QueuedConnection);
+}
+
+void DropDownList::showEvent(QShowEvent* event)
+{
+    ListView::showEvent(event);
+    widen();
+    // A pick list that serves several boxes is named after the one it drops from now.
+    nameControl(*this);
+}
+
+void DropDownList::hideEvent(QHideEvent* event)
+{
+    ListView::hideEvent(event);
+    takePlace(given_);
+}
+
+void DropDownList::placedByWindow(const QRect& place)
+{
+    if (placing_)
+        return;
+    given_ = place;
+    widen();
+}
+
+void DropDownList::moveEvent(QMoveEvent* event)
+{
+    ListView::moveEvent(event);
+    placedByWindow(QRect(pos(), given_.size()));
+}
+
+void DropDownList::resizeEvent(QResizeEvent* event)
+{
+    ListView::resizeEvent(event);
+    placedByWindow(QRect(given_.topLeft(), size()));
 }
 
 QTreeWidgetItem* ListView::addEntry(const QString& text, const QIcon& icon)

@@ -110,13 +110,24 @@ private:
     KeysDown keysDown_;
 };
 
-class CommandButton : public QPushButton {
+// A control that fits its caption into its own box. Captions of one kind side by side on one line
+// (one container, one top, one font) are drawn in one size, the smallest in which each of them
+// fits its own box, so that none looks smaller than the others: captionFit() is what the control
+// draws, ownCaptionFit() the fit in its box alone.
+class FittedCaption {
+public:
+    virtual ~FittedCaption() = default;
+    virtual const CaptionFit& ownCaptionFit() = 0;
+};
+
+class CommandButton : public QPushButton, public FittedCaption {
     Q_OBJECT
 public:
     explicit CommandButton(const QString& caption = {}, QWidget* parent = nullptr);
     std::function<void()> click;
     void setText(const QString& caption);
     const CaptionFit& captionFit();
+    const CaptionFit& ownCaptionFit() override;
     QRect captionArea() const;
 
 protected:
@@ -128,7 +139,7 @@ private:
 
 // A check box with the values 0 (clear) and 1 (ticked). A change of value, by the person or by
 // code, runs `click`.
-class CheckBox : public QCheckBox {
+class CheckBox : public QCheckBox, public FittedCaption {
     Q_OBJECT
 public:
     explicit CheckBox(const QString& caption = {}, QWidget* parent = nullptr);
@@ -138,6 +149,7 @@ public:
     void setValue(int value) { setChecked(value != 0); }
     void setText(const QString& caption);
     const CaptionFit& captionFit();
+    const CaptionFit& ownCaptionFit() override;
     QRect captionArea() const;
 
 protected:
@@ -150,7 +162,7 @@ private:
 
 // An option button. Choosing it runs `click`; setting it from code runs `click` even when it was
 // already chosen, as the windows expect.
-class OptionButton : public QRadioButton {
+class OptionButton : public QRadioButton, public FittedCaption {
     Q_OBJECT
 public:
     explicit OptionButton(const QString& caption = {}, QWidget* parent = nullptr);
@@ -160,6 +172,7 @@ public:
     void setValue(bool chosen);
     void setText(const QString& caption);
     const CaptionFit& captionFit();
+    const CaptionFit& ownCaptionFit() override;
     QRect captionArea() const;
 
 protected:
@@ -175,7 +188,7 @@ private:
 // asked to or when its box holds two lines of its font. An auto-sized label takes the size its
 // caption needs whenever the caption changes (its height when it wraps, else its width), within
 // its container.
-class Label : public QLabel {
+class Label : public QLabel, public FittedCaption {
     Q_OBJECT
 public:
     explicit Label(const QString& caption = {}, QWidget* parent = nullptr);
@@ -186,6 +199,7 @@ public:
     void setAutoSize(bool autoSize);
     bool wraps() const;
     const CaptionFit& captionFit();
+    const CaptionFit& ownCaptionFit() override;
     QRect captionArea() const;
 
 protected:
@@ -200,7 +214,7 @@ private:
 };
 
 // A frame: captioned, or a borderless holder of other controls.
-class Frame : public QGroupBox {
+class Frame : public QGroupBox, public FittedCaption {
     Q_OBJECT
 public:
     explicit Frame(const QString& caption = {}, QWidget* parent = nullptr, bool borderless = false);
@@ -208,6 +222,7 @@ public:
     void setCaption(const QString& caption) { setTitle(caption); }
     void setTitle(const QString& caption);
     const CaptionFit& captionFit();
+    const CaptionFit& ownCaptionFit() override;
     QRect captionArea() const;
 
 protected:
@@ -265,6 +280,35 @@ public:
     // The first entry whose text begins with `text` as a whole word (case-insensitive), 0 if none.
     int findWholeWordPrefix(const QString& text) const;
     void clearEntries();
+};
+
+// A pick list that drops down under its box: a one-column list view, hidden until its button
+// shows it. While shown it is as wide as its longest entry needs, never narrower than the place its
+// window gives it and never past its container's right edge (it moves left as far as it must);
+// hidden, it takes that place again, so its window's layout sees only the place it gave.
+class DropDownList : public ListView {
+    Q_OBJECT
+public:
+    explicit DropDownList(QWidget* parent = nullptr);
+    ~DropDownList() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    int neededWidth() const;
+    void takePlace(const QRect& place);
+    // The window moved or sized the list: that is its place from now on.
+    void placedByWindow(const QRect& place);
+    void widen();
+    void widenLater();
+
+    QRect given_;
+    bool placing_ = false;
+    bool widenPending_ = false;
 };
 
 // A one-column list view of plain texts that all show the same small icon, for lists of many

@@ -4,10 +4,12 @@
 #include "platform/ui/twips.h"
 
 #include <QEvent>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 namespace platform::ui {
@@ -168,7 +170,15 @@ void FlexGrid::setWordWrap(bool wrap)
 
 // ---------------------------------------------------------------------------------------- sizes
 
-int FlexGrid::standardRowHeight() const { return toTwips(QFontMetrics(font()).height() + 3); }
+// A row holds one line of the grid's font and three pixels. The line is as high as the design's
+// faces make it, 1.2 ems (13 pixels at 8.25 points, a 240-twip row), or higher where the face at
+// hand needs more.
+int FlexGrid::standardRowHeight() const
+{
+    const double ems = QFontInfo(font()).pointSizeF() * 96 / 72;
+    const int line = std::max(QFontMetrics(font()).height(), static_cast<int>(std::lround(ems * 1.2)));
+    return toTwips(line + 3);
+}
 
 int FlexGrid::rowHeight(int row) const
 {
@@ -334,6 +344,24 @@ void FlexGrid::mouseReleaseEvent(QMouseEvent* event)
 
 // ---------------------------------------------------------------------------------------- painting
 
+QRect FlexGrid::cellTextArea(int row, int col) const
+{
+    return cellRect(row, col).adjusted(textMargin, 0, -textMargin - 1, -1);
+}
+
+// A cell's text wraps at word boundaries where the grid wraps, and in a cell that holds two lines
+// of its font (a header row made taller for its headings).
+bool FlexGrid::cellWraps(int row, int col) const
+{
+    return wordWrap_ || cellTextArea(row, col).height() >= 2 * QFontMetrics(cellFont(row, col)).height();
+}
+
+// A text that does not fit its cell is drawn smaller, then cut, as every caption is.
+CaptionFit FlexGrid::cellFit(int row, int col) const
+{
+    return fitCaption(textMatrix(row, col), cellFont(row, col), cellTextArea(row, col).size(), cellWraps(row, col));
+}
+
 void FlexGrid::paintCell(QPainter& painter, int row, int col, const QRect& area) const
 {
     const bool fixed = isFixed(row, col);
@@ -343,10 +371,12 @@ void FlexGrid::paintCell(QPainter& painter, int row, int col, const QRect& area)
     if (!text.isEmpty()) {
         painter.save();
         painter.setClipRect(area);
-        painter.setFont(cellFont(row, col));
+        const CaptionFit fit = cellFit(row, col);
+        painter.setFont(fit.font);
         painter.setPen(fixed ? colours_.foreFixed : colours_.fore);
         const QRect textArea = area.adjusted(textMargin, 0, -textMargin - 1, -1);
-        painter.drawText(textArea, qtAlignment(alignments_[col]) | (wordWrap_ ? Qt::TextWordWrap : 0), text);
+        const int flags = qtAlignment(alignments_[col]) | (cellWraps(row, col) ? Qt::TextWordWrap : 0);
+        painter.drawText(textArea, flags, fit.text);
         painter.restore();
     }
 

@@ -8,6 +8,8 @@
 // does not scroll: the windows size it for their contents. A row or column outside the grid is
 // refused with std::out_of_range.
 
+#include "platform/ui/caption_fit.h"
+
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -108,6 +110,10 @@ public:
 
     // Where a cell shows, in the grid's pixels, across the cells it merges with.
     QRect cellRect(int row, int col) const;
+    // Where a cell's text is drawn within it, and the text and font it is drawn in.
+    QRect cellTextArea(int row, int col) const;
+    CaptionFit cellFit(int row, int col) const;
+    bool cellWraps(int row, int col) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
@@ -17,6 +18,7 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <QWindow>
+#include <QTreeView>
 
 namespace platform {
 
@@ -103,14 +105,12 @@ class QtFileDialogs final : public FileDialogs {
 public:
     FileChoice openFile(const QString& title, const QString& filter, const QString& initialDir) override
     {
-        QFileDialog dialog(QApplication::activeWindow(), title, initialDir);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setNameFilters(qtNameFilters(filter));
+        const std::unique_ptr<QFileDialog> dialog =
+            newOpenFileDialog(QApplication::activeWindow(), title, filter, initialDir);
         FileChoice choice;
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
             return choice;
-        const QString path = dialog.selectedFiles().constFirst();
+        const QString path = dialog->selectedFiles().constFirst();
         choice.cancelled = false;
         choice.fullPath = QDir::toNativeSeparators(path);
         choice.fileName = QFileInfo(path).fileName();
@@ -243,6 +243,26 @@ void setPointer(Pointer pointer) { seams().mousePointer->set(pointer); }
 void endProgram(int status) { seams().programEnd->end(status); }
 bool programEnded() { return seams().programEnd->ended(); }
 int programExitStatus() { return seams().programEnd->exitStatus(); }
+
+std::unique_ptr<QFileDialog> newOpenFileDialog(QWidget* parent, const QString& title, const QString& filter,
+                                               const QString& initialDir)
+{
+    auto dialog = std::make_unique<QFileDialog>(parent, title, initialDir);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    // The filter shows as its description alone, which names its patterns already.
+    dialog->setOption(QFileDialog::HideNameFilterDetails);
+    dialog->setNameFilters(qtNameFilters(filter));
+    // The details of the files (size, type, date) take the widths their texts need, and the names
+    // the rest; Qt's fixed widths cut a date or a type in the form font.
+    for (QTreeView* details : dialog->findChildren<QTreeView*>()) {
+        QHeaderView* header = details->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
+    return dialog;
+}
 
 QStringList qtNameFilters(const QString& filter)
 {

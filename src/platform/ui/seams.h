@@ -11,6 +11,7 @@
 #include <vector>
 
 class QDialog;
+class QFileDialog;
 class QPrinter;
 class QWidget;
 
@@ -127,5 +128,9 @@ int programExitStatus();
 
 // Splits "description|pattern|description|pattern" into Qt name filters "description (patterns)".
 QStringList qtNameFilters(const QString& filter);
+
+// The dialog the Qt file-open seam shows, not yet shown.
+std::unique_ptr<QFileDialog> newOpenFileDialog(QWidget* parent, const QString& title, const QString& filter,
+                                               const QString& initialDir);
 
 }  // namespace platform

@@ -1,7 +1,8 @@
 #pragma once
 // Window geometry is designed in twips; on screen 15 twips make one device-independent pixel.
-// Sizes given in twips are outer sizes of a window (frame included in the design) but we apply
-// them to the client area: Qt places frames itself, and every window follows the same rule.
+// Qt places the frames itself, so a window is sized by its client area: a design that gives a
+// client area is applied as it stands, and one that gives a window's outer size, or lays out by
+// it, is applied less the frame, caption and menu bar the design counts in it (below).
 
 #include <QRect>
 #include <QWidget>
@@ -42,8 +43,10 @@ inline void setH(QWidget* w, int v) { w->resize(w->width(), std::max(0, twips(v)
 }  // namespace twips_geometry
 
 // Frame (across) and caption, menu bar and frame (down) around the area a window's controls are
-// placed in: the design's outer sizes less these give that area.
+// placed in: the design's outer sizes less these give that area. A window without a menu bar has
+// caption and frame alone above and below that area.
 inline constexpr int outerExtraWidth = 120;
 inline constexpr int outerExtraHeight = 765;
+inline constexpr int outerExtraHeightWithoutMenu = 375;
 
 }  // namespace platform

@@ -256,15 +256,15 @@ DirectTable readDirectly(const QString& path, const char* table)
     return result;
 }
 
-// Text order without regard to ASCII letter case, as text columns compare.
+// Text order without regard to the case of any letter, as text columns compare: by the
+// characters, each case-folded.
 bool textBefore(const QString& a, const QString& b)
 {
     const auto folded = [](const QString& text) {
-        QByteArray bytes = text.toUtf8();
-        for (char& ch : bytes)
-            if (ch >= 'A' && ch <= 'Z')
-                ch = static_cast<char>(ch - 'A' + 'a');
-        return bytes;
+        QList<uint> characters = text.toUcs4();
+        for (uint& c : characters)
+            c = QChar::toCaseFolded(c);
+        return characters;
     };
     return folded(a) < folded(b);
 }
@@ -303,9 +303,16 @@ TEST_F(JetQueries, TheWindowsQueriesGiveTheRowsThatLibmdbReads)
         };
     };
 
-    // A WHERE on text ignores letter case and keeps the stored order.
+    // A WHERE on text ignores the case of every letter and keeps the stored order.
     EXPECT_EQ(query(QStringLiteral("SELECT CompanyName FROM Customers WHERE City = \"lONDON\"")),
               customers.values("CompanyName", customers.where(equalsIgnoringCase(customers, "City", "london"))));
+    EXPECT_EQ(query(QStringLiteral("SELECT CompanyName FROM Customers WHERE City = \"MÜNCHEN\"")), QStringList{"Frankenversand"});
+    EXPECT_EQ(query(QStringLiteral("SELECT CompanyName FROM Customers WHERE City = \"århus\"")), QStringList{"Vaffeljernet"});
+    EXPECT_EQ(query(QStringLiteral("SELECT CompanyName FROM Customers WHERE City <> \"KÖLN\"")).size(), 90);
+    auto all = db->openRecordset(QStringLiteral("Customers"));
+    all->findFirst(QStringLiteral("City = \"KÖLN\""));
+    ASSERT_FALSE(all->noMatch());
+    EXPECT_EQ(all->field("CompanyName").toString(), QStringLiteral("Ottilies Käseladen"));
     // LIKE with * at either end.
     EXPECT_EQ(query(QStringLiteral("SELECT ProductName FROM Products WHERE ProductName LIKE \"*SAUCE*\"")),
               products.values("ProductName", products.where([&](const QStringList& row) {
@@ -332,6 +339,10 @@ TEST_F(JetQueries, TheWindowsQueriesGiveTheRowsThatLibmdbReads)
     });
     EXPECT_EQ(query(QStringLiteral("SELECT ProductName, UnitPrice FROM Products ORDER BY UnitPrice DESC, ProductName")),
               products.values("ProductName", byPrice));
+    // ORDER BY text, every letter without its case.
+    QStringList cities = customers.values("City", customers.rows);
+    std::sort(cities.begin(), cities.end(), textBefore);
+    EXPECT_EQ(query(QStringLiteral("SELECT City FROM Customers ORDER BY City")), cities);
     // DISTINCT.
     QStringList countries = customers.values("Country", customers.rows);
     countries.removeDuplicates();

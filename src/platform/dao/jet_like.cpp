@@ -1,7 +1,9 @@
 #include "platform/dao/jet_like.h"
 
 #include "platform/dao/jet_text.h"
+#include "platform/vb.h"
 
+#include <QByteArray>
 #include <QChar>
 #include <cstdint>
 #include <cstring>
@@ -248,9 +250,15 @@ void likeFunction(sqlite3_context* context, int, sqlite3_value** arguments)
     if (sqlite3_value_type(arguments[0]) == SQLITE_NULL || sqlite3_value_type(arguments[1]) == SQLITE_NULL)
         return;  // Null matches nothing: the result is Null
     // The text's bytes as stored (UTF-8, as the function takes its arguments): unlike the text
-    // form, they need no closing zero, so a text read from the file is not copied for it.
-    const auto* text = static_cast<const char*>(sqlite3_value_blob(arguments[1]));
-    const std::string_view subject(text ? text : "", static_cast<std::size_t>(sqlite3_value_bytes(arguments[1])));
+    // form, they need no closing zero, so a text read from the file is not copied for it. A
+    // number other than a whole one is matched in the old runtime's text form (0.25, and 1 for
+    // a Single 1), not SQLite's (1.0).
+    QByteArray number;
+    if (sqlite3_value_type(arguments[1]) == SQLITE_FLOAT)
+        number = vb::CStr(sqlite3_value_double(arguments[1])).toLatin1();
+    const auto* text = number.isNull() ? static_cast<const char*>(sqlite3_value_blob(arguments[1])) : number.constData();
+    const std::string_view subject(text ? text : "", number.isNull() ? static_cast<std::size_t>(sqlite3_value_bytes(arguments[1]))
+                                                                     : static_cast<std::size_t>(number.size()));
     if (const auto* cached = static_cast<const LikePattern*>(sqlite3_get_auxdata(context, 0))) {
         sqlite3_result_int(context, cached->matches(subject) ? 1 : 0);
         return;

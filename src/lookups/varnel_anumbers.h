@@ -50,7 +50,6 @@ public:
     void Form_Unload();
     bool setFormDefaults();
     void determineAnumber();
-    void txtElement_KeyPress(int index, int& keyAscii);
     void txtElement_KeyUp(int index, int keyCode, int shift);
     void Slider_Change(int index);
     void Slider_MouseUp(int index);

@@ -217,7 +217,11 @@ bool varnelAnumbers::setFormDefaults()
                 highs->field(QStringLiteral("High ") + anumber::elementCodes[static_cast<std::size_t>(i)]).toDouble();
         highs->close();
         aNumberSnapshot = openSnapshot(QStringLiteral("A Numbers"));
-    } catch (const dao::Error&) {
+    } catch (const dao::Error& error) {
+        // Without the table there are no maxima to colour the boxes against.
+        tableMissing = isMissingTable(error);
+        if (tableMissing)
+            lblAnumber->setCaption(missingTableText(QStringLiteral("A Numbers")));
         return false;
     }
     for (int i = 0; i < anumber::elementCount; ++i) {
@@ -249,6 +253,8 @@ void varnelAnumbers::determineAnumber()
 {
     for (int n = 1; n <= 12; ++n)
         setRowColour(n, false);
+    if (tableMissing)
+        return;
     std::array<QString, anumber::elementCount> texts;
     for (int i = 0; i < anumber::elementCount; ++i) {
         const QString t = txtElement[i]->text();

@@ -3,6 +3,7 @@
 
 #include "lookups/lookup_fixture.h"
 #include "lookups/varnel_anumbers.h"
+#include "support/fixture_database.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -158,6 +159,22 @@ TEST_F(ANumbers, PastedTextPassesTheKeyFilterAsTypedKeysDo)
     window->txtElement[3]->setText("15");
     window->determineAnumber();
     EXPECT_EQ(result(), "A-number: 9");
+}
+
+TEST_F(ANumbers, AMissingTableIsSaidAndMarksNoBoxOutOfRange)
+{
+    window.reset();
+    testing_support::FixtureDatabase withoutTable(QStringLiteral("CREATE TABLE Other (a TEXT);"));
+    varnelCore().mainDatabase = dao::Workspace::defaultWorkspace().openDatabase(withoutTable.path(), false, false, QString());
+    window = std::make_unique<varnelAnumbers>();
+    window->show();
+    EXPECT_EQ(result(), "The table [A Numbers] is missing from the database.");
+    EXPECT_TRUE(window->lblAnumber->captionFit().whole) << "the result line shows it whole";
+    analyse({"0.10", "18.5", "", "", "", ""});
+    EXPECT_EQ(result(), "The table [A Numbers] is missing from the database.");
+    EXPECT_EQ(boxColour(0), varnelAnumbers::boxColour(anumber::BoxColour::White));
+    EXPECT_EQ(window->txtElement[1]->toolTip(), window->txtElement[2]->toolTip());
+    EXPECT_TRUE(marked().empty());
 }
 
 TEST_F(ANumbers, SlidersWriteTheirValueAndDetermineAtOnce)

@@ -528,7 +528,7 @@ QByteArray dateText(double value)
         .toLatin1();
 }
 
-void convert(QByteArray file, sqlite3* out)
+void convert(const QByteArray& file, sqlite3* out)
 {
     const Engine engine = dao::jet::engineOf(file);
     if (engine == Engine::None)
@@ -537,7 +537,8 @@ void convert(QByteArray file, sqlite3* out)
     // The first page describes the file, the second maps its pages, the third begins its catalog.
     if (file.size() < 3 * pageSize || file.size() % pageSize != 0)
         unreadable(QStringLiteral("the file is truncated"));
-    Handle mdb(mdb_open_buffer(file.data(), static_cast<size_t>(file.size()), MDB_NOFLAGS));
+    // Without MDB_WRITABLE libmdb reads the buffer as a read-only stream.
+    Handle mdb(mdb_open_buffer(const_cast<char*>(file.constData()), static_cast<size_t>(file.size()), MDB_NOFLAGS));
     if (!mdb)
         damaged(QStringLiteral("its first page cannot be read"));
     // The newer engine encrypts a protected file with a key of its own, which libmdb would take
@@ -593,7 +594,7 @@ void convertFile(const QString& jetPath, const QString& outPath)
         sqlite.cannotWrite(outPath);
     // A conversion either finishes or is thrown away, so it needs no journal.
     sqlite.exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF", outPath);
-    convert(std::move(bytes), db);
+    convert(bytes, db);
     try {
         dao::writeQueryIndexes(db);
     } catch (const dao::BuildError& error) {

@@ -47,7 +47,7 @@ QByteArray dateText(double value);
 // Copies every user table of the Jet file whose bytes are `file` into `out`, an empty SQLite
 // database open for writing, and writes the password table when the file has a password. Accepts
 // any bytes: whatever is not a sound Jet file raises ConversionError.
-void convert(QByteArray file, sqlite3* out);
+void convert(const QByteArray& file, sqlite3* out);
 
 // Converts the Jet file at jetPath into a database file at outPath (emptied first; its
 // permissions are kept): the tables as `convert` writes them, the query indexes of our own

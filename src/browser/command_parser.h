@@ -25,8 +25,10 @@ struct ParsedCommand {
 };
 
 // `processEntries` are the texts of the process list, each beginning with its abbreviation and a
-// blank. An abbreviation counts only as a whole word of the command (words are separated by
-// blanks), so OFW does not also name FW; of several named, the last in list order wins.
+// blank. An abbreviation counts only as a whole word of the command outside its paragraph token
+// (a word ends at any character that is no letter or digit: a blank, a tab, a comma, a
+// parenthesis), so OFW does not also name FW; of several named, the last in list order wins. A
+// category key counts after any character that is no letter or digit, as after its blank.
 ParsedCommand parseCommand(const QString& command, const QStringList& processEntries);
 
 }  // namespace varnel

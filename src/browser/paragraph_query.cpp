@@ -93,27 +93,21 @@ QString processCode(const ParagraphSearch& s)
 
 bool hasCategoryClause(const ParagraphSearch& s) { return s.categoryBox.size() >= 6; }
 
-// " WHERE w1 AND w2" / " WHERE (w1 OR w2)" / " WHERE phrase": each piece before a blank, then
-// the last piece when it is not empty.
+// " WHERE w1 AND w2" / " WHERE (w1 OR w2)" / " WHERE phrase", of the search words; empty when
+// the text holds none (blanks only).
 QString wordClause(const QString& words, SearchType type)
 {
-    if (words.isEmpty())
+    const QStringList pieces = searchWords(words, type);
+    if (pieces.isEmpty())
         return {};
     if (type == SearchType::Phrase || type == SearchType::None)
-        return QStringLiteral(" WHERE") + likeCondition(words);
+        return QStringLiteral(" WHERE") + likeCondition(pieces.constFirst());
     const bool isAnd = type == SearchType::And;
-    const QString joint = isAnd ? QStringLiteral(" AND ") : QStringLiteral(" OR ");
-    QString clause = isAnd ? QStringLiteral(" WHERE ") : QStringLiteral(" WHERE (");
-    const QStringList pieces = words.split(u' ');
-    for (qsizetype i = 0; i + 1 < pieces.size(); ++i)
-        clause += likeCondition(pieces[i]) + joint;
-    if (!pieces.constLast().isEmpty())
-        clause += likeCondition(pieces.constLast());
-    if (clause.endsWith(joint))
-        clause.chop(joint.size());
-    if (!isAnd)
-        clause += u')';
-    return clause;
+    QStringList conditions;
+    for (const QString& piece : pieces)
+        conditions << likeCondition(piece);
+    const QString joined = conditions.join(isAnd ? QStringLiteral(" AND ") : QStringLiteral(" OR "));
+    return isAnd ? QStringLiteral(" WHERE ") + joined : QStringLiteral(" WHERE (") + joined + u')';
 }
 
 }  // namespace
@@ -237,17 +231,13 @@ QString definitionsTerm(const QString& paragraph)
     return {};
 }
 
-QStringList wordsToColour(const QString& searchText, SearchType type)
+QStringList searchWords(const QString& searchText, SearchType type)
 {
     if (searchText.isEmpty())
         return {};
     if (type == SearchType::Phrase || type == SearchType::None)
         return {searchText};
-    QStringList words;
-    for (const QString& piece : searchText.split(u' '))
-        if (!piece.isEmpty())
-            words << piece;
-    return words;
+    return searchText.split(u' ', Qt::SkipEmptyParts);
 }
 
 std::vector<std::pair<int, int>> hitRanges(const QString& text, const QString& word)

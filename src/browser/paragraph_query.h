@@ -72,8 +72,10 @@ QString addendaMark(const QString& addenda);
 // The definitions term a definitions paragraph hands to the glossary; empty for other paragraphs.
 QString definitionsTerm(const QString& paragraph);
 
-// The words to colour: "And" and "Or" colour each blank-separated word, "Phrase" the whole text.
-QStringList wordsToColour(const QString& searchText, SearchType type);
+// The words a search text stands for, which the search looks for and the display colours: for
+// "And" and "Or" each run of characters between blanks (so two blanks in a row or a blank at
+// either end make no empty word), for "Phrase" the whole text.
+QStringList searchWords(const QString& searchText, SearchType type);
 
 // Where `word` stands in `text`, ignoring case, as (start, length) pairs; occurrences do not overlap.
 std::vector<std::pair<int, int>> hitRanges(const QString& text, const QString& word);

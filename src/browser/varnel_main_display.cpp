@@ -79,7 +79,7 @@ void varnelMain::markUpText()
         type = SearchType::Phrase;
     // The words are coloured in one edit of the text, laid out once for all of them.
     const platform::ui::RichTextBox::OneEdit edit(*RichTextBox1);
-    for (const QString& word : wordsToColour(Text1[1]->text(), type))
+    for (const QString& word : searchWords(Text1[1]->text(), type))
         scanText(word);
 }
 

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 
 namespace varnel {
 
@@ -86,7 +87,9 @@ void varnelMain::ListView1_KeyPress(int& keyAscii)
 void varnelMain::lookUpCrossReference()
 {
     VarnelCore& core = varnelCore();
-    QString key = vb::Trim(RichTextBox1->selText());
+    // A selection may take in the line break after a paragraph number, a tab or another kind of
+    // blank: white space of every kind counts as a blank does.
+    QString key = RichTextBox1->selText().trimmed();
     if (key.isEmpty())
         key = Text1[1]->selText();
     core.lookupKey = key;
@@ -95,8 +98,8 @@ void varnelMain::lookUpCrossReference()
         openWindow(windowOpeners().definitions);
         return;
     }
-    if (const int blank = vb::InStr(key, QStringLiteral(" ")); blank > 0)
-        key = vb::Left(key, blank - 1);
+    if (const auto space = std::find_if(key.cbegin(), key.cend(), [](QChar c) { return c.isSpace(); }); space != key.cend())
+        key.truncate(space - key.cbegin());
     if (key.endsWith(u'.'))
         key.chop(1);
     core.lookupKey = key;

@@ -6,6 +6,7 @@
 #include "platform/ui/seams.h"
 #include "platform/ui/twips.h"
 #include "platform/ui/window_geometry.h"
+#include "platform/file_names.h"
 #include "platform/vb.h"
 
 #include <QCoreApplication>
@@ -256,9 +257,11 @@ void varnelPicture::loadDefinition(const QString& id)
 
 bool varnelPicture::loadPictureFile(const QString& name)
 {
-    // A picture that cannot be loaded leaves an empty drawing, never the previous figure's.
-    const bool loaded =
-        Picture1->loadPicture(varnelCore().dataPath + QStringLiteral("/system/") + name + QStringLiteral(".dll"));
+    // A picture that cannot be loaded leaves an empty drawing, never the previous figure's. An
+    // edition may spell the folder and the file in any letter case.
+    const QString path =
+        platform::existingPathIgnoringCase(varnelCore().dataPath, QStringLiteral("system/") + name + QStringLiteral(".dll"));
+    const bool loaded = !path.isEmpty() && Picture1->loadPicture(path);
     if (!loaded) {
         Picture1->clear();
         Picture1->resize(0, 0);

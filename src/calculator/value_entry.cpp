@@ -1,6 +1,7 @@
 #include "calculator/value_entry.h"
 
 #include "calculator/thickness_text.h"
+#include "platform/ui/key_filter.h"
 #include "platform/vb.h"
 
 #include <algorithm>
@@ -64,30 +65,12 @@ bool validateText(const QString& text, int selStart, int selLength, int keyAscii
 
 bool acceptsEdit(const QString& before, const QString& after, bool mmUnits)
 {
-    // The edit replaced the part between the common beginning and the common end.
-    const qsizetype shorter = std::min(before.size(), after.size());
-    qsizetype prefix = 0;
-    while (prefix < shorter && before[prefix] == after[prefix])
-        ++prefix;
-    qsizetype suffix = 0;
-    while (suffix < shorter - prefix && before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
-        ++suffix;
-    const QString inserted = after.mid(prefix, after.size() - prefix - suffix);
-    if (inserted.isEmpty())
-        return withinLimit(after, mmUnits);
-
-    QString text = before;
-    int selStart = static_cast<int>(prefix);
-    int selLength = static_cast<int>(before.size() - prefix - suffix);
-    for (const QChar key : inserted) {
-        // Backspace and Enter pass the filter as keys, never as characters of a value.
-        if (key.unicode() < 32 || !validateText(text, selStart, selLength, key.unicode(), mmUnits))
-            return false;
-        text = text.left(selStart) + key + text.mid(selStart + selLength);
-        ++selStart;
-        selLength = 0;
-    }
-    return true;
+    // Every key that passes the filter leaves a value within the limit, so the limit adds to the
+    // filter only what a deletion leaves.
+    const auto filter = [mmUnits](const QString& text, int selStart, int selLength, int keyAscii) {
+        return validateText(text, selStart, selLength, keyAscii, mmUnits);
+    };
+    return platform::ui::editPassesFilter(before, after, filter) && withinLimit(after, mmUnits);
 }
 
 }  // namespace varnel::calculator

@@ -5,6 +5,7 @@
 #include "app/varnel_core.h"
 #include "browser/varnel_main.h"
 #include "calculator/process_choice.h"
+#include "calculator/value_entry.h"
 #include "platform/ui/cancel_button.h"
 #include "platform/ui/handler_guard.h"
 #include "platform/ui/line.h"
@@ -354,8 +355,11 @@ void varnelThickness::wireHandlers()
 
     txtBMthickness->change = guarded([this] { txtBMthickness_Change(); });
     txtWMthickness->change = guarded([this] { txtWMthickness_Change(); });
-    txtBMthickness->handlers.keyPress = guarded([this](int& key) { txtBMthickness_KeyPress(key); });
-    txtWMthickness->handlers.keyPress = guarded([this](int& key) { txtWMthickness_KeyPress(key); });
+    // Typed keys, pastes, drops and deletions alike: only a well-formed value within the limit.
+    for (TextBox* box : {txtBMthickness, txtWMthickness})
+        box->keyFilter = [this](const QString& text, int selStart, int selLength, int keyAscii) {
+            return calculator::validateText(text, selStart, selLength, keyAscii, mmUnits);
+        };
     txtBMthickness->handlers.gotFocus = guarded([this] { hideProcessList(); });
     txtBMthickness->handlers.lostFocus = guarded([this] { txtBMthickness_LostFocus(); });
     txtWMthickness->handlers.gotFocus = guarded([this] { hideProcessList(); });

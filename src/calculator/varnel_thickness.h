@@ -142,8 +142,6 @@ public:
     void txtBMthickness_LostFocus();
 
     // ------------------------------------------------------------------ values, units and sliders
-    void txtBMthickness_KeyPress(int& keyAscii);
-    void txtWMthickness_KeyPress(int& keyAscii);
     void txtBMthickness_Change();
     void txtWMthickness_Change();
     void optUnits_Click(int index);

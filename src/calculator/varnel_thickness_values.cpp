@@ -12,19 +12,6 @@ namespace varnel {
 using namespace platform::ui;
 using calculator::QualificationType;
 
-namespace {
-
-void filterKey(const TextBox& box, int& keyAscii, bool mmUnits)
-{
-    if (!calculator::validateText(box.text(), box.selStart(), box.selLength(), keyAscii, mmUnits))
-        keyAscii = 0;
-}
-
-}  // namespace
-
-void varnelThickness::txtBMthickness_KeyPress(int& keyAscii) { filterKey(*txtBMthickness, keyAscii, mmUnits); }
-void varnelThickness::txtWMthickness_KeyPress(int& keyAscii) { filterKey(*txtWMthickness, keyAscii, mmUnits); }
-
 void varnelThickness::txtBMthickness_Change() { valueBoxChanged(0); }
 void varnelThickness::txtWMthickness_Change() { valueBoxChanged(1); }
 
@@ -32,9 +19,10 @@ void varnelThickness::valueBoxChanged(int index)
 {
     TextBox* box = index == 0 ? txtBMthickness : txtWMthickness;
     TextBox* other = index == 0 ? txtWMthickness : txtBMthickness;
-    // The key filter sees typed keys only. A person's other edits (a paste, a drop, a deletion)
-    // pass the same test here, and one that fails is undone before any rule sees its value. Texts
-    // the window writes itself are its own and pass.
+    // The boxes' key filter has judged every edit of the person's that put characters in; a
+    // deletion may still leave a value beyond the limit (3.05 less its point), and one that does
+    // is undone here before any rule sees its value. Texts the window writes itself are its own
+    // and pass.
     if (box->isModified() && !calculator::acceptsEdit(acceptedValueText_[index], box->text(), mmUnits)) {
         box->setText(acceptedValueText_[index]);
         return;

@@ -43,10 +43,7 @@ QStringList searchWords(const QString& text, SearchOption option)
         return {};
     if (option == SearchOption::Phrase)
         return {text};
-    QStringList words = text.split(u' ');
-    if (words.constLast().isEmpty())
-        words.removeLast();
-    return words;
+    return text.split(u' ', Qt::SkipEmptyParts);
 }
 
 namespace {
@@ -58,11 +55,11 @@ QString likeCondition(const QString& word)
 
 QString textPart(const InterpretationSearch& search)
 {
-    if (search.words.isEmpty())
-        return {};
     QStringList conditions;
     for (const QString& word : searchWords(search.words, search.option))
         conditions << likeCondition(word);
+    if (conditions.isEmpty())
+        return {};
     const QString from = QStringLiteral("FROM ") + bracketedTable(search.sectionTable) + QStringLiteral(" WHERE");
     switch (search.option) {
     case SearchOption::And: return from + conditions.join(QStringLiteral(" AND"));

@@ -30,8 +30,9 @@ QString paragraphListQuery(const QString& sectionTable);
 // taken exactly as given (leading blanks included).
 QString interpretationRowQuery(const QString& table, const QString& number);
 
-// The words a search text stands for: "And" and "Or" take the pieces between single blanks (two
-// blanks in a row give an empty piece; an empty last piece is dropped), "Phrase" the whole text.
+// The words a search text stands for, which the search looks for and the display colours: "And"
+// and "Or" take each run of characters between blanks (two blanks in a row or a blank at either
+// end make no empty word), "Phrase" the whole text.
 QStringList searchWords(const QString& text, SearchOption option);
 
 struct InterpretationSearch {

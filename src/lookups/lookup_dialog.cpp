@@ -46,6 +46,13 @@ void LookupDialog::showEvent(QShowEvent* event)
 Hourglass::Hourglass() { platform::setPointer(platform::Pointer::Hourglass); }
 Hourglass::~Hourglass() { platform::setPointer(platform::Pointer::Default); }
 
+QString missingTableText(const QString& table)
+{
+    return QStringLiteral("The table [%1] is missing from the database.").arg(table);
+}
+
+bool isMissingTable(const dao::Error& error) { return error.number() == dao::TableNotFound; }
+
 std::unique_ptr<dao::Recordset> openSnapshot(const QString& sqlOrTable)
 {
     dao::Database* database = varnelCore().mainDatabase.get();

@@ -43,6 +43,11 @@ public:
 // when no database is open.
 std::unique_ptr<dao::Recordset> openSnapshot(const QString& sqlOrTable);
 
+// What a window says in place of its data when a table it reads is missing from the database:
+// "The table [A Numbers] is missing from the database.". Whether `error` says so.
+QString missingTableText(const QString& table);
+bool isMissingTable(const dao::Error& error);
+
 // A field of the current row as the lists show it: Null as empty, blanks trimmed.
 QString trimmedField(const dao::Recordset& rs, const QString& name);
 

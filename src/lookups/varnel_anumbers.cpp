@@ -146,7 +146,8 @@ void varnelAnumbers::createControls()
         txtElement[i] = new TextBox(Frame1);
         txtElement[i]->setGeometry(x, twips(900), width, twips(330));
         txtElement[i]->setToolTip(QStringLiteral(" Specify percent composition.   Type single value (e.g. 0.20)   or   a range  (e.g. 0.03-0.15)"));
-        txtElement[i]->handlers.keyPress = guarded([this, i](int& keyAscii) { txtElement_KeyPress(i, keyAscii); });
+        // Typed keys, pastes, drops and deletions alike.
+        txtElement[i]->keyFilter = [](const QString& text, int, int, int keyAscii) { return anumber::validateText(text, keyAscii); };
         txtElement[i]->handlers.keyUp = guarded([this, i](int keyCode, int shift) { txtElement_KeyUp(i, keyCode, shift); });
         connect(Slider[i], &QSlider::valueChanged, this, guarded([this, i] { Slider_Change(i); }));
         connect(Slider[i], &QSlider::sliderReleased, this, guarded([this, i] { Slider_MouseUp(i); }));
@@ -216,7 +217,11 @@ bool varnelAnumbers::setFormDefaults()
                 highs->field(QStringLiteral("High ") + anumber::elementCodes[static_cast<std::size_t>(i)]).toDouble();
         highs->close();
         aNumberSnapshot = openSnapshot(QStringLiteral("A Numbers"));
-    } catch (const dao::Error&) {
+    } catch (const dao::Error& error) {
+        // Without the table there are no maxima to colour the boxes against.
+        tableMissing = isMissingTable(error);
+        if (tableMissing)
+            lblAnumber->setCaption(missingTableText(QStringLiteral("A Numbers")));
         return false;
     }
     for (int i = 0; i < anumber::elementCount; ++i) {
@@ -248,6 +253,8 @@ void varnelAnumbers::determineAnumber()
 {
     for (int n = 1; n <= 12; ++n)
         setRowColour(n, false);
+    if (tableMissing)
+        return;
     std::array<QString, anumber::elementCount> texts;
     for (int i = 0; i < anumber::elementCount; ++i) {
         const QString t = txtElement[i]->text();
@@ -283,12 +290,6 @@ void varnelAnumbers::determineAnumber()
     }
     lblAnumber->setCaption(found.isEmpty() ? QStringLiteral("No matching A-number(s)")
                                            : QStringLiteral("A-number: ") + found.join(QStringLiteral(" or ")));
-}
-
-void varnelAnumbers::txtElement_KeyPress(int index, int& keyAscii)
-{
-    if (!anumber::validateText(txtElement[index]->text(), keyAscii))
-        keyAscii = 0;
 }
 
 void varnelAnumbers::txtElement_KeyUp(int, int, int) { determineAnumber(); }

@@ -40,6 +40,7 @@ public:
     // ------------------------------------------------------------------ state
     std::unique_ptr<dao::Recordset> aNumberSnapshot;  // [A Numbers], open while the window is
     std::array<double, anumber::elementCount> tableMax{};
+    bool tableMissing = false;  // the database has no [A Numbers]: the window says so and determines nothing
 
     // The row colours and box colours the window shows.
     static QColor rowColour(bool matched);
@@ -50,7 +51,6 @@ public:
     void Form_Unload();
     bool setFormDefaults();
     void determineAnumber();
-    void txtElement_KeyPress(int index, int& keyAscii);
     void txtElement_KeyUp(int index, int keyCode, int shift);
     void Slider_Change(int index);
     void Slider_MouseUp(int index);

@@ -111,13 +111,24 @@ void varnelDefinitions::Form_Activate()
     LookupDialog::Form_Activate();
 }
 
-QString varnelDefinitions::glossaryQuery() const
+QString varnelDefinitions::glossaryTable() const
 {
     if (Option1[0]->value())
-        return QStringLiteral("SELECT * FROM [Definitions] ORDER BY [term]");
+        return QStringLiteral("Definitions");
     if (Option1[1]->value())
-        return QStringLiteral("SELECT * FROM [Definitions - Brazing] ORDER BY [term]");
-    return QStringLiteral("SELECT * FROM [Definitions - AWS] ORDER BY [term]");
+        return QStringLiteral("Definitions - Brazing");
+    return QStringLiteral("Definitions - AWS");
+}
+
+QString varnelDefinitions::glossaryQuery() const
+{
+    return QStringLiteral("SELECT * FROM [%1] ORDER BY [term]").arg(glossaryTable());
+}
+
+void varnelDefinitions::showGlossaryMissing()
+{
+    RichTextBox1->setText(missingTableText(glossaryTable()));
+    Command1[1]->hide();
 }
 
 void varnelDefinitions::loadMenuList()
@@ -129,8 +140,11 @@ void varnelDefinitions::loadMenuList()
         glossaryRecordset = openSnapshot(glossaryQuery());
         for (; !glossaryRecordset->eof(); glossaryRecordset->moveNext())
             terms << trimmedField(*glossaryRecordset, QStringLiteral("term"));
-    } catch (const dao::Error&) {
-        // A glossary that cannot be read leaves the drop-down empty.
+    } catch (const dao::Error& error) {
+        // A glossary that cannot be read leaves the drop-down empty, and then the box's change
+        // handling does nothing: a missing one is said at once.
+        if (isMissingTable(error))
+            showGlossaryMissing();
     }
     appendPickEntries(list, terms, QIcon());
     sizePickList(list);
@@ -154,16 +168,19 @@ void varnelDefinitions::loadDefinition()
         if (!found) {
             RichTextBox1->setText(QStringLiteral("No match found"));
             Command1[1]->hide();
-        } else if (const dao::Value definition = rs.field(QStringLiteral("definition")); !definition.isNull()) {
-            // (A Null definition leaves the box and the figure button as they were.)
-            showRichText(*RichTextBox1, definition.toString());
+        } else {
+            // A Null definition shows as an empty one, with the figures of its own term.
+            showRichText(*RichTextBox1, nullToEmpty(rs.field(QStringLiteral("definition"))));
             const QString figures = Option1[2]->value() ? QString() : nullToEmpty(rs.field(QStringLiteral("figure")));
             Command1[1]->setVisible(!figures.isEmpty());
             if (!figures.isEmpty())
                 loadFigures(vb::Trim(vb::Replace(figures, QStringLiteral("\""), QStringLiteral(" "))));
         }
-    } catch (const dao::Error&) {
-        // The definition box and the figure button keep what they showed.
+    } catch (const dao::Error& error) {
+        // The definition box and the figure button keep what they showed, unless the glossary
+        // is missing.
+        if (isMissingTable(error))
+            showGlossaryMissing();
     }
     if (glossaryRecordset) {
         glossaryRecordset->close();

@@ -34,7 +34,10 @@ public:
     void Form_Load();
     void Form_Activate() override;
     // The query of the chosen glossary.
+    QString glossaryTable() const;
     QString glossaryQuery() const;
+    // The definition box says that the chosen glossary is missing; no figures.
+    void showGlossaryMissing();
     void loadMenuList();
     void loadDefinition();
     void loadFigures(const QString& figures);

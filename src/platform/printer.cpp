@@ -13,6 +13,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <algorithm>
 
 namespace platform {
 
@@ -29,12 +30,37 @@ QRectF normalised(double x1, double y1, double x2, double y2)
 
 // Lays `document` out for `device` in pages of `pageTwips`, with no margin around the text (the
 // caller's rectangle is the text's own).
+// Runs `visit` for every laid-out line of `document`, with its block, the block's top-left
+// corner and the line's middle (document units).
+template <typename Visit>
+void forEachLine(const QTextDocument& document, Visit visit)
+{
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        const QPointF blockTopLeft = layout->position();
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            visit(block, line, blockTopLeft, blockTopLeft.y() + line.y() + line.height() / 2);
+        }
+    }
+}
+
+// The pages of the document up to the last one that shows something: the empty or blank lines
+// after a text's last line break (a text that ends in one and fills its page) would otherwise
+// print a page of their own. At least one page.
 int paginateOn(QPaintDevice& device, QTextDocument& document, const QSizeF& pageTwips)
 {
     document.documentLayout()->setPaintDevice(&device);
     document.setDocumentMargin(0);
     document.setPageSize(pageTwips * (device.logicalDpiY() / twipsPerInch));
-    return document.pageCount();
+    const int laidOut = document.pageCount();  // lays the document out
+    const double pageHeight = document.pageSize().height();
+    int pages = 1;
+    forEachLine(document, [&](const QTextBlock& block, const QTextLine& line, const QPointF&, double middle) {
+        if (!block.text().mid(line.textStart(), line.textLength()).trimmed().isEmpty())
+            pages = std::max(pages, static_cast<int>(middle / pageHeight) + 1);
+    });
+    return std::min(pages, laidOut);
 }
 
 // Runs `draw` for every laid-out line of `document` that lies on the page from `pageTop`,
@@ -42,18 +68,12 @@ int paginateOn(QPaintDevice& device, QTextDocument& document, const QSizeF& page
 template <typename Draw>
 void forEachLineOfPage(const QTextDocument& document, double pageTop, double pageHeight, Draw draw)
 {
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        const QTextLayout* layout = block.layout();
-        const QPointF blockTopLeft = layout->position();
-        for (int i = 0; i < layout->lineCount(); ++i) {
-            const QTextLine line = layout->lineAt(i);
-            // By its middle: the layout puts a line it moves to a page's start at that page's
-            // edge, give or take rounding.
-            const double middle = blockTopLeft.y() + line.y() + line.height() / 2;
-            if (middle >= pageTop && middle < pageTop + pageHeight)
-                draw(block, line, blockTopLeft);
-        }
-    }
+    forEachLine(document, [&](const QTextBlock& block, const QTextLine& line, const QPointF& blockTopLeft, double middle) {
+        // By its middle: the layout puts a line it moves to a page's start at that page's edge,
+        // give or take rounding.
+        if (middle >= pageTop && middle < pageTop + pageHeight)
+            draw(block, line, blockTopLeft);
+    });
 }
 
 QFont qtFont(const PrinterFont& font)

@@ -44,6 +44,10 @@ TEST_F(CommandCases, EachCategoryKey_choosesItsCategoryAndLocksIt)
         // Special processes take the short form of the first three.
         {"STUD NON", "STUD  -  Nonessential Variables"},
         {"RSW ESS", "RSW  -  Essential Variables"},
+        // Words end at a tab or punctuation as at a blank.
+        {"GMAW,NON", "GMAW  -  Nonessential Variables" + gf},
+        {"SAW\tNON", "SAW  -  Nonessential Variables" + gf},
+        {"(GTAW) SUP", "GTAW  -  Supplementary Essential Variables" + gf},
     };
     for (const auto& c : cases) {
         main->processCommandLine(c.command);

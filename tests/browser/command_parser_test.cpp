@@ -1,4 +1,5 @@
-// The process a command names: an abbreviation counts only as a whole word of the command.
+// The process and category a command names: an abbreviation counts only as a whole word of the
+// command, a category key after any character that is no letter or digit.
 
 #include "browser/command_parser.h"
 
@@ -45,20 +46,30 @@ TEST(CommandProcess, AnAbbreviationInsideAnotherNamesOnlyItself)
     EXPECT_GE(pairs, 4);  // FW in OFW and DFW, RW in FRW, LBW in LLBW
 }
 
-TEST(CommandProcess, OnlyBlankDelimitedWordsCount)
+TEST(CommandProcess, WordsEndAtAnyCharacterThatIsNoLetterOrDigit)
 {
     const QStringList entries = entriesOf(sampleAbbreviations);
     const struct {
         const char* command;
         const char* abbreviation;
+        const char* category;  // the key found, or empty
     } cases[] = {
-        {"OFW ESS", "OFW"},
-        {"  OFW  ", "OFW"},
-        {"OFW,ESS", ""},       // a comma is no blank
-        {"QW-FW ESS", ""},     // part of the paragraph token
-        {"ofw ESS", ""},       // letter case counts
-        {"ESS", ""},
+        {"OFW ESS", "OFW", "ESS"},
+        {"  OFW  ", "OFW", ""},
+        {"OFW,ESS", "OFW", "ESS"},
+        {"GMAW,NON", "GMAW", "NON"},
+        {"SAW\tNON", "SAW", "NON"},
+        {"(GTAW) SUP", "GTAW", "SUP"},
+        {"SMAW;CRO QW-404.5", "SMAW", "CRO"},
+        {"DFW1 ESS", "", "ESS"},      // a digit goes on the word
+        {"QW-FW ESS", "", "ESS"},     // part of the paragraph token
+        {"ofw ESS", "", "ESS"},       // letter case counts
+        {"ESS", "", ""},              // a key needs something before it
+        {"SMAWESS", "", ""},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(parseCommand(c.command, entries).abbreviation, c.abbreviation) << c.command;
+    for (const auto& c : cases) {
+        const ParsedCommand parsed = parseCommand(QString::fromLatin1(c.command), entries);
+        EXPECT_EQ(parsed.abbreviation, c.abbreviation) << c.command;
+        EXPECT_EQ(QString::fromLatin1(parsed.category ? parsed.category->key : ""), c.category) << c.command;
+    }
 }

@@ -189,3 +189,23 @@ TEST_F(Menus, AKeyTheTableDoesNotKnowIsItsOwnParagraph)
     EXPECT_EQ(lastOpened(), "crossReference");
     EXPECT_EQ(opened.back().lookupKey, "QW-999.9");
 }
+
+TEST_F(Menus, TheKeyEndsAtTheFirstWhiteSpaceOfAnyKind)
+{
+    // A selection that takes in the line break after a paragraph number, a tab or a wide blank.
+    const struct {
+        const char* marked;
+        const char* key;
+    } cases[] = {
+        {"QW-999.7\nThe next line", "QW-999.7"},
+        {"QW-999.8.\n", "QW-999.8"},
+        {"QW-999.6\tJoints", "QW-999.6"},
+        {"\nQW-999.5\u2003Joints", "QW-999.5"},
+    };
+    for (const auto& c : cases) {
+        markInText(QString::fromUtf8(c.marked));
+        main->Toolbar1_ButtonClick(12);
+        EXPECT_EQ(lastOpened(), "crossReference") << c.marked;
+        EXPECT_EQ(opened.back().lookupKey, QString::fromLatin1(c.key)) << c.marked;
+    }
+}

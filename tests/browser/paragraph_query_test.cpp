@@ -77,8 +77,11 @@ TEST(ParagraphQuery, WordsAreJoinedByTheSearchType)
         {"weld rod", SearchType::And,
          "SELECT * FROM variables  WHERE " + like + "\"*weld*\" AND " + like + "\"*rod*\" ORDER BY [order]"},
         {"weld ", SearchType::And, "SELECT * FROM variables  WHERE " + like + "\"*weld*\" ORDER BY [order]"},
-        {"a  b", SearchType::And,
-         "SELECT * FROM variables  WHERE " + like + "\"*a*\" AND " + like + "\"**\" AND " + like + "\"*b*\" ORDER BY [order]"},
+        {"a  b", SearchType::And, "SELECT * FROM variables  WHERE " + like + "\"*a*\" AND " + like + "\"*b*\" ORDER BY [order]"},
+        {" weld  xyzzy", SearchType::Or,
+         "SELECT * FROM variables  WHERE (" + like + "\"*weld*\" OR " + like + "\"*xyzzy*\") ORDER BY [order]"},
+        {"  ", SearchType::Or, "SELECT * FROM variables ORDER BY [order]"},
+        {" a ", SearchType::Phrase, "SELECT * FROM variables  WHERE" + like + "\"* a *\" ORDER BY [order]"},
         {"weld", SearchType::Or, "SELECT * FROM variables  WHERE (" + like + "\"*weld*\") ORDER BY [order]"},
         {"weld rod", SearchType::Or,
          "SELECT * FROM variables  WHERE (" + like + "\"*weld*\" OR " + like + "\"*rod*\") ORDER BY [order]"},
@@ -166,10 +169,10 @@ TEST(HitColouring, WordsAreFoundWithoutRegardToCaseAndNeverOverlap)
     EXPECT_TRUE(hitRanges("text", "").empty());
     EXPECT_TRUE(hitRanges("", "x").empty());
 
-    EXPECT_EQ(wordsToColour("heat input", SearchType::And), (QStringList{"heat", "input"}));
-    EXPECT_EQ(wordsToColour("heat  input ", SearchType::Or), (QStringList{"heat", "input"}));
-    EXPECT_EQ(wordsToColour("heat input", SearchType::Phrase), (QStringList{"heat input"}));
-    EXPECT_TRUE(wordsToColour("", SearchType::And).isEmpty());
+    EXPECT_EQ(searchWords("heat input", SearchType::And), (QStringList{"heat", "input"}));
+    EXPECT_EQ(searchWords("heat  input ", SearchType::Or), (QStringList{"heat", "input"}));
+    EXPECT_EQ(searchWords("heat input", SearchType::Phrase), (QStringList{"heat input"}));
+    EXPECT_TRUE(searchWords("", SearchType::And).isEmpty());
 }
 
 // The paragraph lists and searches on generated data, read from a file with the builder's query

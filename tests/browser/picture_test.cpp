@@ -39,7 +39,9 @@ QString graphicsSql()
                "INSERT INTO Graphics VALUES ('QW-461.2', '%2', NULL, 'short');"
                "INSERT INTO Graphics VALUES ('QW-466.1', 'Missing picture', 'Sample text.', 'nofile');"
                "INSERT INTO Graphics VALUES ('QW-466.2', 'Unreadable picture', 'Sample text.', 'broken');"
-               "INSERT INTO Graphics VALUES ('QW-463.1', 'Picture stored as PNG', NULL, 'png');")
+               "INSERT INTO Graphics VALUES ('QW-463.1', 'Picture stored as PNG', NULL, 'png');"
+               "INSERT INTO Graphics VALUES ('QW-466.3', 'Named in capitals', NULL, 'fig466_1');"
+               "INSERT INTO Graphics VALUES ('QW-466.4', 'Named in both cases', NULL, 'Twin');")
         .arg(title89, title90);
 }
 
@@ -52,6 +54,9 @@ protected:
         savePicture("short", 540, 200, "BMP");
         savePicture("tall", 420, 760, "BMP");
         savePicture("png", 300, 100, "PNG");
+        savePicture("FIG466_1", 310, 110, "BMP", "DLL");
+        savePicture("Twin", 320, 120, "BMP");
+        savePicture("twin", 330, 130, "BMP");
         QFile broken(data.filePath(QStringLiteral("system/broken.dll")));
         if (broken.open(QIODevice::WriteOnly))
             broken.write("BM this is no picture at all");
@@ -67,11 +72,12 @@ protected:
     }
 
     // Picture files end in ".dll" whatever their format.
-    void savePicture(const char* name, int width, int height, const char* format)
+    void savePicture(const char* name, int width, int height, const char* format, const char* extension = "dll")
     {
         QImage image(width, height, QImage::Format_RGB32);
         image.fill(Qt::darkCyan);
-        ASSERT_TRUE(image.save(data.filePath(QStringLiteral("system/%1.dll").arg(QLatin1String(name))), format));
+        ASSERT_TRUE(image.save(data.filePath(QStringLiteral("system/%1.%2").arg(QLatin1String(name), QLatin1String(extension))),
+                               format));
     }
 
     // The opener's steps: pictureKey, then the window shown and activated.
@@ -317,6 +323,27 @@ TEST_F(FigureViewer, TheFileContentDecidesThePictureFormat)
     varnelPicture& v = open("QW-463.1");
     ASSERT_TRUE(v.Picture1->hasPicture());
     EXPECT_EQ(v.Picture1->size(), QSize(300, 100));
+}
+
+TEST_F(FigureViewer, AFileNamedInAnotherLetterCaseIsFoundTheExactSpellingFirst)
+{
+    const struct {
+        const char* id;
+        QSize size;
+    } cases[] = {
+        {"QW-466.3", {310, 110}},  // fig466_1 as FIG466_1.DLL
+        {"QW-466.4", {320, 120}},  // Twin beside twin
+    };
+    for (const auto& c : cases) {
+        varnelPicture& v = open(QLatin1String(c.id));
+        ASSERT_TRUE(v.Picture1->hasPicture()) << c.id;
+        EXPECT_EQ(v.Picture1->size(), c.size) << c.id;
+    }
+    // The folder in another case too.
+    ASSERT_TRUE(QDir(data.path()).rename(QStringLiteral("system"), QStringLiteral("System")));
+    varnelPicture& v = open(QStringLiteral("QW-466.3"));
+    ASSERT_TRUE(v.Picture1->hasPicture());
+    EXPECT_EQ(v.Picture1->size(), QSize(310, 110));
 }
 
 TEST_F(FigureViewer, ADatabaseFailureEndsTheLoadingQuietly)

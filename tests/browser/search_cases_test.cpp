@@ -142,16 +142,21 @@ TEST_F(SearchCases, ProcessBoxLength_decidesWhetherTheSearchKeepsToTheProcess)
 
 TEST_F(SearchCases, ChangingTheSearchType_searchesAgainWithTheWordsInTheBox)
 {
-    // "preheat temperature": both words in 6 paragraphs, either in 19, the phrase in 2.
+    // "preheat temperature": both words in 6 paragraphs, either in 19, the phrase in 2. Blanks
+    // doubled or at either end make no word of their own, which would match every paragraph.
     browseAllParagraphs();
-    main->Text1[1]->setText("preheat temperature");
     const struct {
+        const char* words;
         int option;
         const char* entries;
-    } cases[] = {{1, "19"}, {2, "2"}, {0, "6"}};
+    } cases[] = {
+        {"preheat temperature", 1, "19"}, {"preheat temperature", 2, "2"}, {"preheat temperature", 0, "6"},
+        {"preheat  temperature", 1, "19"}, {" preheat temperature", 1, "19"}, {"preheat  temperature ", 0, "6"},
+    };
     for (const auto& c : cases) {
+        main->Text1[1]->setText(c.words);
         main->Option1[c.option]->setValue(true);
-        EXPECT_EQ(main->Label1[6]->text(), c.entries) << main->Option1[c.option]->text().toStdString();
+        EXPECT_EQ(main->Label1[6]->text(), c.entries) << c.words << ' ' << main->Option1[c.option]->text().toStdString();
     }
 }
 

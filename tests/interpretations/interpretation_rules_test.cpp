@@ -68,10 +68,12 @@ TEST(SearchQuery, BuildsEachCombinationOfParagraphAndWords)
 
     search.paragraph.clear();
     search.option = SearchOption::Or;
-    search.words = QStringLiteral("a  b");
+    search.words = QStringLiteral(" a  b");
     EXPECT_EQ(interpretationSearchQuery(search),
               QStringLiteral("SELECT DISTINCT [INTER_STR] FROM [INT09] WHERE ( [INTER_TEXT] LIKE \"*a*\" OR [INTER_TEXT] LIKE "
-                             "\"**\" OR [INTER_TEXT] LIKE \"*b*\") ORDER BY [INTER_STR]"));
+                             "\"*b*\") ORDER BY [INTER_STR]"));
+    search.words = QStringLiteral("  ");
+    EXPECT_EQ(interpretationSearchQuery(search), QStringLiteral("SELECT DISTINCT [INTER_STR] FROM [INX09] ORDER BY [INTER_STR]"));
 
     search.option = SearchOption::Phrase;
     search.words = QStringLiteral("base metal ");
@@ -100,7 +102,8 @@ TEST(SearchQuery, TextFromBoxesAndRowsCannotLeaveItsLiteral)
 TEST(SearchQuery, WordsSplitAtSingleBlanks)
 {
     EXPECT_EQ(searchWords(QStringLiteral("a b "), SearchOption::And), QStringList({"a", "b"}));
-    EXPECT_EQ(searchWords(QStringLiteral(" a  b"), SearchOption::Or), QStringList({"", "a", "", "b"}));
+    EXPECT_EQ(searchWords(QStringLiteral(" a  b"), SearchOption::Or), QStringList({"a", "b"}));
+    EXPECT_TRUE(searchWords(QStringLiteral("  "), SearchOption::And).isEmpty());
     EXPECT_EQ(searchWords(QStringLiteral("a b "), SearchOption::Phrase), QStringList({"a b "}));
     EXPECT_TRUE(searchWords(QString(), SearchOption::And).isEmpty());
     EXPECT_EQ(validateText(QStringLiteral("\"QW\"-200")), QStringLiteral("QW-200"));

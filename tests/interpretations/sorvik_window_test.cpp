@@ -127,7 +127,8 @@ TEST_F(Sorvik, SearchCountsLeaveTheNoticeRowsOut)
     } cases[] = {
         {"", "sample", 0, {}, "18"},                                  // every row, the notice pair first
         {"", "impact test", 0, {"IX-07-01", "IX-08-03"}, "2"},
-        {"", "impact  PWHT", 1, {}, "18"},                            // an empty word matches every text
+        {"", "impact  PWHT", 1, {"IX-07-01", "IX-07-03", "IX-08-03"}, "3"},  // two blanks make no empty word
+        {"", " impact  test", 0, {"IX-07-01", "IX-08-03"}, "2"},
         {"", "impact  test ", 0, {"IX-07-01", "IX-08-03"}, "2"},
         {"", "metal thickness", 2, {"IX-07-01", "IX-08-02"}, "2"},
         {"", "manufacturer's certificate", 2, {"IX-07-02"}, "1"},

@@ -3,6 +3,10 @@
 
 #include "lookups/lookup_fixture.h"
 #include "lookups/varnel_anumbers.h"
+#include "support/fixture_database.h"
+
+#include <QApplication>
+#include <QClipboard>
 
 using namespace varnel;
 using lookups_testing::LookupTest;
@@ -128,6 +132,49 @@ TEST_F(ANumbers, KeyFilterRefusesASecondDashLettersAndBlanks)
     EXPECT_EQ(result(), "No matching A-number(s)");
     QTest::keyClick(window->txtElement[3], Qt::Key_Backspace);
     EXPECT_EQ(window->txtElement[3]->text(), "9-111.2.");
+}
+
+TEST_F(ANumbers, PastedTextPassesTheKeyFilterAsTypedKeysDo)
+{
+    analyse({"", "20", "", "15", "", ""});
+    EXPECT_EQ(result(), "A-number: 8 or 9");
+    const struct {
+        int box;
+        const char* pasted;
+        const char* text;
+    } cases[] = {
+        {0, " 0.25", ""},       // a blank is refused: typed, it would not have gone in either
+        {0, "0.25%", ""},
+        {0, "0.25", "0.25"},
+        {3, "1-2-3", "15"},     // one dash only
+        {3, "15-16", "15-16"},
+    };
+    for (const auto& c : cases) {
+        auto* box = window->txtElement[c.box];
+        QApplication::clipboard()->setText(QString::fromLatin1(c.pasted));
+        box->selectAll();
+        box->paste();
+        EXPECT_EQ(box->text(), QLatin1String(c.text)) << c.pasted;
+    }
+    window->txtElement[3]->setText("15");
+    window->determineAnumber();
+    EXPECT_EQ(result(), "A-number: 9");
+}
+
+TEST_F(ANumbers, AMissingTableIsSaidAndMarksNoBoxOutOfRange)
+{
+    window.reset();
+    testing_support::FixtureDatabase withoutTable(QStringLiteral("CREATE TABLE Other (a TEXT);"));
+    varnelCore().mainDatabase = dao::Workspace::defaultWorkspace().openDatabase(withoutTable.path(), false, false, QString());
+    window = std::make_unique<varnelAnumbers>();
+    window->show();
+    EXPECT_EQ(result(), "The table [A Numbers] is missing from the database.");
+    EXPECT_TRUE(window->lblAnumber->captionFit().whole) << "the result line shows it whole";
+    analyse({"0.10", "18.5", "", "", "", ""});
+    EXPECT_EQ(result(), "The table [A Numbers] is missing from the database.");
+    EXPECT_EQ(boxColour(0), varnelAnumbers::boxColour(anumber::BoxColour::White));
+    EXPECT_EQ(window->txtElement[1]->toolTip(), window->txtElement[2]->toolTip());
+    EXPECT_TRUE(marked().empty());
 }
 
 TEST_F(ANumbers, SlidersWriteTheirValueAndDetermineAtOnce)

@@ -4,6 +4,7 @@
 
 #include "lookups/lookup_fixture.h"
 #include "lookups/varnel_definitions.h"
+#include "support/fixture_database.h"
 
 #include <QTextBlock>
 #include <QTextCursor>
@@ -172,6 +173,53 @@ TEST_F(Definitions, PatternCharactersAndQuotesInTheBox)
     }
     EXPECT_TRUE(seams.messages.shown.empty());
     EXPECT_EQ(seams.pointer.current(), platform::Pointer::Default);
+}
+
+TEST_F(Definitions, ANullDefinitionShowsEmptyWithTheFiguresOfItsOwnTerm)
+{
+    testing_support::FixtureDatabase glossaries(QStringLiteral(R"sql(
+CREATE TABLE Definitions (term TEXT COLLATE NOCASE, definition TEXT, figure TEXT);
+INSERT INTO Definitions VALUES ('bead', 'Sample text. One pass.', 'QW-461.1'), ('bevel', NULL, NULL),
+  ('butt joint', NULL, 'QW-462.1');
+)sql"));
+    varnelCore().mainDatabase = dao::Workspace::defaultWorkspace().openDatabase(glossaries.path(), false, false, QString());
+    open("bead");
+    EXPECT_EQ(definition(), "Sample text. One pass.");
+    EXPECT_TRUE(figureButtonShown());
+    const struct {
+        const char* typed;
+        const char* definition;
+        bool figures;
+        const char* pictureKey;
+    } cases[] = {
+        {"bev", "", false, "Fig.QW-461.1"},  // the figure list stays as the last figures left it
+        {"butt", "", true, "Fig.QW-462.1"},
+        {"be", "Sample text. One pass.", true, "Fig.QW-461.1"},
+    };
+    for (const auto& c : cases) {
+        window->Text1[0]->setText(QString::fromLatin1(c.typed));
+        EXPECT_EQ(definition(), QLatin1String(c.definition)) << c.typed;
+        EXPECT_EQ(figureButtonShown(), c.figures) << c.typed;
+        EXPECT_EQ(varnelCore().pictureKey, QLatin1String(c.pictureKey)) << c.typed;
+    }
+}
+
+TEST_F(Definitions, AMissingGlossarySaysSoInPlaceOfADefinition)
+{
+    testing_support::FixtureDatabase welding(QStringLiteral(
+        "CREATE TABLE Definitions (term TEXT COLLATE NOCASE, definition TEXT, figure TEXT);"
+        "INSERT INTO Definitions VALUES ('bead', 'Sample text. One pass.', 'QW-461.1');"));
+    varnelCore().mainDatabase = dao::Workspace::defaultWorkspace().openDatabase(welding.path(), false, false, QString());
+    open("bead");
+    EXPECT_EQ(definition(), "Sample text. One pass.");
+    for (int option : {2, 1}) {
+        window->Option1[option]->setValue(true);
+        EXPECT_EQ(definition(), QStringLiteral("The table [%1] is missing from the database.")
+                                    .arg(option == 2 ? "Definitions - AWS" : "Definitions - Brazing"));
+        EXPECT_FALSE(figureButtonShown());
+    }
+    window->Option1[0]->setValue(true);
+    EXPECT_EQ(definition(), "Sample text. One pass.");
 }
 
 TEST_F(Definitions, DropDownPicksATermAndLeavesItInLookupKey)

@@ -7,6 +7,7 @@
 #include "lookups/varnel_filler_matrix.h"
 #include "lookups/filler_metal_window.h"
 #include "platform/ui/seams.h"
+#include "support/fixture_database.h"
 
 #include <QHeaderView>
 
@@ -132,6 +133,38 @@ TEST_F(FillerSpecification, CriteriaOfTheBoxesGiveTheKnownRows)
                            list.subItem(1, 4), list.subItem(1, 5)}),
               (QStringList{"ER70S-6", "5.18", "6", "1", "K11140", "High manganese and silicon wire"}));
     EXPECT_EQ(list.selectedRows(), std::vector<int>{1});
+}
+
+TEST_F(FillerSpecification, NumbersInAnEditionsNumericColumnsMatchInTheirTextForm)
+{
+    // An edition that keeps the SFA, F- and A-numbers as numbers: a pattern matches a number's
+    // text as the old runtime writes it, "1" for a whole 1 and "5.18" for a Single 5.18.
+    testing_support::FixtureDatabase numeric(QStringLiteral(R"sql(
+CREATE TABLE "Filler metals" (AWS_Class TEXT COLLATE NOCASE, SFA REAL, F_NO REAL, A_NO REAL, UNS TEXT COLLATE NOCASE,
+  Comment TEXT COLLATE NOCASE);
+INSERT INTO "Filler metals" VALUES ('E6010', 5.1, 3, 1, 'W06010', 'x'), ('ER70S-6', 5.18, 6, 1, 'K11140', 'x'),
+  ('E308-16', 5.4, 5, 8, 'W30810', 'x'), ('ER2209', 5.9, 6.0, 0.25, 'S39209', 'x');
+CREATE TABLE "Filler Metal Specifications" (SFA REAL, DESIGNATION TEXT COLLATE NOCASE, "ORDER" INTEGER);
+INSERT INTO "Filler Metal Specifications" VALUES (5.1, 'Carbon steel covered electrodes', 1), (5.18, 'Carbon steel electrodes', 2);
+)sql"));
+    varnelCore().mainDatabase = dao::Workspace::defaultWorkspace().openDatabase(numeric.path(), false, false, QString());
+    open();
+    const struct {
+        QStringList boxes;  // AWS, A-no., UNS, F-no., specification
+        const char* caption;
+    } cases[] = {
+        {{"", "1", "", "", ""}, "2 matching materials"},
+        {{"", "8", "", "5", ""}, "1 matching materials"},
+        {{"", "", "", "6", ""}, "2 matching materials"},
+        {{"", "0.25", "", "", ""}, "1 matching materials"},
+        {{"", "", "", "", "5.18   Carbon steel electrodes"}, "1 matching materials"},
+        {{"", "", "", "", "5.1   Carbon steel covered electrodes"}, "1 matching materials"},
+        {{"", "1.0", "", "", ""}, "No matching materials found."},
+    };
+    for (const auto& c : cases) {
+        setBoxes(c.boxes);
+        EXPECT_EQ(caption(), QString::fromLatin1(c.caption)) << c.boxes.join('|').toStdString();
+    }
 }
 
 TEST_F(FillerSpecification, SpecificationPickListHoldsTheTitlesTheOtherBoxesAllow)

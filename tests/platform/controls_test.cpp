@@ -1,5 +1,6 @@
 // The controls' rules the windows rely on: values set from code run the same handling as the
-// person's edit, key presses can be dropped, and Escape belongs to the window.
+// person's edit, key presses can be dropped, a filtered box judges every edit by its filter, and
+// Escape belongs to the window.
 
 #include "platform/ui/cancel_button.h"
 #include "platform/ui/controls.h"
@@ -70,6 +71,43 @@ TEST(Controls, AKeyComingUpWhereItNeverWentDownIsNoKeyUpThere)
         QTest::keyRelease(control, Qt::Key_Space);
         EXPECT_EQ(ups, std::vector<int>{keys::Enter}) << control->metaObject()->className();
     }
+}
+
+TEST(Controls, EveryEditOfTheFilteredBoxPassesItsKeyFilter)
+{
+    // Digits only, at most four.
+    TextBox box;
+    box.keyFilter = [](const QString& text, int, int selLength, int key) {
+        return key == keys::Backspace || (key >= '0' && key <= '9' && text.size() - selLength < 4);
+    };
+    std::vector<QString> changes;
+    box.change = [&] { changes.push_back(box.text()); };
+    box.show();
+    box.setFocus();
+    QTest::keyClicks(&box, "1a2");
+    EXPECT_EQ(box.text(), "12");
+    const struct {
+        const char* pasted;
+        const char* text;  // after the paste at the end
+    } cases[] = {
+        {" 3", "12"},     // a blank is no digit
+        {"3\t", "12"},   // nor a tab
+        {"345", "12"},    // a fifth digit
+        {"34", "1234"},
+    };
+    for (const auto& c : cases) {
+        box.setCursorPosition(static_cast<int>(box.text().size()));
+        box.insert(QString::fromLatin1(c.pasted));  // as a paste, a drop or the middle button puts text in
+        EXPECT_EQ(box.text(), QLatin1String(c.text)) << c.pasted;
+        EXPECT_EQ(changes.back(), box.text()) << "a refused edit runs no change";
+    }
+    EXPECT_EQ(changes, (std::vector<QString>{"1", "12", "1234"}));
+    // A deletion passes as Backspace does; a text written by code is the window's own.
+    box.setSelection(1, 2);
+    box.del();
+    EXPECT_EQ(box.text(), "14");
+    box.setText("x y");
+    EXPECT_EQ(box.text(), "x y");
 }
 
 TEST(Controls, EscapeInABoxReachesItsWindow)

@@ -453,4 +453,29 @@ INSERT INTO t VALUES (2, 'd'), (1, 'c'), (2, 'b'), (1, 'A'), (NULL, 'z'), (2, 'a
         EXPECT_EQ(column(*db, QString::fromUtf8(c.sql), QString::fromUtf8(c.field)), QString::fromUtf8(c.expected)) << c.sql;
 }
 
+// Every letter compares without regard to case, not only the ASCII ones: in =, <>, <, >, ORDER BY,
+// DISTINCT and a find, in stored order where texts compare alike.
+TEST(DaoOrdering, EveryLetterComparesWithoutRegardToCase)
+{
+    testing_support::FixtureDatabase fixture(QStringLiteral(R"sql(
+CREATE TABLE t (k INTEGER, v TEXT COLLATE NOCASE);
+INSERT INTO t VALUES (1, 'Øre'), (2, 'zebra'), (3, 'øre'), (4, 'Ærø'), (5, 'äpfel'), (6, 'ÄPFEL'), (7, 'Århus');
+)sql"));
+    auto db = dao::Workspace::defaultWorkspace().openDatabase(fixture.path(), false, true, QString());
+    const QueryCase cases[] = {
+        {"SELECT k FROM t WHERE v = \"ØRE\"", "k", "1|3"},
+        {"SELECT k FROM t WHERE v <> \"Äpfel\"", "k", "1|2|3|4|7"},
+        {"SELECT k FROM t WHERE v > \"äpfel\" ORDER BY k", "k", "1|3|4|7"},
+        {"SELECT k FROM t WHERE v < \"ærø\" ORDER BY k", "k", "2|5|6|7"},
+        {"SELECT v FROM t ORDER BY v", "v", "zebra|äpfel|ÄPFEL|Århus|Ærø|Øre|øre"},
+        {"SELECT DISTINCT v FROM t ORDER BY v DESC", "v", "Øre|Ærø|Århus|äpfel|zebra"},
+    };
+    for (const QueryCase& c : cases)
+        EXPECT_EQ(column(*db, QString::fromUtf8(c.sql), QString::fromUtf8(c.field)), QString::fromUtf8(c.expected)) << c.sql;
+    auto table = db->openRecordset(QStringLiteral("t"));
+    table->findFirst(QStringLiteral("v = \"ÆRØ\""));
+    ASSERT_FALSE(table->noMatch());
+    EXPECT_EQ(table->field(QStringLiteral("k")).toString(), QStringLiteral("4"));
+}
+
 }  // namespace

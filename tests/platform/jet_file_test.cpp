@@ -263,6 +263,9 @@ TEST_F(JetFile, DamagedCopiesEndInAClearErrorWithoutCrashingTheProgram)
         {"zeroed-data.mdb", [&](QByteArray& b) { fillPage(b, productsPage, pageSize, false); }, "'Products'"},
         {"random-catalog.mdb", [&](QByteArray& b) { fillPage(b, 2, pageSize, true); }, "damaged"},
         {"random-data.mdb", [&](QByteArray& b) { fillPage(b, productsPage, pageSize, true); }, "'Products'"},
+        // The page of the last part of a picture of Categories, and one of the catalog's own long values.
+        {"zeroed-long-value.mdb", [&](QByteArray& b) { fillPage(b, 30, pageSize, false); }, "'Picture' in row 1 of the table 'Categories'"},
+        {"zeroed-catalog-value.mdb", [&](QByteArray& b) { fillPage(b, 736, pageSize, false); }, "'MSysObjects'"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -302,6 +302,22 @@ TEST_F(PrintModuleTest, RichTextContinuesOnNewPagesWithinTheMarginsLessTheUnprin
 
 TEST_F(PrintModuleTest, RichTextThatFitsOrIsEmptyStaysOnThePageAndNoRoomPrintsNothing)
 {
+    const auto print = [&](const QString& text, int sideMargin, int endMargin) {
+        install(QSizeF(letterWidth, letterHeight));
+        QTextEdit box;
+        box.setPlainText(text);
+        initPrinter(Orientation::Portrait);
+        printRichText(box, sideMargin, endMargin, sideMargin, endMargin);
+    };
+    // As many one-line paragraphs as fill the first page to its end.
+    QStringList fill;
+    for (int n = 1; n < 500; ++n) {
+        print(fill.join(u'\n') + QStringLiteral("\nLine %1").arg(n), 1530, 1760);
+        if (recorder->documentPages.size() > 1)
+            break;
+        fill << QStringLiteral("Line %1").arg(n);
+    }
+    ASSERT_GT(fill.size(), 10);
     struct Case {
         const char* name;
         QString text;
@@ -314,13 +330,12 @@ TEST_F(PrintModuleTest, RichTextThatFitsOrIsEmptyStaysOnThePageAndNoRoomPrintsNo
         {"empty", QString(), 1530, 1760, 1},
         {"margins wider than the paper", paragraphText(3), 7000, 1760, 0},
         {"margins taller than the paper", paragraphText(3), 1530, 8000, 0},
+        // The empty lines after the last line break would fill a page of their own.
+        {"a full page and a line break", fill.join(u'\n') + u'\n', 1530, 1760, 1},
+        {"a full page and blank lines", fill.join(u'\n') + QStringLiteral("\n \n\n\t\n"), 1530, 1760, 1},
     };
     for (const Case& c : cases) {
-        install(QSizeF(letterWidth, letterHeight));
-        QTextEdit box;
-        box.setPlainText(c.text);
-        initPrinter(Orientation::Portrait);
-        printRichText(box, c.sideMargin, c.endMargin, c.sideMargin, c.endMargin);
+        print(c.text, c.sideMargin, c.endMargin);
         EXPECT_EQ(recorder->documentPages.size(), c.documentPages) << c.name;
         EXPECT_EQ(recorder->pages, 1) << c.name;
     }

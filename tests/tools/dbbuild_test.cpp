@@ -1,5 +1,6 @@
 // The database builder run as the build runs it: a database from SQL files, with or without a
-// password, and no file at all when a statement fails; and its conversion of a Jet file.
+// password, and no file at all when a statement fails; its conversion of a Jet file; and both
+// files read by the plain sqlite3 tool.
 
 #include "platform/dao/dao.h"
 #include "support/jet_samples.h"
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -26,6 +28,19 @@ ToolRun dbbuild(const QStringList& arguments)
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
         return {};
     return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+// What the plain sqlite3 tool prints for `sql` on the file at `path`, its errors after it.
+QString plainSqlite(const QString& path, const QString& sql)
+{
+    const QString program = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
+    if (program.isEmpty())
+        return QStringLiteral("no sqlite3 tool");
+    QProcess process;
+    process.start(program, {QStringLiteral("-readonly"), path, sql});
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return QStringLiteral("the sqlite3 tool did not finish");
+    return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError()).trimmed();
 }
 
 class DbBuild : public ::testing::Test {
@@ -88,6 +103,44 @@ TEST_F(DbBuild, BadStatementIsReportedWithItsLineAndLeavesNoFile)
     EXPECT_TRUE(run.errors.contains(sql + QStringLiteral(":6:"))) << run.errors.toStdString();
     EXPECT_TRUE(run.errors.contains(QStringLiteral("no such table: u"))) << run.errors.toStdString();
     EXPECT_EQ(files().join(u','), QStringLiteral("bad.sql"));
+}
+
+TEST_F(DbBuild, AnIndexOverCaselessTextBeyondAsciiIsRefused)
+{
+    // The program and the sqlite3 tool would each find the index in another order.
+    const QString sql = sqlFile(QStringLiteral("terms.sql"),
+                                QStringLiteral("CREATE TABLE terms (term TEXT COLLATE NOCASE UNIQUE, note TEXT COLLATE NOCASE);\n"
+                                               "INSERT INTO terms VALUES ('arc', 'Ärger'), ('Ärger', 'x');\n"));
+    const QString out = dir.filePath(QStringLiteral("terms.mdb"));
+    const ToolRun run = dbbuild({out, sql});
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_TRUE(run.errors.contains(QStringLiteral("the column term of the table terms"))) << run.errors.toStdString();
+    EXPECT_EQ(files().join(u','), QStringLiteral("terms.sql"));
+    // The same text in a column without an index, or ASCII text in the indexed one, builds.
+    ASSERT_EQ(dbbuild({out, sqlFile(QStringLiteral("ascii.sql"),
+                                    QStringLiteral("CREATE TABLE terms (term TEXT COLLATE NOCASE UNIQUE, note TEXT COLLATE NOCASE);\n"
+                                                   "INSERT INTO terms VALUES ('arc', 'Ärger'), ('ARGON', 'ärger');\n"))})
+                  .exitCode,
+              0);
+}
+
+TEST_F(DbBuild, BuiltAndConvertedFilesReadInThePlainSqliteTool)
+{
+    // The program's own comparison of every letter lives in its connections; the files declare
+    // SQLite's own NOCASE and keep every index in an order that the tool agrees with.
+    const QString sample = testing_support::builtDataDir() + QStringLiteral("/qel0709.mdb");
+    EXPECT_EQ(plainSqlite(sample, QStringLiteral("PRAGMA integrity_check; "
+                                                 "SELECT count(*) FROM Variables WHERE variable = 'qw-402.1';")),
+              QStringLiteral("ok\n1"));
+    const QString converted = dir.filePath(QStringLiteral("nwind.mdb"));
+    ASSERT_EQ(dbbuild({QStringLiteral("--from-jet"), testing_support::jetSample("nwind.mdb"), converted}).exitCode, 0);
+    EXPECT_EQ(plainSqlite(converted, QStringLiteral("PRAGMA integrity_check; "
+                                                    "SELECT CompanyName FROM Customers WHERE City = 'münchen';")),
+              QStringLiteral("ok\nFrankenversand"));
+    auto db = dao::Workspace::defaultWorkspace().openDatabase(converted, false, false, QStringLiteral(";pwd="));
+    auto rs = db->openRecordset(QStringLiteral("SELECT CompanyName FROM Customers WHERE City = \"MÜNCHEN\""));
+    ASSERT_EQ(rs->recordCount(), 1);
+    EXPECT_EQ(rs->field(0).toString(), QStringLiteral("Frankenversand"));
 }
 
 TEST_F(DbBuild, FailedRebuildKeepsThePreviousFile)

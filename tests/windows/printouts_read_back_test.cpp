@@ -153,6 +153,29 @@ TEST_F(PrintoutsReadBack, ParagraphsPrintAt8PointsWithinTheirMargins)
         expectTextPages(main->RichTextBox1->text(), 8, c.pages);
         EXPECT_TRUE(seams.messages.shown.empty());
     }
+
+    // A text that fills its page to the end and ends in a line break: the empty line after the
+    // break would fill a page of its own.
+    const auto lines = [](int count) {
+        QStringList text;
+        for (int n = 1; n <= count; ++n)
+            text << QStringLiteral("Line%1 of the sample paragraph").arg(n);
+        return text.join(u'\n');
+    };
+    const auto pagesOf = [&](const QString& text) {
+        main->RichTextBox1->setText(text);
+        main->mnuPrint_Click();
+        return printed().pages.size();
+    };
+    int fits = 1;
+    int overflows = 200;
+    ASSERT_GT(pagesOf(lines(overflows)), 1u);
+    while (overflows - fits > 1) {
+        const int middle = (fits + overflows) / 2;
+        (pagesOf(lines(middle)) == 1 ? fits : overflows) = middle;
+    }
+    EXPECT_EQ(pagesOf(lines(fits) + u'\n'), 1u);
+    expectTextPages(main->RichTextBox1->text(), 8, 1);
 }
 
 TEST_F(PrintoutsReadBack, AnInterpretationPrintsAt8PointsWithinItsMargins)

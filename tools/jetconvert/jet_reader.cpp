@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QSet>
 #include <QtEndian>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -16,6 +17,7 @@
 #include <mdbtools.h>
 #include <optional>
 #include <sqlite3.h>
+#include <utility>
 #include <vector>
 
 namespace jetconvert {
@@ -52,6 +54,11 @@ constexpr int longValueReference = MDB_MEMO_OVERHEAD;
 constexpr unsigned longValueInline = 0x80;
 constexpr unsigned longValueOnePage = 0x40;
 constexpr unsigned longValueChained = 0x00;
+// A page that holds parts of long values: a data page with "LVAL" where other data pages name
+// their table's definition.
+constexpr unsigned char dataPage = 0x01;
+constexpr char longValuePageMark[] = "LVAL";
+constexpr int longValuePageMarkOffset = 4;
 
 class Sqlite {
 public:
@@ -151,20 +158,44 @@ int fixedSize(int type)
     }
 }
 
-class TableCopy {
+// The rows of one table as the file stores them, each cracked into its fields, and the long
+// values that its memo and OLE fields refer to.
+class TableRows {
 public:
-    TableCopy(MdbHandle* mdb, MdbCatalogEntry* entry, const Sqlite& out) : mdb_(mdb), entry_(entry), out_(out) {}
+    TableRows(MdbHandle* mdb, MdbCatalogEntry* entry) : mdb_(mdb), entry_(entry) {}
 
-    void run()
+    // The table's definition with its columns.
+    void readDefinition()
     {
         table_.reset(mdb_read_table(entry_));
         if (!table_ || !mdb_read_columns(table_.get()) || !table_->columns || table_->columns->len != table_->num_cols)
             damaged(QStringLiteral("the definition of %1 cannot be read").arg(name()));
-        createTable();
-        copyRows();
     }
 
-private:
+    // Every memo and OLE value reads whole, so that libmdb, which reads the catalog's own long
+    // values as it finds them, never meets a damaged one.
+    void checkLongValues()
+    {
+        eachRow([&](const std::vector<MdbField>& fields, unsigned row) {
+            for (unsigned c = 0; c < table_->num_cols; ++c) {
+                const MdbColumn& col = *column(c);
+                if ((col.col_type == MDB_MEMO || col.col_type == MDB_OLE) && !fields[c].is_null && !longValue(fields[c]))
+                    badValue(col, row);
+            }
+        });
+    }
+
+    const MdbTableDef& definition() const { return *table_; }
+
+    bool hasLongValues() const
+    {
+        for (unsigned c = 0; c < table_->num_cols; ++c)
+            if (column(c)->col_type == MDB_MEMO || column(c)->col_type == MDB_OLE)
+                return true;
+        return false;
+    }
+
+protected:
     QString name() const { return tableText(entry_->object_name); }
 
     MdbColumn* column(unsigned index) const
@@ -172,6 +203,129 @@ private:
         return static_cast<MdbColumn*>(g_ptr_array_index(table_->columns, index));
     }
 
+    // Runs onRow(fields, row number counted from 1) for every row in stored order.
+    template <typename OnRow>
+    void eachRow(OnRow onRow)
+    {
+        mdb_rewind_table(table_.get());
+        std::vector<MdbField> fields(table_->num_cols);
+        unsigned rows = 0;
+        while (mdb_fetch_row(table_.get())) {
+            // The row just read, cracked again for what the bound values of libmdb do not tell:
+            // whether a value is Null or a zero-length text.
+            int start = 0;
+            size_t size = 0;
+            if (table_->cur_row == 0 || mdb_find_row(mdb_, static_cast<int>(table_->cur_row) - 1, &start, &size) != 0
+                || mdb_crack_row(table_.get(), start & rowOffsetMask, size, fields.data()) < 0)
+                damaged(QStringLiteral("a row of %1 cannot be read").arg(name()));
+            onRow(fields, ++rows);
+        }
+        // A file that was not closed properly may count fewer rows than it holds; fewer rows than
+        // counted are rows lost.
+        if (rows < table_->num_rows)
+            damaged(QStringLiteral("%1 should hold %2 rows, but only %3 can be read").arg(name()).arg(table_->num_rows).arg(rows));
+    }
+
+    const unsigned char* bytes(const MdbField& field) const { return mdb_->pg_buf + field.start; }
+
+    [[noreturn]] void badValue(const MdbColumn& col, unsigned row) const
+    {
+        damaged(QStringLiteral("the value of '%1' in row %2 of %3 cannot be read")
+                    .arg(QString::fromUtf8(col.name))
+                    .arg(row)
+                    .arg(name()));
+    }
+
+    // One part of a long value: row `pageRow & 0xff` of page `pageRow >> 8`. Nothing unless that
+    // page is a long-value page that lists the row as a live one and holds it whole between its
+    // row offsets, so that a page lost or overwritten (zeros, another page's data) is found out
+    // rather than read as part of the value.
+    std::optional<std::pair<const char*, size_t>> longValuePart(int pageRow)
+    {
+        void* buffer = nullptr;
+        int start = 0;
+        size_t size = 0;
+        if (pageRow == 0 || mdb_find_pg_row(mdb_, pageRow, &buffer, &start, &size) != 0)
+            return std::nullopt;
+        auto* page = static_cast<unsigned char*>(buffer);
+        if (page[0] != dataPage
+            || std::memcmp(page + longValuePageMarkOffset, longValuePageMark, sizeof longValuePageMark - 1) != 0)
+            return std::nullopt;
+        const int pageSize = static_cast<int>(mdb_->fmt->pg_size);
+        const int counted = mdb_->fmt->row_count_offset;
+        const int rows = mdb_get_int16(page, counted);
+        const int row = pageRow & 0xff;
+        const int offsetsEnd = counted + 2 + 2 * rows;
+        if (row >= rows || offsetsEnd > pageSize)
+            return std::nullopt;
+        // Rows are stored from the page's end down: a row ends where the one before it begins.
+        const int offset = mdb_get_int16(page, counted + 2 + 2 * row);
+        const int end = row == 0 ? pageSize : mdb_get_int16(page, counted + 2 * row) & rowOffsetMask;
+        // Flags in the offset mark a deleted row or one moved elsewhere.
+        if ((offset & ~rowOffsetMask) != 0 || offset < offsetsEnd || offset > end || end > pageSize)
+            return std::nullopt;
+        return std::pair{reinterpret_cast<const char*>(page) + offset, static_cast<size_t>(end - offset)};
+    }
+
+    // The bytes of a memo or OLE value: kept in the row itself, in one row of another page, or in
+    // a chain of rows on other pages. Nothing when a part is missing or the parts do not add up
+    // to the stated length.
+    std::optional<QByteArray> longValue(const MdbField& field)
+    {
+        if (field.siz < longValueReference)
+            return std::nullopt;
+        const quint32 head = static_cast<quint32>(mdb_get_int32(mdb_->pg_buf, field.start));
+        const quint32 length = head & 0x00ffffff;
+        const unsigned kind = head >> 24;
+        if (kind == longValueInline) {
+            if (static_cast<quint32>(field.siz - longValueReference) < length)
+                return std::nullopt;
+            return QByteArray(reinterpret_cast<const char*>(bytes(field)) + longValueReference, length);
+        }
+        if (kind != longValueOnePage && kind != longValueChained)
+            return std::nullopt;
+        QByteArray data;
+        data.reserve(length);
+        int pageRow = static_cast<int>(mdb_get_int32(mdb_->pg_buf, field.start + 4));
+        while (static_cast<quint32>(data.size()) < length) {
+            const auto part = longValuePart(pageRow);
+            if (!part)
+                return std::nullopt;
+            const auto [row, size] = *part;
+            const quint32 missing = length - static_cast<quint32>(data.size());
+            if (kind == longValueOnePage) {
+                if (size < missing)
+                    return std::nullopt;
+                data.append(row, missing);
+                break;
+            }
+            // Each part begins with the page and row of the next one; a part that adds nothing
+            // would let a chain that runs in a circle go on for ever.
+            if (size <= 4)
+                return std::nullopt;
+            pageRow = static_cast<int>(mdb_get_int32(const_cast<char*>(row), 0));
+            data.append(row + 4, static_cast<qsizetype>(std::min<size_t>(size - 4, missing)));
+        }
+        return data;
+    }
+
+    MdbHandle* mdb_;
+    MdbCatalogEntry* entry_;
+    Table table_;
+};
+
+class TableCopy : public TableRows {
+public:
+    TableCopy(MdbHandle* mdb, MdbCatalogEntry* entry, const Sqlite& out) : TableRows(mdb, entry), out_(out) {}
+
+    // The table and its rows; its definition is read already.
+    void run()
+    {
+        createTable();
+        copyRows();
+    }
+
+private:
     // Names that a sound file cannot hold: empty ones and twice the same (letter case aside).
     void checkNames() const
     {
@@ -213,39 +367,14 @@ private:
 
     void copyRows()
     {
-        mdb_rewind_table(table_.get());
-        std::vector<MdbField> fields(table_->num_cols);
-        unsigned rows = 0;
-        while (mdb_fetch_row(table_.get())) {
-            // The row just read, cracked again for what the bound values of libmdb do not tell:
-            // whether a value is Null or a zero-length text.
-            int start = 0;
-            size_t size = 0;
-            if (table_->cur_row == 0 || mdb_find_row(mdb_, static_cast<int>(table_->cur_row) - 1, &start, &size) != 0
-                || mdb_crack_row(table_.get(), start & rowOffsetMask, size, fields.data()) < 0)
-                damaged(QStringLiteral("a row of %1 cannot be read").arg(name()));
-            ++rows;
+        eachRow([&](const std::vector<MdbField>& fields, unsigned row) {
             for (unsigned c = 0; c < table_->num_cols; ++c)
-                bind(static_cast<int>(c) + 1, *column(c), fields[c], rows);
+                bind(static_cast<int>(c) + 1, *column(c), fields[c], row);
             if (sqlite3_step(insert_.get()) != SQLITE_DONE)
                 out_.cannotWrite(name());
             sqlite3_reset(insert_.get());
             sqlite3_clear_bindings(insert_.get());
-        }
-        // A file that was not closed properly may count fewer rows than it holds; fewer rows than
-        // counted are rows lost.
-        if (rows < table_->num_rows)
-            damaged(QStringLiteral("%1 should hold %2 rows, but only %3 can be read").arg(name()).arg(table_->num_rows).arg(rows));
-    }
-
-    const unsigned char* bytes(const MdbField& field) const { return mdb_->pg_buf + field.start; }
-
-    [[noreturn]] void badValue(const MdbColumn& col, unsigned row) const
-    {
-        damaged(QStringLiteral("the value of '%1' in row %2 of %3 cannot be read")
-                    .arg(QString::fromUtf8(col.name))
-                    .arg(row)
-                    .arg(name()));
+        });
     }
 
     void bindText(int parameter, const QByteArray& jetText)
@@ -340,54 +469,7 @@ private:
         }
     }
 
-    // The bytes of a memo or OLE value: kept in the row itself, in one row of another page, or in
-    // a chain of rows on other pages. Nothing when a part is missing or the parts do not add up
-    // to the stated length.
-    std::optional<QByteArray> longValue(const MdbField& field)
-    {
-        if (field.siz < longValueReference)
-            return std::nullopt;
-        const quint32 head = static_cast<quint32>(mdb_get_int32(mdb_->pg_buf, field.start));
-        const quint32 length = head & 0x00ffffff;
-        const unsigned kind = head >> 24;
-        if (kind == longValueInline) {
-            if (static_cast<quint32>(field.siz - longValueReference) < length)
-                return std::nullopt;
-            return QByteArray(reinterpret_cast<const char*>(bytes(field)) + longValueReference, length);
-        }
-        if (kind != longValueOnePage && kind != longValueChained)
-            return std::nullopt;
-        QByteArray data;
-        data.reserve(length);
-        int pageRow = static_cast<int>(mdb_get_int32(mdb_->pg_buf, field.start + 4));
-        while (static_cast<quint32>(data.size()) < length) {
-            void* page = nullptr;
-            int start = 0;
-            size_t size = 0;
-            if (pageRow == 0 || mdb_find_pg_row(mdb_, pageRow, &page, &start, &size) != 0)
-                return std::nullopt;
-            const char* row = static_cast<const char*>(page) + start;
-            const quint32 missing = length - static_cast<quint32>(data.size());
-            if (kind == longValueOnePage) {
-                if (size < missing)
-                    return std::nullopt;
-                data.append(row, missing);
-                break;
-            }
-            // Each part begins with the page and row of the next one; a part that adds nothing
-            // would let a chain that runs in a circle go on for ever.
-            if (size <= 4)
-                return std::nullopt;
-            pageRow = static_cast<int>(mdb_get_int32(page, start));
-            data.append(row + 4, static_cast<qsizetype>(std::min<size_t>(size - 4, missing)));
-        }
-        return data;
-    }
-
-    MdbHandle* mdb_;
-    MdbCatalogEntry* entry_;
     const Sqlite& out_;
-    Table table_;
     Statement insert_;
 };
 
@@ -395,15 +477,17 @@ private:
 // own definition keeps.
 void readCatalog(MdbHandle* mdb)
 {
-    if (!mdb_read_catalog(mdb, MDB_ANY) || mdb->num_catalog == 0)
-        damaged(QStringLiteral("its list of tables cannot be read"));
     MdbCatalogEntry catalog{};
     catalog.mdb = mdb;
     catalog.object_type = MDB_TABLE;
     catalog.table_pg = 2;
     std::strcpy(catalog.object_name, "MSysObjects");
-    const Table definition(mdb_read_table(&catalog));
-    if (!definition || mdb->num_catalog < definition->num_rows)
+    TableRows objects(mdb, &catalog);
+    objects.readDefinition();
+    objects.checkLongValues();
+    if (!mdb_read_catalog(mdb, MDB_ANY) || mdb->num_catalog == 0)
+        damaged(QStringLiteral("its list of tables cannot be read"));
+    if (mdb->num_catalog < objects.definition().num_rows)
         damaged(QStringLiteral("its list of tables is incomplete"));
 }
 
@@ -444,7 +528,7 @@ QByteArray dateText(double value)
         .toLatin1();
 }
 
-void convert(QByteArray file, sqlite3* out)
+void convert(const QByteArray& file, sqlite3* out)
 {
     const Engine engine = dao::jet::engineOf(file);
     if (engine == Engine::None)
@@ -453,7 +537,8 @@ void convert(QByteArray file, sqlite3* out)
     // The first page describes the file, the second maps its pages, the third begins its catalog.
     if (file.size() < 3 * pageSize || file.size() % pageSize != 0)
         unreadable(QStringLiteral("the file is truncated"));
-    Handle mdb(mdb_open_buffer(file.data(), static_cast<size_t>(file.size()), MDB_NOFLAGS));
+    // Without MDB_WRITABLE libmdb reads the buffer as a read-only stream.
+    Handle mdb(mdb_open_buffer(const_cast<char*>(file.constData()), static_cast<size_t>(file.size()), MDB_NOFLAGS));
     if (!mdb)
         damaged(QStringLiteral("its first page cannot be read"));
     // The newer engine encrypts a protected file with a key of its own, which libmdb would take
@@ -465,6 +550,7 @@ void convert(QByteArray file, sqlite3* out)
     const Sqlite sqlite(out);
     sqlite.exec("BEGIN", QStringLiteral("the copy"));
     QSet<QString> tables;
+    std::vector<std::unique_ptr<TableCopy>> copies;
     for (unsigned i = 0; i < mdb->num_catalog; ++i) {
         auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
         if (!mdb_is_user_table(entry))
@@ -473,8 +559,15 @@ void convert(QByteArray file, sqlite3* out)
         if (tables.contains(table))
             damaged(QStringLiteral("%1 is listed twice").arg(tableText(entry->object_name)));
         tables.insert(table);
-        TableCopy(mdb.get(), entry, sqlite).run();
+        copies.push_back(std::make_unique<TableCopy>(mdb.get(), entry, sqlite));
+        copies.back()->readDefinition();
     }
+    // The tables with memo or OLE values first: their long values lie on pages of their own,
+    // which the rows only point to, so a damaged one refuses the file before the other tables'
+    // rows are copied for nothing. Otherwise the tables keep the catalog's order.
+    std::stable_partition(copies.begin(), copies.end(), [](const auto& copy) { return copy->hasLongValues(); });
+    for (const auto& copy : copies)
+        copy->run();
     copyPassword(mdb.get(), file.left(pageSize), engine, out);
     sqlite.exec("COMMIT", QStringLiteral("the copy"));
 }
@@ -501,7 +594,7 @@ void convertFile(const QString& jetPath, const QString& outPath)
         sqlite.cannotWrite(outPath);
     // A conversion either finishes or is thrown away, so it needs no journal.
     sqlite.exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF", outPath);
-    convert(std::move(bytes), db);
+    convert(bytes, db);
     try {
         dao::writeQueryIndexes(db);
     } catch (const dao::BuildError& error) {

@@ -8,8 +8,9 @@
 //
 // libmdb trusts the file it reads, so a damaged file may crash it: only the child program
 // varnel_jetconvert runs this code. Whatever it finds amiss (a truncated file, a table that holds
-// fewer rows than its definition counts, a long value whose pages are missing) ends the
-// conversion with a reason, so a damaged file is refused rather than read in part.
+// fewer rows than its definition counts, a memo or OLE value a part of which does not lie on a
+// long-value page, the catalog's own such values included) ends the conversion with a reason, so
+// a damaged file is refused rather than read in part.
 
 #include <QByteArray>
 #include <QString>
@@ -46,7 +47,7 @@ QByteArray dateText(double value);
 // Copies every user table of the Jet file whose bytes are `file` into `out`, an empty SQLite
 // database open for writing, and writes the password table when the file has a password. Accepts
 // any bytes: whatever is not a sound Jet file raises ConversionError.
-void convert(QByteArray file, sqlite3* out);
+void convert(const QByteArray& file, sqlite3* out);
 
 // Converts the Jet file at jetPath into a database file at outPath (emptied first; its
 // permissions are kept): the tables as `convert` writes them, the query indexes of our own

@@ -117,8 +117,8 @@ void execOn(sqlite3* db, const QString& sql)
         indexFailure(db);
 }
 
-// Runs a query with one text bound to ?1 and hands the texts of each row's first two columns to
-// `onRow`.
+// Runs a query with one text bound to ?1 (when it has one) and hands the texts of each row's
+// first two columns to `onRow`.
 template <typename OnRow>
 void eachRow(sqlite3* db, const char* sql, const QString& parameter, OnRow onRow)
 {
@@ -170,7 +170,7 @@ void writeQueryIndexes(sqlite3* db)
     // that chooses the rows), so a list never reads the long texts; the rowid that ends every
     // index entry keeps paragraphs of equal order in stored order.
     using jet::quoteName;
-    const QString columns = quoteName(order) + u',' + quoteName(name);
+    const QString columns = quoteName(order) + u',' + quoteName(name) + QStringLiteral(" COLLATE BINARY");
     execOn(db, QStringLiteral("SAVEPOINT query_indexes"));
     try {
         execOn(db, QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2(%3)")
@@ -199,6 +199,43 @@ void writeQueryIndexes(sqlite3* db)
     execOn(db, QStringLiteral("RELEASE query_indexes"));
 }
 
+namespace {
+
+// Refuses an index that orders a column without regard to case where the column holds text beyond
+// ASCII (a text whose length in characters differs from its length in bytes).
+void checkCaselessIndexes(sqlite3* db)
+{
+    std::vector<std::pair<QString, QString>> indexes;  // index, table
+    eachRow(db, "SELECT name, tbl_name FROM sqlite_master WHERE type = 'index'", QString(),
+            [&](const QString& index, const QString& table) { indexes.emplace_back(index, table); });
+    for (const auto& [index, table] : indexes) {
+        QStringList columns;
+        eachRow(db, "SELECT name, coll FROM pragma_index_xinfo(?1) WHERE key = 1 AND name IS NOT NULL", index,
+                [&](const QString& column, const QString& collation) {
+            if (collation.compare(QLatin1String("NOCASE"), Qt::CaseInsensitive) == 0)
+                columns << column;
+        });
+        for (const QString& column : columns) {
+            const QString name = jet::quoteName(column);
+            bool beyondAscii = false;
+            eachRow(db,
+                    QStringLiteral("SELECT 1, 1 FROM %1 WHERE typeof(%2) = 'text' AND length(CAST(%2 AS BLOB)) <> length(%2) "
+                                   "LIMIT 1")
+                        .arg(jet::quoteName(table), name)
+                        .toUtf8()
+                        .constData(),
+                    QString(), [&](const QString&, const QString&) { beyondAscii = true; });
+            if (beyondAscii)
+                throw BuildError(QStringLiteral("the index %1 orders the column %2 of the table %3 without regard to case, "
+                                                "but the column holds letters beyond ASCII, which the sqlite3 tool orders "
+                                                "otherwise than the program (index the column COLLATE BINARY)")
+                                     .arg(index, column, table));
+        }
+    }
+}
+
+}  // namespace
+
 void buildDatabase(const QString& outPath, const std::vector<SqlSource>& sources, const QString& password)
 {
     const QFileInfo target(outPath);
@@ -218,6 +255,7 @@ void buildDatabase(const QString& outPath, const std::vector<SqlSource>& sources
     if (!sqlite3_get_autocommit(db.get()))
         throw BuildError(QStringLiteral("the SQL text leaves a transaction open"));
     writeQueryIndexes(db.get());
+    checkCaselessIndexes(db.get());
     if (!password.isEmpty())
         writePassword(db.get(), password);
     exec(db, "PRAGMA journal_mode = DELETE");

@@ -25,7 +25,8 @@ public:
 
 // Writes the indexes that the windows' queries read through into a finished database: for the
 // paragraph table [Variables], one over [order] and [variable], and one over the same for the
-// rows of each Boolean column (a process and category) that is true; then the statistics that
+// rows of each Boolean column (a process and category) that is true ([variable] in them in the
+// order of its bytes, the same for the program and the sqlite3 tool); then the statistics that
 // let SQLite choose them. A file without them answers every query the same, only slower; a file
 // without that table or those columns gets none. Writing them again changes nothing. Raises
 // BuildError.
@@ -35,7 +36,10 @@ void writeQueryIndexes(sqlite3* db);
 // digest (password.h). Raises BuildError.
 void writePassword(sqlite3* db, const QString& password);
 
-// Raises BuildError naming the source and the line of a failing statement.
+// Raises BuildError naming the source and the line of a failing statement. A file whose index
+// orders a column without regard to case (COLLATE NOCASE) that holds text beyond ASCII is refused
+// too: the program orders such text by every letter, the plain sqlite3 tool by ASCII letters only,
+// so the index could be in order for one of them alone (jet_text.h).
 void buildDatabase(const QString& outPath, const std::vector<SqlSource>& sources, const QString& password = {});
 
 }  // namespace dao

@@ -3,6 +3,7 @@
 #include "platform/dao/errors.h"
 #include "platform/dao/jet_file.h"
 #include "platform/dao/jet_like.h"
+#include "platform/dao/jet_text.h"
 #include "platform/dao/jet_sql.h"
 #include "platform/dao/password.h"
 
@@ -127,6 +128,7 @@ std::shared_ptr<Connection> Connection::open(const QString& path, const QString&
     if (const int q = sqlite3_exec(db, settings, nullptr, nullptr, nullptr); q != SQLITE_OK)
         connection->fail(q, QString(), Use::Query);
     jet::registerLike(db);
+    jet::registerTextComparison(db);
 
     Statement tables = connection->prepare(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"),
                                            QString(), Use::Query);

@@ -16,7 +16,7 @@ namespace dao::jet {
 // Marks of a converted copy: an application id of its own, and a format version that goes up
 // whenever the conversion writes something different, so that older copies are converted again.
 inline constexpr int convertedApplicationId = 0x564a4554;
-inline constexpr int convertedFormatVersion = 2;
+inline constexpr int convertedFormatVersion = 3;
 
 // The child program and how long it may run.
 struct Converter {

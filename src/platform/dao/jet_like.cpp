@@ -1,5 +1,9 @@
 #include "platform/dao/jet_like.h"
 
+#include "platform/dao/jet_text.h"
+#include "platform/vb.h"
+
+#include <QByteArray>
 #include <QChar>
 #include <cstdint>
 #include <cstring>
@@ -10,65 +14,12 @@
 
 namespace dao::jet {
 
-namespace {
-
-constexpr char32_t replacementCharacter = 0xFFFD;
-
-// Decodes the UTF-8 character at `at` and moves `at` past it. Invalid bytes read as U+FFFD, one
-// byte each, so any text can be matched.
-char32_t decode(std::string_view text, std::size_t& at)
-{
-    const auto lead = static_cast<unsigned char>(text[at]);
-    if (lead < 0x80) {
-        ++at;
-        return lead;
-    }
-    int extra = 0;
-    char32_t c = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        extra = 1;
-        c = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        extra = 2;
-        c = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        extra = 3;
-        c = lead & 0x07;
-    } else {
-        ++at;
-        return replacementCharacter;
-    }
-    if (at + extra >= text.size()) {
-        ++at;
-        return replacementCharacter;
-    }
-    for (int i = 1; i <= extra; ++i) {
-        const auto next = static_cast<unsigned char>(text[at + i]);
-        if ((next & 0xC0) != 0x80) {
-            ++at;
-            return replacementCharacter;
-        }
-        c = (c << 6) | (next & 0x3F);
-    }
-    at += extra + 1;
-    return c;
-}
-
-char32_t fold(char32_t c)
-{
-    if (c < 0x80)
-        return (c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c;
-    return QChar::toCaseFolded(c);
-}
-
-}  // namespace
-
 std::optional<LikePattern> LikePattern::compile(std::string_view pattern)
 {
     LikePattern compiled;
     std::size_t at = 0;
     while (at < pattern.size()) {
-        const char32_t c = decode(pattern, at);
+        const char32_t c = decodeUtf8(pattern, at);
         switch (c) {
         case '*':
             if (compiled.elements_.empty() || compiled.elements_.back().kind != Element::AnyRun)
@@ -86,7 +37,7 @@ std::optional<LikePattern> LikePattern::compile(std::string_view pattern)
             bool closed = false;
             bool first = true;
             while (at < pattern.size()) {
-                const char32_t m = decode(pattern, at);
+                const char32_t m = decodeUtf8(pattern, at);
                 if (m == ']') {
                     closed = true;
                     break;
@@ -119,7 +70,7 @@ std::optional<LikePattern> LikePattern::compile(std::string_view pattern)
             break;
         }
         default:
-            compiled.elements_.push_back({Element::Literal, fold(c)});
+            compiled.elements_.push_back({Element::Literal, foldCase(c)});
         }
     }
     const auto& e = compiled.elements_;
@@ -144,7 +95,7 @@ bool LikePattern::matchesOne(const Element& element, char32_t c) const
 {
     switch (element.kind) {
     case Element::Literal:
-        return fold(c) == element.folded;
+        return foldCase(c) == element.folded;
     case Element::AnyOne:
         return true;
     case Element::Digit:
@@ -271,7 +222,7 @@ bool LikePattern::matchesGeneral(std::string_view text) const
         }
         if (pi < elements_.size()) {
             std::size_t next = ti;
-            if (matchesOne(elements_[pi], decode(text, next))) {
+            if (matchesOne(elements_[pi], decodeUtf8(text, next))) {
                 ++pi;
                 ti = next;
                 continue;
@@ -279,7 +230,7 @@ bool LikePattern::matchesGeneral(std::string_view text) const
         }
         if (starElement == none)
             return false;
-        decode(text, starText);
+        decodeUtf8(text, starText);
         ti = starText;
         pi = starElement;
     }
@@ -299,9 +250,15 @@ void likeFunction(sqlite3_context* context, int, sqlite3_value** arguments)
     if (sqlite3_value_type(arguments[0]) == SQLITE_NULL || sqlite3_value_type(arguments[1]) == SQLITE_NULL)
         return;  // Null matches nothing: the result is Null
     // The text's bytes as stored (UTF-8, as the function takes its arguments): unlike the text
-    // form, they need no closing zero, so a text read from the file is not copied for it.
-    const auto* text = static_cast<const char*>(sqlite3_value_blob(arguments[1]));
-    const std::string_view subject(text ? text : "", static_cast<std::size_t>(sqlite3_value_bytes(arguments[1])));
+    // form, they need no closing zero, so a text read from the file is not copied for it. A
+    // number other than a whole one is matched in the old runtime's text form (0.25, and 1 for
+    // a Single 1), not SQLite's (1.0).
+    QByteArray number;
+    if (sqlite3_value_type(arguments[1]) == SQLITE_FLOAT)
+        number = vb::CStr(sqlite3_value_double(arguments[1])).toLatin1();
+    const auto* text = number.isNull() ? static_cast<const char*>(sqlite3_value_blob(arguments[1])) : number.constData();
+    const std::string_view subject(text ? text : "", number.isNull() ? static_cast<std::size_t>(sqlite3_value_bytes(arguments[1]))
+                                                                     : static_cast<std::size_t>(number.size()));
     if (const auto* cached = static_cast<const LikePattern*>(sqlite3_get_auxdata(context, 0))) {
         sqlite3_result_int(context, cached->matches(subject) ? 1 : 0);
         return;

@@ -1,7 +1,8 @@
 #pragma once
 // The old engine's LIKE: * any run of characters, ? one character, # one digit, [abc] one of a
 // set, [a-z] one of a range, [!abc] one not in the set. Letter case is ignored for every letter;
-// % and _ are plain characters. Registered as SQLite's like() function, so the LIKE operator of
+// % and _ are plain characters. A number is matched in the old runtime's text form (vb::CStr): a
+// Single 0.25 as "0.25", a whole 1 as "1". Registered as SQLite's like() function, so the LIKE operator of
 // every translated statement uses it and patterns need no rewriting.
 
 #include <cstddef>

@@ -2,7 +2,8 @@
 // Translation of the Jet SQL that the windows write into SQLite SQL, token by token:
 // - [bracketed names] (blanks, hyphens, keywords allowed) and plain names become "quoted" names;
 // - "double-quoted" and 'single-quoted' literals become SQLite string literals that compare
-//   without regard to case (COLLATE NOCASE);
+//   without regard to case (COLLATE NOCASE, which the connection makes ignore the case of every
+//   letter, jet_text.h);
 // - TRUE and FALSE become -1 and 0, as the engine stores Booleans;
 // - & joins texts, a Null side counting as the empty text;
 // - a query without ORDER BY returns rows in the order they were stored, and rows that its ORDER

@@ -138,13 +138,25 @@ void paintButton(QAbstractButton& button, QStyleOptionButton option, QStyle::Con
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent)
 {
-    connect(this, &QLineEdit::textChanged, this, [this] {
-        // A new text takes its selection from Qt, as a box with the focus would.
-        keptAside_ = false;
-        if (change)
-            change();
+    connect(this, &QLineEdit::textChanged, this, [this] { textChangedHere(); });
+}
+
+void TextBox::textChangedHere()
+{
+    // A new text takes its selection from Qt, as a box with the focus would.
+    keptAside_ = false;
+    if (keyFilter && isModified() && !editPassesFilter(accepted_, text(), keyFilter)) {
+        const qsizetype start = editedRange(accepted_, text()).start;
+        const QSignalBlocker quiet(this);
+        setText(accepted_);
+        setCursorPosition(static_cast<int>(start));
         showStart();
-    });
+        return;
+    }
+    accepted_ = text();
+    if (change)
+        change();
+    showStart();
 }
 
 void TextBox::showStart()
@@ -233,6 +245,10 @@ void TextBox::keyPressEvent(QKeyEvent* event)
     if (handlers.keyDown)
         handlers.keyDown(keyCodeOf(event->key()), shiftOf(event));
     int ascii = asciiOf(event);
+    if (ascii != 0 && keyFilter && !keyFilter(text(), selStart(), selLength(), ascii)) {
+        event->accept();
+        return;
+    }
     if (ascii != 0 && handlers.keyPress) {
         handlers.keyPress(ascii);
         if (ascii == 0) {

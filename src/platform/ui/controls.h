@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "platform/ui/caption_fit.h"
+#include "platform/ui/key_filter.h"
 
 namespace platform::ui {
 
@@ -84,6 +85,11 @@ public:
     explicit TextBox(QWidget* parent = nullptr);
     std::function<void()> change;
     KeyHandlers handlers;
+    // The filter of a box that takes only some texts (a value box). Every edit of the person
+    // passes it: a typed key before key press sees it, and any other edit (a paste by menu, key
+    // or middle button, a drop, an undo, a deletion) as editPassesFilter judges it; an edit that
+    // fails is undone before `change` runs. Texts that code writes are the window's own and pass.
+    KeyFilter keyFilter;
 
     int selStart() const;
     int selLength() const;
@@ -100,6 +106,7 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    void textChangedHere();
     void showStart();  // without the focus: keep the selection aside, the caret to the start
     void takeBackSelection();
     bool parked() const;  // the selection is aside and the caret still waits at the start
@@ -108,6 +115,7 @@ private:
     int keptStart_ = 0;
     int keptLength_ = 0;
     KeysDown keysDown_;
+    QString accepted_;  // the text as the last change left it, which an edit that fails its filter restores
 };
 
 // A control that fits its caption into its own box. Captions of one kind side by side on one line

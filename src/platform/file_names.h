@@ -1,0 +1,15 @@
+#pragma once
+// File names as the Windows platform reads them: without regard to letter case. Data written on
+// such a system may name its files and folders in any case ("FIG466_1.DLL" for fig466_1.dll).
+
+#include <QString>
+
+namespace platform {
+
+// The path of `relative` (names joined by '/') under `directory` as it stands on the disk: each
+// name as spelled when an entry of that spelling exists, else the entry that differs from it in
+// letter case alone (the first in the order of their names when several do). Empty when some
+// name is found in no spelling.
+QString existingPathIgnoringCase(const QString& directory, const QString& relative);
+
+}  // namespace platform

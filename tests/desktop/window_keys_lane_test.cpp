@@ -20,7 +20,12 @@ enum class Effect {
     Resets,   // the key presses a button that empties the window's entries
 };
 
-class WindowKeysLane : public DesktopLane {
+// The windows in the order of the table below, one case each, each case a start of its own.
+const char* const windowNames[] = {"BaseMetals",    "FillerMetals",      "SfaMatrix",  "ANumbers",
+                                   "Definitions",   "CrossReference",    "ApplicabilityGrid", "Calculator",
+                                   "FigureViewer",  "Licence",           "AboutBox",   "Interpretations"};
+
+class WindowKeysLane : public DesktopLane, public ::testing::WithParamInterface<int> {
 protected:
     std::set<Window> shownNow()
     {
@@ -96,7 +101,7 @@ protected:
 
 }  // namespace
 
-TEST_F(WindowKeysLane, EnterAndEscPressTheButtonsEachWindowGivesThemOrNothing)
+TEST_P(WindowKeysLane, EnterAndEscPressTheButtonsTheWindowGivesThemOrNothing)
 {
     const Window main = startMainWindow();
     ASSERT_NE(main, 0u);
@@ -170,7 +175,9 @@ TEST_F(WindowKeysLane, EnterAndEscPressTheButtonsEachWindowGivesThemOrNothing)
          },
          Effect::Message, Effect::Closes},
     };
-    for (const auto& c : cases) {
+    ASSERT_EQ(std::size(cases), std::size(windowNames));
+    {
+        const auto& c = cases[GetParam()];
         SCOPED_TRACE(c.window);
         const Window window = c.open();
         if (!window)
@@ -210,3 +217,6 @@ TEST_F(WindowKeysLane, EnterAndEscPressTheButtonsEachWindowGivesThemOrNothing)
         ASSERT_TRUE(others().empty()) << "the windows it opened did not close";
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(EachWindow, WindowKeysLane, ::testing::Range(0, static_cast<int>(std::size(windowNames))),
+                         [](const ::testing::TestParamInfo<int>& info) { return std::string(windowNames[info.param]); });

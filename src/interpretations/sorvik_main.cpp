@@ -106,9 +106,6 @@ void sorvikMain::createControls()
     RichTextBox1 = placed(new RichTextBox(Frame1[4]), 120, 270, 6600, 4245);
     QFont courier(QStringLiteral("Courier"));
     courier.setStyleHint(QFont::TypeWriter);
-    // A fixed-pitch face has no kerning or ligatures to apply to Latin text, so the text looks the
-    // same unshaped, and a long interpretation with many coloured hits lays out in half the time.
-    courier.setStyleStrategy(QFont::PreferNoShaping);
     RichTextBox1->setFont(courier);
     Label1[0] = placed(new Label({}, Frame1[4]), 1200, 0, 480, 195);
     Label1[0]->setAutoSize(true);  // the number takes the width it needs on the caption line

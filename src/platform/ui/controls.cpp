@@ -915,6 +915,26 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
     setAcceptRichText(false);
     // Nothing here is typed: colouring need not be kept for undoing.
     document()->setUndoRedoEnabled(false);
+    keepTextUnshaped();
+}
+
+void RichTextBox::keepTextUnshaped()
+{
+    // Latin text is set as the old control set it, letter by letter without kerning or ligatures
+    // (scripts that need shaping are still shaped); a long paragraph then lays out in a fraction
+    // of the time that shaping each new text would take.
+    if (font().styleStrategy() & QFont::PreferNoShaping)
+        return;
+    QFont unshaped = font();
+    unshaped.setStyleStrategy(QFont::StyleStrategy(unshaped.styleStrategy() | QFont::PreferNoShaping));
+    setFont(unshaped);
+}
+
+void RichTextBox::changeEvent(QEvent* event)
+{
+    QTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        keepTextUnshaped();
 }
 
 void RichTextBox::setText(const QString& text)

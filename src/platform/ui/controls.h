@@ -390,8 +390,12 @@ public:
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Whatever font the box is given, its text is set without shaping where the script allows.
+    void keepTextUnshaped();
+
     QString plain_;  // the text as set, for searching
 };
 

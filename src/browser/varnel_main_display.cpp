@@ -8,6 +8,8 @@
 #include "browser/paragraph_query.h"
 #include "platform/vb.h"
 
+#include <optional>
+
 namespace varnel {
 
 void varnelMain::loadRule(const QString& name)
@@ -23,10 +25,13 @@ void varnelMain::loadRule(const QString& name)
     auto paragraph = core.mainDatabase->openRecordset(QStringLiteral("SELECT * FROM [Variables] WHERE [variable] = ")
                                                       + dao::literal(name));
     const bool found = !paragraph->eof();
+    // The text and the colours of its search words are laid out once, when both are in.
+    std::optional<platform::ui::RichTextBox::OneEdit> oneLayout;
     if (found) {
         for (QWidget* control : {static_cast<QWidget*>(Command3), static_cast<QWidget*>(Command5),
                                  static_cast<QWidget*>(Label1[1]), static_cast<QWidget*>(Label1[2])})
             control->show();
+        oneLayout.emplace(*RichTextBox1);
         RichTextBox1->setText(nullToEmpty(paragraph->field(QStringLiteral("var_text"))));
     }
     Label1[0]->setCaption(QString());
@@ -48,6 +53,7 @@ void varnelMain::loadRule(const QString& name)
         fillVariableList();
     }
     markUpText();
+    oneLayout.reset();
     Label1[6]->setCaption(QString::number(ListView1[2]->count()));
     setUpNavigationButtons();
 

@@ -8,6 +8,7 @@
 #include "interpretations/interpretations_windows.h"
 #include "platform/ui/twips.h"
 #include "support/fixture_database.h"
+#include "support/type_ahead_keys.h"
 
 #include <QDir>
 #include <QFile>
@@ -90,6 +91,7 @@ TEST_F(SorvikBoxes, TypingInTheParagraphBoxCompletesAndSearchesOncePerKey)
     EXPECT_EQ(messageTitles(), QStringList({"No entry found"}));
     QTest::keyClick(w.Text1[0], Qt::Key_0);
     EXPECT_EQ(w.Text1[0]->text(), QStringLiteral("QW-200.1"));
+    expectKeysStopTypeAhead(*w.Text1[0], QStringLiteral("QW-2"));
 
     // Emptying the box starts no search and keeps the list.
     const int kept = searches();
@@ -166,6 +168,7 @@ TEST_F(SorvikBoxes, LeavingTheTextSearchBoxAddsANewTextToTheHistory)
     QTest::keyClicks(w.Text1[1], QStringLiteral("pre"));
     EXPECT_EQ(w.Text1[1]->text(), QStringLiteral("preheat"));
     EXPECT_EQ(searches(), before);
+    expectKeysStopTypeAhead(*w.Text1[1], QStringLiteral("pre"));
     w.Text1_KeyUp(1, platform::ui::keys::Tab, 0);
     EXPECT_EQ(searches(), before + 1);
     EXPECT_EQ(results(), QStringList({"IX-09-01"}));

@@ -7,6 +7,7 @@
 #include "lookups/base_metal_window.h"
 #include "platform/ui/seams.h"
 #include "platform/ui/twips.h"
+#include "support/type_ahead_keys.h"
 
 using namespace varnel;
 using lookups_testing::LookupTest;
@@ -145,6 +146,7 @@ TEST_F(MaterialSpecification, TypeAheadCompletesToTheFirstEntryAndSearchesForIt)
     // Typed text that begins no entry stays as it is.
     QTest::keyClick(&box, Qt::Key_Z);
     EXPECT_EQ(box.text(), "SA-2z");
+    testing_support::expectKeysStopTypeAhead(box, "SA-5");
     // A box emptied while completion is on completes to the first entry, wholly selected.
     box.setText(QString());
     EXPECT_EQ(box.text(), window->List1[0]->entryText(1));

@@ -5,6 +5,7 @@
 #include "lookups/lookup_fixture.h"
 #include "lookups/varnel_definitions.h"
 #include "support/fixture_database.h"
+#include "support/type_ahead_keys.h"
 
 #include <QTextBlock>
 #include <QTextCursor>
@@ -71,6 +72,7 @@ TEST_F(Definitions, BeginningOfATermCompletesAndLeavesTheTermInLookupKey)
     EXPECT_EQ(box(), "welder ");
     EXPECT_EQ(definition(), "No match found");
     EXPECT_EQ(varnelCore().lookupKey, "welder");
+    testing_support::expectKeysStopTypeAhead(*window->Text1[0], "wel");
 }
 
 TEST_F(Definitions, TextThatBeginsNoTermShowsNoMatchFound)

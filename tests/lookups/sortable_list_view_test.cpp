@@ -47,6 +47,12 @@ TEST(SortableListView, SortsByTheKeyColumnAsTextIgnoringCaseAndKeepsEqualsInOrde
     list.setSorted(true);
     list.addRows({{"B", "1"}, {"0", "2"}});
     EXPECT_EQ(columnOf(list, 0), (QStringList{"0", "A", "a", "b", "B", "c"}));
+
+    // Two rows are as much a list to sort as more.
+    SortableListView two({"Name"});
+    two.addRows({{"b"}, {"a"}});
+    two.sort();
+    EXPECT_EQ(columnOf(two, 0), (QStringList{"a", "b"}));
 }
 
 TEST(SortableListView, SelectionSurvivesASortAndRowsAreFoundByText)

@@ -11,18 +11,17 @@ using testing_support::copyInto;
 
 namespace {
 
-class ParagraphPrint : public testing_support::MainWindowTest {
+class ParagraphPrint : public testing_support::SampleMainWindowTest<> {
 protected:
     void SetUp() override
     {
-        main = &startOnSample();
+        SampleMainWindowTest::SetUp();
         auto surface = std::make_unique<platform::RecordingPageSurface>();
         recorder = surface.get();
         previous = platform::installPrinter(std::move(surface));
     }
     void TearDown() override { platform::installPrinter(std::move(previous)); }
 
-    varnelMain* main = nullptr;
     platform::RecordingPageSurface* recorder = nullptr;
     std::unique_ptr<platform::PageSurface> previous;
 };

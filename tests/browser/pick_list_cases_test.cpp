@@ -14,15 +14,7 @@ using testing_support::copyInto;
 
 namespace {
 
-class PickListCases : public testing_support::MainWindowTest {
-protected:
-    void SetUp() override
-    {
-        main = &startOnSample();
-    }
-
-    varnelMain* main = nullptr;
-};
+using PickListCases = testing_support::SampleMainWindowTest<>;
 
 const QString gf = " for Groove/Fillet welds";
 

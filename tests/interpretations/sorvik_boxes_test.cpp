@@ -7,6 +7,7 @@
 #include "platform/printer.h"
 #include "interpretations/interpretations_windows.h"
 #include "platform/ui/twips.h"
+#include "support/file_bytes.h"
 #include "support/fixture_database.h"
 #include "support/type_ahead_keys.h"
 
@@ -333,10 +334,8 @@ TEST_F(SorvikBoxes, SectionTablesShorterThanNineOrLongerThanTwentyRows)
 
 TEST_F(SorvikBoxes, AnUnusableDatabaseIsSaidOnceByFileAndReasonAndNoWindowIsLeft)
 {
-    QFile sample(databasePath());
-    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
-    const QByteArray whole = sample.readAll();
-    sample.close();
+    const QByteArray whole = readBytes(databasePath());
+    ASSERT_FALSE(whole.isEmpty());
     QDir(data.path()).mkdir(QStringLiteral("folder.mdb"));
     // The sample less one table, or one column of the sections table.
     const auto sampleWith = [&](const char* change) {
@@ -347,9 +346,7 @@ TEST_F(SorvikBoxes, AnUnusableDatabaseIsSaidOnceByFileAndReasonAndNoWindowIsLeft
         sqlite3_open(QFile::encodeName(copy).constData(), &db);
         EXPECT_EQ(sqlite3_exec(db, change, nullptr, nullptr, nullptr), SQLITE_OK) << change;
         sqlite3_close(db);
-        QFile changed(copy);
-        changed.open(QIODevice::ReadOnly);
-        return changed.readAll();
+        return readBytes(copy);
     };
     const QString lacks = QStringLiteral("lacks ");
     const struct {
@@ -377,18 +374,12 @@ TEST_F(SorvikBoxes, AnUnusableDatabaseIsSaidOnceByFileAndReasonAndNoWindowIsLeft
         SCOPED_TRACE(c.name);
         const QString path = data.filePath(QLatin1String(c.name));
         if (QLatin1String(c.name) != QLatin1String("missing.mdb") && QLatin1String(c.name) != QLatin1String("folder.mdb")) {
-            QFile file(path);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            file.write(c.content);
+            ASSERT_TRUE(writeBytes(path, c.content));
         }
         QString reason = c.reason;
-        if (reason.isEmpty()) {
-            try {
-                dao::Workspace::defaultWorkspace().openDatabase(path, false, false, QStringLiteral(";pwd="));
-            } catch (const dao::Error& error) {
-                reason = error.description();
-            }
-        }
+        if (reason.isEmpty())
+            reason = errorOf([&] { dao::Workspace::defaultWorkspace().openDatabase(path, false, false, QStringLiteral(";pwd=")); })
+                         .description();
         ASSERT_FALSE(reason.isEmpty());
 
         resetSorvikCore();

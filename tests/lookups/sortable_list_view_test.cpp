@@ -3,24 +3,14 @@
 // header click.
 
 #include "platform/ui/list_view_sorting.h"
+#include "support/control_views.h"
 
 #include <QHeaderView>
 #include <QTest>
 #include <gtest/gtest.h>
 
 using platform::ui::SortableListView;
-
-namespace {
-
-QStringList columnOf(const SortableListView& list, int column)
-{
-    QStringList texts;
-    for (int i = 1; i <= list.count(); ++i)
-        texts << list.subItem(i, column);
-    return texts;
-}
-
-}  // namespace
+using testing_support::columnOf;
 
 TEST(SortableListView, SortsByTheKeyColumnAsTextIgnoringCaseAndKeepsEqualsInOrder)
 {

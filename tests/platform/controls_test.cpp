@@ -4,6 +4,7 @@
 
 #include "platform/ui/cancel_button.h"
 #include "platform/ui/controls.h"
+#include "support/control_views.h"
 
 #include <QDialog>
 #include <QScrollBar>
@@ -344,18 +345,13 @@ TEST(Controls, ARichTextBoxColoursRangesInOneEditAndKeepsTheSelection)
         box.colourRanges({{0, 4}, {5, 5}}, Qt::red);
         box.colourRanges({{16, 5}}, Qt::blue);
     }
-    const auto colourAt = [&](int position) {
-        QTextCursor c(box.document());
-        c.setPosition(position + 1);
-        return c.charFormat().foreground().color();
-    };
     const struct {
         int position;
         QColor colour;
     } cells[] = {{0, Qt::red}, {3, Qt::red}, {4, Qt::black}, {5, Qt::red}, {9, Qt::red},
                  {11, Qt::black}, {15, Qt::black}, {16, Qt::blue}, {20, Qt::blue}};
     for (const auto& cell : cells)
-        EXPECT_EQ(colourAt(cell.position), cell.colour) << cell.position;
+        EXPECT_EQ(testing_support::colourAt(box, cell.position), cell.colour) << cell.position;
     EXPECT_EQ(box.text(), "weld metal\nbase metal");
     EXPECT_EQ(box.selStart(), 2);
     EXPECT_EQ(box.selLength(), 3);

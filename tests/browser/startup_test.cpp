@@ -242,9 +242,7 @@ TEST_F(StartUp, AnUnusableFileEndsTheProgramSayingWhichAndWhy)
 
 TEST_F(StartUp, ImportTakesTheDirectoryAndFileOfTheChosenPath)
 {
-    copyInto(testing_support::sampleDatabase(), data.path());
-    varnelMain& main = createMain(data.path());
-    main.Form_Activate();
+    varnelMain& main = startOnSample();
 
     QTemporaryDir other;
     QDir(other.path()).mkdir("qel0102.mdb.d");  // a parent folder named after the file
@@ -267,9 +265,7 @@ TEST_F(StartUp, ImportTakesTheDirectoryAndFileOfTheChosenPath)
 
 TEST_F(StartUp, ImportOfAFileWithAnotherPasswordAsksAgainUntilCancelled)
 {
-    copyInto(testing_support::sampleDatabase(), data.path());
-    varnelMain& main = createMain(data.path());
-    main.Form_Activate();
+    varnelMain& main = startOnSample();
 
     testing_support::FixtureDatabase other("CREATE TABLE Processes (ABBR TEXT);", "another1", "qel0709.mdb");
     seams.files.answerPath(other.path());

@@ -9,6 +9,7 @@
 #include "platform/ui/twips.h"
 #include "support/file_bytes.h"
 #include "support/fixture_database.h"
+#include "support/installed_printer.h"
 #include "support/type_ahead_keys.h"
 
 #include <QDir>
@@ -228,9 +229,8 @@ TEST_F(SorvikBoxes, LayoutFollowsTheWindowSize)
 TEST_F(SorvikBoxes, PrintPutsTheInterpretationOnShowUnderItsHeading)
 {
     sorvikMain& w = open();
-    auto surface = std::make_unique<platform::RecordingPageSurface>();
-    platform::RecordingPageSurface* recorder = surface.get();
-    auto previous = platform::installPrinter(std::move(surface));
+    const InstalledPrinter printer;
+    platform::RecordingPageSurface* recorder = printer.recorder();
 
     search(QString(), QStringLiteral("preheat"));
     w.mnuPrint_Click();
@@ -246,7 +246,6 @@ TEST_F(SorvikBoxes, PrintPutsTheInterpretationOnShowUnderItsHeading)
     search(QString(), QStringLiteral("no such word"));
     w.Toolbar1_ButtonClick(2);  // nothing on show: nothing printed
     EXPECT_EQ(recorder->jobsEnded, 1);
-    platform::installPrinter(std::move(previous));
 }
 
 TEST_F(SorvikBoxes, WrongPasswordEndsTheProgramBeforeTheWindowShows)

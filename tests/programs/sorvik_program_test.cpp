@@ -114,9 +114,7 @@ TEST_F(SorvikProgram, AStoredDataPathIsKept)
 
 TEST_F(SorvikProgram, ToolsSorvikStartsItFromItsDirectoryWhenNoWindowIsOpenAndRaisesItsWindowOtherwise)
 {
-    copyInto(testing_support::sampleDatabase(), data.path());
-    varnelMain& main = createMain(data.path());
-    main.Form_Activate();
+    varnelMain& main = startOnSample();
 
     // The program ran once from the build directory, where the build put it, and was closed.
     start(builtDataDir(), {});
@@ -156,9 +154,7 @@ TEST_F(SorvikProgram, AnInstallationsSystemWideFileLetsTheMainWindowReachTheInte
         shownTitle = interpretations.windowTitle();
         shownParagraph = interpretations.Text1[0]->text();
     };
-    copyInto(testing_support::sampleDatabase(), data.path());
-    varnelMain& main = createMain(data.path());
-    main.Form_Activate();
+    varnelMain& main = startOnSample();
     ASSERT_GE(main.ListView1[2]->count(), 1);
     main.ListView1[2]->selectIndex(1);
     const QString paragraph = main.ListView1[2]->entryText(1);

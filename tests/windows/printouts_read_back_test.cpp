@@ -9,6 +9,7 @@
 #include "platform/ui/list_view_sorting.h"
 #include "print/print_module.h"
 #include "interpretations/sorvik_fixture.h"
+#include "support/installed_printer.h"
 #include "support/main_window_fixture.h"
 #include "support/pdf_printer_setup.h"
 #include "support/pdf_text.h"
@@ -35,13 +36,11 @@ protected:
     void SetUp() override
     {
         copyInto(testing_support::sampleDatabase(), data.path());
-        previous = platform::installPrinter(std::make_unique<platform::QPrinterSurface>());
         pdfFile = out.filePath(QStringLiteral("printout.pdf"));
         QPrinter& device = *platform::printer().device();
         device.setOutputFormat(QPrinter::PdfFormat);
         device.setOutputFileName(pdfFile);
     }
-    void TearDown() override { platform::installPrinter(std::move(previous)); }
 
     void startMain()
     {
@@ -122,7 +121,7 @@ protected:
     QTemporaryDir out;
     QString pdfFile;
     varnelMain* main = nullptr;
-    std::unique_ptr<platform::PageSurface> previous;
+    testing_support::InstalledPrinter printer{std::make_unique<platform::QPrinterSurface>()};
 };
 
 QString longParagraph()

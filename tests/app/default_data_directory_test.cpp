@@ -2,6 +2,7 @@
 // prefix in an installation.
 
 #include "app/default_data_directory.h"
+#include "support/file_bytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,8 +16,7 @@ namespace {
 void touch(const QString& path)
 {
     QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(testing_support::writeBytes(path, {}));
 }
 
 }  // namespace

@@ -15,15 +15,9 @@ using testing_support::copyInto;
 
 namespace {
 
-class CommandCases : public testing_support::MainWindowTest {
+class CommandCases : public testing_support::SampleMainWindowTest<> {
 protected:
-    void SetUp() override
-    {
-        main = &startOnSample();
-    }
     void TearDown() override { varnelMain::programCommandLine.clear(); }
-
-    varnelMain* main = nullptr;
 };
 
 const QString gf = " for Groove/Fillet welds";

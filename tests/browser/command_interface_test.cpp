@@ -2,6 +2,7 @@
 // the program's own command line once and then polls the "command line" setting.
 
 #include "app/registry_module.h"
+#include "support/file_bytes.h"
 #include "support/main_window_fixture.h"
 
 #include <QLockFile>
@@ -18,16 +19,10 @@ using testing_support::copyInto;
 
 namespace {
 
-class Commands : public testing_support::MainWindowTest {
+class Commands : public testing_support::SampleMainWindowTest<> {
 protected:
-    void SetUp() override
-    {
-        main = &startOnSample();
-    }
     void TearDown() override { varnelMain::programCommandLine.clear(); }
     QString setting() { return platform::SettingsStore(settings.file()).read("varnel", "command line"); }
-
-    varnelMain* main = nullptr;
 };
 
 const QString gf = " for Groove/Fillet welds";
@@ -170,10 +165,7 @@ TEST_F(Commands, AFastWriterThatReplacesTheFileWithoutTheLockHasNoCommandErasedU
     const QString file = settings.file();
     constexpr int commands = 300;
     const auto line = [](int n) { return QByteArray("command%20line=SMAW ESS QW-403.") + QByteArray::number(n) + '\n'; };
-    const auto bytes = [&] {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    };
+    const auto bytes = [&] { return testing_support::readBytes(file); };
 
     // Another program writes its commands one after another: it reads the file, puts its command in
     // place of the key's line and puts its whole new file in place of the old one in one step,
@@ -196,10 +188,8 @@ TEST_F(Commands, AFastWriterThatReplacesTheFileWithoutTheLockHasNoCommandErasedU
             QByteArray content = bytes();
             const qsizetype at = content.indexOf("command%20line=");
             content.replace(at, content.indexOf('\n', at) + 1 - at, line(n));
-            QFile newFile(QFile::decodeName(next));
-            if (!newFile.open(QIODevice::WriteOnly) || newFile.write(content) != content.size())
+            if (!testing_support::writeBytes(QFile::decodeName(next), content))
                 break;
-            newFile.close();
             if (renameat2(AT_FDCWD, next.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE) != 0)
                 break;
             QFile replaced(QFile::decodeName(next));

@@ -4,6 +4,7 @@
 #include "app/registry_module.h"
 #include "app/window_openers.h"
 #include "support/main_window_fixture.h"
+#include "support/recorded_openers.h"
 
 #include <QAction>
 #include <QToolButton>
@@ -13,28 +14,19 @@ using testing_support::copyInto;
 
 namespace {
 
-class Menus : public testing_support::MainWindowTest {
+class Menus : public testing_support::SampleMainWindowTest<> {
 protected:
-    void SetUp() override
-    {
-        main = &startOnSample();
-        WindowOpeners& o = windowOpeners();
-        saved = o;
-        auto record = [this](const char* name) {
-            return [this, name] { opened.push_back({QString::fromLatin1(name), varnelCore().lookupKey, varnelCore().pictureKey}); };
-        };
-        o.definitions = record("definitions");
-        o.crossReference = record("crossReference");
-        o.picture = record("picture");
-        o.agreement = record("agreement");
-        o.showAllProcesses = record("showAllProcesses");
-        o.materialSpecification = record("materialSpecification");
-        o.fillerSpecification = record("fillerSpecification");
-        o.aNumbers = record("aNumbers");
-        o.thickness = record("thickness");
-        o.interpretations = record("interpretations");
-    }
-    void TearDown() override { windowOpeners() = saved; }
+    using WO = WindowOpeners;
+    testing_support::RecordedOpeners openers{{"definitions", &WO::definitions},
+                                             {"crossReference", &WO::crossReference},
+                                             {"picture", &WO::picture},
+                                             {"agreement", &WO::agreement},
+                                             {"showAllProcesses", &WO::showAllProcesses},
+                                             {"materialSpecification", &WO::materialSpecification},
+                                             {"fillerSpecification", &WO::fillerSpecification},
+                                             {"aNumbers", &WO::aNumbers},
+                                             {"thickness", &WO::thickness},
+                                             {"interpretations", &WO::interpretations}};
 
     // Marks `term` in the paragraph text (adding it to the end when the text lacks it).
     void markInText(const QString& term)
@@ -47,14 +39,6 @@ protected:
         }
         main->RichTextBox1->setSel(at, static_cast<int>(term.size()));
     }
-    QString lastOpened() { return opened.empty() ? QString() : opened.back().window; }
-
-    struct Opened {
-        QString window, lookupKey, pictureKey;
-    };
-    std::vector<Opened> opened;
-    WindowOpeners saved;
-    varnelMain* main = nullptr;
 };
 
 }  // namespace
@@ -73,7 +57,7 @@ TEST_F(Menus, ToolsEntriesAndToolbarButtonsOpenTheSameWindows)
     main->mnuToolsDefinitions_Click();
     main->Toolbar1_ButtonClick(3);  // a separator does nothing
     QStringList windows;
-    for (const auto& o : opened)
+    for (const auto& o : openers.opened)
         windows << o.window;
     EXPECT_EQ(windows, (QStringList{"materialSpecification", "materialSpecification", "fillerSpecification",
                                     "fillerSpecification", "aNumbers", "aNumbers", "thickness", "thickness",
@@ -104,47 +88,47 @@ TEST_F(Menus, TheInterpretationsButtonNeedsTheInterpretationsProgram)
     ASSERT_EQ(seams.messages.shown.size(), 1u);
     EXPECT_EQ(seams.messages.shown[0].title, "Varnel");
     EXPECT_EQ(seams.messages.shown[0].text, "Sorvik is not installed on this machine.");
-    EXPECT_TRUE(opened.empty());
+    EXPECT_TRUE(openers.opened.empty());
 
     writeInterpretationsSetting("program path", data.path());
     main->ListView1[2]->selectIndex(1);
     int key = 'I';
     main->ListView1_KeyPress(key);
-    EXPECT_EQ(lastOpened(), "interpretations");
+    EXPECT_EQ(openers.last(), "interpretations");
     EXPECT_EQ(varnelCore().interpretationQuery, "SECT INT09 PARA " + main->ListView1[2]->entryText(1));
     key = 'a';
     main->ListView1_KeyPress(key);
-    EXPECT_EQ(lastOpened(), "showAllProcesses");
+    EXPECT_EQ(openers.last(), "showAllProcesses");
 }
 
 TEST_F(Menus, AMarkedTermThatIsNoParagraphOpensTheGlossary)
 {
     markInText("Sample");
     main->Toolbar1_ButtonClick(12);
-    ASSERT_EQ(lastOpened(), "definitions");
-    EXPECT_EQ(opened.back().lookupKey, "Sample");
+    ASSERT_EQ(openers.last(), "definitions");
+    EXPECT_EQ(openers.opened.back().lookupKey, "Sample");
 }
 
 TEST_F(Menus, AMarkedParagraphOpensItsPopUpUnlessItIsTheOneShown)
 {
     main->Check1->setValue(0);  // every paragraph
     main->loadRule("QW-200.4");
-    opened.clear();
+    openers.opened.clear();
     seams.messages.shown.clear();
     main->ListView1[2]->clearSelection();
     markInText("QW-200.4(b).");
     main->Toolbar1_ButtonClick(12);
     EXPECT_TRUE(seams.messages.shown.empty());
-    ASSERT_FALSE(opened.empty());
-    EXPECT_EQ(opened.back().window, "crossReference");
-    EXPECT_EQ(opened.back().lookupKey, "QW-200.4(b)");
-    opened.clear();
+    ASSERT_FALSE(openers.opened.empty());
+    EXPECT_EQ(openers.opened.back().window, "crossReference");
+    EXPECT_EQ(openers.opened.back().lookupKey, "QW-200.4(b)");
+    openers.opened.clear();
 
     // QW-200.4(b) stands for QW-200.4, the paragraph shown: a message instead of the pop-up.
     main->ListView1[2]->selectIndex(main->ListView1[2]->findWholeWordPrefix("QW-200.4"));
     markInText("QW-200.4(b)");
     main->Toolbar1_ButtonClick(12);
-    EXPECT_TRUE(opened.empty());
+    EXPECT_TRUE(openers.opened.empty());
     ASSERT_EQ(seams.messages.shown.size(), 1u);
     EXPECT_EQ(seams.messages.shown[0].icon, platform::MessageIcon::Exclamation);
     EXPECT_EQ(seams.messages.shown[0].title, "QW-200.4(b)");
@@ -155,11 +139,11 @@ TEST_F(Menus, WindowMessageAndFigureEntriesLeadWhereTheTableSays)
 {
     markInText("qw-442");  // letter case does not matter in the table
     main->Toolbar1_ButtonClick(12);
-    EXPECT_EQ(lastOpened(), "aNumbers");
+    EXPECT_EQ(openers.last(), "aNumbers");
 
     markInText("QW-451.1");
     main->Toolbar1_ButtonClick(12);
-    EXPECT_EQ(lastOpened(), "thickness");
+    EXPECT_EQ(openers.last(), "thickness");
 
     markInText("QW-423");
     main->Toolbar1_ButtonClick(12);
@@ -169,8 +153,8 @@ TEST_F(Menus, WindowMessageAndFigureEntriesLeadWhereTheTableSays)
 
     markInText("QW-461 figures");
     main->Toolbar1_ButtonClick(12);
-    EXPECT_EQ(lastOpened(), "picture");
-    EXPECT_EQ(opened.back().pictureKey, "Fig.QW-461.1, Fig.QW-461.2");
+    EXPECT_EQ(openers.last(), "picture");
+    EXPECT_EQ(openers.opened.back().pictureKey, "Fig.QW-461.1, Fig.QW-461.2");
 }
 
 TEST_F(Menus, AnEmptyKeyOpensTheGlossaryOnNothing)
@@ -178,16 +162,16 @@ TEST_F(Menus, AnEmptyKeyOpensTheGlossaryOnNothing)
     main->RichTextBox1->setSel(0, 0);
     main->Text1[1]->setText(QString());
     main->Toolbar1_ButtonClick(12);
-    EXPECT_EQ(lastOpened(), "definitions");
-    EXPECT_EQ(opened.back().lookupKey, "");
+    EXPECT_EQ(openers.last(), "definitions");
+    EXPECT_EQ(openers.opened.back().lookupKey, "");
 }
 
 TEST_F(Menus, AKeyTheTableDoesNotKnowIsItsOwnParagraph)
 {
     markInText("QW-999.9");
     main->Toolbar1_ButtonClick(12);
-    EXPECT_EQ(lastOpened(), "crossReference");
-    EXPECT_EQ(opened.back().lookupKey, "QW-999.9");
+    EXPECT_EQ(openers.last(), "crossReference");
+    EXPECT_EQ(openers.opened.back().lookupKey, "QW-999.9");
 }
 
 TEST_F(Menus, TheKeyEndsAtTheFirstWhiteSpaceOfAnyKind)
@@ -205,7 +189,7 @@ TEST_F(Menus, TheKeyEndsAtTheFirstWhiteSpaceOfAnyKind)
     for (const auto& c : cases) {
         markInText(QString::fromUtf8(c.marked));
         main->Toolbar1_ButtonClick(12);
-        EXPECT_EQ(lastOpened(), "crossReference") << c.marked;
-        EXPECT_EQ(opened.back().lookupKey, QString::fromLatin1(c.key)) << c.marked;
+        EXPECT_EQ(openers.last(), "crossReference") << c.marked;
+        EXPECT_EQ(openers.opened.back().lookupKey, QString::fromLatin1(c.key)) << c.marked;
     }
 }

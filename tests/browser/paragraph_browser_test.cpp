@@ -5,6 +5,7 @@
 #include "platform/ui/twips.h"
 #include "support/desktop_keys.h"
 #include "support/main_window_fixture.h"
+#include "support/main_window_views.h"
 
 #include <QAction>
 #include <QDir>
@@ -20,23 +21,13 @@ using testing_support::copyInto;
 
 namespace {
 
-class Browser : public testing_support::MainWindowTest {
+class Browser : public testing_support::SampleMainWindowTest<true> {
 protected:
-    void SetUp() override
-    {
-        main = &startOnSample(true);
-    }
     void TearDown() override { windowOpeners().definitions = nullptr; }
 
     void choose(const QString& abbreviation, const QString& categoryWord)
     {
-        main->Text1[2]->setText(abbreviation);
-        for (int i = 1; i <= main->List1[3]->count(); ++i)
-            if (main->List1[3]->entryText(i).contains(categoryWord)) {
-                main->Text1[3]->setText(main->List1[3]->entryText(i));
-                return;
-            }
-        FAIL() << "no category " << categoryWord.toStdString();
+        EXPECT_TRUE(testing_support::chooseCategory(*main, abbreviation, categoryWord)) << categoryWord.toStdString();
     }
     void search(const QString& words, int option = 0)
     {
@@ -44,21 +35,8 @@ protected:
         main->Text1[1]->setText(words);
         main->Command1_Click(1);
     }
-    QColor colourAt(int position)
-    {
-        QTextCursor c(main->RichTextBox1->document());
-        c.setPosition(position + 1);
-        return c.charFormat().foreground().color();
-    }
-    QStringList listed()
-    {
-        QStringList texts;
-        for (int i = 1; i <= main->ListView1[2]->count(); ++i)
-            texts << main->ListView1[2]->entryText(i);
-        return texts;
-    }
-
-    varnelMain* main = nullptr;
+    QColor colourAt(int position) { return testing_support::colourAt(*main->RichTextBox1, position); }
+    QStringList listed() { return testing_support::entriesOf(*main->ListView1[2]); }
 };
 
 const QString gf = " for Groove/Fillet welds";
@@ -78,9 +56,7 @@ TEST_F(Browser, CategoriesFollowTheProcessAndItsSpecialForm)
 {
     main->Text1[2]->setText("SMAW");
     EXPECT_TRUE(main->Text1[2]->text().startsWith("SMAW  -  "));
-    QStringList smaw;
-    for (int i = 1; i <= main->List1[3]->count(); ++i)
-        smaw << main->List1[3]->entryText(i);
+    const QStringList smaw = testing_support::entriesOf(*main->List1[3]);
     EXPECT_TRUE(smaw.contains("SMAW  -  Essential Variables" + gf));
     EXPECT_TRUE(smaw.contains("SMAW  -  Nonessential Variables" + gf));
     EXPECT_TRUE(main->Text1[3]->isEnabled());

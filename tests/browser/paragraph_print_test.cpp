@@ -1,6 +1,7 @@
 // File > Print of the shown paragraph.
 
 #include "platform/printer.h"
+#include "support/installed_printer.h"
 #include "support/main_window_fixture.h"
 #include "support/pdf_printer_setup.h"
 
@@ -11,20 +12,10 @@ using testing_support::copyInto;
 
 namespace {
 
-class ParagraphPrint : public testing_support::MainWindowTest {
+class ParagraphPrint : public testing_support::SampleMainWindowTest<> {
 protected:
-    void SetUp() override
-    {
-        main = &startOnSample();
-        auto surface = std::make_unique<platform::RecordingPageSurface>();
-        recorder = surface.get();
-        previous = platform::installPrinter(std::move(surface));
-    }
-    void TearDown() override { platform::installPrinter(std::move(previous)); }
-
-    varnelMain* main = nullptr;
-    platform::RecordingPageSurface* recorder = nullptr;
-    std::unique_ptr<platform::PageSurface> previous;
+    testing_support::InstalledPrinter printer;
+    platform::RecordingPageSurface* recorder = printer.recorder();
 };
 
 }  // namespace
@@ -55,7 +46,7 @@ TEST_F(ParagraphPrint, NothingIsPrintedWithoutASelectedParagraph)
 
 TEST_F(ParagraphPrint, ThePrintoutReachesThePrinterChosenInTheSetUp)
 {
-    platform::installPrinter(std::move(previous));  // back to the real printer
+    printer.putBack();  // the real printer
     QTemporaryDir out;
     platform::Seams chosen;
     chosen.printerSetup = std::make_unique<testing_support::PdfPrinterSetup>(out.filePath("paragraph.pdf"));
@@ -65,5 +56,4 @@ TEST_F(ParagraphPrint, ThePrintoutReachesThePrinterChosenInTheSetUp)
     QFile pdf(out.filePath("paragraph.pdf"));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(4) == "%PDF");
-    previous = platform::installPrinter(std::make_unique<platform::RecordingPageSurface>());
 }

@@ -5,6 +5,7 @@
 #include "support/main_window_fixture.h"
 #include "support/main_window_views.h"
 #include "support/print_qstring.h"
+#include "support/type_ahead_keys.h"
 
 #include <QTest>
 
@@ -13,15 +14,7 @@ using testing_support::copyInto;
 
 namespace {
 
-class PickListCases : public testing_support::MainWindowTest {
-protected:
-    void SetUp() override
-    {
-        main = &startOnSample();
-    }
-
-    varnelMain* main = nullptr;
-};
+using PickListCases = testing_support::SampleMainWindowTest<>;
 
 const QString gf = " for Groove/Fillet welds";
 
@@ -97,4 +90,13 @@ TEST_F(PickListCases, AnEntryTakenWithEnter_movesTheFocusOnToWhereThePersonGoesN
         const QString seen = focus == main->ListView1[2] ? "paragraph list" : focus == main->Text1[1] ? "search box" : "elsewhere";
         EXPECT_EQ(seen, c.focus) << "list " << c.list;
     }
+}
+
+TEST_F(PickListCases, TheSearchHistory_completesTheSearchBoxExceptAfterTheKeysThatStopTheTypeAhead)
+{
+    // The process and category boxes complete after any key (a change of either empties the
+    // search box, which clears the stop).
+    main->Text1[1]->setText("interpass");
+    main->Text1_LostFocus(1);  // the search history now holds one entry
+    testing_support::expectKeysStopTypeAhead(*main->Text1[1], "inter");
 }

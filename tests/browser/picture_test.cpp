@@ -7,6 +7,7 @@
 #include "browser/browser_windows.h"
 #include "browser/varnel_picture.h"
 #include "platform/ui/twips.h"
+#include "support/file_bytes.h"
 #include "support/fixture_database.h"
 #include "support/scripted_seams.h"
 
@@ -57,9 +58,7 @@ protected:
         savePicture("FIG466_1", 310, 110, "BMP", "DLL");
         savePicture("Twin", 320, 120, "BMP");
         savePicture("twin", 330, 130, "BMP");
-        QFile broken(data.filePath(QStringLiteral("system/broken.dll")));
-        if (broken.open(QIODevice::WriteOnly))
-            broken.write("BM this is no picture at all");
+        testing_support::writeBytes(data.filePath(QStringLiteral("system/broken.dll")), "BM this is no picture at all");
         varnelCore().dataPath = data.path();
         varnelCore().mainDatabase =
             dao::Workspace::defaultWorkspace().openDatabase(database.path(), false, true, QStringLiteral(";pwd="));

@@ -15,12 +15,8 @@ using testing_support::listedParagraphs;
 
 namespace {
 
-class SearchCases : public testing_support::MainWindowTest {
+class SearchCases : public testing_support::SampleMainWindowTest<true> {
 protected:
-    void SetUp() override
-    {
-        main = &startOnSample(true);
-    }
     void browseAllParagraphs() { main->Check1->setValue(0); }
     void chooseCategory(const QString& process, const QString& category)
     {
@@ -32,8 +28,6 @@ protected:
         main->Text1[1]->setText(words);
         main->Command1_Click(1);
     }
-
-    varnelMain* main = nullptr;
 };
 
 const QString gf = " for Groove/Fillet welds";
@@ -67,7 +61,7 @@ TEST_F(SearchCases, SearchWithOneHit_showsThatParagraphAsTheOnlyOne)
          "default"},
         {"hit colour", [&] {
              const auto at = main->RichTextBox1->text().indexOf("torqued", 0, Qt::CaseInsensitive);
-             return testing_support::paragraphColourAt(*main, static_cast<int>(at)).name();
+             return testing_support::colourAt(*main->RichTextBox1, static_cast<int>(at)).name();
          }, "#ff0000"},
     };
     for (const auto& c : cases)

@@ -4,6 +4,7 @@
 
 #include "app/registry_module.h"
 #include "app/varnel_about.h"
+#include "support/file_bytes.h"
 #include "support/fixture_database.h"
 #include "support/main_window_fixture.h"
 
@@ -189,11 +190,6 @@ TEST_F(StartUp, AnUnusableFileEndsTheProgramSayingWhichAndWhy)
     const QString variables = "CREATE TABLE Variables (variable TEXT, var_text TEXT, \"order\" INTEGER, ADDENDA TEXT);";
     const testing_support::FixtureDatabase withoutVariables(processes.arg("SORTKEY INTEGER,"));
     const testing_support::FixtureDatabase withoutSortKey(processes.arg("") + variables);
-    const auto bytesOf = [](const QString& path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    };
-
     const auto unfinished = testing_support::fileWithAnUnfinishedChange(testing_support::sampleDatabase());
 
     const struct {
@@ -207,8 +203,8 @@ TEST_F(StartUp, AnUnusableFileEndsTheProgramSayingWhichAndWhy)
         {"cut short", sample.left(sample.size() / 2), "damaged", {}},
         {"damaged", damaged, "damaged", {}},
         {"of the older engine", jet, "", {}},
-        {"without the paragraphs", bytesOf(withoutVariables.path()), "lacks table Variables", {}},
-        {"without the sort key", bytesOf(withoutSortKey.path()), "lacks column SORTKEY of table Processes", {}},
+        {"without the paragraphs", testing_support::readBytes(withoutVariables.path()), "lacks table Variables", {}},
+        {"without the sort key", testing_support::readBytes(withoutSortKey.path()), "lacks column SORTKEY of table Processes", {}},
         {"with another program's unfinished change", unfinished.first,
          "it has an unfinished change from another program", unfinished.second},
     };
@@ -219,14 +215,10 @@ TEST_F(StartUp, AnUnusableFileEndsTheProgramSayingWhichAndWhy)
         seams.messages.shown.clear();
         seams.programEnd.ends = 0;
         QTemporaryDir dir;
-        QFile file(dir.filePath("qel0709.mdb"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(c.bytes);
-        file.close();
+        const QString file = dir.filePath("qel0709.mdb");
+        ASSERT_TRUE(testing_support::writeBytes(file, c.bytes));
         if (!c.journal.isEmpty()) {
-            QFile journal(file.fileName() + "-journal");
-            ASSERT_TRUE(journal.open(QIODevice::WriteOnly));
-            journal.write(c.journal);
+            ASSERT_TRUE(testing_support::writeBytes(file + "-journal", c.journal));
         }
         writeSetting("(v2014.1.6) data path", dir.path());
 
@@ -240,7 +232,7 @@ TEST_F(StartUp, AnUnusableFileEndsTheProgramSayingWhichAndWhy)
         const testing_support::ShownMessage& box = seams.messages.shown[0];
         EXPECT_EQ(box.icon, MessageIcon::Critical);
         EXPECT_EQ(box.title, "No database");
-        EXPECT_TRUE(box.text.contains(file.fileName())) << box.text.toStdString();
+        EXPECT_TRUE(box.text.contains(file)) << box.text.toStdString();
         EXPECT_TRUE(box.text.contains(c.reason)) << box.text.toStdString();
         EXPECT_FALSE(box.text.contains('\n'));
         EXPECT_TRUE(written.contains(box.text + '\n')) << written.toStdString();
@@ -250,9 +242,7 @@ TEST_F(StartUp, AnUnusableFileEndsTheProgramSayingWhichAndWhy)
 
 TEST_F(StartUp, ImportTakesTheDirectoryAndFileOfTheChosenPath)
 {
-    copyInto(testing_support::sampleDatabase(), data.path());
-    varnelMain& main = createMain(data.path());
-    main.Form_Activate();
+    varnelMain& main = startOnSample();
 
     QTemporaryDir other;
     QDir(other.path()).mkdir("qel0102.mdb.d");  // a parent folder named after the file
@@ -275,9 +265,7 @@ TEST_F(StartUp, ImportTakesTheDirectoryAndFileOfTheChosenPath)
 
 TEST_F(StartUp, ImportOfAFileWithAnotherPasswordAsksAgainUntilCancelled)
 {
-    copyInto(testing_support::sampleDatabase(), data.path());
-    varnelMain& main = createMain(data.path());
-    main.Form_Activate();
+    varnelMain& main = startOnSample();
 
     testing_support::FixtureDatabase other("CREATE TABLE Processes (ABBR TEXT);", "another1", "qel0709.mdb");
     seams.files.answerPath(other.path());
@@ -304,10 +292,8 @@ TEST_F(StartUp, ASwitchToAnUnusableFileSaysWhyBeforeAskingAgainAndShowsNoParagra
         resetVarnelCore();
         QTemporaryDir dir, other;
         copyInto(testing_support::sampleDatabase(), dir.path());
-        QFile unusable((s.import ? other.path() : dir.path()) + "/qel0102.mdb");
-        ASSERT_TRUE(unusable.open(QIODevice::WriteOnly));
-        unusable.write("Sample text, not a database");
-        unusable.close();
+        const QString unusable = (s.import ? other.path() : dir.path()) + "/qel0102.mdb";
+        ASSERT_TRUE(testing_support::writeBytes(unusable, "Sample text, not a database"));
         writeSetting("(v2014.1.6) data path", dir.path());
         writeSetting("(v2014.1.6) default file", "qel0709.mdb");
         varnelMain& main = createMain(dir.path());
@@ -318,7 +304,7 @@ TEST_F(StartUp, ASwitchToAnUnusableFileSaysWhyBeforeAskingAgainAndShowsNoParagra
         seams.files.asked.clear();
 
         if (s.import)
-            seams.files.answerPath(unusable.fileName());
+            seams.files.answerPath(unusable);
         seams.files.answerCancel();
         ::testing::internal::CaptureStderr();
         if (s.import)
@@ -331,7 +317,7 @@ TEST_F(StartUp, ASwitchToAnUnusableFileSaysWhyBeforeAskingAgainAndShowsNoParagra
         const testing_support::ShownMessage& box = seams.messages.shown[0];
         EXPECT_EQ(box.icon, MessageIcon::Critical);
         EXPECT_EQ(box.title, "No database");
-        EXPECT_TRUE(box.text.contains(unusable.fileName())) << box.text.toStdString();
+        EXPECT_TRUE(box.text.contains(unusable)) << box.text.toStdString();
         EXPECT_TRUE(box.text.contains("not a database file")) << box.text.toStdString();
         EXPECT_EQ(written, box.text + '\n');
         EXPECT_EQ(seams.files.asked.size(), s.import ? 2u : 1u);  // asked again after the reason

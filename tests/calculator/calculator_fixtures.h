@@ -30,4 +30,10 @@ inline CalculatorState withBoxes(CalculatorState state, std::initializer_list<in
 
 inline const char* unitName(bool mmUnits) { return mmUnits ? "mm" : "in"; }
 
+// Short names for the tables' units and groove types.
+constexpr bool in = false;
+constexpr bool mm = true;
+constexpr auto T0 = QualificationType::grooveTransverse;
+constexpr auto L1 = QualificationType::grooveLongitudinal;
+
 }  // namespace varnel::calculator::testing

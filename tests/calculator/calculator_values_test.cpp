@@ -28,7 +28,8 @@ TEST(SliderControl, OnlyThePersonsMovesRaiseScroll)
     int scrolls = 0;
     slider.scroll = [&] { ++scrolls; };
     slider.setMax(100);
-    slider.setValue(50);
+    slider.setValue(100);  // exactly Max: taken
+    EXPECT_EQ(slider.value(), 100);
     slider.setMax(40);
     slider.setLargeChange(10);
     slider.setSmallChange(2);

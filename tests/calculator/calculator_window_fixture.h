@@ -5,6 +5,7 @@
 #include "calculator/varnel_thickness.h"
 #include "calculator_fixtures.h"
 #include "support/main_window_fixture.h"
+#include "support/main_window_views.h"
 
 #include <QTest>
 #include <memory>
@@ -22,14 +23,7 @@ protected:
             testing_support::copyInto(database, data.path());
         varnelMain& main = createMain(data.path());
         main.Form_Activate();
-        if (!process.isEmpty())
-            main.Text1[2]->setText(process);
-        for (int i = 1; i <= main.List1[3]->count() && !categoryWords.isEmpty(); ++i) {
-            if (main.List1[3]->entryText(i).contains(categoryWords)) {
-                main.Text1[3]->setText(main.List1[3]->entryText(i));
-                break;
-            }
-        }
+        testing_support::chooseCategory(main, process, categoryWords);
         return main;
     }
 

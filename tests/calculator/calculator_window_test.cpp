@@ -8,6 +8,7 @@
 #include "platform/ui/line.h"
 #include "platform/ui/slider.h"
 #include "platform/ui/twips.h"
+#include "support/type_ahead_keys.h"
 
 #include <QScrollBar>
 
@@ -128,6 +129,7 @@ TEST_F(CalculatorWindow, TheProcessBoxCompletesWhatIsTypedFromTheList)
     type(w.text2[2], "x\"");
     QTest::keyClick(w.text2[2], Qt::Key_Backspace);
     EXPECT_EQ(w.text2[2]->text(), "GTAW  -  Gas Tungsten Arc Welding");
+    testing_support::expectKeysStopTypeAhead(*w.text2[2], "GT");
 
     // A three-letter abbreviation is trimmed.
     w.text2[2]->setText("SAW");

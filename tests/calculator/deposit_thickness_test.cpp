@@ -41,11 +41,6 @@ CalculatorState tubular(QualificationType type, bool mmUnits = false)
     return state;
 }
 
-constexpr bool in = false;
-constexpr bool mm = true;
-constexpr auto T0 = grooveTransverse;
-constexpr auto L1 = grooveLongitudinal;
-
 }  // namespace
 
 TEST(DepositThickness, GrooveRangesTakeEachLimitFromItsOwnThickness)

@@ -31,11 +31,6 @@ void expectRanges(const std::vector<GrooveCase>& cases)
     }
 }
 
-constexpr bool in = false;
-constexpr bool mm = true;
-constexpr auto T0 = grooveTransverse;
-constexpr auto L1 = grooveLongitudinal;
-
 }  // namespace
 
 TEST(GrooveRange, DefaultsAndThinCoupons)

@@ -4,11 +4,10 @@
 #include <gtest/gtest.h>
 
 using namespace varnel::calculator;
+using varnel::calculator::testing::in;
+using varnel::calculator::testing::mm;
 
 namespace {
-
-constexpr bool in = false;
-constexpr bool mm = true;
 
 // A key typed into `text`; the caret is at the end unless a selection or caret is given.
 struct KeyCase {

@@ -1,5 +1,6 @@
 #include "data/password.h"
 #include "data/reference_files.h"
+#include "support/file_bytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,8 +49,7 @@ TEST(ReferenceFiles, TheFileListShowsReferenceFilesInNameOrder)
     QTemporaryDir dir;
     for (const char* name : {"qel98nn.mdb", "qel0709.mdb", "qel0104.mdb", "QEL0102.mdb", "notes.txt",
                              "qel0709.ldb", "other.mdb"}) {
-        QFile f(dir.filePath(QString::fromLatin1(name)));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(testing_support::writeBytes(dir.filePath(QString::fromLatin1(name)), {}));
     }
     QDir(dir.path()).mkdir("qel9999.mdb");  // a directory is no file
     DataDirectoryFileList list;
@@ -76,8 +76,7 @@ TEST(ReferenceFiles, AStoredNameFindsItsFileWhateverTheLetterCase)
 {
     QTemporaryDir dir;
     for (const char* name : {"qel0709.mdb", "QEL0102.mdb", "qel0102.mdb"}) {
-        QFile f(dir.filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(testing_support::writeBytes(dir.filePath(name), {}));
     }
     QDir(dir.path()).mkdir("qel9999.mdb");
     const struct { const char* stored; const char* onDisk; } cases[] = {

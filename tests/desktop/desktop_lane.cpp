@@ -2,6 +2,7 @@
 
 #include "app/registry_module.h"
 #include "interpretations/sorvik_core.h"
+#include "support/file_bytes.h"
 #include "support/test_paths.h"
 
 #include <QDir>
@@ -43,9 +44,7 @@ void DesktopLane::SetUp()
     // The interpretations program is installed beside the main program, as its own start would
     // have stored it.
     QDir().mkpath(QFileInfo(settingsFile()).path());
-    QFile settings(settingsFile());
-    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-    settings.write(("[sorvik]\nprogram%20path=" + builtDataDir() + "\n").toUtf8());
+    ASSERT_TRUE(testing_support::writeBytes(settingsFile(), ("[sorvik]\nprogram%20path=" + builtDataDir() + "\n").toUtf8()));
 }
 
 void DesktopLane::TearDown()

@@ -31,6 +31,10 @@ using TitleMatch = std::function<bool(const QString& title)>;
 TitleMatch beginsWith(const QString& beginning);
 TitleMatch titled(const QString& title);
 
+// The main window, and the message box of a search that finds nothing.
+inline const TitleMatch mainTitle = beginsWith(QStringLiteral("Varnel    ("));
+inline const TitleMatch noEntryFound = titled(QStringLiteral("No entry found"));
+
 class DesktopLane : public testing_support::MainWindowTest {
 protected:
     void SetUp() override;

@@ -11,9 +11,6 @@ using namespace lane;
 
 namespace {
 
-const TitleMatch mainTitle = beginsWith(QStringLiteral("Varnel    ("));
-const TitleMatch noEntryFound = titled(QStringLiteral("No entry found"));
-
 class MainWindowLane : public DesktopLane {
 protected:
     // Opens drop-down `index` of the main window and takes its entry `entry`, with the mouse.

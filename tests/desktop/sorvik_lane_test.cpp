@@ -11,9 +11,7 @@ using namespace lane;
 
 namespace {
 
-const TitleMatch mainTitle = beginsWith(QStringLiteral("Varnel    ("));
 const TitleMatch sorvikTitle = beginsWith(QStringLiteral("Sorvik"));
-const TitleMatch noEntryFound = titled(QStringLiteral("No entry found"));
 
 class SorvikLane : public DesktopLane {
 protected:

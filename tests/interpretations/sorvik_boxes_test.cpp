@@ -7,7 +7,10 @@
 #include "platform/printer.h"
 #include "interpretations/interpretations_windows.h"
 #include "platform/ui/twips.h"
+#include "support/file_bytes.h"
 #include "support/fixture_database.h"
+#include "support/installed_printer.h"
+#include "support/type_ahead_keys.h"
 
 #include <QDir>
 #include <QFile>
@@ -90,6 +93,7 @@ TEST_F(SorvikBoxes, TypingInTheParagraphBoxCompletesAndSearchesOncePerKey)
     EXPECT_EQ(messageTitles(), QStringList({"No entry found"}));
     QTest::keyClick(w.Text1[0], Qt::Key_0);
     EXPECT_EQ(w.Text1[0]->text(), QStringLiteral("QW-200.1"));
+    expectKeysStopTypeAhead(*w.Text1[0], QStringLiteral("QW-2"));
 
     // Emptying the box starts no search and keeps the list.
     const int kept = searches();
@@ -166,6 +170,7 @@ TEST_F(SorvikBoxes, LeavingTheTextSearchBoxAddsANewTextToTheHistory)
     QTest::keyClicks(w.Text1[1], QStringLiteral("pre"));
     EXPECT_EQ(w.Text1[1]->text(), QStringLiteral("preheat"));
     EXPECT_EQ(searches(), before);
+    expectKeysStopTypeAhead(*w.Text1[1], QStringLiteral("pre"));
     w.Text1_KeyUp(1, platform::ui::keys::Tab, 0);
     EXPECT_EQ(searches(), before + 1);
     EXPECT_EQ(results(), QStringList({"IX-09-01"}));
@@ -224,9 +229,8 @@ TEST_F(SorvikBoxes, LayoutFollowsTheWindowSize)
 TEST_F(SorvikBoxes, PrintPutsTheInterpretationOnShowUnderItsHeading)
 {
     sorvikMain& w = open();
-    auto surface = std::make_unique<platform::RecordingPageSurface>();
-    platform::RecordingPageSurface* recorder = surface.get();
-    auto previous = platform::installPrinter(std::move(surface));
+    const InstalledPrinter printer;
+    platform::RecordingPageSurface* recorder = printer.recorder();
 
     search(QString(), QStringLiteral("preheat"));
     w.mnuPrint_Click();
@@ -242,7 +246,6 @@ TEST_F(SorvikBoxes, PrintPutsTheInterpretationOnShowUnderItsHeading)
     search(QString(), QStringLiteral("no such word"));
     w.Toolbar1_ButtonClick(2);  // nothing on show: nothing printed
     EXPECT_EQ(recorder->jobsEnded, 1);
-    platform::installPrinter(std::move(previous));
 }
 
 TEST_F(SorvikBoxes, WrongPasswordEndsTheProgramBeforeTheWindowShows)
@@ -330,10 +333,8 @@ TEST_F(SorvikBoxes, SectionTablesShorterThanNineOrLongerThanTwentyRows)
 
 TEST_F(SorvikBoxes, AnUnusableDatabaseIsSaidOnceByFileAndReasonAndNoWindowIsLeft)
 {
-    QFile sample(databasePath());
-    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
-    const QByteArray whole = sample.readAll();
-    sample.close();
+    const QByteArray whole = readBytes(databasePath());
+    ASSERT_FALSE(whole.isEmpty());
     QDir(data.path()).mkdir(QStringLiteral("folder.mdb"));
     // The sample less one table, or one column of the sections table.
     const auto sampleWith = [&](const char* change) {
@@ -344,9 +345,7 @@ TEST_F(SorvikBoxes, AnUnusableDatabaseIsSaidOnceByFileAndReasonAndNoWindowIsLeft
         sqlite3_open(QFile::encodeName(copy).constData(), &db);
         EXPECT_EQ(sqlite3_exec(db, change, nullptr, nullptr, nullptr), SQLITE_OK) << change;
         sqlite3_close(db);
-        QFile changed(copy);
-        changed.open(QIODevice::ReadOnly);
-        return changed.readAll();
+        return readBytes(copy);
     };
     const QString lacks = QStringLiteral("lacks ");
     const struct {
@@ -374,18 +373,12 @@ TEST_F(SorvikBoxes, AnUnusableDatabaseIsSaidOnceByFileAndReasonAndNoWindowIsLeft
         SCOPED_TRACE(c.name);
         const QString path = data.filePath(QLatin1String(c.name));
         if (QLatin1String(c.name) != QLatin1String("missing.mdb") && QLatin1String(c.name) != QLatin1String("folder.mdb")) {
-            QFile file(path);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            file.write(c.content);
+            ASSERT_TRUE(writeBytes(path, c.content));
         }
         QString reason = c.reason;
-        if (reason.isEmpty()) {
-            try {
-                dao::Workspace::defaultWorkspace().openDatabase(path, false, false, QStringLiteral(";pwd="));
-            } catch (const dao::Error& error) {
-                reason = error.description();
-            }
-        }
+        if (reason.isEmpty())
+            reason = errorOf([&] { dao::Workspace::defaultWorkspace().openDatabase(path, false, false, QStringLiteral(";pwd=")); })
+                         .description();
         ASSERT_FALSE(reason.isEmpty());
 
         resetSorvikCore();

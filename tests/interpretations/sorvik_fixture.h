@@ -6,13 +6,21 @@
 #include "app/varnel_core.h"
 #include "interpretations/sorvik_core.h"
 #include "interpretations/sorvik_main.h"
+#include "support/control_views.h"
 #include "support/main_window_fixture.h"
 
-#include <QTextCursor>
-#include <QTextDocument>
 #include <memory>
 
 namespace testing_support {
+
+// The built sample database in the interpretations program's directory `directory`, as its
+// installation leaves it, and the window's shared state as a new process has it.
+inline void installInterpretations(const QString& directory)
+{
+    copyInto(builtDataDir() + QStringLiteral("/intasme.mdb"), directory);
+    varnel::writeInterpretationsSetting(QStringLiteral("program path"), directory);
+    varnel::resetSorvikCore();
+}
 
 class SorvikTest : public ::testing::Test {
 protected:
@@ -28,12 +36,7 @@ protected:
         varnel::resetVarnelCore();
     }
 
-    // The sample database in the interpretations program's directory, as its installation leaves it.
-    void installSample()
-    {
-        copyInto(builtDataDir() + QStringLiteral("/intasme.mdb"), data.path());
-        varnel::writeInterpretationsSetting(QStringLiteral("program path"), data.path());
-    }
+    void installSample() { installInterpretations(data.path()); }
     QString databasePath() const { return data.filePath(QStringLiteral("intasme.mdb")); }
 
     // An opening of the window as the main window makes it: start string, creation, showing.
@@ -46,27 +49,12 @@ protected:
         return *window;
     }
 
-    QStringList results() const
-    {
-        QStringList texts;
-        for (int i = 1; i <= window->ListView1[2]->count(); ++i)
-            texts << window->ListView1[2]->entryText(i);
-        return texts;
-    }
-    QStringList paragraphs() const
-    {
-        QStringList texts;
-        for (int i = 1; i <= window->ListView1[0]->count(); ++i)
-            texts << window->ListView1[0]->entryText(i);
-        return texts;
-    }
+    QStringList results() const { return entriesOf(*window->ListView1[2]); }
+    QStringList paragraphs() const { return entriesOf(*window->ListView1[0]); }
     // The colour of the character at `position` of the interpretation text.
-    QColor colourAt(int position) const
-    {
-        QTextCursor c(window->RichTextBox1->document());
-        c.setPosition(position + 1);
-        return c.charFormat().foreground().color();
-    }
+    QColor colourAt(int position) const { return testing_support::colourAt(*window->RichTextBox1, position); }
+    // Which of the navigation buttons (first, previous, next, last) are enabled: "1" or "0" each.
+    QString navigationButtons() const { return enabledStates(window->Command4); }
     QStringList messageTitles() const
     {
         QStringList titles;

@@ -205,12 +205,7 @@ TEST_F(Sorvik, HeaderWordsDarkBlueAndSearchWordsRed)
 TEST_F(Sorvik, StepsThroughTheNoticePairAndTheInterpretations)
 {
     sorvikMain& w = open();
-    auto state = [&] {
-        QString s;
-        for (int i = 0; i < 4; ++i)
-            s += w.Command4[i]->isEnabled() ? u'1' : u'0';
-        return s;
-    };
+    const auto state = [&] { return navigationButtons(); };
     w.Command4_Click(2);  // to the separator: the notice again
     EXPECT_EQ(w.ListView1[2]->selectedIndex(), 2);
     EXPECT_EQ(w.Label1[0]->caption(), QStringLiteral("Sorvik Notice"));
@@ -255,12 +250,7 @@ TEST_F(Sorvik, StepsThroughTheNoticePairAndTheInterpretations)
 TEST_F(Sorvik, ClickingAHitAfterASearchSetsTheButtonsForThatRow)
 {
     sorvikMain& w = open();
-    auto state = [&] {
-        QString s;
-        for (int i = 0; i < 4; ++i)
-            s += w.Command4[i]->isEnabled() ? u'1' : u'0';
-        return s;
-    };
+    const auto state = [&] { return navigationButtons(); };
     const struct {
         int row;
         const char* shown;

@@ -9,22 +9,16 @@
 #include <QClipboard>
 
 using namespace varnel;
-using lookups_testing::LookupTest;
+using lookups_testing::LookupWindowTest;
 
 namespace {
 
-class ANumbers : public LookupTest {
+class ANumbers : public LookupWindowTest<varnelAnumbers> {
 protected:
     void SetUp() override
     {
-        LookupTest::SetUp();
-        window = std::make_unique<varnelAnumbers>();
-        window->show();
-    }
-    void TearDown() override
-    {
-        window.reset();
-        LookupTest::TearDown();
+        LookupWindowTest::SetUp();
+        open();
     }
     // Types an analysis as the person would: every key release runs the determination.
     void analyse(const std::array<QString, 6>& values)
@@ -45,8 +39,6 @@ protected:
         return rows;
     }
     QColor boxColour(int i) const { return window->txtElement[i]->backColor(); }
-
-    std::unique_ptr<varnelAnumbers> window;
 };
 
 }  // namespace
@@ -212,9 +204,9 @@ TEST_F(ANumbers, ResetAndEscClearTheAnalysis)
 TEST_F(ANumbers, QW4045ButtonShowsTheParagraph)
 {
     window->cmdComposition->click();
-    ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened[0].window, "crossReference");
-    EXPECT_EQ(opened[0].lookupKey, "QW-404.5");
+    ASSERT_EQ(openers.opened.size(), 1u);
+    EXPECT_EQ(openers.opened[0].window, "crossReference");
+    EXPECT_EQ(openers.opened[0].lookupKey, "QW-404.5");
 }
 
 TEST_F(ANumbers, MissingTableLeavesTheWindowUsable)

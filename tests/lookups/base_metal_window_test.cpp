@@ -7,27 +7,24 @@
 #include "lookups/base_metal_window.h"
 #include "platform/ui/seams.h"
 #include "platform/ui/twips.h"
+#include "support/type_ahead_keys.h"
 
 using namespace varnel;
-using lookups_testing::LookupTest;
+using lookups_testing::LookupWindowTest;
+using testing_support::columnOf;
+using testing_support::entriesOf;
 
 namespace {
 
-class MaterialSpecification : public LookupTest {
+class MaterialSpecification : public LookupWindowTest<varnelMaterialSpecification> {
 protected:
     void SetUp() override
     {
-        LookupTest::SetUp();
-        window = std::make_unique<varnelMaterialSpecification>();
-        window->show();
-    }
-    void TearDown() override
-    {
-        window.reset();
-        LookupTest::TearDown();
+        LookupWindowTest::SetUp();
+        open();
     }
     QString caption() const { return window->Frame1[1]->caption(); }
-    QStringList specs() const { return column(window->results(), 0); }
+    QStringList specs() const { return columnOf(window->results(), 0); }
     // Sets the boxes from code, as a pick would (the search runs when the pick list holds entries).
     void setBoxes(const QStringList& texts)
     {
@@ -36,8 +33,6 @@ protected:
             window->Text1[i]->setText(texts[i]);
         window->loadMaterialList();
     }
-
-    std::unique_ptr<varnelMaterialSpecification> window;
 };
 
 }  // namespace
@@ -145,6 +140,7 @@ TEST_F(MaterialSpecification, TypeAheadCompletesToTheFirstEntryAndSearchesForIt)
     // Typed text that begins no entry stays as it is.
     QTest::keyClick(&box, Qt::Key_Z);
     EXPECT_EQ(box.text(), "SA-2z");
+    testing_support::expectKeysStopTypeAhead(box, "SA-5");
     // A box emptied while completion is on completes to the first entry, wholly selected.
     box.setText(QString());
     EXPECT_EQ(box.text(), window->List1[0]->entryText(1));
@@ -155,13 +151,13 @@ TEST_F(MaterialSpecification, TypeAheadCompletesToTheFirstEntryAndSearchesForIt)
 TEST_F(MaterialSpecification, PickListsHoldTheValuesTheOtherBoxesAllow)
 {
     window->Text1_GotFocus(4);
-    QStringList forms = entries(*window->List1[0]);
+    QStringList forms = entriesOf(*window->List1[0]);
     EXPECT_EQ(forms.mid(0, 4), (QStringList{"All", "Plate", "Pipe/Tube", "Stud"}));
     EXPECT_TRUE(forms.contains("Castings"));
 
     // P-numbers first, then the S-numbers, of the plate products, each in its own order.
     window->Text1_GotFocus(1);
-    EXPECT_EQ(entries(*window->List1[0]),
+    EXPECT_EQ(entriesOf(*window->List1[0]),
               (QStringList{"1", "23", "25", "3", "4", "43", "51", "5A", "7", "8", "9B", "1"}));
     EXPECT_EQ(window->List1[0]->height(), platform::twips(2850));
 
@@ -205,10 +201,10 @@ TEST_F(MaterialSpecification, ArrowShowsAndHidesThePickListAndMovesItBetweenBoxe
     EXPECT_TRUE(list.isHidden());
     EXPECT_EQ(list.x(), window->Frame1[0]->x() + window->Text1[2]->x());
     EXPECT_EQ(window->pickListTag, 2);
-    EXPECT_TRUE(entries(list).contains("K02700"));
+    EXPECT_TRUE(entriesOf(list).contains("K02700"));
     window->Command2_Click(2);
     EXPECT_TRUE(list.isVisible());
-    EXPECT_TRUE(entries(list).contains("K02700"));
+    EXPECT_TRUE(entriesOf(list).contains("K02700"));
 }
 
 TEST_F(MaterialSpecification, PickByKeyboardAndMouse)
@@ -221,7 +217,7 @@ TEST_F(MaterialSpecification, PickByKeyboardAndMouse)
     EXPECT_TRUE(list.isVisible());
     EXPECT_EQ(window->Text1[3]->text(), "");
 
-    const int row = entries(list).indexOf("70") + 1;
+    const int row = entriesOf(list).indexOf("70") + 1;
     ASSERT_GT(row, 0);
     list.selectIndex(row);
     window->List1_KeyUp(0, platform::ui::keys::Space, 0);
@@ -245,7 +241,7 @@ TEST_F(MaterialSpecification, ColumnClicksSortEitherWayAndFlipWhateverTheColumn)
 {
     setBoxes({"", "", "", "", "Plate"});
     platform::ui::SortableListView& list = window->results();
-    auto ksi = [&] { return column(list, 9); };
+    auto ksi = [&] { return columnOf(list, 9); };
     auto byText = [](bool descending) {
         return [descending](const QString& a, const QString& b) {
             const int c = a.compare(b, Qt::CaseInsensitive);
@@ -262,13 +258,13 @@ TEST_F(MaterialSpecification, ColumnClicksSortEitherWayAndFlipWhateverTheColumn)
     EXPECT_EQ(values.front(), "24") << "text order";
     window->List1_ColumnClick(3, 10);  // descending
     window->List1_ColumnClick(3, 2);   // another column after a descending sort: ascending
-    values = column(list, 1);
+    values = columnOf(list, 1);
     EXPECT_TRUE(std::is_sorted(values.begin(), values.end(), byText(false)));
     EXPECT_EQ(list.sortKey(), 1);
     EXPECT_EQ(list.sortOrder(), Qt::AscendingOrder);
     // A new search keeps the chosen order.
     setBoxes({"", "", "", "", "Forg"});
-    values = column(list, 1);
+    values = columnOf(list, 1);
     EXPECT_TRUE(std::is_sorted(values.begin(), values.end(), byText(false)));
 }
 
@@ -291,10 +287,10 @@ TEST_F(MaterialSpecification, ParagraphButtonsOpenTheCrossReferenceAndCancelClos
 {
     window->Command3[0]->click();
     window->Command3[1]->click();
-    ASSERT_EQ(opened.size(), 2u);
-    EXPECT_EQ(opened[0].window, "crossReference");
-    EXPECT_EQ(opened[0].lookupKey, "QW-420");
-    EXPECT_EQ(opened[1].lookupKey, "QW-424.1");
+    ASSERT_EQ(openers.opened.size(), 2u);
+    EXPECT_EQ(openers.opened[0].window, "crossReference");
+    EXPECT_EQ(openers.opened[0].lookupKey, "QW-420");
+    EXPECT_EQ(openers.opened[1].lookupKey, "QW-424.1");
     window->Command1[0]->click();
     EXPECT_FALSE(window->isVisible());
 }

@@ -5,35 +5,27 @@
 #include "lookups/lookup_fixture.h"
 #include "lookups/varnel_definitions.h"
 #include "support/fixture_database.h"
+#include "support/type_ahead_keys.h"
 
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
 using namespace varnel;
-using lookups_testing::LookupTest;
+using lookups_testing::LookupWindowTest;
 
 namespace {
 
-class Definitions : public LookupTest {
+class Definitions : public LookupWindowTest<varnelDefinitions> {
 protected:
-    void TearDown() override
-    {
-        window.reset();
-        LookupTest::TearDown();
-    }
     varnelDefinitions& open(const QString& key)
     {
         varnelCore().lookupKey = key;
-        window = std::make_unique<varnelDefinitions>();
-        window->show();
-        return *window;
+        return LookupWindowTest::open();
     }
     QString box() const { return window->Text1[0]->text(); }
     QString definition() const { return window->RichTextBox1->toPlainText(); }
     bool figureButtonShown() const { return !window->Command1[1]->isHidden(); }
-
-    std::unique_ptr<varnelDefinitions> window;
 };
 
 }  // namespace
@@ -71,6 +63,7 @@ TEST_F(Definitions, BeginningOfATermCompletesAndLeavesTheTermInLookupKey)
     EXPECT_EQ(box(), "welder ");
     EXPECT_EQ(definition(), "No match found");
     EXPECT_EQ(varnelCore().lookupKey, "welder");
+    testing_support::expectKeysStopTypeAhead(*window->Text1[0], "wel");
 }
 
 TEST_F(Definitions, TextThatBeginsNoTermShowsNoMatchFound)
@@ -117,9 +110,9 @@ TEST_F(Definitions, FiguresGoToPictureKeyAndTheViewer)
     EXPECT_EQ(box(), "bac");
     EXPECT_EQ(varnelCore().pictureKey, "Fig.QW-469.1");
     window->Command1[1]->click();
-    ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened[0].window, "picture");
-    EXPECT_EQ(opened[0].pictureKey, "Fig.QW-469.1");
+    ASSERT_EQ(openers.opened.size(), 1u);
+    EXPECT_EQ(openers.opened[0].window, "picture");
+    EXPECT_EQ(openers.opened[0].pictureKey, "Fig.QW-469.1");
     EXPECT_EQ(box(), "backing");
 
     // A definition without figures hides the button and leaves pictureKey.

@@ -8,37 +8,25 @@
 #include "lookups/filler_metal_window.h"
 #include "platform/ui/seams.h"
 #include "support/fixture_database.h"
+#include "support/main_window_views.h"
 
 #include <QHeaderView>
 
 using namespace varnel;
-using lookups_testing::LookupTest;
+using lookups_testing::LookupWindowTest;
+using testing_support::columnOf;
+using testing_support::entriesOf;
 
 namespace {
 
-class FillerSpecification : public LookupTest {
+class FillerSpecification : public LookupWindowTest<varnelFillerSpecification> {
 protected:
-    void TearDown() override
-    {
-        window.reset();
-        LookupTest::TearDown();
-    }
-    varnelFillerSpecification& open()
-    {
-        window = std::make_unique<varnelFillerSpecification>();
-        window->show();
-        return *window;
-    }
     // Chooses a process and a category in the main window, as its pick lists would.
     void choose(const QString& abbreviation, const QString& categoryWord)
     {
         main->Text1[2]->setText(abbreviation);
         main->Text1[3]->setText(QString());
-        for (int i = 1; i <= main->List1[3]->count() && !categoryWord.isEmpty(); ++i)
-            if (main->List1[3]->entryText(i).contains(categoryWord)) {
-                main->Text1[3]->setText(main->List1[3]->entryText(i));
-                return;
-            }
+        testing_support::chooseCategory(*main, {}, categoryWord);
     }
     QString caption() const { return window->Frame1[1]->caption(); }
     void setBoxes(const QStringList& texts)
@@ -49,8 +37,6 @@ protected:
         window->loadMaterialList();
     }
     QString title(int n) const { return window->specificationTitles.at(static_cast<std::size_t>(n)); }
-
-    std::unique_ptr<varnelFillerSpecification> window;
 };
 
 // Clicks a cell of the matrix as the person would.
@@ -73,7 +59,7 @@ TEST_F(FillerSpecification, OpensPresetFromTheMainWindowsFirstProcess)
     // OFW with its essential variables: SFA 5.2.
     EXPECT_EQ(window->Text1[4]->text(), title(2));
     EXPECT_EQ(caption(), "2 matching materials");
-    EXPECT_EQ(column(window->results(), 0), (QStringList{"RG45", "RG60"}));
+    EXPECT_EQ(columnOf(window->results(), 0), (QStringList{"RG45", "RG60"}));
     EXPECT_EQ(window->results().selectedRows(), std::vector<int>{1});
     EXPECT_EQ(window->pickListTag, -1);
 }
@@ -172,7 +158,7 @@ TEST_F(FillerSpecification, SpecificationPickListHoldsTheTitlesTheOtherBoxesAllo
     open();
     setBoxes({"E", "", "", "", ""});
     window->Text1_GotFocus(4);
-    const QStringList titles = entries(*window->List1[0]);
+    const QStringList titles = entriesOf(*window->List1[0]);
     QStringList numbers;
     for (const QString& t : titles)
         numbers << t.section(u' ', 0, 0);
@@ -183,7 +169,7 @@ TEST_F(FillerSpecification, SpecificationPickListHoldsTheTitlesTheOtherBoxesAllo
 
     // The other fields are listed in their own order, without empty values.
     window->Text1_GotFocus(1);
-    EXPECT_EQ(entries(*window->List1[0]), (QStringList{"1", "10", "2", "3", "4", "8"}));
+    EXPECT_EQ(entriesOf(*window->List1[0]), (QStringList{"1", "10", "2", "3", "4", "8"}));
 
     // Type-ahead in the specification box completes to a whole title and searches its number.
     setBoxes({"", "", "", "", ""});

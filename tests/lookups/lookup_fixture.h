@@ -6,52 +6,33 @@
 #include "app/window_openers.h"
 #include "platform/ui/list_view_sorting.h"
 #include "platform/ui/twips.h"
+#include "support/control_views.h"
 #include "support/main_window_fixture.h"
+#include "support/recorded_openers.h"
 
 #include <QTest>
+#include <memory>
 
 namespace lookups_testing {
 
-struct Opened {
-    QString window, lookupKey, pictureKey;
+class LookupTest : public testing_support::SampleMainWindowTest<> {
+protected:
+    testing_support::RecordedOpeners openers{{"crossReference", &varnel::WindowOpeners::crossReference},
+                                             {"picture", &varnel::WindowOpeners::picture}};
 };
 
-class LookupTest : public testing_support::MainWindowTest {
+// A lookup window of its own for each test; it closes before the openers come back.
+template <typename Window>
+class LookupWindowTest : public LookupTest {
 protected:
-    void SetUp() override
+    Window& open()
     {
-        main = &startOnSample();
-        saved = varnel::windowOpeners();
-        auto record = [this](const char* name) {
-            return [this, name] {
-                const varnel::VarnelCore& core = varnel::varnelCore();
-                opened.push_back({QString::fromLatin1(name), core.lookupKey, core.pictureKey});
-            };
-        };
-        varnel::windowOpeners().crossReference = record("crossReference");
-        varnel::windowOpeners().picture = record("picture");
-    }
-    void TearDown() override { varnel::windowOpeners() = saved; }
-
-    // The texts of one column of a results list, in list order.
-    static QStringList column(const platform::ui::SortableListView& list, int index)
-    {
-        QStringList texts;
-        for (int i = 1; i <= list.count(); ++i)
-            texts << list.subItem(i, index);
-        return texts;
-    }
-    static QStringList entries(const platform::ui::ListView& list)
-    {
-        QStringList texts;
-        for (int i = 1; i <= list.count(); ++i)
-            texts << list.entryText(i);
-        return texts;
+        window = std::make_unique<Window>();
+        window->show();
+        return *window;
     }
 
-    varnel::varnelMain* main = nullptr;
-    varnel::WindowOpeners saved;
-    std::vector<Opened> opened;
+    std::unique_ptr<Window> window;
 };
 
 }  // namespace lookups_testing

@@ -4,6 +4,7 @@
 #include "lookups/lookup_report.h"
 #include "platform/printer.h"
 #include "print/print_module.h"
+#include "support/installed_printer.h"
 #include "support/pdf_printer_setup.h"
 #include "support/scripted_seams.h"
 
@@ -27,13 +28,6 @@ LookupReport sampleReport(int orientation, int rows)
 
 class ReportPrint : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        auto surface = std::make_unique<platform::RecordingPageSurface>();
-        recorder = surface.get();
-        previous = platform::installPrinter(std::move(surface));
-    }
-    void TearDown() override { platform::installPrinter(std::move(previous)); }
     const platform::RecordedText* textNamed(const QString& text) const
     {
         for (const auto& t : recorder->texts)
@@ -43,8 +37,8 @@ protected:
     }
 
     testing_support::ScriptedSeams seams;
-    platform::RecordingPageSurface* recorder = nullptr;
-    std::unique_ptr<platform::PageSurface> previous;
+    testing_support::InstalledPrinter printer;
+    platform::RecordingPageSurface* recorder = printer.recorder();
 };
 
 }  // namespace
@@ -95,7 +89,7 @@ TEST_F(ReportPrint, AReportThePrinterRefusesIsSaidOverTheDefaultPointer)
 
 TEST_F(ReportPrint, AReportReachesThePrinterChosenInTheSetUp)
 {
-    platform::installPrinter(std::move(previous));
+    printer.putBack();  // the real printer
     QTemporaryDir out;
     platform::Seams chosen;
     chosen.printerSetup = std::make_unique<testing_support::PdfPrinterSetup>(out.filePath("report.pdf"));
@@ -105,5 +99,4 @@ TEST_F(ReportPrint, AReportReachesThePrinterChosenInTheSetUp)
     QFile pdf(out.filePath("report.pdf"));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(4) == "%PDF");
-    previous = platform::installPrinter(std::make_unique<platform::RecordingPageSurface>());
 }

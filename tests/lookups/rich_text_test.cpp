@@ -5,6 +5,7 @@
 
 #include "app/varnel_core.h"
 #include "lookups/varnel_definitions.h"
+#include "support/file_bytes.h"
 #include "support/fixture_database.h"
 #include "support/scripted_seams.h"
 
@@ -19,8 +20,7 @@ namespace {
 
 QString fixture(const char* name)
 {
-    QFile file(QStringLiteral(VARNEL_SOURCE_DIR "/tests/lookups/rtf/") + QLatin1String(name));
-    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+    return QString::fromLatin1(testing_support::readBytes(QStringLiteral(VARNEL_SOURCE_DIR "/tests/lookups/rtf/") + QLatin1String(name)));
 }
 
 QString sqlText(const QString& text) { return u'\'' + QString(text).replace(u'\'', QStringLiteral("''")) + u'\''; }

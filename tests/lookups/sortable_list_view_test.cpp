@@ -3,24 +3,14 @@
 // header click.
 
 #include "platform/ui/list_view_sorting.h"
+#include "support/control_views.h"
 
 #include <QHeaderView>
 #include <QTest>
 #include <gtest/gtest.h>
 
 using platform::ui::SortableListView;
-
-namespace {
-
-QStringList columnOf(const SortableListView& list, int column)
-{
-    QStringList texts;
-    for (int i = 1; i <= list.count(); ++i)
-        texts << list.subItem(i, column);
-    return texts;
-}
-
-}  // namespace
+using testing_support::columnOf;
 
 TEST(SortableListView, SortsByTheKeyColumnAsTextIgnoringCaseAndKeepsEqualsInOrder)
 {
@@ -47,6 +37,12 @@ TEST(SortableListView, SortsByTheKeyColumnAsTextIgnoringCaseAndKeepsEqualsInOrde
     list.setSorted(true);
     list.addRows({{"B", "1"}, {"0", "2"}});
     EXPECT_EQ(columnOf(list, 0), (QStringList{"0", "A", "a", "b", "B", "c"}));
+
+    // Two rows are as much a list to sort as more.
+    SortableListView two({"Name"});
+    two.addRows({{"b"}, {"a"}});
+    two.sort();
+    EXPECT_EQ(columnOf(two, 0), (QStringList{"a", "b"}));
 }
 
 TEST(SortableListView, SelectionSurvivesASortAndRowsAreFoundByText)

@@ -4,11 +4,14 @@
 
 #include "platform/ui/cancel_button.h"
 #include "platform/ui/controls.h"
+#include "support/control_views.h"
 
 #include <QDialog>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextCursor>
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace platform::ui;
 
@@ -21,6 +24,35 @@ TEST(Controls, ATextBoxRunsItsChangeOnlyForADifferentText)
     box.setText("SMAW");
     box.setText("");
     EXPECT_EQ(changes, 2);
+}
+
+TEST(Controls, ASelectionSetFromCodeStaysWithinTheText)
+{
+    QWidget window;
+    auto* box = new TextBox(&window);
+    box->setText("SMAW");
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const struct {
+        int start, length;
+        int selStart, selLength;
+    } cases[] = {
+        {4, 0, 4, 0},   // the caret after the last character
+        {0, 4, 0, 4},   // the whole text
+        {2, 9, 2, 2},   // to the end, no further
+        {9, 1, 4, 0},
+        {-1, 2, 0, 2},
+    };
+    for (const bool focus : {false, true}) {
+        if (focus)
+            box->setFocus();
+        for (const auto& c : cases) {
+            box->setSel(c.start, c.length);
+            EXPECT_EQ(box->selStart(), c.selStart) << c.start << "+" << c.length << (focus ? " with" : " without") << " the focus";
+            EXPECT_EQ(box->selLength(), c.selLength) << c.start << "+" << c.length << (focus ? " with" : " without") << " the focus";
+        }
+    }
 }
 
 TEST(Controls, ADroppedKeyNeverReachesTheText)
@@ -189,6 +221,48 @@ TEST(Controls, AListViewCountsFromOneAndFindsWholeWords)
     EXPECT_TRUE(list.isGhosted(2));
 }
 
+TEST(Controls, AnOpenPickListWidensForItsEntriesUpToItsContainersRightEdge)
+{
+    QWidget container;
+    container.resize(300, 400);
+    container.show();
+    const QString entry = QStringLiteral("GTAW  -  Gas Tungsten Arc Welding");
+    // A list as tall as `rows` entries, placed at `left`, 20 pixels wide, holding `entries`.
+    const auto opened = [&](int left, int rows, int entries) {
+        auto list = std::make_unique<DropDownList>(&container);
+        list->hide();
+        for (int i = 0; i < entries; ++i)
+            list->addEntry(entry);
+        list->setGeometry(left, 0, 20, rows * list->sizeHintForRow(0) + 2 * list->frameWidth());
+        list->show();
+        return list;
+    };
+    const auto probe = opened(0, 4, 4);
+    const int needed = static_cast<const QAbstractItemView&>(*probe).sizeHintForColumn(0) + 2 * probe->frameWidth();
+    const int scrollBar = probe->verticalScrollBar()->sizeHint().width();
+    const int room = container.width();
+    ASSERT_LT(needed + scrollBar, room);
+    const struct {
+        const char* what;
+        int left, rows, entries;
+        QRect place;
+    } cases[] = {
+        {"room to the right", 10, 4, 4, QRect(10, 0, needed, 0)},
+        {"ending at the right edge", room - needed, 4, 4, QRect(room - needed, 0, needed, 0)},
+        {"one pixel past the right edge", room - needed + 1, 4, 4, QRect(room - needed, 0, needed, 0)},
+        {"exactly as many entries as it shows", 10, 4, 4, QRect(10, 0, needed, 0)},
+        {"one entry more than it shows, beside a scroll bar", 10, 4, 5, QRect(10, 0, needed + scrollBar, 0)},
+    };
+    for (const auto& c : cases) {
+        const auto list = opened(c.left, c.rows, c.entries);
+        EXPECT_EQ(list->x(), c.place.x()) << c.what;
+        EXPECT_EQ(list->width(), c.place.width()) << c.what;
+        list->hide();  // closed, it takes the place its window gave it again
+        EXPECT_EQ(list->geometry().topLeft(), QPoint(c.left, 0)) << c.what;
+        EXPECT_EQ(list->width(), 20) << c.what;
+    }
+}
+
 namespace {
 
 // The same entries, searches and keys on both list views.
@@ -208,11 +282,13 @@ void expectListRules(List& list)
     } finds[] = {{"QW-402.1", 3}, {"qw-403", 4}, {"QW-402", 1}, {"QW-40", 0}, {"QW-404", 0}};
     for (const auto& f : finds)
         EXPECT_EQ(list.findWholeWordPrefix(QString::fromLatin1(f.text)), f.entry) << f.text;
+    list.selectIndex(4);  // the last entry
+    EXPECT_EQ(list.selectedText(), "QW-403");
+    list.selectIndex(5);  // no such entry: the selection stays
+    EXPECT_EQ(list.selectedIndex(), 4);
     list.selectIndex(2);
     EXPECT_EQ(list.selectedIndex(), 2);
     EXPECT_EQ(list.selectedText(), "QW-402.10");
-    list.selectIndex(9);  // no such entry: the selection stays
-    EXPECT_EQ(list.selectedIndex(), 2);
 
     std::vector<int> presses, ups;
     list.keyPress = [&](int& ascii) {
@@ -269,18 +345,13 @@ TEST(Controls, ARichTextBoxColoursRangesInOneEditAndKeepsTheSelection)
         box.colourRanges({{0, 4}, {5, 5}}, Qt::red);
         box.colourRanges({{16, 5}}, Qt::blue);
     }
-    const auto colourAt = [&](int position) {
-        QTextCursor c(box.document());
-        c.setPosition(position + 1);
-        return c.charFormat().foreground().color();
-    };
     const struct {
         int position;
         QColor colour;
     } cells[] = {{0, Qt::red}, {3, Qt::red}, {4, Qt::black}, {5, Qt::red}, {9, Qt::red},
                  {11, Qt::black}, {15, Qt::black}, {16, Qt::blue}, {20, Qt::blue}};
     for (const auto& cell : cells)
-        EXPECT_EQ(colourAt(cell.position), cell.colour) << cell.position;
+        EXPECT_EQ(testing_support::colourAt(box, cell.position), cell.colour) << cell.position;
     EXPECT_EQ(box.text(), "weld metal\nbase metal");
     EXPECT_EQ(box.selStart(), 2);
     EXPECT_EQ(box.selLength(), 3);

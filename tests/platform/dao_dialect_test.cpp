@@ -39,12 +39,7 @@ protected:
 
     int errorOf(const QString& sql)
     {
-        try {
-            db->openRecordset(sql);
-        } catch (const dao::Error& e) {
-            return e.number();
-        }
-        return 0;
+        return testing_support::errorNumber([&] { db->openRecordset(sql); });
     }
 
     testing_support::FixtureDatabase fixture;

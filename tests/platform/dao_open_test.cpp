@@ -15,6 +15,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using testing_support::readBytes;
+using testing_support::writeBytes;
+
 namespace {
 
 const char* const fixtureSql = R"sql(
@@ -32,27 +35,12 @@ std::unique_ptr<dao::Database> open(const QString& path, const QString& connect 
 // The engine's error number of opening the file, 0 when it opened.
 int openError(const QString& path, const QString& connect = QStringLiteral(";pwd=Kx4Tq9Wm"))
 {
-    try {
-        open(path, connect);
-    } catch (const dao::Error& e) {
-        EXPECT_FALSE(e.description().isEmpty());
-        return e.number();
-    }
-    return 0;
+    const dao::Error error = testing_support::errorOf([&] { open(path, connect); });
+    EXPECT_EQ(error.description().isEmpty(), error.number() == 0);
+    return error.number();
 }
 
-QByteArray bytesOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void write(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+void write(const QString& path, const QByteArray& bytes) { ASSERT_TRUE(writeBytes(path, bytes)) << path.toStdString(); }
 
 TEST(DaoOpen, PasswordOpensTheFileAndAnyOtherTextIsRefused)
 {
@@ -87,11 +75,11 @@ TEST(DaoOpen, PasswordIsStoredOnlyAsASaltedDigest)
 {
     const testing_support::FixtureDatabase first(QString::fromUtf8(fixtureSql), QStringLiteral("Kx4Tq9Wm"), QStringLiteral("a.mdb"));
     const testing_support::FixtureDatabase second(QString::fromUtf8(fixtureSql), QStringLiteral("Kx4Tq9Wm"), QStringLiteral("b.mdb"));
-    const QByteArray bytes = bytesOf(first.path());
+    const QByteArray bytes = readBytes(first.path());
     EXPECT_FALSE(bytes.contains("Kx4Tq9Wm"));
     EXPECT_FALSE(bytes.contains(QCryptographicHash::hash("Kx4Tq9Wm", QCryptographicHash::Sha256)))
         << "an unsalted digest would give the same bytes in every file";
-    EXPECT_NE(bytes, bytesOf(second.path())) << "each file has its own salt";
+    EXPECT_NE(bytes, readBytes(second.path())) << "each file has its own salt";
 }
 
 TEST(DaoOpen, PasswordTableIsHidden)
@@ -104,19 +92,14 @@ TEST(DaoOpen, PasswordTableIsHidden)
     for (const char* sql : {"dao_password", "SELECT * FROM dao_password", "SELECT * FROM [DAO_PASSWORD]",
                             "SELECT * FROM Processes WHERE ABBR IN (SELECT salt FROM dao_password)"}) {
         SCOPED_TRACE(sql);
-        try {
-            db->openRecordset(QString::fromUtf8(sql));
-            ADD_FAILURE() << "the password table was read";
-        } catch (const dao::Error& e) {
-            EXPECT_EQ(e.number(), dao::TableNotFound);
-        }
+        EXPECT_EQ(testing_support::errorNumber([&] { db->openRecordset(QString::fromUtf8(sql)); }), dao::TableNotFound);
     }
 }
 
 TEST(DaoOpen, FilesThatAreNotWholeDatabasesGiveClearErrors)
 {
     const testing_support::FixtureDatabase fixture(QString::fromUtf8(fixtureSql), QStringLiteral("Kx4Tq9Wm"));
-    const QByteArray good = bytesOf(fixture.path());
+    const QByteArray good = readBytes(fixture.path());
     ASSERT_GT(good.size(), 2048);
     QTemporaryDir dir;
     const auto file = [&](const char* name, const QByteArray& bytes) {
@@ -159,7 +142,7 @@ TEST(DaoOpen, FilesThatAreNotWholeDatabasesGiveClearErrors)
 TEST(DaoOpen, UnusableFilesAreDescribedByNameInPlainWords)
 {
     const testing_support::FixtureDatabase fixture(QString::fromUtf8(fixtureSql), QStringLiteral("Kx4Tq9Wm"));
-    const QByteArray good = bytesOf(fixture.path());
+    const QByteArray good = readBytes(fixture.path());
     const auto unfinished = testing_support::fileWithAnUnfinishedChange(fixture.path());
     ASSERT_TRUE(unfinished.second.startsWith("\xd9\xd5\x05\xf9"));  // a journal that must be rolled back
     QTemporaryDir dir;
@@ -180,17 +163,14 @@ TEST(DaoOpen, UnusableFilesAreDescribedByNameInPlainWords)
         write(path, c.bytes);
         if (!c.journal.isEmpty())
             write(path + QStringLiteral("-journal"), c.journal);
-        try {
-            open(path);
-            ADD_FAILURE() << c.name << " opened";
-        } catch (const dao::Error& e) {
-            EXPECT_EQ(e.number(), c.journal.isEmpty() ? e.number() : dao::CannotOpen);
-            EXPECT_TRUE(e.description().contains(path)) << e.description().toStdString();
-            EXPECT_TRUE(e.description().contains(QLatin1String(c.reason))) << e.description().toStdString();
-        }
+        const dao::Error error = testing_support::errorOf([&] { open(path); });
+        EXPECT_NE(error.number(), 0) << c.name << " opened";
+        EXPECT_EQ(error.number(), c.journal.isEmpty() ? error.number() : dao::CannotOpen);
+        EXPECT_TRUE(error.description().contains(path)) << error.description().toStdString();
+        EXPECT_TRUE(error.description().contains(QLatin1String(c.reason))) << error.description().toStdString();
         // The file and what lies beside it stay as they were.
-        EXPECT_EQ(bytesOf(path), c.bytes) << c.name;
-        EXPECT_EQ(bytesOf(path + QStringLiteral("-journal")), c.journal) << c.name;
+        EXPECT_EQ(readBytes(path), c.bytes) << c.name;
+        EXPECT_EQ(readBytes(path + QStringLiteral("-journal")), c.journal) << c.name;
     }
 }
 
@@ -214,7 +194,7 @@ TEST(DaoOpen, UnreadableFileIsRefused)
 TEST(DaoOpen, QueriesNeverChangeTheFile)
 {
     const testing_support::FixtureDatabase fixture(QString::fromUtf8(fixtureSql), QStringLiteral("Kx4Tq9Wm"));
-    const QByteArray before = bytesOf(fixture.path());
+    const QByteArray before = readBytes(fixture.path());
     const QDateTime modified = QFileInfo(fixture.path()).lastModified();
     {
         auto db = open(fixture.path());
@@ -232,7 +212,7 @@ TEST(DaoOpen, QueriesNeverChangeTheFile)
         }
         db->close();
     }
-    EXPECT_EQ(bytesOf(fixture.path()), before);
+    EXPECT_EQ(readBytes(fixture.path()), before);
     EXPECT_EQ(QFileInfo(fixture.path()).lastModified(), modified);
     EXPECT_EQ(QDir(fixture.dir()).entryList(QDir::Files | QDir::Hidden).join(u','), QStringLiteral("fixture.mdb"));
 }
@@ -244,7 +224,7 @@ TEST(DaoOpen, AWriteAheadLogFileUnderAnyNameOpensAndLeavesItsDirectoryAlone)
     ASSERT_EQ(sqlite3_open(QFile::encodeName(fixture.path()).constData(), &db), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(db, "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr), SQLITE_OK);
     sqlite3_close(db);
-    const QByteArray header = bytesOf(fixture.path()).left(20);
+    const QByteArray header = readBytes(fixture.path()).left(20);
     ASSERT_EQ(header[18], 2);  // the file declares the write-ahead log
 
     // Characters that a file address would otherwise read as its own syntax.
@@ -278,18 +258,9 @@ TEST(DaoOpen, ClosingTheWorkspaceClosesItsDatabases)
     auto rs = db->openRecordset(QStringLiteral("Processes"));
     ws.close();
     EXPECT_FALSE(ws.isOpen());
-    try {
-        rs->moveNext();
-        ADD_FAILURE() << "the recordset outlived its workspace";
-    } catch (const dao::Error& e) {
-        EXPECT_EQ(e.number(), dao::ObjectInvalid);
-    }
-    try {
-        ws.openDatabase(fixture.path(), false, false, QStringLiteral(";pwd=Kx4Tq9Wm"));
-        ADD_FAILURE() << "a closed workspace opened a database";
-    } catch (const dao::Error& e) {
-        EXPECT_EQ(e.number(), dao::ObjectInvalid);
-    }
+    EXPECT_EQ(testing_support::errorNumber([&] { rs->moveNext(); }), dao::ObjectInvalid);
+    EXPECT_EQ(testing_support::errorNumber([&] { ws.openDatabase(fixture.path(), false, false, QStringLiteral(";pwd=Kx4Tq9Wm")); }),
+              dao::ObjectInvalid);
     dao::Workspace& again = dao::Workspace::defaultWorkspace();
     EXPECT_TRUE(again.isOpen());
     EXPECT_EQ(again.openDatabase(fixture.path(), false, false, QStringLiteral(";pwd=Kx4Tq9Wm"))

@@ -296,12 +296,8 @@ TEST_F(DaoQueries, RefusedQueriesRaiseTheEngineError)
     for (const RefusedCase& c : cases) {
         SCOPED_TRACE(c.sql);
         const QString sql = QString::fromUtf8(c.sql);
-        try {
-            (sql.contains(u"INT") ? inter : ref)->openRecordset(sql);
-            ADD_FAILURE() << "no error";
-        } catch (const dao::Error& e) {
-            EXPECT_EQ(e.number(), c.error) << e.description().toStdString();
-        }
+        const dao::Error error = testing_support::errorOf([&] { (sql.contains(u"INT") ? inter : ref)->openRecordset(sql); });
+        EXPECT_EQ(error.number(), c.error) << error.description().toStdString();
     }
 }
 
@@ -343,12 +339,8 @@ TEST_F(DaoQueries, GlossaryLookupFindsTheFirstTermThatBeginsWithTheText)
             EXPECT_EQ(rs->field(QStringLiteral("term")).toString(), QString::fromUtf8(c.term));
         }
     }
-    try {
-        rs->findFirst(QStringLiteral("[term] LIKE \"[wel*\""));
-        ADD_FAILURE() << "an open bracket in the box text is an invalid pattern";
-    } catch (const dao::Error& e) {
-        EXPECT_EQ(e.number(), dao::SyntaxError);
-    }
+    // An open bracket in the box text is an invalid pattern.
+    EXPECT_EQ(testing_support::errorNumber([&] { rs->findFirst(QStringLiteral("[term] LIKE \"[wel*\"")); }), dao::SyntaxError);
 }
 
 TEST_F(DaoQueries, SfaPickListFindsEachTitleAmongTheDistinctNumbers)

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+using testing_support::errorNumber;
+
 namespace {
 
 const char* const fixtureSql = R"sql(
@@ -17,16 +19,6 @@ INSERT INTO Rules VALUES ('QW-404', 3, NULL, NULL, 'third');
 INSERT INTO Rules VALUES ('QW-403', 4, 2, -1, 'again');
 CREATE TABLE Empty (Rule TEXT COLLATE NOCASE);
 )sql";
-
-int errorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const dao::Error& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 class DaoRecordset : public ::testing::Test {
 protected:
@@ -53,8 +45,8 @@ TEST_F(DaoRecordset, MovesThroughTheRowsAndOffEitherEnd)
     rs->moveNext();
     EXPECT_TRUE(rs->eof());
     EXPECT_EQ(rs->absolutePosition(), -1);
-    EXPECT_EQ(errorOf([&] { rs->field(QStringLiteral("Rank")); }), dao::NoCurrentRecord);
-    EXPECT_EQ(errorOf([&] { rs->moveNext(); }), dao::NoCurrentRecord);
+    EXPECT_EQ(errorNumber([&] { rs->field(QStringLiteral("Rank")); }), dao::NoCurrentRecord);
+    EXPECT_EQ(errorNumber([&] { rs->moveNext(); }), dao::NoCurrentRecord);
     rs->movePrevious();
     EXPECT_EQ(rs->absolutePosition(), 3);
 
@@ -62,7 +54,7 @@ TEST_F(DaoRecordset, MovesThroughTheRowsAndOffEitherEnd)
     rs->movePrevious();
     EXPECT_TRUE(rs->bof());
     EXPECT_FALSE(rs->eof());
-    EXPECT_EQ(errorOf([&] { rs->movePrevious(); }), dao::NoCurrentRecord);
+    EXPECT_EQ(errorNumber([&] { rs->movePrevious(); }), dao::NoCurrentRecord);
     rs->moveNext();
     EXPECT_EQ(rs->field(QStringLiteral("Rank")).toLongLong(), 1);
 }
@@ -77,10 +69,10 @@ TEST_F(DaoRecordset, EmptyRecordsetIsAtBothEnds)
     for (const auto& move : std::vector<std::function<void()>>{
              [&] { rs->moveFirst(); }, [&] { rs->moveLast(); }, [&] { rs->moveNext(); }, [&] { rs->movePrevious(); },
              [&] { rs->field(0); }})
-        EXPECT_EQ(errorOf(move), dao::NoCurrentRecord);
+        EXPECT_EQ(errorNumber(move), dao::NoCurrentRecord);
     rs->findFirst(QStringLiteral("Rule = \"QW-402\""));
     EXPECT_TRUE(rs->noMatch());
-    EXPECT_EQ(errorOf([&] { rs->findFirst(QStringLiteral("Rule LIKE \"[QW\"")); }), dao::SyntaxError)
+    EXPECT_EQ(errorNumber([&] { rs->findFirst(QStringLiteral("Rule LIKE \"[QW\"")); }), dao::SyntaxError)
         << "an invalid pattern is refused even when no row is tested";
     EXPECT_EQ(db->openRecordset(QStringLiteral("Empty"))->recordCount(), 0);
 }
@@ -96,9 +88,9 @@ TEST_F(DaoRecordset, FieldsComeInTableOrderAndAreFoundByNameInAnyCase)
     EXPECT_EQ(rs->field(QStringLiteral("rule")).toString(), QStringLiteral("QW-402"));
     EXPECT_EQ(rs->field(QStringLiteral("NOTE")).toString(), QStringLiteral("first"));
     EXPECT_EQ(rs->field(4).toString(), QStringLiteral("first"));
-    EXPECT_EQ(errorOf([&] { rs->field(QStringLiteral("Missing")); }), dao::ItemNotFound);
-    EXPECT_EQ(errorOf([&] { rs->field(5); }), dao::ItemNotFound);
-    EXPECT_EQ(errorOf([&] { rs->fieldName(-1); }), dao::ItemNotFound);
+    EXPECT_EQ(errorNumber([&] { rs->field(QStringLiteral("Missing")); }), dao::ItemNotFound);
+    EXPECT_EQ(errorNumber([&] { rs->field(5); }), dao::ItemNotFound);
+    EXPECT_EQ(errorNumber([&] { rs->fieldName(-1); }), dao::ItemNotFound);
 }
 
 TEST_F(DaoRecordset, ValuesReadAsTheOldEngineGaveThem)
@@ -194,11 +186,11 @@ TEST_F(DaoRecordset, BadCriteriaRaiseErrorsAndLeaveTheRecordsetUsable)
 {
     auto rs = db->openRecordset(QStringLiteral("Rules"));
     rs->moveLast();
-    EXPECT_EQ(errorOf([&] { rs->findFirst(QStringLiteral("Missing = 1")); }), dao::UnknownCriterionField);
-    EXPECT_EQ(errorOf([&] { rs->findFirst(QStringLiteral("Rule = \"open")); }), dao::SyntaxError);
-    EXPECT_EQ(errorOf([&] { rs->findFirst(QStringLiteral("Rule LIKE \"[x\"")); }), dao::SyntaxError);
-    EXPECT_EQ(errorOf([&] { rs->findFirst(QStringLiteral("Rule =")); }), dao::SyntaxError);
-    EXPECT_EQ(errorOf([&] { rs->findFirst(QString()); }), dao::SyntaxError);
+    EXPECT_EQ(errorNumber([&] { rs->findFirst(QStringLiteral("Missing = 1")); }), dao::UnknownCriterionField);
+    EXPECT_EQ(errorNumber([&] { rs->findFirst(QStringLiteral("Rule = \"open")); }), dao::SyntaxError);
+    EXPECT_EQ(errorNumber([&] { rs->findFirst(QStringLiteral("Rule LIKE \"[x\"")); }), dao::SyntaxError);
+    EXPECT_EQ(errorNumber([&] { rs->findFirst(QStringLiteral("Rule =")); }), dao::SyntaxError);
+    EXPECT_EQ(errorNumber([&] { rs->findFirst(QString()); }), dao::SyntaxError);
     EXPECT_EQ(rs->absolutePosition(), 3);
     rs->findFirst(QStringLiteral("Rank = 2"));
     EXPECT_EQ(rs->absolutePosition(), 1);
@@ -222,16 +214,16 @@ TEST_F(DaoRecordset, ClosedRecordsetsAndDatabasesRefuseFurtherUse)
     auto first = db->openRecordset(QStringLiteral("Rules"));
     auto second = db->openRecordset(QStringLiteral("Rules"));
     first->close();
-    EXPECT_EQ(errorOf([&] { first->eof(); }), dao::ObjectInvalid);
-    EXPECT_EQ(errorOf([&] { first->field(0); }), dao::ObjectInvalid);
+    EXPECT_EQ(errorNumber([&] { first->eof(); }), dao::ObjectInvalid);
+    EXPECT_EQ(errorNumber([&] { first->field(0); }), dao::ObjectInvalid);
     EXPECT_EQ(second->recordCount(), 4);
 
     second->findFirst(QStringLiteral("Rank = 2"));
     db->close();
-    EXPECT_EQ(errorOf([&] { second->moveNext(); }), dao::ObjectInvalid);
-    EXPECT_EQ(errorOf([&] { second->findNext(QStringLiteral("Rank = 2")); }), dao::ObjectInvalid);
-    EXPECT_EQ(errorOf([&] { db->openRecordset(QStringLiteral("Rules")); }), dao::ObjectInvalid);
-    EXPECT_EQ(errorOf([&] { db->tableNames(); }), dao::ObjectInvalid);
+    EXPECT_EQ(errorNumber([&] { second->moveNext(); }), dao::ObjectInvalid);
+    EXPECT_EQ(errorNumber([&] { second->findNext(QStringLiteral("Rank = 2")); }), dao::ObjectInvalid);
+    EXPECT_EQ(errorNumber([&] { db->openRecordset(QStringLiteral("Rules")); }), dao::ObjectInvalid);
+    EXPECT_EQ(errorNumber([&] { db->tableNames(); }), dao::ObjectInvalid);
 }
 
 }  // namespace

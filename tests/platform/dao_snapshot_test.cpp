@@ -10,6 +10,8 @@
 
 #include <functional>
 
+using testing_support::errorNumber;
+
 namespace {
 
 // Wide: ties, Nulls and keys that differ only in letter case, every kind of value. Many: more
@@ -38,16 +40,6 @@ INSERT INTO Hiding VALUES ('value', 8);
 
 const QString wideFields = QStringLiteral("[key], [rank], [weight], [note], [flag], [other], [data]");
 const QString manyFields = QStringLiteral("[n], [label], [rank], [flag]");
-
-int errorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const dao::Error& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 QString cellText(const dao::Recordset& rs, int index)
 {
@@ -229,12 +221,12 @@ TEST_F(DaoSnapshot, ValuesReadWhenAskedForKeepTheirKinds)
     EXPECT_TRUE(yes.isBoolean());
     EXPECT_EQ(yes.toLongLong(), -1);
     EXPECT_EQ(rs->field(QStringLiteral("weight")).toString(), QStringLiteral("2"));
-    EXPECT_EQ(errorOf([&] { rs->field(QStringLiteral("Missing")); }), dao::ItemNotFound);
-    EXPECT_EQ(errorOf([&] { rs->field(7); }), dao::ItemNotFound);
+    EXPECT_EQ(errorNumber([&] { rs->field(QStringLiteral("Missing")); }), dao::ItemNotFound);
+    EXPECT_EQ(errorNumber([&] { rs->field(7); }), dao::ItemNotFound);
     rs->moveNext();
     rs->moveNext();
-    EXPECT_EQ(errorOf([&] { rs->field(QStringLiteral("key")); }), dao::NoCurrentRecord);
-    EXPECT_EQ(errorOf([&] { rs->field(QStringLiteral("Missing")); }), dao::ItemNotFound);
+    EXPECT_EQ(errorNumber([&] { rs->field(QStringLiteral("key")); }), dao::NoCurrentRecord);
+    EXPECT_EQ(errorNumber([&] { rs->field(QStringLiteral("Missing")); }), dao::ItemNotFound);
 }
 
 TEST_F(DaoSnapshot, FindFirstAndFindNextReadTheFieldsTheyTest)
@@ -256,7 +248,7 @@ TEST_F(DaoSnapshot, FindFirstAndFindNextReadTheFieldsTheyTest)
     }
     lazy->findFirst(QStringLiteral("[label] = \"row 3\""));
     EXPECT_EQ(lazy->absolutePosition(), 270) << "rank 3 follows 90 rows of each of the ranks 6, 5 and 4";
-    EXPECT_EQ(errorOf([&] { lazy->findFirst(QStringLiteral("[Missing] = 1")); }), dao::UnknownCriterionField);
+    EXPECT_EQ(errorNumber([&] { lazy->findFirst(QStringLiteral("[Missing] = 1")); }), dao::UnknownCriterionField);
     EXPECT_EQ(lazy->absolutePosition(), 270);
 }
 
@@ -279,11 +271,11 @@ TEST_F(DaoSnapshot, RecordsetsStayValidAcrossOtherQueriesUntilTheirDatabaseClose
     kept->moveFirst();
     auto closedEarly = db->openRecordset(QStringLiteral("SELECT * FROM Wide"));
     closedEarly->close();
-    EXPECT_EQ(errorOf([&] { closedEarly->field(0); }), dao::ObjectInvalid);
+    EXPECT_EQ(errorNumber([&] { closedEarly->field(0); }), dao::ObjectInvalid);
     db->close();
-    EXPECT_EQ(errorOf([&] { kept->field(QStringLiteral("n")); }), dao::ObjectInvalid);
-    EXPECT_EQ(errorOf([&] { kept->moveNext(); }), dao::ObjectInvalid);
-    EXPECT_EQ(errorOf([&] { kept->findFirst(QStringLiteral("[n] = 3")); }), dao::ObjectInvalid);
+    EXPECT_EQ(errorNumber([&] { kept->field(QStringLiteral("n")); }), dao::ObjectInvalid);
+    EXPECT_EQ(errorNumber([&] { kept->moveNext(); }), dao::ObjectInvalid);
+    EXPECT_EQ(errorNumber([&] { kept->findFirst(QStringLiteral("[n] = 3")); }), dao::ObjectInvalid);
 }
 
 TEST_F(DaoSnapshot, TablesWithoutUsableRowidsAreReadAtOnce)
@@ -308,7 +300,7 @@ TEST_F(DaoSnapshot, RefusedWholeRowQueriesRaiseTheSameErrors)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.sql);
-        EXPECT_EQ(errorOf([&] { db->openRecordset(QString::fromUtf8(c.sql)); }), c.error);
+        EXPECT_EQ(errorNumber([&] { db->openRecordset(QString::fromUtf8(c.sql)); }), c.error);
     }
 }
 

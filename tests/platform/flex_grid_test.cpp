@@ -1,8 +1,10 @@
 #include "platform/ui/flex_grid.h"
 #include "platform/ui/twips.h"
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 using platform::ui::FlexGrid;
@@ -57,24 +59,47 @@ TEST(FlexGrid, TheFormatStringSetsAlignmentsAndHeadersAndAddsColumns)
 
 TEST(FlexGrid, CellsOutsideTheGridAndImpossibleShapesAreRefused)
 {
-    auto g = grid(3, 3);
-    EXPECT_THROW(g->setTextMatrix(3, 0, "x"), std::out_of_range);
-    EXPECT_THROW(g->setTextMatrix(0, -1, "x"), std::out_of_range);
-    EXPECT_THROW((void)g->textMatrix(-1, 0), std::out_of_range);
-    EXPECT_THROW(g->setCellFont(0, 3, "small fonts", 6), std::out_of_range);
-    EXPECT_THROW(g->setRows(1), std::out_of_range);       // no body row would remain
-    EXPECT_THROW(g->setFixedCols(3), std::out_of_range);  // no body column would remain
-    EXPECT_THROW(g->setRow(0), std::out_of_range);        // the current cell is a body cell
-    EXPECT_EQ(g->rows(), 3);
-    EXPECT_EQ(g->fixedCols(), 1);
+    // Each value at the end of what a 3 x 3 grid with one fixed row and column takes, and the
+    // first value past it, which is refused and changes nothing.
+    const struct {
+        const char* what;
+        std::function<void(FlexGrid&, int)> set;
+        int last, past;
+    } ends[] = {
+        {"row of a cell", [](FlexGrid& g, int v) { g.setTextMatrix(v, 0, "x"); }, 2, 3},
+        {"column of a cell", [](FlexGrid& g, int v) { g.setTextMatrix(0, v, "x"); }, 2, 3},
+        {"column of a cell, before the first", [](FlexGrid& g, int v) { g.setTextMatrix(0, v, "x"); }, 0, -1},
+        {"row of a read cell, before the first", [](FlexGrid& g, int v) { (void)g.textMatrix(v, 0); }, 0, -1},
+        {"column of a cell's font", [](FlexGrid& g, int v) { g.setCellFont(0, v, "small fonts", 6); }, 2, 3},
+        {"current row", [](FlexGrid& g, int v) { g.setRow(v); }, 2, 3},
+        {"current row, a fixed one", [](FlexGrid& g, int v) { g.setRow(v); }, 1, 0},  // the current cell is a body cell
+        {"current column", [](FlexGrid& g, int v) { g.setCol(v); }, 2, 3},
+        {"fixed rows", [](FlexGrid& g, int v) { g.setFixedRows(v); }, 2, 3},  // one body row remains at least
+        {"fixed columns", [](FlexGrid& g, int v) { g.setFixedCols(v); }, 2, 3},
+        {"rows", [](FlexGrid& g, int v) { g.setRows(v); }, 2, 1},
+        {"columns", [](FlexGrid& g, int v) { g.setCols(v); }, 2, 1},
+    };
+    const auto shape = [](const FlexGrid& g) {
+        return std::vector<int>{g.rows(), g.cols(), g.fixedRows(), g.fixedCols(), g.row(), g.col()};
+    };
+    for (const auto& end : ends) {
+        auto g = grid(3, 3);
+        EXPECT_NO_THROW(end.set(*g, end.last)) << end.what;
+        g = grid(3, 3);
+        const std::vector<int> before = shape(*g);
+        EXPECT_THROW(end.set(*g, end.past), std::out_of_range) << end.what;
+        EXPECT_EQ(shape(*g), before) << end.what;
+    }
 }
 
 TEST(FlexGrid, ReshapingKeepsTheCellsThatRemain)
 {
     auto g = grid(4, 4);
     g->setTextMatrix(1, 1, "kept");
+    g->setTextMatrix(2, 2, "last kept");
     g->setTextMatrix(3, 3, "dropped");
     g->setRowHeight(1, 500);
+    g->setCellFont(2, 2, "small fonts", 6);
     g->setCellFont(3, 3, "small fonts", 6);
     g->setRow(3);
     g->setCol(3);
@@ -86,8 +111,10 @@ TEST(FlexGrid, ReshapingKeepsTheCellsThatRemain)
     g->setRows(5);
     g->setCols(5);
     EXPECT_EQ(g->textMatrix(1, 1), "kept");
+    EXPECT_EQ(g->textMatrix(2, 2), "last kept");
     EXPECT_EQ(g->textMatrix(3, 3), "");
     EXPECT_EQ(g->rowHeight(1), 500);
+    EXPECT_NE(g->cellFont(2, 2), g->font());
     EXPECT_EQ(g->cellFont(3, 3), g->font());
 }
 
@@ -148,7 +175,7 @@ TEST(FlexGrid, AMergedCellIsPaintedWithoutLinesBetweenItsColumns)
     EXPECT_EQ(image.pixelColor(g->cellRect(2, 3).left() + 2, inRow2), colours.back);
 }
 
-TEST(FlexGrid, RowsFollowTheFontUntilGivenAHeight)
+TEST(FlexGrid, RowsFollowTheFontUntilGivenAHeightAndWrapFromTwoLines)
 {
     auto g = grid(3, 3);
     g->setFont(FlexGrid::designFont("MS Sans Serif", 8.25));
@@ -161,6 +188,14 @@ TEST(FlexGrid, RowsFollowTheFontUntilGivenAHeight)
     g->setRowHeight(1, -1);
     EXPECT_EQ(g->rowHeight(1), g->rowHeight(2));
     EXPECT_EQ(g->cellRect(1, 1).height(), platform::twips(g->rowHeight(1)));
+
+    // A cell wraps its text once it holds two lines of its font.
+    const int line = QFontMetrics(g->cellFont(1, 1)).height();
+    g->setRowHeight(1, platform::toTwips(2 * line + 1));
+    ASSERT_EQ(g->cellTextArea(1, 1).height(), 2 * line);
+    EXPECT_TRUE(g->cellWraps(1, 1));
+    g->setRowHeight(1, platform::toTwips(2 * line));
+    EXPECT_FALSE(g->cellWraps(1, 1));
 }
 
 TEST(FlexGrid, AClickMakesABodyCellCurrentAndIsReportedForEveryCell)
@@ -188,4 +223,13 @@ TEST(FlexGrid, AClickMakesABodyCellCurrentAndIsReportedForEveryCell)
     QTest::mouseClick(g.get(), Qt::RightButton, {}, g->cellRect(1, 1).center());
     EXPECT_EQ(clicks, 4);
     EXPECT_EQ(std::make_pair(g->row(), g->col()), std::make_pair(2, 3));
+
+    // A cell's first and last pixels are its own, the grid's last cell's too.
+    for (const auto& cell : {std::make_pair(1, 1), std::make_pair(3, 3)}) {
+        const QRect area = g->cellRect(cell.first, cell.second);
+        for (const QPoint& at : {area.topLeft(), area.bottomRight()}) {
+            QTest::mouseClick(g.get(), Qt::LeftButton, {}, at);
+            EXPECT_EQ(std::make_pair(g->row(), g->col()), cell) << at.x() << "," << at.y();
+        }
+    }
 }

@@ -26,18 +26,6 @@ std::unique_ptr<dao::Database> open(const QString& path, const QString& password
     return dao::Workspace::defaultWorkspace().openDatabase(path, false, false, QStringLiteral(";pwd=") + password);
 }
 
-// The error of running `action`; number 0 when it raised none.
-template <typename Action>
-dao::Error errorOf(Action action)
-{
-    try {
-        action();
-    } catch (const dao::Error& e) {
-        return e;
-    }
-    return dao::Error(0, {});
-}
-
 QStringList column(dao::Database& db, const QString& sql, int index = 0)
 {
     QStringList values;

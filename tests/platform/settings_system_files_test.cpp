@@ -2,6 +2,7 @@
 // how their values show through keys the person's file leaves empty.
 
 #include "platform/settings.h"
+#include "support/file_bytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,16 +22,10 @@ protected:
     {
         const QString path = dir.filePath(directory + u'/' + folder + QStringLiteral("/settings.ini"));
         QDir().mkpath(QFileInfo(path).path());
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text);
+        EXPECT_TRUE(testing_support::writeBytes(path, text));
         return path;
     }
-    QByteArray bytes(const QString& path) const
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray bytes(const QString& path) const { return testing_support::readBytes(path); }
     QTemporaryDir dir;
 };
 

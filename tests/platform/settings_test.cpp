@@ -1,4 +1,5 @@
 #include "platform/settings.h"
+#include "support/file_bytes.h"
 
 #include <QFile>
 #include <QLockFile>
@@ -18,11 +19,7 @@ class SettingsStoreTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     QString file() const { return dir.filePath(QStringLiteral("settings.ini")); }
-    QByteArray bytes() const
-    {
-        QFile f(file());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray bytes() const { return testing_support::readBytes(file()); }
 };
 
 }  // namespace
@@ -140,10 +137,7 @@ TEST_F(SettingsStoreTest, TheStandardFileFollowsXdgConfigHome)
 
 TEST_F(SettingsStoreTest, AnUnquotedCommaWrittenByAnotherProgramStaysOneText)
 {
-    QFile f(file());
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("[varnel]\ncommand%20line=SMAW, ESS SHOW\n");
-    f.close();
+    ASSERT_TRUE(testing_support::writeBytes(file(), "[varnel]\ncommand%20line=SMAW, ESS SHOW\n"));
     EXPECT_EQ(SettingsStore(file()).read("varnel", "command line"), "SMAW, ESS SHOW");
 }
 
@@ -155,12 +149,7 @@ const QByteArray completeFile = "[sorvik]\nprogram%20path=/opt/sorvik\n\n"
                                 "[varnel]\nprogram%20path=/opt/varnel\n%28v2014.1.6%29%20data%20path=/data\n";
 const QByteArray varnelGroupNotYetWritten = "[sorvik]\nprogram%20path=/opt/sorvik\n";
 
-void writeInPlace(const QString& file, const QByteArray& bytes)
-{
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
+void writeInPlace(const QString& file, const QByteArray& bytes) { ASSERT_TRUE(testing_support::writeBytes(file, bytes)); }
 
 }  // namespace
 

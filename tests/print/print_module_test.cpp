@@ -4,6 +4,7 @@
 #include "platform/printer.h"
 #include "platform/ui/seams.h"
 #include "platform/vb.h"
+#include "support/installed_printer.h"
 #include "support/pdf_printer_setup.h"
 
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <gtest/gtest.h>
+#include <optional>
 
 using namespace varnel;
 using platform::BoxFill;
@@ -28,15 +30,12 @@ protected:
     // Replaces the recording printer of this test by a new one.
     void install(QSizeF paper, QMarginsF unprintable = QMarginsF(360, 240, 360, 240))
     {
-        if (previous)
-            platform::installPrinter(std::move(previous));
-        auto surface = std::make_unique<RecordingPageSurface>(paper, unprintable);
-        recorder = surface.get();
+        printer.reset();
+        printer.emplace(std::make_unique<RecordingPageSurface>(paper, unprintable));
+        recorder = printer->recorder();
         unprintable_ = unprintable;
-        previous = platform::installPrinter(std::move(surface));
     }
     void SetUp() override { install(QSizeF(letterWidth, letterHeight)); }
-    void TearDown() override { platform::installPrinter(std::move(previous)); }
 
     // Width of `text` at `size` points in scale units after initPrinter (scale = paper in twips),
     // from the recording surface's metric: half an em per character.
@@ -85,7 +84,7 @@ protected:
 
     RecordingPageSurface* recorder = nullptr;
     QMarginsF unprintable_;
-    std::unique_ptr<platform::PageSurface> previous;
+    std::optional<testing_support::InstalledPrinter> printer;
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "interpretations/interpretations_windows.h"
 #include "interpretations/sorvik_core.h"
 #include "interpretations/sorvik_program.h"
+#include "support/file_bytes.h"
 #include "support/fixture_database.h"
 #include "support/main_window_fixture.h"
 
@@ -36,8 +37,7 @@ protected:
             QDir().mkpath(prefix.filePath("bin"));
             QDir().mkpath(prefix.filePath("share/varnel"));
             copyInto(builtDataDir() + "/intasme.mdb", prefix.filePath("share/varnel"));
-            QFile program(prefix.filePath("bin/sorvik"));
-            EXPECT_TRUE(program.open(QIODevice::WriteOnly));
+            EXPECT_TRUE(testing_support::writeBytes(prefix.filePath("bin/sorvik"), {}));
         }
         return prefix.filePath("bin");
     }
@@ -114,9 +114,7 @@ TEST_F(SorvikProgram, AStoredDataPathIsKept)
 
 TEST_F(SorvikProgram, ToolsSorvikStartsItFromItsDirectoryWhenNoWindowIsOpenAndRaisesItsWindowOtherwise)
 {
-    copyInto(testing_support::sampleDatabase(), data.path());
-    varnelMain& main = createMain(data.path());
-    main.Form_Activate();
+    varnelMain& main = startOnSample();
 
     // The program ran once from the build directory, where the build put it, and was closed.
     start(builtDataDir(), {});
@@ -143,10 +141,8 @@ TEST_F(SorvikProgram, AnInstallationsSystemWideFileLetsTheMainWindowReachTheInte
     // Nothing in the person's file: only the installation's system-wide file names the directory.
     const QString directory = installedProgramDirectory();
     QDir().mkpath(prefix.filePath("etc/xdg/quorbel-software"));
-    QFile system(prefix.filePath("etc/xdg/quorbel-software/settings.ini"));
-    ASSERT_TRUE(system.open(QIODevice::WriteOnly));
-    system.write(("[sorvik]\nprogram%20path=\"" + directory + "\"\n").toUtf8());
-    system.close();
+    ASSERT_TRUE(testing_support::writeBytes(prefix.filePath("etc/xdg/quorbel-software/settings.ini"),
+                                            ("[sorvik]\nprogram%20path=\"" + directory + "\"\n").toUtf8()));
     platform::setSettingsStore(std::make_unique<platform::SettingsStore>(
         settings.file(), platform::SettingsStore::systemFiles(directory)));
 
@@ -158,9 +154,7 @@ TEST_F(SorvikProgram, AnInstallationsSystemWideFileLetsTheMainWindowReachTheInte
         shownTitle = interpretations.windowTitle();
         shownParagraph = interpretations.Text1[0]->text();
     };
-    copyInto(testing_support::sampleDatabase(), data.path());
-    varnelMain& main = createMain(data.path());
-    main.Form_Activate();
+    varnelMain& main = startOnSample();
     ASSERT_GE(main.ListView1[2]->count(), 1);
     main.ListView1[2]->selectIndex(1);
     const QString paragraph = main.ListView1[2]->entryText(1);

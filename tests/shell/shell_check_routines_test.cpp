@@ -1,5 +1,6 @@
 #include "app/registry_module.h"
 #include "shell/shell_check_routines.h"
+#include "support/file_bytes.h"
 #include "support/scripted_seams.h"
 #include "support/temp_settings.h"
 
@@ -55,9 +56,7 @@ TEST_F(SiblingPrograms, AHiddenMatchingWindowIsNeitherRaisedNorStarted)
 TEST_F(SiblingPrograms, AProgramIsStartedFromItsStoredDirectory)
 {
     QTemporaryDir dir;
-    QFile executable(dir.filePath("daltrem"));
-    ASSERT_TRUE(executable.open(QIODevice::WriteOnly));
-    executable.close();
+    ASSERT_TRUE(testing_support::writeBytes(dir.filePath("daltrem"), {}));
     platform::settingsStore().write("daltrem", "program path", dir.path());
     EXPECT_TRUE(startProgram("daltrem"));
     ASSERT_EQ(seams.programStart.started.size(), 1u);

@@ -3,6 +3,8 @@
 // as the fixture, optionally with a password, for tests of everything that reads a database.
 
 #include "platform/dao/builder.h"
+#include "platform/dao/dao.h"
+#include "support/file_bytes.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -27,6 +29,24 @@ private:
     QString path_;
 };
 
+// The database error that `action` raises; number 0 when it raises none.
+template <typename Action>
+dao::Error errorOf(Action action)
+{
+    try {
+        action();
+    } catch (const dao::Error& e) {
+        return e;
+    }
+    return dao::Error(0, {});
+}
+
+template <typename Action>
+int errorNumber(Action action)
+{
+    return errorOf(action).number();
+}
+
 // The bytes of a copy of `database` and of its rollback journal as another program's change
 // leaves them when it is killed in the middle: the change has spilled into the file, and the
 // journal holds what it replaced.
@@ -42,11 +62,7 @@ inline std::pair<QByteArray, QByteArray> fileWithAnUnfinishedChange(const QStrin
                  "WHERE i < 200) INSERT INTO Notes SELECT printf('%0500d', i) FROM n;"
                  "PRAGMA journal_mode = DELETE; PRAGMA cache_size = 2; BEGIN; UPDATE Notes SET line = line || 'x';",
                  nullptr, nullptr, nullptr);
-    const auto bytesOf = [](const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    };
-    std::pair<QByteArray, QByteArray> unfinished(bytesOf(copy), bytesOf(copy + QStringLiteral("-journal")));
+    std::pair<QByteArray, QByteArray> unfinished(readBytes(copy), readBytes(copy + QStringLiteral("-journal")));
     sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close(db);
     return unfinished;

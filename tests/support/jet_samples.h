@@ -5,6 +5,7 @@
 // later engines keep up to 20 UCS-2 characters there, masked once more with the whole days of
 // the creation date (the double at 0x72) as a repeated little-endian 32-bit number.
 
+#include "support/file_bytes.h"
 #include "support/test_paths.h"
 
 #include <QFile>
@@ -17,18 +18,6 @@
 namespace testing_support {
 
 inline QString jetSample(const QString& name) { return sourceDir() + QStringLiteral("/tests/data/jet/") + name; }
-
-inline QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
 
 inline QByteArray rc4KeyStream(int length)
 {

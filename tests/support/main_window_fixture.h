@@ -69,4 +69,13 @@ protected:
     std::unique_ptr<varnel::varnelMain> window;
 };
 
+// Every test of the fixture on the main window as startOnSample leaves it, shown when `Shown`.
+template <bool Shown = false>
+class SampleMainWindowTest : public MainWindowTest {
+protected:
+    void SetUp() override { main = &startOnSample(Shown); }
+
+    varnel::varnelMain* main = nullptr;
+};
+
 }  // namespace testing_support

@@ -3,40 +3,21 @@
 // with what the screen shows.
 
 #include "browser/varnel_main.h"
-
-#include <QColor>
-#include <QStringList>
-#include <QTextCursor>
-#include <QTextDocument>
+#include "support/control_views.h"
 
 namespace testing_support {
 
 // The entries of the paragraph list, in list order, joined by "|".
-inline QString listedParagraphs(const varnel::varnelMain& main)
-{
-    QStringList texts;
-    for (int i = 1; i <= main.ListView1[2]->count(); ++i)
-        texts << main.ListView1[2]->entryText(i);
-    return texts.join(u'|');
-}
+inline QString listedParagraphs(const varnel::varnelMain& main) { return entriesOf(*main.ListView1[2]).join(u'|'); }
 
 // The entries of one drop-down pick list (1 search history, 2 processes, 3 categories), joined by "|".
 inline QString pickListEntries(const varnel::varnelMain& main, int list)
 {
-    QStringList texts;
-    for (int i = 1; i <= main.List1[list]->count(); ++i)
-        texts << main.List1[list]->entryText(i);
-    return texts.join(u'|');
+    return entriesOf(*main.List1[list]).join(u'|');
 }
 
 // Which of the four navigation buttons (first, previous, next, last) are enabled: "1" or "0" each.
-inline QString navigationButtons(const varnel::varnelMain& main)
-{
-    QString on;
-    for (const auto* button : main.Command4)
-        on += button->isEnabled() ? u'1' : u'0';
-    return on;
-}
+inline QString navigationButtons(const varnel::varnelMain& main) { return enabledStates(main.Command4); }
 
 // A pick-list box with its drop-down button: "open" (both enabled, white), "closed" (both disabled,
 // grey), or what each of them shows when they disagree.
@@ -53,12 +34,20 @@ inline QString boxState(const varnel::varnelMain& main, int box)
         .arg(text->isEnabled() ? "enabled" : "disabled", button->isEnabled() ? "enabled" : "disabled", colour);
 }
 
-// The colour of the character at `position` of the paragraph text.
-inline QColor paragraphColourAt(const varnel::varnelMain& main, int position)
+// Chooses `process` in the process box (none: the process stays), then, when `categoryWords` are
+// given, the first category that contains them; false when no category does.
+inline bool chooseCategory(varnel::varnelMain& main, const QString& process, const QString& categoryWords)
 {
-    QTextCursor cursor(main.RichTextBox1->document());
-    cursor.setPosition(position + 1);
-    return cursor.charFormat().foreground().color();
+    if (!process.isEmpty())
+        main.Text1[2]->setText(process);
+    if (categoryWords.isEmpty())
+        return true;
+    for (const QString& category : entriesOf(*main.List1[3]))
+        if (category.contains(categoryWords)) {
+            main.Text1[3]->setText(category);
+            return true;
+        }
+    return false;
 }
 
 }  // namespace testing_support

@@ -3,6 +3,7 @@
 // files read by the plain sqlite3 tool.
 
 #include "platform/dao/dao.h"
+#include "support/file_bytes.h"
 #include "support/jet_samples.h"
 #include "support/test_paths.h"
 
@@ -48,9 +49,7 @@ protected:
     QString sqlFile(const QString& name, const QString& text)
     {
         const QString path = dir.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text.toUtf8());
+        EXPECT_TRUE(testing_support::writeBytes(path, text.toUtf8()));
         return path;
     }
     QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }

@@ -1,6 +1,7 @@
 // The figure tool and the sample figures: scripts draw what they say, faulty scripts are refused
 // with their line, and every figure the sample databases name is built and readable by content.
 
+#include "support/file_bytes.h"
 #include "support/test_paths.h"
 
 #include <QCoreApplication>
@@ -40,10 +41,7 @@ struct ToolRun {
 ToolRun runTool(const QTemporaryDir& dir, const QByteArray& script)
 {
     const QString source = dir.filePath(QStringLiteral("figure.fig"));
-    QFile file(source);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(script);
-    file.close();
+    EXPECT_TRUE(testing_support::writeBytes(source, script));
     ToolRun run;
     run.output = dir.filePath(QStringLiteral("system/figure.dll"));
     QProcess tool;

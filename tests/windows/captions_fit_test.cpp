@@ -8,14 +8,12 @@
 // (QT_SCALE_FACTOR).
 
 #include "app/application_setup.h"
-#include "app/registry_module.h"
 #include "app/varnel_about.h"
 #include "browser/varnel_agreement.h"
 #include "browser/varnel_cross_reference.h"
 #include "browser/varnel_picture.h"
 #include "browser/varnel_show_all_processes.h"
 #include "calculator/varnel_thickness.h"
-#include "interpretations/sorvik_core.h"
 #include "interpretations/sorvik_main.h"
 #include "lookups/base_metal_window.h"
 #include "lookups/filler_metal_window.h"
@@ -29,6 +27,7 @@
 #include "platform/ui/seams.h"
 #include "platform/ui/slider.h"
 #include "platform/ui/twips.h"
+#include "interpretations/sorvik_fixture.h"
 #include "support/main_window_fixture.h"
 
 #include <QAbstractButton>
@@ -508,9 +507,7 @@ TEST_F(CaptionsFit, LookupWindows_fit)
 TEST_F(CaptionsFit, InterpretationsWindow_fits)
 {
     start();
-    copyInto(testing_support::builtDataDir() + QStringLiteral("/intasme.mdb"), data.path());
-    writeInterpretationsSetting(QStringLiteral("program path"), data.path());
-    resetSorvikCore();
+    testing_support::installInterpretations(data.path());
     {
         sorvikMain window;
         window.show();

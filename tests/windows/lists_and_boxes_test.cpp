@@ -2,10 +2,9 @@
 // with its entries in sight, no list scrolls sideways, a box without the
 // focus shows the start of its text, and a hidden default button draws nothing.
 
-#include "app/registry_module.h"
-#include "interpretations/sorvik_core.h"
 #include "interpretations/sorvik_main.h"
 #include "platform/ui/twips.h"
+#include "interpretations/sorvik_fixture.h"
 #include "support/main_window_fixture.h"
 
 #include <QFontMetrics>
@@ -19,14 +18,7 @@ using testing_support::copyInto;
 
 namespace {
 
-class ListsAndBoxes : public testing_support::MainWindowTest {
-protected:
-    void SetUp() override
-    {
-        main = &startOnSample(true);
-    }
-    varnelMain* main = nullptr;
-};
+using ListsAndBoxes = testing_support::SampleMainWindowTest<true>;
 
 // Every entry of `list` is drawn whole: the list does not scroll sideways and each entry, icon
 // and text, takes no more than its row's width.
@@ -101,9 +93,7 @@ TEST_F(ListsAndBoxes, ABoxWithoutTheFocusShowsTheStartOfItsTextAndKeepsItsSelect
 
 TEST_F(ListsAndBoxes, TheInterpretationsWindowsHiddenDefaultButtonDrawsNothing)
 {
-    copyInto(testing_support::builtDataDir() + QStringLiteral("/intasme.mdb"), data.path());
-    writeInterpretationsSetting(QStringLiteral("program path"), data.path());
-    resetSorvikCore();
+    testing_support::installInterpretations(data.path());
     {
         sorvikMain window;
         window.show();

@@ -2,14 +2,14 @@
 // body text in the size its printout names, every word of the source in order, nothing past the
 // margins; and a printer that refuses a job says why once and prints the next job.
 
-#include "app/registry_module.h"
-#include "interpretations/sorvik_core.h"
 #include "interpretations/sorvik_main.h"
 #include "lookups/base_metal_window.h"
 #include "lookups/filler_metal_window.h"
 #include "platform/printer.h"
 #include "platform/ui/list_view_sorting.h"
 #include "print/print_module.h"
+#include "interpretations/sorvik_fixture.h"
+#include "support/installed_printer.h"
 #include "support/main_window_fixture.h"
 #include "support/pdf_printer_setup.h"
 #include "support/pdf_text.h"
@@ -36,13 +36,11 @@ protected:
     void SetUp() override
     {
         copyInto(testing_support::sampleDatabase(), data.path());
-        previous = platform::installPrinter(std::make_unique<platform::QPrinterSurface>());
         pdfFile = out.filePath(QStringLiteral("printout.pdf"));
         QPrinter& device = *platform::printer().device();
         device.setOutputFormat(QPrinter::PdfFormat);
         device.setOutputFileName(pdfFile);
     }
-    void TearDown() override { platform::installPrinter(std::move(previous)); }
 
     void startMain()
     {
@@ -123,7 +121,7 @@ protected:
     QTemporaryDir out;
     QString pdfFile;
     varnelMain* main = nullptr;
-    std::unique_ptr<platform::PageSurface> previous;
+    testing_support::InstalledPrinter printer{std::make_unique<platform::QPrinterSurface>()};
 };
 
 QString longParagraph()
@@ -180,9 +178,7 @@ TEST_F(PrintoutsReadBack, ParagraphsPrintAt8PointsWithinTheirMargins)
 
 TEST_F(PrintoutsReadBack, AnInterpretationPrintsAt8PointsWithinItsMargins)
 {
-    copyInto(testing_support::builtDataDir() + QStringLiteral("/intasme.mdb"), data.path());
-    writeInterpretationsSetting(QStringLiteral("program path"), data.path());
-    resetSorvikCore();
+    testing_support::installInterpretations(data.path());
     {
         sorvikMain window;
         window.show();

@@ -6,12 +6,7 @@
 #include "support/main_window_fixture.h"
 
 #include <QLockFile>
-#include <QRegularExpression>
 #include <QSaveFile>
-#include <atomic>
-#include <cstdio>
-#include <fcntl.h>
-#include <set>
 #include <thread>
 
 using namespace varnel;
@@ -156,82 +151,6 @@ TEST_F(Commands, ACommandWrittenWhileThePollEmptiesTheKeyIsTakenAtTheNextTick)
     main->Timer1_Timer();
     EXPECT_TRUE(main->Text1[2]->text().startsWith("GTAW"));
     EXPECT_EQ(setting(), "");
-}
-
-TEST_F(Commands, AFastWriterThatReplacesTheFileWithoutTheLockHasNoCommandErasedUnread)
-{
-    main->Timer1_Timer();  // the first tick takes the program's own (empty) command line
-    writeSetting("command line", "");
-    const QString file = settings.file();
-    constexpr int commands = 300;
-    const auto line = [](int n) { return QByteArray("command%20line=SMAW ESS QW-403.") + QByteArray::number(n) + '\n'; };
-    const auto bytes = [&] { return testing_support::readBytes(file); };
-
-    // Another program writes its commands one after another: it reads the file, puts its command in
-    // place of the key's line and puts its whole new file in place of the old one in one step,
-    // without the lock. (It exchanges the two, which is the rename of an atomic replace that also
-    // shows it the file it replaced: whether its last command was still in it, unread.)
-    // Every other command it writes while this program takes the last one, at the worst moment:
-    // when the new file with the key emptied lies ready beside the settings file; the others once
-    // the last one is taken.
-    const auto replacementReady = [&] {
-        for (const QString& name : QDir(QFileInfo(file).path()).entryList({"settings.ini.*"}, QDir::Files | QDir::Hidden))
-            if (!name.startsWith("settings.ini.lock") && name != "settings.ini.writer")
-                return true;
-        return false;
-    };
-    std::atomic<bool> done = false, abandoned = false;
-    std::vector<int> replacedByTheWriter;  // still in the file, unread, when the next one came
-    std::thread writer([&] {
-        const QByteArray target = QFile::encodeName(file), next = QFile::encodeName(file + ".writer");
-        for (int n = 1; n <= commands && !abandoned; ++n) {
-            QByteArray content = bytes();
-            const qsizetype at = content.indexOf("command%20line=");
-            content.replace(at, content.indexOf('\n', at) + 1 - at, line(n));
-            if (!testing_support::writeBytes(QFile::decodeName(next), content))
-                break;
-            if (renameat2(AT_FDCWD, next.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE) != 0)
-                break;
-            QFile replaced(QFile::decodeName(next));
-            if (replaced.open(QIODevice::ReadOnly) && n > 1 && replaced.readAll().contains(line(n - 1)))
-                replacedByTheWriter.push_back(n - 1);
-            replaced.remove();
-            while (!abandoned && bytes().contains(line(n)) && !(n % 2 == 1 && replacementReady()))
-                std::this_thread::yield();
-        }
-        done = true;
-    });
-
-    // The ticks run back to back. A command that stays in the file over many ticks is one the
-    // program does not see.
-    std::set<int> taken;
-    const QRegularExpression banner("only QW-403\\.(\\d+) ");
-    QString pending, unseen;
-    for (int sameCommand = 0; !done || !pending.isEmpty();) {
-        main->Timer1_Timer();
-        if (const QRegularExpressionMatch shown = banner.match(main->Label1[13]->text()); shown.hasMatch())
-            taken.insert(shown.captured(1).toInt());
-        const QString now = setting();
-        sameCommand = !now.isEmpty() && now == pending ? sameCommand + 1 : 0;
-        pending = now;
-        if (sameCommand > 2000) {
-            unseen = now;
-            break;
-        }
-    }
-    abandoned = true;
-    writer.join();
-    EXPECT_TRUE(unseen.isEmpty()) << unseen.toStdString() << " stays in the file untaken";
-
-    // Each command was taken, or replaced by the writer's own next one before it was read.
-    std::vector<int> erasedUnread;
-    for (int n = 1; n <= commands; ++n)
-        if (!taken.count(n) && std::find(replacedByTheWriter.begin(), replacedByTheWriter.end(), n) == replacedByTheWriter.end())
-            erasedUnread.push_back(n);
-    RecordProperty("taken", static_cast<int>(taken.size()));
-    RecordProperty("replaced_by_the_writer", static_cast<int>(replacedByTheWriter.size()));
-    EXPECT_TRUE(erasedUnread.empty()) << erasedUnread.size() << " of " << commands << " commands erased unread";
-    EXPECT_TRUE(taken.count(commands));
 }
 
 TEST_F(Commands, LaterActivationsFillOnlyAnEmptyProcessBox)

@@ -1,13 +1,18 @@
 #include "platform/settings.h"
 #include "support/file_bytes.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLockFile>
 #include <QSaveFile>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <atomic>
 #include <cstdio>
+#include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
+#include <set>
 #include <sys/stat.h>
 #include <thread>
 
@@ -262,4 +267,77 @@ TEST_F(SettingsStoreTest, AGroupRemovedForGoodStopsCountingAfterAMoment)
     EXPECT_TRUE(poller.replaceIfUnchanged("varnel", "command line", "SMAW ESS", ""));
     EXPECT_EQ(SettingsStore(file()).read("varnel", "command line"), "");
     EXPECT_EQ(SettingsStore(file()).read("varnel", "program path"), "/opt/varnel");
+}
+
+TEST_F(SettingsStoreTest, AFastWriterThatReplacesTheFileWithoutTheLockHasNoCommandErasedUnread)
+{
+    // The main window's poll: read the command, and empty it only while it still holds what was
+    // read; another program writes its commands as fast as they are taken.
+    SettingsStore store(file());
+    ASSERT_TRUE(store.write("varnel", "command line", QString()));
+    constexpr int commands = 300;
+    const auto line = [](int n) { return QByteArray("command%20line=SMAW ESS QW-403.") + QByteArray::number(n) + '\n'; };
+
+    // The other program reads the file, puts its command in place of the key's line and puts its
+    // whole new file in place of the old one in one step, without the lock. (It exchanges the two,
+    // which is the rename of an atomic replace that also shows it the file it replaced: whether
+    // its last command was still in it, unread.) Every other command it writes while the store
+    // empties the last one, at the worst moment: when the store's new file with the key emptied
+    // lies ready beside the settings file; the others once the last one is taken.
+    const auto replacementReady = [&] {
+        for (const QString& name : QDir(dir.path()).entryList({"settings.ini.*"}, QDir::Files | QDir::Hidden))
+            if (!name.startsWith("settings.ini.lock") && name != "settings.ini.writer")
+                return true;
+        return false;
+    };
+    std::atomic<bool> done = false, abandoned = false;
+    std::vector<int> replacedByTheWriter;  // still in the file, unread, when the next one came
+    std::thread writer([&] {
+        const QByteArray target = QFile::encodeName(file()), next = QFile::encodeName(file() + ".writer");
+        for (int n = 1; n <= commands && !abandoned; ++n) {
+            QByteArray content = bytes();
+            const qsizetype at = content.indexOf("command%20line=");
+            content.replace(at, content.indexOf('\n', at) + 1 - at, line(n));
+            if (!testing_support::writeBytes(QFile::decodeName(next), content))
+                break;
+            if (renameat2(AT_FDCWD, next.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE) != 0)
+                break;
+            QFile replaced(QFile::decodeName(next));
+            if (replaced.open(QIODevice::ReadOnly) && n > 1 && replaced.readAll().contains(line(n - 1)))
+                replacedByTheWriter.push_back(n - 1);
+            replaced.remove();
+            while (!abandoned && bytes().contains(line(n)) && !(n % 2 == 1 && replacementReady()))
+                std::this_thread::yield();
+        }
+        done = true;
+    });
+
+    // The polls run back to back. A command that stays in the file over many polls is one the
+    // store does not see.
+    std::set<int> taken;
+    QString pending, unseen;
+    for (int sameCommand = 0; !done || !pending.isEmpty();) {
+        const QString now = store.read("varnel", "command line");
+        if (!now.isEmpty() && store.replaceIfUnchanged("varnel", "command line", now, QString()))
+            taken.insert(now.section(u'.', -1).toInt());
+        sameCommand = !now.isEmpty() && now == pending ? sameCommand + 1 : 0;
+        pending = store.read("varnel", "command line");
+        if (sameCommand > 2000) {
+            unseen = now;
+            break;
+        }
+    }
+    abandoned = true;
+    writer.join();
+    EXPECT_TRUE(unseen.isEmpty()) << unseen.toStdString() << " stays in the file untaken";
+
+    // Each command was taken, or replaced by the writer's own next one before it was read.
+    std::vector<int> erasedUnread;
+    for (int n = 1; n <= commands; ++n)
+        if (!taken.count(n) && std::find(replacedByTheWriter.begin(), replacedByTheWriter.end(), n) == replacedByTheWriter.end())
+            erasedUnread.push_back(n);
+    RecordProperty("taken", static_cast<int>(taken.size()));
+    RecordProperty("replaced_by_the_writer", static_cast<int>(replacedByTheWriter.size()));
+    EXPECT_TRUE(erasedUnread.empty()) << erasedUnread.size() << " of " << commands << " commands erased unread";
+    EXPECT_TRUE(taken.count(commands));
 }

@@ -53,11 +53,8 @@ SettingsStore::SettingsStore()
 }
 
 SettingsStore::SettingsStore(const QString& iniFile, const QStringList& systemWideFiles)
-    : file_(QFileInfo(iniFile).absoluteFilePath()), scratch_(std::make_unique<QTemporaryDir>())
+    : file_(QFileInfo(iniFile).absoluteFilePath())
 {
-    // Without a usable temporary directory the copies lie beside the file.
-    if (!scratch_->isValid() && QDir().mkpath(QFileInfo(file_).absolutePath()))
-        scratch_ = std::make_unique<QTemporaryDir>(file_ + QStringLiteral(".copies-XXXXXX"));
     for (const QString& file : systemWideFiles)
         systemSettings_.push_back(std::make_unique<QSettings>(file, QSettings::IniFormat));
     adopt(readFile());
@@ -177,11 +174,20 @@ SettingsStore::Reading SettingsStore::readFile() const
     return reading;
 }
 
-QString SettingsStore::scratchCopy(const QString& kind, const QByteArray& bytes)
+std::unique_ptr<QTemporaryDir> SettingsStore::scratchDirectory() const
+{
+    auto scratch = std::make_unique<QTemporaryDir>();
+    // Without a usable temporary directory the copies lie beside the file.
+    if (!scratch->isValid() && QDir().mkpath(QFileInfo(file_).absolutePath()))
+        scratch = std::make_unique<QTemporaryDir>(file_ + QStringLiteral(".copies-XXXXXX"));
+    return scratch;
+}
+
+QString SettingsStore::scratchCopy(const QTemporaryDir& scratch, const QString& kind, const QByteArray& bytes)
 {
     // A name never used before: Qt's settings class keeps what it read of a file name and would
     // not read a file again whose size and time stamp look as before.
-    const QString copy = scratch_->filePath(QStringLiteral("%1-%2.ini").arg(kind).arg(++copies_));
+    const QString copy = scratch.filePath(QStringLiteral("%1-%2.ini").arg(kind).arg(++copies_));
     QFile file(copy);
     if (file.open(QIODevice::WriteOnly))
         file.write(bytes);
@@ -190,11 +196,11 @@ QString SettingsStore::scratchCopy(const QString& kind, const QByteArray& bytes)
 
 void SettingsStore::adopt(Reading reading)
 {
-    const QString previous = settingsCopy_;
-    settingsCopy_ = scratchCopy(QStringLiteral("reading"), reading.bytes);
-    settings_ = std::make_unique<QSettings>(settingsCopy_, QSettings::IniFormat);
-    if (!previous.isEmpty())
-        QFile::remove(previous);
+    // Qt's settings class reads the whole copy as it is made, and this one is never written or
+    // synchronised, so the copy goes again at once.
+    const auto scratch = scratchDirectory();
+    settings_ = std::make_unique<QSettings>(scratchCopy(*scratch, QStringLiteral("reading"), reading.bytes),
+                                            QSettings::IniFormat);
     state_ = reading.state;
     heldFile_ = std::move(reading.handle);
 }
@@ -353,9 +359,10 @@ bool SettingsStore::writeLocked(const QString& section, const QString& key, cons
     // the format, and it would wait for the lock held here if it wrote the file itself.
     QElapsedTimer waiting;
     waiting.start();
+    const auto scratch = scratchDirectory();
     for (;;) {
         const Reading current = readFile();
-        QSettings edit(scratchCopy(QStringLiteral("edit"), current.bytes), QSettings::IniFormat);
+        QSettings edit(scratchCopy(*scratch, QStringLiteral("edit"), current.bytes), QSettings::IniFormat);
         const QStringList groups = edit.childGroups();
         const auto done = [&](bool written) {
             QFile::remove(edit.fileName());

@@ -119,8 +119,11 @@ private:
     void adopt(Reading reading);
     // Replaces the file by `bytes` while it is still the file of `read`.
     Replacement replaceIfStill(const Reading& read, const QByteArray& bytes) const;
-    // A new file in the store's scratch directory holding `bytes`.
-    QString scratchCopy(const QString& kind, const QByteArray& bytes);
+    // A directory for the copies that Qt's settings class reads and edits. Each is held only
+    // while its copy is in use, so that a program that is killed leaves none behind.
+    std::unique_ptr<QTemporaryDir> scratchDirectory() const;
+    // A new file in `scratch` holding `bytes`.
+    QString scratchCopy(const QTemporaryDir& scratch, const QString& kind, const QByteArray& bytes);
     // An existing file that is empty or lacks a group it held at the last settled reading.
     bool cutShort(const FileState& state, const QStringList& groups) const;
     // Whether to read a cut-short file again: only within the short wait, and only when this very
@@ -134,10 +137,8 @@ private:
     QString systemValue(const QString& fullKey) const;
 
     QString file_;
-    std::unique_ptr<QTemporaryDir> scratch_;  // the copies that Qt's settings class reads and edits
     int copies_ = 0;
-    std::unique_ptr<QSettings> settings_;     // over the copy of the current reading
-    QString settingsCopy_;
+    std::unique_ptr<QSettings> settings_;     // read from a copy of the current reading
     FileState state_;                         // of the current reading
     FileHandle heldFile_;                     // the file of the current reading
     QStringList knownGroups_;                // groups of the last settled reading

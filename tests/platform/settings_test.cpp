@@ -1,5 +1,6 @@
 #include "platform/settings.h"
 #include "support/file_bytes.h"
+#include "support/print_qstring.h"
 
 #include <QDir>
 #include <QFile>
@@ -95,6 +96,25 @@ TEST_F(SettingsStoreTest, AWriteThroughAnotherStoreIsSeenByTheNextRead)
     EXPECT_EQ(poller.read("varnel", "command line"), "SMAW ESS SHOW");
     other.write("varnel", "command line", "CLOSE");
     EXPECT_EQ(poller.readWithDefault("varnel", "command line", ""), "CLOSE");
+}
+
+// A program that is killed runs no destructors: whatever its store holds in the temporary
+// directory between reads and writes would stay there for good.
+TEST_F(SettingsStoreTest, StoresBetweenTheirReadsAndWritesHoldNothingInTheTemporaryDirectory)
+{
+    QTemporaryDir temporary;
+    const QByteArray previous = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+    {
+        SettingsStore poller(file());
+        SettingsStore other(file());
+        poller.write("varnel", "data path", "/data");
+        other.write("varnel", "command line", "SMAW ESS SHOW");
+        EXPECT_EQ(poller.read("varnel", "command line"), "SMAW ESS SHOW");
+        EXPECT_EQ(poller.read("varnel", "data path"), "/data");
+        EXPECT_EQ(QDir(temporary.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).join(u','), QString());
+    }
+    qputenv("TMPDIR", previous);
 }
 
 TEST_F(SettingsStoreTest, APollOfTheEmptyCommandDoesNotLoseACommandWrittenMeanwhile)

@@ -39,12 +39,14 @@ int main(int argc, char* argv[])
     varnel::varnelMain::programCommandLine = QCoreApplication::arguments().mid(1).join(u' ');
     std::unique_ptr<varnel::varnelMain> mainWindow;
     varnel::varnelTitle title(QCoreApplication::applicationDirPath());
-    title.prepareMainWindow = [&mainWindow] {
+    const auto prepare = [&mainWindow] {
         mainWindow = std::make_unique<varnel::varnelMain>(varnel::varnelMain::ControlsOnly{});
+        mainWindow->prepareCreation();
     };
-    title.showMainWindow = [&mainWindow] {
+    title.prepareMainWindow = prepare;
+    title.showMainWindow = [&mainWindow, prepare] {
         if (!mainWindow)
-            mainWindow = std::make_unique<varnel::varnelMain>(varnel::varnelMain::ControlsOnly{});
+            prepare();
         mainWindow->create();
         if (!platform::programEnded()) {
             mainWindow->show();

@@ -131,8 +131,8 @@ void varnelTitle::Form_Activate()
         untilPainted.exec(QEventLoop::ExcludeUserInputEvents);
         painted_ = nullptr;
     }
-    // The main window's controls are built within the wait; what may end in a message waits for
-    // the unload.
+    // The main window is built, placed and its file opened within the wait; what may end in a
+    // message waits for the unload.
     if (prepareMainWindow)
         prepareMainWindow();
     std::this_thread::sleep_until(end);

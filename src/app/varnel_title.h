@@ -21,8 +21,8 @@ public:
 
     // Shows the main window; installed by the program's start.
     std::function<void()> showMainWindow;
-    // Builds what of the main window needs neither the settings' files nor a message (its
-    // controls), while this window waits; installed by the program's start.
+    // Builds what of the main window writes no setting and shows no message (its controls, its
+    // place, the stored file opened), while this window waits; installed by the program's start.
     std::function<void()> prepareMainWindow;
     // How long the window stays; three seconds, shorter only in tests and in the start-up
     // benchmark (see startupBenchmark()).

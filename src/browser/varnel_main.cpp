@@ -20,6 +20,7 @@
 #include <QToolBar>
 #include <QTimer>
 #include <QToolButton>
+#include <utility>
 
 namespace varnel {
 
@@ -43,7 +44,11 @@ constexpr int designClientHeight = 7130;
 
 varnelMain* varnelMain::instance() { return theInstance; }
 
-varnelMain::varnelMain(QWidget* parent) : varnelMain(ControlsOnly{}, parent) { create(); }
+varnelMain::varnelMain(QWidget* parent) : varnelMain(ControlsOnly{}, parent)
+{
+    prepareCreation();
+    create();
+}
 
 varnelMain::varnelMain(ControlsOnly, QWidget* parent) : QMainWindow(parent)
 {
@@ -60,22 +65,36 @@ varnelMain::varnelMain(ControlsOnly, QWidget* parent) : QMainWindow(parent)
 
 void varnelMain::create()
 {
-    // The first use of a control loads the window.
-    Form_Load();
-
     // Creation goes on after a failure of any one step; only the ends below stop it.
     if (!settleFile())
         return;
-    if (openFile() == dao::WrongPassword) {
+    std::optional<PreparedOpening> prepared = std::exchange(preparedOpening_, std::nullopt);
+    if (prepared && prepared->path != pathOfDefaultFile())
+        prepared.reset();
+    if ((prepared ? prepared->opening : openFile()) == dao::WrongPassword) {
         showIncorrectPassword();
         platform::endProgram(1);
         return;
     }
-    if (!initiateDatabase()) {
+    if (!(prepared ? prepared->processesListed : initiateDatabase())) {
         endForUnusableDatabase();
         return;
     }
     Timer1->start();
+}
+
+void varnelMain::prepareCreation()
+{
+    // The first use of a control loads the window.
+    Form_Load();
+    const VarnelCore& core = varnelCore();
+    if (fileNameOnDisk(core.dataPath, core.defaultFile).isEmpty())
+        return;
+    PreparedOpening prepared{pathOfDefaultFile()};
+    prepared.opening = openFile();
+    if (prepared.opening != dao::WrongPassword)
+        prepared.processesListed = initiateDatabase();
+    preparedOpening_ = std::move(prepared);
 }
 
 varnelMain::~varnelMain()

@@ -11,6 +11,7 @@
 #include <array>
 #include <exception>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -28,12 +29,18 @@ public:
     // Creation: loads the window, settles and opens the reference database and fills the process
     // list. The program may end during it (see platform::programEnded()).
     explicit varnelMain(QWidget* parent = nullptr);
-    // Only the window's controls, menus and toolbar, without creation proper, which create()
-    // then runs: the start-up window builds them while it waits.
+    // Only the window's controls, menus and toolbar, without creation proper, which
+    // prepareCreation() and create() then run: the start-up window builds the controls and
+    // prepares the creation while it waits.
     struct ControlsOnly {};
     explicit varnelMain(ControlsOnly, QWidget* parent = nullptr);
-    // Creation proper: loads the window, settles and opens the reference database and fills the
-    // process list, as the first constructor does after building the controls.
+    // What of creation says nothing: loads (places) the window and, when the stored file is on
+    // disk, opens it and fills the process list, so that the main window comes up sooner after
+    // the start-up window.
+    void prepareCreation();
+    // Creation proper, after prepareCreation(): settles and opens the reference database and fills
+    // the process list, taking over the prepared opening when it settles on that same file, and
+    // tells what failed; as the first constructor does after building the controls.
     void create();
     ~varnelMain() override;
 
@@ -213,6 +220,12 @@ private:
     bool reportDamage(const std::exception& error);
 
     bool unloaded_ = false;
+    struct PreparedOpening {  // of prepareCreation(), until create() takes it
+        QString path;                 // the file opened
+        int opening = 0;              // what openFile() gave
+        bool processesListed = false; // what initiateDatabase() gave
+    };
+    std::optional<PreparedOpening> preparedOpening_;
     unsigned searchCount_ = 0;  // paragraph queries run so far
     bool emptyingSearchBox_ = false;  // a change of process or category empties the search box
     QString databaseFailure_;         // why the last opening or process-list fill failed

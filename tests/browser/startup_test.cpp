@@ -7,6 +7,7 @@
 #include "support/file_bytes.h"
 #include "support/fixture_database.h"
 #include "support/main_window_fixture.h"
+#include "support/print_qstring.h"
 
 #include <QAction>
 #include <QMenu>
@@ -63,11 +64,15 @@ TEST_F(StartUp, FirstRunStoresTheDefaultsAndOpensTheSampleEdition)
     EXPECT_TRUE(varnelCore().firstActivation);
 }
 
-TEST_F(StartUp, WithoutFilesTheDirectoryIsAskedForUntilOneHoldsSome)
+TEST_F(StartUp, WithoutEditionFilesTheDirectoryIsAskedForUntilOneHoldsSome)
 {
     QTemporaryDir empty, other, filled;
     copyInto(testing_support::sampleDatabase(), filled.path());
     copyInto(testing_support::olderLayoutDatabase(), filled.path());
+    // The stored file is there, under a name no edition has: opened before the directory is
+    // settled, and dropped for the file chosen.
+    copyInto(testing_support::sampleDatabase(), empty.path(), "reference.mdb");
+    writeSetting("(v2014.1.6) default file", "reference.mdb");
     seams.files.answerPath(other.filePath("qel0709.mdb"));  // a name typed into a directory without files
     seams.files.answerPath(filled.filePath("qel0709.mdb"));
     varnelMain& main = createMain(empty.path());
@@ -80,6 +85,8 @@ TEST_F(StartUp, WithoutFilesTheDirectoryIsAskedForUntilOneHoldsSome)
     EXPECT_EQ(setting("(v2014.1.6) default file"), "qel0709.mdb");
     EXPECT_EQ(entryTexts(), (QStringList{"ASME IX 2001 Edition , 2002 Addenda", "ASME IX 2007 Edition , 2009 Addenda"}));
     EXPECT_EQ(tickedFiles(), QStringList{"qel0709.mdb"});
+    ASSERT_TRUE(varnelCore().mainDatabase);
+    EXPECT_EQ(varnelCore().mainDatabase->name(), filled.filePath("qel0709.mdb"));
     EXPECT_TRUE(main.isEnabled());
 }
 

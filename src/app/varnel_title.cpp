@@ -89,8 +89,9 @@ void varnelTitle::Form_Initialize(const QString& programDirectory)
     core.dataPathKey = versionedKey(QStringLiteral("data path"));
     core.defaultFileKey = versionedKey(QStringLiteral("default file"));
     writeSetting(QStringLiteral("program path"), programDirectory);
-    // Read, not yet stored: the main window stores the directory and file once it has settled a
-    // file, so a start that ends before (the directory dialog cancelled) stores no choice.
+    // Read, not yet stored: the main window stores the directory and file once their file has
+    // opened, so a start that ends before (the directory dialog cancelled, a file that cannot be
+    // used) stores no choice.
     const auto storedOr = [](const QString& key, const QString& defaultValue) {
         const QString stored = readSectionSetting(settingsSection, key);
         return stored.isEmpty() ? defaultValue : stored;

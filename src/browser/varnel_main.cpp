@@ -80,6 +80,7 @@ void varnelMain::create()
         endForUnusableDatabase();
         return;
     }
+    keepOpenedChoice();
     Timer1->start();
 }
 

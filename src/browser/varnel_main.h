@@ -112,10 +112,14 @@ public:
     // Points the file list at dataPath and builds the File > Open entries; false when the
     // directory holds no file, or does not exist (which is said).
     bool listDataDirectory();
-    // Lists dataPath, asks for a directory while it lists no file, falls back to the first file,
-    // stores the directory and file in use, ticks the current entry. False when the program ended
-    // (dialog cancelled).
+    // Lists dataPath, asks for a directory while it lists no file, falls back to the first file.
+    // False when the program ended (dialog cancelled).
     bool settleFile();
+    // Once the settled file has opened and listed its processes: stores the directory and file,
+    // ticks the file's entry and names its edition in the caption.
+    void keepOpenedChoice();
+    // Closes mainDatabase; the caption names no edition.
+    void releaseDatabase();
     // Opens dataPath/defaultFile into mainDatabase; returns the engine's error number, 0 on success.
     // A file that lacks a table or column the window reads does not open.
     int openFile();
@@ -214,7 +218,6 @@ private:
     void createMenus();
     void createToolbar();
     void wireHandlers();
-    void setCaptionFromTick(int index);
     // Says once per database that its file is damaged or unreadable, when `error` means so;
     // true when it does.
     bool reportDamage(const std::exception& error);

@@ -69,8 +69,6 @@ bool varnelMain::selectDir()
     VarnelCore& core = varnelCore();
     core.dataPath = directoryOf(choice.fullPath);
     core.defaultFile = choice.fileName;
-    writeSetting(core.dataPathKey, core.dataPath);
-    writeSetting(core.defaultFileKey, core.defaultFile);
     return true;
 }
 
@@ -98,12 +96,16 @@ bool varnelMain::settleFile()
     }
     // A stored name that differs from the file's only in letter case names that file: it is
     // opened, while the exact comparison below ticks no entry.
-    if (fileNameOnDisk(core.dataPath, core.defaultFile).isEmpty()) {
+    if (fileNameOnDisk(core.dataPath, core.defaultFile).isEmpty())
         core.defaultFile = mnuFileOpenSection[1]->data().toString();
-        writeSetting(core.defaultFileKey, core.defaultFile);
-    }
-    // The directory and file in use are stored once they are settled; the start-up only read
-    // them, so that a start that ends before stores no choice the person never made.
+    return true;
+}
+
+void varnelMain::keepOpenedChoice()
+{
+    // Only a file that opened and listed its processes becomes the stored choice: one that cannot
+    // be used never takes the place of the person's working choice, at this start or the next.
+    VarnelCore& core = varnelCore();
     const auto store = [](const QString& key, const QString& value) {
         if (readSectionSetting(settingsSection, key) != value)
             writeSetting(key, value);
@@ -114,14 +116,23 @@ bool varnelMain::settleFile()
         const bool current = mnuFileOpenSection[i]->data().toString() == core.defaultFile;
         mnuFileOpenSection[i]->setChecked(current);
         if (current)
-            setCaptionFromTick(i);
+            setWindowTitle(programTitle() + QStringLiteral("    ( ") + mnuFileOpenSection[i]->text()
+                           + QStringLiteral(" )"));
     }
-    return true;
 }
 
-void varnelMain::setCaptionFromTick(int index)
+void varnelMain::releaseDatabase()
 {
-    setWindowTitle(programTitle() + QStringLiteral("    ( ") + mnuFileOpenSection[index]->text() + QStringLiteral(" )"));
+    VarnelCore& core = varnelCore();
+    if (core.mainDatabase) {
+        try {
+            core.mainDatabase->close();
+        } catch (const std::exception&) {
+        }
+        core.mainDatabase.reset();
+    }
+    // The caption names an edition only while its database is open.
+    setWindowTitle(programTitle());
 }
 
 QString varnelMain::pathOfDefaultFile() const
@@ -135,7 +146,7 @@ int varnelMain::openFile()
 {
     VarnelCore& core = varnelCore();
     core.newLayout = isNewLayout(core.defaultFile);
-    core.mainDatabase.reset();
+    releaseDatabase();
     databaseFailure_.clear();
     try {
         std::unique_ptr<dao::Database> database = openProductDatabase(pathOfDefaultFile());
@@ -190,19 +201,11 @@ void varnelMain::mnuFileImport_Click()
         }
         return;
     }
-    if (core.mainDatabase) {
-        try {
-            core.mainDatabase->close();
-        } catch (const std::exception&) {
-        }
-        core.mainDatabase.reset();
-    }
+    releaseDatabase();
     // The directory part of the chosen path; cutting at the file's name would go wrong for a
     // parent folder whose name contains it.
     core.dataPath = directoryOf(choice.fullPath);
     core.defaultFile = choice.fileName;
-    writeSetting(core.dataPathKey, core.dataPath);
-    writeSetting(core.defaultFileKey, core.defaultFile);
     if (!settleFile())
         return;
     if (openFile() == dao::WrongPassword) {
@@ -212,7 +215,9 @@ void varnelMain::mnuFileImport_Click()
         if (platform::programEnded())
             return;
     }
-    if (!initiateDatabase()) {
+    if (initiateDatabase()) {
+        keepOpenedChoice();
+    } else {
         importAnotherFile();
         if (platform::programEnded())
             return;
@@ -228,12 +233,12 @@ void varnelMain::mnuFileOpenSection_Click(int index)
         return;
     VarnelCore& core = varnelCore();
     core.defaultFile = mnuFileOpenSection[index]->data().toString();
-    writeSetting(core.dataPathKey, core.dataPath);
-    writeSetting(core.defaultFileKey, core.defaultFile);
     if (!settleFile())
         return;
     openFile();
-    if (!initiateDatabase()) {
+    if (initiateDatabase()) {
+        keepOpenedChoice();
+    } else {
         importAnotherFile();
         // Without a database there is nothing to list or search.
         if (platform::programEnded() || !core.mainDatabase)

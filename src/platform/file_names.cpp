@@ -30,4 +30,14 @@ QString existingPathIgnoringCase(const QString& directory, const QString& relati
     return path;
 }
 
+QString unusedFileName(const QString& path)
+{
+    const QFileInfo file(path);
+    const QString suffix = file.suffix().isEmpty() ? QString() : u'.' + file.suffix();
+    QString name = path;
+    for (int number = 2; QFileInfo::exists(name) || QFileInfo(name).isSymLink(); ++number)
+        name = file.dir().filePath(file.completeBaseName() + u'-' + QString::number(number) + suffix);
+    return name;
+}
+
 }  // namespace platform

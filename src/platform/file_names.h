@@ -12,4 +12,8 @@ namespace platform {
 // name is found in no spelling.
 QString existingPathIgnoringCase(const QString& directory, const QString& relative);
 
+// `path` when nothing lies there; otherwise the first of "name-2.ext", "name-3.ext", ... in the
+// same folder under which nothing lies, so that a new file never replaces an earlier one.
+QString unusedFileName(const QString& path);
+
 }  // namespace platform

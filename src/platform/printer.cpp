@@ -1,9 +1,11 @@
 #include "platform/printer.h"
 
+#include "platform/file_names.h"
 #include "platform/ui/seams.h"
 #include "platform/vb.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -14,6 +16,7 @@
 #include <QTextDocument>
 #include <QTextLayout>
 #include <algorithm>
+#include <utility>
 
 namespace platform {
 
@@ -247,6 +250,16 @@ QPrinterSurface::Job* QPrinterSurface::openJob()
         return job_.get();
     if (refused_)
         return nullptr;
+    // A printout into a file never replaces an earlier one: the job goes to the first free name
+    // beside the chosen file. A folder that is not there refuses the job before Qt tries it.
+    chosenFile_ = printer_->outputFormat() == QPrinter::PdfFormat ? printer_->outputFileName() : QString();
+    if (!chosenFile_.isEmpty()) {
+        if (!QFileInfo(QFileInfo(chosenFile_).path()).isDir()) {
+            refused_ = true;
+            return nullptr;
+        }
+        printer_->setOutputFileName(unusedFileName(chosenFile_));
+    }
     auto job = std::make_unique<Job>();
     if (!job->painter.begin(printer_.get())) {
         refused_ = true;
@@ -315,21 +328,18 @@ QString QPrinterSurface::refusal() const
 
 bool QPrinterSurface::finishJob(QString& failure)
 {
-    const bool refused = refused_;
-    refused_ = false;
-    if (refused) {
-        failure = refusal();
-        renewPrinter();
+    const bool refused = std::exchange(refused_, false);
+    if (!refused && !job_)
         return false;
-    }
-    if (!job_)
-        return false;
-    const bool sent = job_->painter.end();
+    const bool sent = !refused && job_->painter.end();
     job_.reset();
-    if (!sent) {
+    if (!sent)
         failure = refusal();
+    // The next job starts again from the file the person chose.
+    if (!chosenFile_.isEmpty())
+        printer_->setOutputFileName(std::exchange(chosenFile_, QString()));
+    if (!sent)
         renewPrinter();
-    }
     return sent;
 }
 

@@ -173,6 +173,7 @@ private:
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<Job> job_;
     bool refused_ = false;  // the printer would not start this job; output is dropped until endDoc
+    QString chosenFile_;    // the PDF file set up for the open job, which may print beside it
 };
 
 // What a RecordingPageSurface was asked to draw. Positions are in scale units; `page` counts the

@@ -94,9 +94,11 @@ QStringList SettingsStore::systemFiles(const QString& programDirectory)
     // one); a file under the person's folder name, as earlier installations wrote it, still counts.
     const QString relativeFiles[] = {QStringLiteral("/" VARNEL_SYSTEM_SETTINGS_FOLDER "/settings.ini"),
                                      QStringLiteral("/Quorbel software/settings.ini")};
+    // The build tree keeps beside its programs what an installation puts in etc/xdg of its prefix.
     QStringList directories;
     if (!programDirectory.isEmpty())
-        directories << QDir(programDirectory).filePath(QStringLiteral(VARNEL_CONFIG_DIR_FROM_PROGRAM));
+        directories << QDir(programDirectory).filePath(QStringLiteral("etc/xdg"))
+                    << QDir(programDirectory).filePath(QStringLiteral(VARNEL_CONFIG_DIR_FROM_PROGRAM));
     QString configDirs = qEnvironmentVariable("XDG_CONFIG_DIRS");
     if (configDirs.isEmpty())
         configDirs = QStringLiteral("/etc/xdg");

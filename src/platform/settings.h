@@ -47,9 +47,10 @@ public:
     // The folder of the system-wide files in a configuration directory ("quorbel-software").
     static QString systemFolderName();
     // The system-wide files for a program in `programDirectory`, in the order they are consulted:
-    // the one its own installation put in etc/xdg of its prefix, then one in each directory of
-    // $XDG_CONFIG_DIRS (by default /etc/xdg); in each directory systemFolderName()/settings.ini,
-    // then "Quorbel software/settings.ini". Files that do not exist are left out.
+    // the one the build tree put in etc/xdg beside its programs, the one its own installation put
+    // in etc/xdg of its prefix, then one in each directory of $XDG_CONFIG_DIRS (by default
+    // /etc/xdg); in each directory systemFolderName()/settings.ini, then "Quorbel
+    // software/settings.ini". Files that do not exist are left out.
     static QStringList systemFiles(const QString& programDirectory);
     QString fileName() const;
     // The lock file shared with every program that writes the file through Qt's settings class.

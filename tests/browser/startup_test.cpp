@@ -330,6 +330,11 @@ TEST_F(StartUp, ASwitchToAnUnusableFileSaysWhyBeforeAskingAgainAndShowsNoParagra
         EXPECT_EQ(seams.files.asked.size(), s.import ? 2u : 1u);  // asked again after the reason
         EXPECT_FALSE(varnelCore().mainDatabase);
         EXPECT_FALSE(platform::programEnded());
+        // The working choice stays stored for the next start, and no edition is named.
+        EXPECT_EQ(setting("(v2014.1.6) data path"), dir.path());
+        EXPECT_EQ(setting("(v2014.1.6) default file"), "qel0709.mdb");
+        EXPECT_EQ(main.windowTitle(), "Varnel");
+        EXPECT_TRUE(tickedFiles().isEmpty());
         // No paragraph, label, position or step of the database that went.
         EXPECT_TRUE(main.RichTextBox1->text().isEmpty());
         EXPECT_EQ(main.ListView1[2]->count(), 0);

@@ -2,7 +2,6 @@
 
 #include "app/registry_module.h"
 #include "interpretations/sorvik_core.h"
-#include "support/file_bytes.h"
 #include "support/test_paths.h"
 
 #include <QDir>
@@ -41,10 +40,9 @@ void DesktopLane::SetUp()
         QDir(home.path()).mkpath(QString::fromLatin1(directory));
     QFile::setPermissions(home.filePath(QStringLiteral("runtime")),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    // The interpretations program is installed beside the main program, as its own start would
-    // have stored it.
+    // A fresh account: no settings file of the person's own, so the programs find each other
+    // through the system-wide file the build wrote beside them.
     QDir().mkpath(QFileInfo(settingsFile()).path());
-    ASSERT_TRUE(testing_support::writeBytes(settingsFile(), ("[sorvik]\nprogram%20path=" + builtDataDir() + "\n").toUtf8()));
 }
 
 void DesktopLane::TearDown()

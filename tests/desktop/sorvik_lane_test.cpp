@@ -4,6 +4,8 @@
 
 #include "desktop/desktop_lane.h"
 
+#include "support/file_bytes.h"
+
 #include <QToolButton>
 #include <set>
 
@@ -75,10 +77,8 @@ TEST_F(SorvikLane, APersonOpensTheInterpretationsOfAParagraphSearchesAndStepsThr
 
 TEST_F(SorvikLane, AnInterpretationsProgramWhoseDatabaseDidNotOpenIsRaisedNotStartedAgain)
 {
-    QFile settings(settingsFile());
-    ASSERT_TRUE(settings.open(QIODevice::Append));
-    settings.write(("data%20path=" + home.filePath(QStringLiteral("nowhere/intasme.mdb")) + "\n").toUtf8());
-    settings.close();
+    ASSERT_TRUE(testing_support::writeBytes(
+        settingsFile(), ("[sorvik]\ndata%20path=" + home.filePath(QStringLiteral("nowhere/intasme.mdb")) + "\n").toUtf8()));
     const Window main = startMainWindow();
     ASSERT_NE(main, 0u);
     varnel::varnelMain& twin = mainTwin();

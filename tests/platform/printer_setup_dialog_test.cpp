@@ -2,15 +2,19 @@
 // orientation, OK and Cancel.
 
 #include "platform/ui/printer_setup_dialog.h"
+#include "support/print_qstring.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using platform::ui::PrinterSetupDialog;
@@ -55,4 +59,23 @@ TEST(PrinterSetupDialog, OkTakesTheChoiceAndCancelLeavesThePrinterAsItWas)
             << c.name;
         EXPECT_EQ(dialog.result(), c.accept ? QDialog::Accepted : QDialog::Rejected) << c.name;
     }
+}
+
+TEST(PrinterSetupDialog, APrinterWithoutAFileIsOfferedOneInTheDocumentsFolderOrElseTheHomeFolder)
+{
+    const QByteArray savedHome = qgetenv("HOME");
+    for (const bool documents : {true, false}) {
+        QTemporaryDir home;
+        qputenv("HOME", QFile::encodeName(home.path()));
+        if (documents)
+            QDir(home.path()).mkdir("Documents");
+        const QString offered = home.filePath(documents ? "Documents/printout.pdf" : "printout.pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);  // as Qt sets up a machine without printers
+        PrinterSetupDialog dialog(printer);
+        EXPECT_EQ(dialog.fileBox->text(), offered) << documents;
+        dialog.buttons->button(QDialogButtonBox::Ok)->click();
+        EXPECT_EQ(printer.outputFileName(), offered) << documents;
+    }
+    qputenv("HOME", savedHome);
 }

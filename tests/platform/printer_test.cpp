@@ -1,4 +1,6 @@
 #include "platform/printer.h"
+#include "support/pdf_text.h"
+#include "support/print_qstring.h"
 
 #include <QFile>
 #include <QPageLayout>
@@ -108,20 +110,33 @@ TEST(QtPrinter, APrinterThatRefusesTheJobDropsItsOutputAndTheNextJobPrints)
     };
     for (const auto& refusal : refusals) {
         pdfPrinter(*printer.device(), refusal.file);
+        ::testing::internal::CaptureStderr();
         printer.print("lost");
         printer.line(0, 0, 100, 100, Qt::black);
         printer.newPage();
         EXPECT_FALSE(printer.endDoc());
+        const std::string written = ::testing::internal::GetCapturedStderr();
         EXPECT_EQ(printer.failure().toStdString(), refusal.failure.toStdString());
+        if (!refusal.file.isEmpty()) {
+            EXPECT_EQ(written, "");  // said to the person, not as Qt's warnings
+        }
     }
 
+    // Each job into the same file lands beside the earlier printouts, which stay as they were.
     const QString file = dir.filePath("out.pdf");
     printer.device()->setOutputFileName(file);
-    printer.setFontSize(12);
-    printer.print("printed");
-    printer.box(100, 100, 2000, 800, Qt::red, BoxFill::Filled);
-    EXPECT_TRUE(printer.endDoc());
-    QFile pdf(file);
-    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(pdf.read(4) == "%PDF");
+    const QStringList printed{"first", "second", "third"};
+    for (const QString& text : printed) {
+        printer.setFontSize(12);
+        printer.print(text);
+        printer.box(100, 100, 2000, 800, Qt::red, BoxFill::Filled);
+        EXPECT_TRUE(printer.endDoc());
+    }
+    EXPECT_EQ(printer.device()->outputFileName(), file);
+    const QStringList names{"out.pdf", "out-2.pdf", "out-3.pdf"};
+    for (int i = 0; i < 3; ++i) {
+        const testing_support::PdfText pdf = testing_support::readPdf(dir.filePath(names[i]));
+        ASSERT_EQ(pdf.words.size(), 1u) << names[i].toStdString();
+        EXPECT_EQ(pdf.words[0].text, printed[i]);
+    }
 }

@@ -132,7 +132,7 @@ TEST_F(SystemSettingsFiles, TheInstallationsOwnFileComesFirstThenTheXdgDirectori
                                .toLocal8Bit());
     EXPECT_EQ(SettingsStore::systemFiles(dir.filePath("prefix/bin")),
               (QStringList{prefixFile, adminFile, earlierAdminFile, vendorFile}));
-    // A program outside an installation (the build tree) has XDG's files only.
+    // A program with neither a build tree's nor an installation's file has XDG's files only.
     EXPECT_EQ(SettingsStore::systemFiles(dir.filePath("empty")), (QStringList{adminFile, earlierAdminFile, vendorFile}));
     EXPECT_EQ(SettingsStore::systemFiles(QString()), (QStringList{adminFile, earlierAdminFile, vendorFile}));
 }

@@ -136,15 +136,14 @@ TEST_F(SorvikProgram, ToolsSorvikStartsItFromItsDirectoryWhenNoWindowIsOpenAndRa
     EXPECT_TRUE(seams.messages.shown.empty());
 }
 
-TEST_F(SorvikProgram, AnInstallationsSystemWideFileLetsTheMainWindowReachTheInterpretationsAtOnce)
+TEST_F(SorvikProgram, ASystemWideFileLetsTheMainWindowReachTheInterpretationsAtOnce)
 {
-    // Nothing in the person's file: only the installation's system-wide file names the directory.
-    const QString directory = installedProgramDirectory();
+    // Nothing in the person's file: only a system-wide file names the directory, the one an
+    // installation writes into its prefix, or the one the build wrote beside its programs.
+    const QString installed = installedProgramDirectory();
     QDir().mkpath(prefix.filePath("etc/xdg/quorbel-software"));
     ASSERT_TRUE(testing_support::writeBytes(prefix.filePath("etc/xdg/quorbel-software/settings.ini"),
-                                            ("[sorvik]\nprogram%20path=\"" + directory + "\"\n").toUtf8()));
-    platform::setSettingsStore(std::make_unique<platform::SettingsStore>(
-        settings.file(), platform::SettingsStore::systemFiles(directory)));
+                                            ("[sorvik]\nprogram%20path=\"" + installed + "\"\n").toUtf8()));
 
     const WindowOpeners saved = windowOpeners();
     registerInterpretationsWindows();
@@ -158,17 +157,25 @@ TEST_F(SorvikProgram, AnInstallationsSystemWideFileLetsTheMainWindowReachTheInte
     ASSERT_GE(main.ListView1[2]->count(), 1);
     main.ListView1[2]->selectIndex(1);
     const QString paragraph = main.ListView1[2]->entryText(1);
-    main.Command3_Click();
-    main.mnuToolsInt->trigger();
-    windowOpeners() = saved;
+    for (const QString& directory : {installed, builtDataDir()}) {
+        SCOPED_TRACE(directory.toStdString());
+        writeInterpretationsSetting("data path", QString());
+        platform::setSettingsStore(std::make_unique<platform::SettingsStore>(
+            settings.file(), platform::SettingsStore::systemFiles(directory)));
+        shownTitle.clear();
+        seams.programStart.started.clear();
+        main.Command3_Click();
+        main.mnuToolsInt->trigger();
 
-    EXPECT_TRUE(seams.messages.shown.empty());
-    EXPECT_EQ(shownTitle, sectionIX);
-    EXPECT_EQ(varnelCore().interpretationQuery, "SECT INT09 PARA " + paragraph);
-    // The paragraph box completes the paragraph from its pick list.
-    EXPECT_TRUE(shownParagraph.startsWith(paragraph)) << shownParagraph.toStdString();
-    ASSERT_EQ(seams.programStart.started.size(), 1u);
-    EXPECT_EQ(seams.programStart.started[0].first, prefix.filePath("bin/sorvik"));
+        EXPECT_TRUE(seams.messages.shown.empty());
+        EXPECT_EQ(shownTitle, sectionIX);
+        EXPECT_EQ(varnelCore().interpretationQuery, "SECT INT09 PARA " + paragraph);
+        // The paragraph box completes the paragraph from its pick list.
+        EXPECT_TRUE(shownParagraph.startsWith(paragraph)) << shownParagraph.toStdString();
+        EXPECT_EQ(seams.programStart.started,
+                  (std::vector<std::pair<QString, QStringList>>{{QDir(directory).filePath("sorvik"), {}}}));
+    }
+    windowOpeners() = saved;
 }
 
 TEST_F(SorvikProgram, ADatabaseItCannotUseEndsTheProgramWithItsReasonAndAFailingStatus)

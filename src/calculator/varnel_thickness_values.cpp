@@ -7,6 +7,8 @@
 #include "calculator/value_entry.h"
 #include "platform/ui/slider.h"
 
+#include <QScopedValueRollback>
+
 namespace varnel {
 
 using namespace platform::ui;
@@ -30,16 +32,32 @@ void varnelThickness::valueBoxChanged(int index)
     acceptedValueText_[index] = box->text();
     if (chkFullThickness->value() == 1)
         other->setText(box->text());
+    // A value the person is still typing or moving the slider through passes values on its way
+    // (the 3 of 3/8, the 0 of 0.6): checked against the other value, they would tick t = T and
+    // overwrite the other box. The check waits until the value is finished.
+    if (!box->isModified() && !sliderMoving_)
+        checkThicknesses();
+    showQualifiedRanges();
+    // Setting the slider raises nothing here, so no loop arises.
+    if (const auto position = calculator::sliderPosition(box->text(), mmUnits, Slider[index]->max()))
+        Slider[index]->setValue(*position);
+}
+
+void varnelThickness::valueFinished(int index)
+{
+    // The box's text is the person's no longer; later edits start a new entry.
+    (index == 0 ? txtBMthickness : txtWMthickness)->setModified(false);
+    checkThicknesses();
+}
+
+void varnelThickness::checkThicknesses()
+{
     const bool tubularFriction =
         opt[static_cast<int>(QualificationType::friction)]->value() && optFrwJoint[1]->value();
     if (tubularFriction)
         checkWallThickness();
     else
         checkDepositThickness();
-    showQualifiedRanges();
-    // Setting the slider raises nothing here, so no loop arises.
-    if (const auto position = calculator::sliderPosition(box->text(), mmUnits, Slider[index]->max()))
-        Slider[index]->setValue(*position);
 }
 
 void varnelThickness::optUnits_Click(int)
@@ -82,6 +100,8 @@ void varnelThickness::setSliderRanges()
 void varnelThickness::Slider_Scroll(int index)
 {
     TextBox* box = index == 0 ? txtBMthickness : txtWMthickness;
+    // Dragged, or moved by keys while it has the focus, the slider is still being moved.
+    const QScopedValueRollback moving(sliderMoving_, Slider[index]->isSliderDown() || Slider[index]->hasFocus());
     box->setText(calculator::sliderText(Slider[index]->value(), mmUnits));
     // With t = T the other box already has the same text through the mirror.
     if (chkFullThickness->value() == 1)

@@ -113,7 +113,7 @@ void varnelMaterialSpecification::Form_Load()
     Hourglass busy;
     List1[0]->clearEntries();
     List1[3]->clearEntries();
-    // Empty pick list: "Plate" neither completes nor searches here.
+    // Empty pick list: "Plate" completes nothing.
     Text1[4]->setText(QStringLiteral("Plate"));
     const int widths[] = {1330, 1135, 959, 750, 1000, 500, 500, 500, 500, 500, 2200, 4000};
     for (int column = 0; column < 12; ++column)

@@ -129,10 +129,10 @@ void SpecificationSearch::Text1_KeyDown(int, int keyCode, int)
 
 void SpecificationSearch::Text1_Change(int index)
 {
+    // The results follow every box as it reads: a box whose pick list is empty (its field holds
+    // no value under the other boxes' criteria) completes nothing, and is searched all the same.
     const ListView& list = *List1[0];
-    if (list.count() == 0)
-        return;
-    if (!skipTypeAhead) {
+    if (list.count() > 0 && !skipTypeAhead) {
         TextBox* box = Text1[index];
         const QString typed = box->text();
         if (const int entry = completionEntry(list, typed); entry > 0) {

@@ -148,7 +148,7 @@ void varnelAnumbers::createControls()
         txtElement[i]->setToolTip(QStringLiteral(" Specify percent composition.   Type single value (e.g. 0.20)   or   a range  (e.g. 0.03-0.15)"));
         // Typed keys, pastes, drops and deletions alike.
         txtElement[i]->keyFilter = [](const QString& text, int, int, int keyAscii) { return anumber::validateText(text, keyAscii); };
-        txtElement[i]->handlers.keyUp = guarded([this, i](int keyCode, int shift) { txtElement_KeyUp(i, keyCode, shift); });
+        txtElement[i]->change = guarded([this, i] { txtElement_Change(i); });
         connect(Slider[i], &QSlider::valueChanged, this, guarded([this, i] { Slider_Change(i); }));
         connect(Slider[i], &QSlider::sliderReleased, this, guarded([this, i] { Slider_MouseUp(i); }));
     }
@@ -292,7 +292,7 @@ void varnelAnumbers::determineAnumber()
                                            : QStringLiteral("A-number: ") + found.join(QStringLiteral(" or ")));
 }
 
-void varnelAnumbers::txtElement_KeyUp(int, int, int) { determineAnumber(); }
+void varnelAnumbers::txtElement_Change(int) { determineAnumber(); }
 
 void varnelAnumbers::Slider_Change(int index)
 {

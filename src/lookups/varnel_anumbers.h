@@ -51,7 +51,9 @@ public:
     void Form_Unload();
     bool setFormDefaults();
     void determineAnumber();
-    void txtElement_KeyUp(int index, int keyCode, int shift);
+    // Every change of a box's text, typed or made with the mouse (paste, cut, delete, undo, a
+    // drop) or by a slider, determines again.
+    void txtElement_Change(int index);
     void Slider_Change(int index);
     void Slider_MouseUp(int index);
     void Command1_Click(int index);

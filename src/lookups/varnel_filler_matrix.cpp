@@ -104,7 +104,7 @@ void varnelFillerMatrix::MSFlexGrid2_Click()
     const int n = titleNumberOfCell(MSFlexGrid2->textMatrix(MSFlexGrid2->row(), MSFlexGrid2->col()));
     if (n <= 0)
         return;
-    // An empty pick list makes the box writes below neither complete nor search.
+    // An empty pick list makes the box writes below complete nothing.
     filler_.List1[0]->clearEntries();
     // A title list without entry n leaves the specification box as it was.
     if (n <= filler_.ListSpecTitle[0]->count())

@@ -106,14 +106,14 @@ TEST_F(CalculatorWindow, APasteThatTypingCouldNotMakeIsUndoneBeforeTheRulesSeeIt
     for (const char* pasted : {"1e3", "0-3/-4", "35"}) {
         QApplication::clipboard()->setText(pasted);
         box->selectAll();
-        box->paste();
+        testing_support::pressPaste(box);
         EXPECT_EQ(box->text(), "2") << pasted;
         EXPECT_EQ(w.LabelT->caption(), "2.00000") << pasted;
         EXPECT_EQ(w.lblBMTmax->caption(), maxT) << pasted;
     }
     QApplication::clipboard()->setText("1-3/8");
     box->selectAll();
-    box->paste();
+    testing_support::pressPaste(box);  // Ctrl+V
     EXPECT_EQ(box->text(), "1-3/8");
     EXPECT_EQ(w.LabelT->caption(), "1.37500");
 
@@ -126,13 +126,36 @@ TEST_F(CalculatorWindow, APasteThatTypingCouldNotMakeIsUndoneBeforeTheRulesSeeIt
     EXPECT_EQ(w.LabelT->caption(), "3.50000");
 }
 
-TEST_F(CalculatorWindow, AWeldMetalThickerThanTheCouponTicksTEqualsT)
+TEST_F(CalculatorWindow, AFinishedWeldMetalValueThickerThanTheCouponTicksTEqualsT)
 {
-    varnelThickness& w = openWith(grooveLongitudinal, "GTAW");
-    type(w.txtBMthickness, "1");
-    type(w.txtWMthickness, "2");
-    EXPECT_EQ(w.chkFullThickness->value(), 1);
-    EXPECT_EQ(w.txtWMthickness->text(), "1");
+    varnelThickness& w = openWith(grooveTransverse, "GTAW");
+    const struct {
+        const char *T, *t;  // entered first
+        int box;            // then entered into T (0) or t (1)
+        const char* typed;
+        const char *endT, *endt;
+        int ticked;
+        const char* maxt;
+    } cases[] = {
+        // Typed key by key, a fraction passes values above T (the 3 of 3/8): nothing ticks.
+        {"3/8", "", 1, "3/8", "3/8", "3/8", 0, "0.75"},
+        {"1/16", "", 1, "1/16", "1/16", "1/16", 0, "0.12500"},
+        // A T typed over a thinner t passes values below it (the 0 of 0.6): t stays as typed.
+        {"0.5", "0.25", 0, "0.6", "0.6", "0.25", 0, "0.5"},
+        {"1", "", 1, "2", "1", "1", 1, "2"},
+    };
+    for (const auto& c : cases) {
+        w.chkFullThickness->setValue(0);
+        enter(w.txtWMthickness, "");
+        enter(w.txtBMthickness, c.T);
+        enter(w.txtWMthickness, c.t);
+        enter(c.box == 0 ? w.txtBMthickness : w.txtWMthickness, c.typed);
+        SCOPED_TRACE(std::string(c.T) + ' ' + c.t + ' ' + c.typed);
+        EXPECT_EQ(w.txtBMthickness->text(), c.endT);
+        EXPECT_EQ(w.txtWMthickness->text(), c.endt);
+        EXPECT_EQ(w.chkFullThickness->value(), c.ticked);
+        EXPECT_EQ(w.lblWMTmax->caption(), c.maxt);
+    }
 
     // While ticked, either box mirrors the other and both sliders follow.
     w.txtWMthickness->selectAll();
@@ -140,6 +163,18 @@ TEST_F(CalculatorWindow, AWeldMetalThickerThanTheCouponTicksTEqualsT)
     EXPECT_EQ(w.txtBMthickness->text(), "0.75");
     EXPECT_EQ(w.Slider[0]->value(), 7500);
     EXPECT_EQ(w.Slider[1]->value(), 7500);
+
+    // T's slider moved by keys past values below t ticks nothing until the slider is left.
+    w.chkFullThickness->setValue(0);
+    enter(w.txtWMthickness, "0.5");
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    w.Slider[0]->setFocus();
+    QTest::keyClick(w.Slider[0], Qt::Key_Home);
+    QTest::keyClick(w.Slider[0], Qt::Key_End);
+    w.txtBMthickness->setFocus();
+    EXPECT_EQ(w.txtWMthickness->text(), "0.5");
+    EXPECT_EQ(w.chkFullThickness->value(), 0);
 
     // Stud welding does no such check.
     w.opt[static_cast<int>(stud)]->setValue(true);
@@ -288,9 +323,11 @@ TEST_F(CalculatorWindow, ATubularWallOverHalfTheDiameterIsCutBack)
     w.optFrwJoint[1]->setValue(true);
     type(w.txtBMthickness, "2");
     type(w.txtWMthickness, "1.2");
+    EXPECT_EQ(w.txtWMthickness->text(), "1.2");  // cut once the wall is entered
+    QTest::keyClick(w.txtWMthickness, Qt::Key_Return);
     EXPECT_EQ(w.txtWMthickness->text(), "1.00000");
     EXPECT_EQ(w.txtBMthickness->text(), "2");
-    EXPECT_EQ(w.Slider[0]->value(), 20000);
+    EXPECT_EQ(w.Slider[0]->value(), 24000);  // twice the wall's slider as it stood at 1.2
     EXPECT_EQ(w.LabelMinT[2]->caption(), "Min A");
     EXPECT_EQ(w.lblFrwArea->caption(), "Area (in ²)");
     EXPECT_EQ(w.lblBMTmin->caption(), "1.8");

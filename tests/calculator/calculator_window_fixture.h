@@ -45,6 +45,14 @@ protected:
     }
 
     static void type(QWidget* box, const QString& keys) { QTest::keyClicks(box, keys); }
+    // Replaces the box's text by `keys`, typed one by one, and ends the entry with Enter.
+    static void enter(platform::ui::TextBox* box, const QString& keys)
+    {
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, keys);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
 
     std::unique_ptr<varnelThickness> calculator;
 };

@@ -3,10 +3,13 @@
 
 #include "lookups/lookup_fixture.h"
 #include "lookups/varnel_anumbers.h"
+#include "support/desktop_keys.h"
 #include "support/fixture_database.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 
 using namespace varnel;
 using lookups_testing::LookupWindowTest;
@@ -20,14 +23,14 @@ protected:
         LookupWindowTest::SetUp();
         open();
     }
-    // Types an analysis as the person would: every key release runs the determination.
+    // Types an analysis as the person would, each box emptied first.
     void analyse(const std::array<QString, 6>& values)
     {
         for (int i = 0; i < 6; ++i) {
-            window->txtElement[i]->clear();
+            window->txtElement[i]->selectAll();
+            QTest::keyClick(window->txtElement[i], Qt::Key_Backspace);
             QTest::keyClicks(window->txtElement[i], values[static_cast<std::size_t>(i)]);
         }
-        window->determineAnumber();
     }
     QString result() const { return window->lblAnumber->caption(); }
     std::vector<int> marked() const
@@ -40,6 +43,24 @@ protected:
     }
     QColor boxColour(int i) const { return window->txtElement[i]->backColor(); }
 };
+
+// Opens the box's own menu as a right click does and chooses the entry whose caption, less its
+// ampersand and shortcut, is `entry`.
+void chooseFromMenu(QWidget& box, const QString& entry)
+{
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), box.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(&box, &click);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QAction* chosen = nullptr;
+    for (QAction* action : menu->actions())
+        if (action->text().remove(u'&').section(u'\t', 0, 0) == entry)
+            chosen = action;
+    ASSERT_NE(chosen, nullptr) << entry.toStdString();
+    EXPECT_TRUE(chosen->isEnabled()) << entry.toStdString();
+    menu->close();
+    chosen->trigger();
+}
 
 }  // namespace
 
@@ -107,7 +128,6 @@ TEST_F(ANumbers, APastedValueTooLargeForANumberMatchesNothing)
     for (const auto& values : cases) {
         for (int i = 0; i < 6; ++i)
             window->txtElement[i]->setText(values[static_cast<std::size_t>(i)]);
-        window->determineAnumber();
         EXPECT_EQ(result(), "No matching A-number(s)");
         EXPECT_TRUE(marked().empty());
         const int pasted = values[1].isEmpty() ? 3 : 1;
@@ -126,31 +146,37 @@ TEST_F(ANumbers, KeyFilterRefusesASecondDashLettersAndBlanks)
     EXPECT_EQ(window->txtElement[3]->text(), "9-111.2.");
 }
 
-TEST_F(ANumbers, PastedTextPassesTheKeyFilterAsTypedKeysDo)
+TEST_F(ANumbers, EditsByCtrlVAndTheBoxMenuPassTheKeyFilterAndDetermine)
 {
     analyse({"", "20", "", "15", "", ""});
     EXPECT_EQ(result(), "A-number: 8 or 9");
     const struct {
         int box;
-        const char* pasted;
+        const char* pasted;  // by Ctrl+V over the whole text; none: the menu entry alone
+        const char* menuEntry;
         const char* text;
+        const char* result;
     } cases[] = {
-        {0, " 0.25", ""},       // a blank is refused: typed, it would not have gone in either
-        {0, "0.25%", ""},
-        {0, "0.25", "0.25"},
-        {3, "1-2-3", "15"},     // one dash only
-        {3, "15-16", "15-16"},
+        {0, " 0.25", nullptr, "", "A-number: 8 or 9"},  // a blank is refused: typed, it would not have gone in either
+        {0, "0.25%", nullptr, "", "A-number: 8 or 9"},
+        {0, "0.25", nullptr, "0.25", "A-number: 9"},
+        {3, "1-2-3", nullptr, "15", "A-number: 9"},  // one dash only
+        {3, "15-37", "Paste", "15-37", "A-number: 9"},
+        {3, nullptr, "Undo", "15", "A-number: 9"},
+        {0, nullptr, "Delete", "", "A-number: 8 or 9"},
     };
     for (const auto& c : cases) {
         auto* box = window->txtElement[c.box];
-        QApplication::clipboard()->setText(QString::fromLatin1(c.pasted));
         box->selectAll();
-        box->paste();
-        EXPECT_EQ(box->text(), QLatin1String(c.text)) << c.pasted;
+        if (c.pasted)
+            QApplication::clipboard()->setText(QString::fromLatin1(c.pasted));
+        if (c.menuEntry)
+            chooseFromMenu(*box, c.menuEntry);
+        else
+            testing_support::pressPaste(box);
+        EXPECT_EQ(box->text(), QLatin1String(c.text)) << c.pasted << ' ' << c.menuEntry;
+        EXPECT_EQ(result(), c.result) << c.pasted << ' ' << c.menuEntry;
     }
-    window->txtElement[3]->setText("15");
-    window->determineAnumber();
-    EXPECT_EQ(result(), "A-number: 9");
 }
 
 TEST_F(ANumbers, AMissingTableIsSaidAndMarksNoBoxOutOfRange)
@@ -185,7 +211,6 @@ TEST_F(ANumbers, ResetAndEscClearTheAnalysis)
 {
     window->Slider[0]->setValue(10);
     window->txtElement[1]->setText("18.5");
-    window->determineAnumber();
     EXPECT_EQ(result(), "A-number: 7");
     QTest::keyClick(window.get(), Qt::Key_Escape);  // Esc presses Reset, not Cancel
     EXPECT_TRUE(window->isVisible());

@@ -161,18 +161,27 @@ TEST_F(MaterialSpecification, PickListsHoldTheValuesTheOtherBoxesAllow)
               (QStringList{"1", "23", "25", "3", "4", "43", "51", "5A", "7", "8", "9B", "1"}));
     EXPECT_EQ(window->List1[0]->height(), platform::twips(2850));
 
-    // A box with no value left gives an empty pick list one row high; typing then does nothing.
-    window->List1[0]->clearEntries();
-    window->Text1[2]->setText("K02100");
-    window->Text1[4]->setText("Castings");
-    window->loadMaterialList();
-    window->Text1_GotFocus(0);
-    EXPECT_EQ(window->List1[0]->count(), 0);
-    EXPECT_EQ(window->List1[0]->height(), platform::twips(285));
-    const QString before = caption();
-    QTest::keyClick(window->Text1[0], Qt::Key_S);
-    EXPECT_EQ(window->Text1[0]->text(), "s");
-    EXPECT_EQ(caption(), before);
+    // A box with no value left gives an empty pick list one row high; what is typed then is
+    // completed to nothing and searched as it stands.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const struct {
+        QStringList boxes;
+        int box;
+        const char* typed;
+    } cases[] = {
+        {{"", "", "K02100", "", "Castings"}, 0, "s"},
+        {{"A-36", "", "", "", ""}, 3, "304"},  // A-36 has no grade
+    };
+    for (const auto& c : cases) {
+        setBoxes(c.boxes);
+        window->Text1[c.box]->setFocus();
+        EXPECT_EQ(window->List1[0]->count(), 0);
+        EXPECT_EQ(window->List1[0]->height(), platform::twips(285));
+        QTest::keyClicks(window->Text1[c.box], c.typed);
+        EXPECT_EQ(window->Text1[c.box]->text(), c.typed);
+        EXPECT_EQ(caption(), "No matching materials found.") << c.typed;
+    }
 }
 
 TEST_F(MaterialSpecification, ArrowShowsAndHidesThePickListAndMovesItBetweenBoxes)

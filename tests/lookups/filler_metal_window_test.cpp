@@ -183,15 +183,27 @@ TEST_F(FillerSpecification, SpecificationPickListHoldsTheTitlesTheOtherBoxesAllo
     EXPECT_EQ(caption(), "2 matching materials");
 }
 
-TEST_F(FillerSpecification, AnEmptyPickListMakesTypingNeitherCompleteNorSearch)
+TEST_F(FillerSpecification, WithAnEmptyPickListTypingCompletesNothingAndSearches)
 {
     open();
-    setBoxes({"ZZZ", "", "", "", ""});
-    window->Text1_GotFocus(4);
-    EXPECT_EQ(window->List1[0]->count(), 0);
-    QTest::keyClicks(window->Text1[4], "5.1");
-    EXPECT_EQ(window->Text1[4]->text(), "5.1");
-    EXPECT_EQ(caption(), "No matching materials found.");
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const struct {
+        QStringList boxes;  // AWS, A-no., UNS, F-no., specification
+        int box;
+        const char* typed;
+    } cases[] = {
+        {{"ZZZ", "", "", "", ""}, 4, "5.1"},
+        {{"4043", "", "", "", ""}, 1, "1"},  // aluminium wires have no A-number
+    };
+    for (const auto& c : cases) {
+        setBoxes(c.boxes);
+        window->Text1[c.box]->setFocus();
+        EXPECT_EQ(window->List1[0]->count(), 0);
+        QTest::keyClicks(window->Text1[c.box], c.typed);
+        EXPECT_EQ(window->Text1[c.box]->text(), c.typed);
+        EXPECT_EQ(caption(), "No matching materials found.") << c.typed;
+    }
 }
 
 TEST_F(FillerSpecification, MatrixPicksASpecificationIntoTheWindowAndCloses)

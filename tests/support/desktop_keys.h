@@ -14,4 +14,12 @@ inline void pressDelete(QWidget* widget)
     QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_Delete, del, Qt::NoModifier);
 }
 
+// Ctrl+V arrives with the text of its control character (22).
+inline void pressPaste(QWidget* widget)
+{
+    const QString ctrlV(QChar(0x16));
+    QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_V, ctrlV, Qt::ControlModifier);
+    QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_V, ctrlV, Qt::ControlModifier);
+}
+
 }  // namespace testing_support

@@ -74,6 +74,17 @@ int asciiOf(const QKeyEvent* event)
     return text[0].unicode();
 }
 
+// The box's own editing shortcuts (paste, cut, copy, undo, redo, select all) type no character:
+// the edit they make is judged as any edit that is not a typed key.
+bool isEditingShortcut(const QKeyEvent& event)
+{
+    for (const QKeySequence::StandardKey key : {QKeySequence::Paste, QKeySequence::Cut, QKeySequence::Copy,
+                                                 QKeySequence::Undo, QKeySequence::Redo, QKeySequence::SelectAll})
+        if (event.matches(key))
+            return true;
+    return false;
+}
+
 // A cut caption drawn where mnemonics are read: its ampersands shown as they are.
 QString literal(const QString& text)
 {
@@ -245,7 +256,7 @@ void TextBox::keyPressEvent(QKeyEvent* event)
     if (handlers.keyDown)
         handlers.keyDown(keyCodeOf(event->key()), shiftOf(event));
     int ascii = asciiOf(event);
-    if (ascii != 0 && keyFilter && !keyFilter(text(), selStart(), selLength(), ascii)) {
+    if (ascii != 0 && keyFilter && !isEditingShortcut(*event) && !keyFilter(text(), selStart(), selLength(), ascii)) {
         event->accept();
         return;
     }

@@ -16,6 +16,20 @@ Slider::Slider(QWidget* parent) : QSlider(Qt::Horizontal, parent)
     });
 }
 
+void Slider::mouseReleaseEvent(QMouseEvent* event)
+{
+    QSlider::mouseReleaseEvent(event);
+    if (released)
+        released();
+}
+
+void Slider::focusOutEvent(QFocusEvent* event)
+{
+    QSlider::focusOutEvent(event);
+    if (released)
+        released();
+}
+
 void Slider::setValue(int value)
 {
     personMoving_ = false;

@@ -234,6 +234,8 @@ void XDesktop::type(const QString& text)
             key = QStringLiteral("minus");
         else if (c == u'.')
             key = QStringLiteral("period");
+        else if (c == u'/')
+            key = QStringLiteral("slash");
         arguments << QStringLiteral("keydown") << key << QStringLiteral("sleep") << QStringLiteral("0.1")
                   << QStringLiteral("keyup") << key << QStringLiteral("sleep") << QStringLiteral("0.05");
     }

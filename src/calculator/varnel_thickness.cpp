@@ -228,7 +228,7 @@ void varnelThickness::createValueControls()
     LabelW = placed(new Label({}, fraThicknessTested), 3720, 1320, 945, 225);
     for (Label* value : {LabelT, LabelW}) {
         value->setToolTip(QStringLiteral(" value used in calculation "));
-        value->setStyleSheet(QStringLiteral("color: grey;"));
+        setForeColor(*value, QColor(0x80, 0x80, 0x80));
     }
     // Enlarged into a note for friction stir welding, the second label covers the values row.
     lblWMthickness->setAutoFillBackground(true);

@@ -207,14 +207,6 @@ QString TextBox::selText() const
     return parked() ? text().mid(keptStart_, keptLength_) : selectedText();
 }
 
-
-void TextBox::setBackColor(const QColor& color)
-{
-    QPalette p = palette();
-    p.setColor(QPalette::Base, color);
-    setPalette(p);
-}
-
 QColor TextBox::backColor() const { return palette().color(QPalette::Base); }
 
 void KeysDown::pressed(const QKeyEvent& event)
@@ -556,6 +548,17 @@ QRect Frame::captionArea() const
     return QRect(label.left(), label.top(), std::max(0, width() - 2 * label.left()), label.height());
 }
 
+void Frame::setCaptionColor(const QColor& color)
+{
+    captionColor_ = color;
+    update();
+}
+
+QColor Frame::captionColor() const
+{
+    return captionColor_.isValid() ? readableOn(backgroundOf(*this), captionColor_) : palette().color(QPalette::WindowText);
+}
+
 const CaptionFit& Frame::captionFit() { return fitBesideNeighbours(*this, *this, fitter_); }
 
 const CaptionFit& Frame::ownCaptionFit()
@@ -572,6 +575,10 @@ void Frame::paintEvent(QPaintEvent*)
     if (!fit.whole)
         option.text = literal(fit.text);
     option.fontMetrics = QFontMetrics(fit.font);
+    if (captionColor_.isValid() && isEnabled()) {
+        option.textColor = captionColor();
+        option.palette.setColor(QPalette::WindowText, option.textColor);
+    }
     painter.setFont(fit.font);
     painter.drawComplexControl(QStyle::CC_GroupBox, option);
 }
@@ -937,12 +944,15 @@ void RichTextBox::changeEvent(QEvent* event)
         keepTextUnshaped();
 }
 
+QColor RichTextBox::readable(const QColor& color) const { return readableOn(palette().color(QPalette::Base), color); }
+
 void RichTextBox::setText(const QString& text)
 {
-    // The box is read-only: its text changes only here, and colouring is not a change.
+    // The box is read-only: its text changes only here, and colouring is not a change. A plain
+    // text takes the format at the caret: none, so that it shows in the box's own text colour.
+    setCurrentCharFormat(QTextCharFormat());
     setPlainText(text);
     plain_ = toPlainText();
-    setTextColor(Qt::black);
     if (change)
         change();
 }
@@ -952,8 +962,11 @@ void RichTextBox::setFormattedText(const std::vector<std::pair<QString, QTextCha
     clear();
     QTextCursor cursor(document());
     cursor.beginEditBlock();
-    for (const auto& [text, format] : pieces)
+    for (auto [text, format] : pieces) {
+        if (format.hasProperty(QTextFormat::ForegroundBrush))
+            format.setForeground(readable(format.foreground().color()));
         cursor.insertText(text, format);
+    }
     cursor.endEditBlock();
     plain_ = toPlainText();
     if (change)
@@ -996,10 +1009,10 @@ void RichTextBox::setSelColor(const QColor& color)
 {
     QTextCursor c = textCursor();
     QTextCharFormat format;
-    format.setForeground(color);
+    format.setForeground(readable(color));
     if (c.hasSelection())
         c.mergeCharFormat(format);
-    setTextColor(color);
+    setTextColor(format.foreground().color());
 }
 
 void RichTextBox::colourRanges(const std::vector<std::pair<int, int>>& ranges, const QColor& color)
@@ -1007,7 +1020,7 @@ void RichTextBox::colourRanges(const std::vector<std::pair<int, int>>& ranges, c
     if (ranges.empty())
         return;
     QTextCharFormat format;
-    format.setForeground(color);
+    format.setForeground(readable(color));
     QTextCursor c(document());
     c.beginEditBlock();
     for (const auto& [start, length] : ranges) {

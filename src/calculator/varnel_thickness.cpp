@@ -87,9 +87,10 @@ varnelThickness::varnelThickness(QWidget* parent) : QDialog(parent)
     createResultControls();
     Command1 = placed(new CommandButton(QStringLiteral("&Cancel"), this), 8310, 6450, 1000, 345);
     Command1->installEventFilter(this);
-    // Frames are opaque: an alternative panel hides what lies under it.
+    // Frames are opaque: an alternative panel hides what lies under it. The borderless holders
+    // inside them show their frame's face.
     for (Frame* frame : findChildren<Frame*>())
-        frame->setAutoFillBackground(true);
+        frame->setAutoFillBackground(!frame->isFlat());
     wireHandlers();
     Form_Load();
 }

@@ -525,10 +525,9 @@ void Label::paintEvent(QPaintEvent* event)
 
 Frame::Frame(const QString& caption, QWidget* parent, bool borderless) : QGroupBox(caption, parent)
 {
-    if (borderless) {
-        setFlat(true);
-        setStyleSheet(QStringLiteral("QGroupBox { border: none; margin: 0; padding: 0; }"));
-    }
+    // A holder draws nothing but the background it may be given. It takes no style sheet, which
+    // would keep the palette of its controls from following the window's and its own.
+    setFlat(borderless);
 }
 
 void Frame::setTitle(const QString& caption)
@@ -568,6 +567,8 @@ const CaptionFit& Frame::ownCaptionFit()
 
 void Frame::paintEvent(QPaintEvent*)
 {
+    if (isFlat())
+        return;
     const CaptionFit& fit = captionFit();
     QStylePainter painter(this);
     QStyleOptionGroupBox option;

@@ -390,9 +390,9 @@ QPalette darkPalette()
     return dark;
 }
 
-// Every text of an enabled control that does not stand out from what it is drawn on: captions,
-// box texts, each coloured run of a rich text, list entries (ghosted ones recede on purpose) and
-// grid cells.
+// Every text of an enabled control that does not stand out from what it is drawn on, as the
+// palettes and text formats tell: captions, box texts, each coloured run of a rich text, list
+// entries (ghosted ones recede on purpose) and grid cells.
 QStringList faintTexts(QWidget& window)
 {
     using namespace platform::ui;
@@ -406,6 +406,9 @@ QStringList faintTexts(QWidget& window)
     for (QWidget* w : window.findChildren<QWidget*>()) {
         if (!w->isVisibleTo(&window) || !w->isEnabled() || qobject_cast<QToolButton*>(w) || qobject_cast<QHeaderView*>(w))
             continue;
+        // A style sheet draws in colours no palette tells, and keeps the palette from passing on.
+        if (w->testAttribute(Qt::WA_StyleSheet))
+            faults << QStringLiteral("%1 is drawn by a style sheet").arg(QString::fromLatin1(w->metaObject()->className()));
         const QColor fore = w->palette().color(w->foregroundRole());
         const QColor base = w->palette().color(QPalette::Base);
         if (auto* frame = qobject_cast<Frame*>(w))

@@ -26,6 +26,8 @@ using namespace platform::ui;
 
 namespace {
 
+const QColor backgroundTop(0x1f, 0x3f, 0x6f);  // the gradient's, darkening downwards
+
 // Start-up benchmark only: announces the first paint of a watched window once that paint is done,
 // and ends the program.
 class FirstPaintAnnouncer final : public QObject {
@@ -74,8 +76,8 @@ varnelTitle::varnelTitle(const QString& programDirectory, QWidget* parent) : QDi
     Label1[1]->setFont(subFont);
     Label1[2] = new Label({}, this);
     Label1[2]->setGeometry(twipsRect(600, 3500, 6000, 300));
-    for (Label* label : Label1)
-        label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    // The window paints a gradient of this blue, and its captions take the text colour for it.
+    setBackColor(*this, backgroundTop);
 
     if (startupBenchmark())
         wait = std::chrono::milliseconds(qEnvironmentVariableIntValue("VARNEL_BENCH_SPLASH_MS"));
@@ -168,7 +170,7 @@ void varnelTitle::paintEvent(QPaintEvent*)
     }
     QPainter p(this);
     QLinearGradient background(0, 0, 0, height());
-    background.setColorAt(0, QColor(0x1f, 0x3f, 0x6f));
+    background.setColorAt(0, backgroundTop);
     background.setColorAt(1, QColor(0x0f, 0x1f, 0x3f));
     p.fillRect(rect(), background);
     p.setPen(QPen(QColor(0xff, 0x9f, 0x2f), 3));

@@ -131,7 +131,7 @@ void varnelMain::createControls()
     Label3[0]->adjustSize();
     Label3[1]->adjustSize();
     for (Label* grey : {Label1[11], Label1[12]}) {
-        grey->setStyleSheet(QStringLiteral("color: grey;"));
+        setForeColor(*grey, QColor(0x80, 0x80, 0x80));
         grey->lower();
     }
 
@@ -164,7 +164,7 @@ void varnelMain::createControls()
     Frame1[4] = placed(new Frame(QStringLiteral("Paragraph/Variable:"), client), 60, 1860, 6765, 4335);
     RichTextBox1 = placed(new RichTextBox(Frame1[4]), 120, 270, 6540, 3375);
     Label1[0] = placed(new Label({}, Frame1[4]), 3540, 0, 45, 195);
-    Label1[0]->setStyleSheet(QStringLiteral("color: #800000;"));
+    setForeColor(*Label1[0], QColor(0x80, 0, 0));
     Label1[0]->setAutoSize(true);  // the mark takes the width its caption needs
     Label1[0]->hide();
     Frame1[6] = placed(new Frame({}, Frame1[4], true), 4680, 0, 2055, 225);

@@ -8,8 +8,6 @@
 #include "platform/ui/twips.h"
 #include "platform/vb.h"
 
-#include <QPalette>
-
 namespace varnel {
 
 using namespace platform::ui;
@@ -18,8 +16,6 @@ namespace {
 
 const QColor openBack(0xFF, 0xFF, 0xFF);
 const QColor closedBack(0xE0, 0xE0, 0xE0);
-
-QColor systemWindowColour() { return QPalette().color(QPalette::Base); }
 
 bool beginsEntry(const QString& entry, const QString& text)
 {
@@ -147,7 +143,7 @@ void varnelMain::Text1_GotFocus(int) { hideDropDownLists(); }
 void varnelMain::Text1_LostFocus(int index)
 {
     TextBox* box = Text1[index];
-    box->setBackColor(systemWindowColour());
+    box->setBackColor(SystemColour::WindowBackground);
     if (index == 1 && !box->text().isEmpty()) {
         bool known = false;
         for (int i = 1; i <= List1[1]->count() && !known; ++i)

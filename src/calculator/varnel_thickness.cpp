@@ -87,9 +87,10 @@ varnelThickness::varnelThickness(QWidget* parent) : QDialog(parent)
     createResultControls();
     Command1 = placed(new CommandButton(QStringLiteral("&Cancel"), this), 8310, 6450, 1000, 345);
     Command1->installEventFilter(this);
-    // Frames are opaque: an alternative panel hides what lies under it.
+    // Frames are opaque: an alternative panel hides what lies under it. The borderless holders
+    // inside them show their frame's face.
     for (Frame* frame : findChildren<Frame*>())
-        frame->setAutoFillBackground(true);
+        frame->setAutoFillBackground(!frame->isFlat());
     wireHandlers();
     Form_Load();
 }
@@ -228,7 +229,7 @@ void varnelThickness::createValueControls()
     LabelW = placed(new Label({}, fraThicknessTested), 3720, 1320, 945, 225);
     for (Label* value : {LabelT, LabelW}) {
         value->setToolTip(QStringLiteral(" value used in calculation "));
-        value->setStyleSheet(QStringLiteral("color: grey;"));
+        setForeColor(*value, QColor(0x80, 0x80, 0x80));
     }
     // Enlarged into a note for friction stir welding, the second label covers the values row.
     lblWMthickness->setAutoFillBackground(true);

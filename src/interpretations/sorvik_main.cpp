@@ -38,9 +38,7 @@ using platform::placed;
 constexpr int designClientWidth = 9660;
 constexpr int designClientHeight = 6945;
 
-const QString frameCaptionStyle = QStringLiteral("QGroupBox::title { color: #800000; }");
-const QString captionLabelStyle = QStringLiteral("color: #800000;");
-
+const QColor captionColour(0x80, 0, 0);  // dark red
 
 }  // namespace
 
@@ -90,6 +88,7 @@ void sorvikMain::createControls()
     Text1[1] = placed(new TextBox(Frame1[0]), 120, 270, 4155, 285);
     Command2[2] = placed(new CommandButton({}, Frame1[0]), 4020, 300, 225, 225);
     Frame1[5] = placed(new Frame({}, Frame1[0], true), 4380, 270, 2355, 285);
+    setBackColor(*Frame1[5], QColor(0xC0, 0xC0, 0xC0));
     Option1[0] = placed(new OptionButton(QStringLiteral("And"), Frame1[5]), 0, 0, 705, 285);
     Option1[1] = placed(new OptionButton(QStringLiteral("Or"), Frame1[5]), 720, 0, 615, 285);
     Option1[2] = placed(new OptionButton(QStringLiteral("Phrase"), Frame1[5]), 1350, 0, 1005, 285);
@@ -117,7 +116,7 @@ void sorvikMain::createControls()
     for (const auto& l : labels) {
         Label1[l.index] = placed(new Label(QString::fromLatin1(l.caption), Frame1[6]), l.left, 0, l.width, 195);
         if (l.captionColour)
-            Label1[l.index]->setStyleSheet(captionLabelStyle);
+            setForeColor(*Label1[l.index], captionColour);
     }
     Frame1[1] = placed(new Frame({}, Frame1[4], true), 150, 4620, 2475, 240);
     Frame1[7] = placed(new Frame({}, Frame1[4], true), 4230, 4620, 2475, 240);
@@ -155,7 +154,7 @@ void sorvikMain::createControls()
         Command2[i]->raise();
     }
     for (Frame* frame : {Frame1[0], Frame1[2], Frame1[3], Frame1[4]})
-        frame->setStyleSheet(frameCaptionStyle);
+        frame->setCaptionColor(captionColour);
 
     // Enter anywhere presses the hidden search button, Esc the Exit button.
     Command3->setDefault(true);

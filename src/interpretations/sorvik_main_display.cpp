@@ -98,7 +98,7 @@ void sorvikMain::loadInterpretation(const QString& number)
 
 void sorvikMain::formatText(const QString& text)
 {
-    // A fresh plain text in the box's own font, all black.
+    // A fresh plain text in the box's own font and text colour (black on a light palette).
     RichTextBox1->setText(text);
     int caret = 0;
     for (const auto& [start, length] : headerWordRanges(RichTextBox1->text())) {

@@ -55,7 +55,7 @@ void varnelFillerSpecification::createControls()
         createCriteriaBox(box.index, box.boxArea);
         Text1[box.index]->setFont(arial);
     }
-    Text1[4]->setStyleSheet(QStringLiteral("background: white;"));
+    Text1[4]->setBackColor(QColor(0xFF, 0xFF, 0xFF));
     Label1[0]->setToolTip(QStringLiteral("  Use of wild search characters (*) is not necessary for AWS classification.   "));
     cmdApplicability = new CommandButton(QStringLiteral("Applicability"), Frame1[0]);
     cmdApplicability->setGeometry(twipsRect(6600, 1230, 1725, 315));

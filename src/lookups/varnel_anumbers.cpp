@@ -60,14 +60,6 @@ QString rowCaption(int aNumber)
     return caption;
 }
 
-void setBackground(QWidget& widget, const QColor& colour)
-{
-    QPalette p = widget.palette();
-    p.setColor(QPalette::Window, colour);
-    widget.setPalette(p);
-    widget.setAutoFillBackground(true);
-}
-
 }  // namespace
 
 varnelAnumbers::varnelAnumbers(QWidget* parent) : LookupDialog(QStringLiteral("varnelAnumbers"), parent)
@@ -155,18 +147,18 @@ void varnelAnumbers::createControls()
 
     Frame2 = new Frame(QStringLiteral("A-No.    Types of Weld Deposit"), this);
     Frame2->setGeometry(twips(30), twips(1560), frameWidth, twips(4290));
-    Frame2->setStyleSheet(QStringLiteral("QGroupBox::title { color: palette(highlight); }"));
+    Frame2->setCaptionColor(QApplication::palette().color(QPalette::Highlight));
     for (int n = 1; n <= 12; ++n) {
         lblElement[n] = new Label(rowCaption(n), Frame2);
         lblElement[n]->setFont(rowFont);
         lblElement[n]->setGeometry(rowLeft, twips(300 + 330 * (n - 1)), rowWidth, twips(315));
-        setBackground(*lblElement[n], rowColour(true));
+        setRowColour(n, true);
     }
 
     const QString notesBefore = QStringLiteral("NOTES:   Single values shown in the table are maximums.    See    ");
     Label1 = new Label(notesBefore + QStringLiteral("QW-404.5    rules on obtaining weld metal chemical composition."), this);
     Label1->setGeometry(twips(60), twips(6000), width() - twips(120), twips(315));
-    Label1->setStyleSheet(QStringLiteral("color: palette(highlight);"));
+    setForeColor(*Label1, QApplication::palette().color(QPalette::Highlight));
     cmdComposition = new CommandButton(QStringLiteral("QW-404.5"), this);
     cmdComposition->setGeometry(0, twips(5985), twips(900), twips(345));
     placeOverText(*cmdComposition, *Label1, notesBefore, QStringLiteral("QW-404.5"));
@@ -247,7 +239,10 @@ void varnelAnumbers::closeEvent(QCloseEvent* event)
     Form_Unload();
 }
 
-void varnelAnumbers::setRowColour(int aNumber, bool matched) { setBackground(*lblElement[aNumber], rowColour(matched)); }
+void varnelAnumbers::setRowColour(int aNumber, bool matched)
+{
+    setBackColor(*lblElement[aNumber], matched ? SystemColour::TooltipBackground : SystemColour::ButtonFace);
+}
 
 void varnelAnumbers::determineAnumber()
 {
@@ -263,7 +258,10 @@ void varnelAnumbers::determineAnumber()
             anumber::boxColour(anumber::upperEnd(t), tableMax[static_cast<std::size_t>(i)]);
         static const QString tips[] = {QStringLiteral(" WHITE: minimum "), QStringLiteral(" GREEN: within range "),
                                        QStringLiteral(" YELLOW: maximum "), QStringLiteral(" RED: out of range ")};
-        txtElement[i]->setBackColor(boxColour(colour));
+        if (colour == anumber::BoxColour::White)
+            txtElement[i]->setBackColor(SystemColour::WindowBackground);
+        else
+            txtElement[i]->setBackColor(boxColour(colour));
         txtElement[i]->setToolTip(tips[static_cast<int>(colour)]);
     }
     if (!anumber::analysisReadable(texts)) {

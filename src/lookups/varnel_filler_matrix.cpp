@@ -64,7 +64,7 @@ varnelFillerMatrix::varnelFillerMatrix(varnelFillerSpecification& filler, QWidge
     Label1 = new Label(QStringLiteral(" Select SFA specification number from the matrix by clicking the applicable cell.  "),
                        this);
     Label1->setGeometry(twipsRect(90, 4440, 8955, 225));
-    Label1->setStyleSheet(QStringLiteral("color: palette(highlight);"));
+    setForeColor(*Label1, QApplication::palette().color(QPalette::Highlight));
 
     Command1 = new CommandButton(QStringLiteral("&Cancel"), this);
     Command1->setGeometry(twipsRect(7980, 5010, 1000, 315));

@@ -3,9 +3,10 @@
 // past the area it draws in; none is drawn smaller than 7 points, nor smaller than the captions of
 // its own kind beside it; labels side by side on one line keep at least a blank between their
 // texts; a grid's rows fill it, and a window's controls reach down to its bottom edge; every
-// control that takes input has a name for assistive technology, and no two text boxes share one.
-// CTest runs these cases once as they are and once with every window scaled by one and a half
-// (QT_SCALE_FACTOR).
+// control that takes input has a name for assistive technology, and no two text boxes share one;
+// every text stands out from what it is drawn on. CTest runs these cases once as they are, once
+// with every window scaled by one and a half (QT_SCALE_FACTOR) and once under a dark desktop
+// palette (CAPTIONS_FIT_PALETTE=dark).
 
 #include "app/application_setup.h"
 #include "app/varnel_about.h"
@@ -21,6 +22,7 @@
 #include "lookups/varnel_definitions.h"
 #include "lookups/varnel_filler_matrix.h"
 #include "platform/ui/accessible_names.h"
+#include "platform/ui/colours.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/flex_grid.h"
 #include "platform/ui/form_font.h"
@@ -32,6 +34,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QApplication>
 #include <QAbstractItemView>
 #include <QFileDialog>
 #include <QFileSystemModel>
@@ -47,8 +50,11 @@
 #include <QStyleOptionGroupBox>
 #include <QStyleOptionViewItem>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
 #include <QToolButton>
 #include <limits>
+#include <set>
 
 using namespace varnel;
 using platform::ui::CaptionFit;
@@ -369,6 +375,73 @@ QStringList unnamedControls(QWidget& window)
     return faults;
 }
 
+// The palette Qt's GTK platform theme gives under GNOME's dark style (its disabled texts aside,
+// which the walk does not read).
+QPalette darkPalette()
+{
+    const QColor light(0xf0f0f0u), face(0x323232u);
+    QPalette dark(light, face, QColor(0x4b4b4bu), QColor(0x212121u), QColor(0x262626u), light, QColor(0x4b4b4bu),
+                  QColor(0x242424u), face);
+    dark.setColor(QPalette::Highlight, QColor(0x308cc6u));
+    dark.setColor(QPalette::ToolTipBase, QColor(0xffffdcu));
+    dark.setColor(QPalette::ToolTipText, Qt::black);
+    return dark;
+}
+
+// Every text of an enabled control that does not stand out from what it is drawn on, as the
+// palettes and text formats tell: captions, box texts, each coloured run of a rich text, list
+// entries (ghosted ones recede on purpose) and grid cells.
+QStringList faintTexts(QWidget& window)
+{
+    using namespace platform::ui;
+    QStringList faults;
+    std::set<const QWidget*> faint;  // each control is told once, with its first faint text
+    const auto check = [&](const QWidget& w, const QString& text, const QColor& fore, const QColor& back) {
+        if (!text.trimmed().isEmpty() && contrast(fore, back) < leastContrast && faint.insert(&w).second)
+            faults << QStringLiteral("%1 \"%2\": %3 on %4")
+                          .arg(QString::fromLatin1(w.metaObject()->className()), text.left(40), fore.name(), back.name());
+    };
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&window) || !w->isEnabled() || qobject_cast<QToolButton*>(w) || qobject_cast<QHeaderView*>(w))
+            continue;
+        // A style sheet draws in colours no palette tells, and keeps the palette from passing on.
+        if (w->testAttribute(Qt::WA_StyleSheet))
+            faults << QStringLiteral("%1 is drawn by a style sheet").arg(QString::fromLatin1(w->metaObject()->className()));
+        const QColor fore = w->palette().color(w->foregroundRole());
+        const QColor base = w->palette().color(QPalette::Base);
+        if (auto* frame = qobject_cast<Frame*>(w))
+            check(*w, frame->title(), frame->captionColor(), backgroundOf(*w));
+        else if (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w))
+            check(*w, w->property("text").toString(), fore, backgroundOf(*w));
+        else if (auto* box = qobject_cast<QLineEdit*>(w))
+            check(*w, box->text(), fore, base);
+        else if (auto* text = qobject_cast<QTextEdit*>(w)) {
+            for (QTextBlock block = text->document()->begin(); block.isValid(); block = block.next())
+                for (auto run = block.begin(); !run.atEnd(); ++run) {
+                    const QBrush brush = run.fragment().charFormat().foreground();
+                    check(*w, run.fragment().text(), brush.style() == Qt::NoBrush ? fore : brush.color(), base);
+                }
+        } else if (auto* view = qobject_cast<QAbstractItemView*>(w); view && view->model()) {
+            auto* list = qobject_cast<ListView*>(w);
+            for (int r = 0; r < view->model()->rowCount(view->rootIndex()); ++r) {
+                const QModelIndex entry = view->model()->index(r, 0, view->rootIndex());
+                const QVariant brush = entry.data(Qt::ForegroundRole);
+                if (!list || !list->isGhosted(r + 1))
+                    check(*w, entry.data().toString(), brush.isValid() ? brush.value<QBrush>().color() : fore, base);
+            }
+        } else if (auto* grid = qobject_cast<FlexGrid*>(w)) {
+            const FlexGrid::Colours colours = grid->colours();
+            for (int r = 0; r < grid->rows(); ++r)
+                for (int c = 0; c < grid->cols(); ++c) {
+                    const bool fixed = r < grid->fixedRows() || c < grid->fixedCols();
+                    check(*w, grid->textMatrix(r, c), fixed ? colours.foreFixed : colours.fore,
+                          fixed ? colours.backFixed : colours.back);
+                }
+        }
+    }
+    return faults;
+}
+
 // Every visible captioned control of `window` whose caption does not fit, described.
 QStringList misfits(QWidget& window, const QString& state)
 {
@@ -399,7 +472,7 @@ QStringList misfits(QWidget& window, const QString& state)
             note(*w, QStringLiteral("\"%1\"").arg(caption->caption), fault);
     }
     for (const QStringList& faults :
-         {joinedLabels(window), unevenNeighbours(window), emptyBottom(window), unnamedControls(window)})
+         {joinedLabels(window), unevenNeighbours(window), emptyBottom(window), unnamedControls(window), faintTexts(window)})
         for (const QString& fault : faults)
             found << QStringLiteral("%1 (%2): %3").arg(window.objectName(), state, fault);
     return found;
@@ -408,13 +481,17 @@ QStringList misfits(QWidget& window, const QString& state)
 QString scaleNote()
 {
     const QByteArray scale = qgetenv("QT_SCALE_FACTOR");
-    return scale.isEmpty() ? QStringLiteral("scale 1") : QStringLiteral("scale ") + QString::fromLatin1(scale);
+    const QString palette = qEnvironmentVariable("CAPTIONS_FIT_PALETTE");
+    return (scale.isEmpty() ? QStringLiteral("scale 1") : QStringLiteral("scale ") + QString::fromLatin1(scale))
+           + (palette.isEmpty() ? QString() : QStringLiteral(", %1 palette").arg(palette));
 }
 
 class CaptionsFit : public testing_support::MainWindowTest {
 protected:
     void start(const QString& database = testing_support::sampleDatabase())
     {
+        if (qEnvironmentVariable("CAPTIONS_FIT_PALETTE") == QLatin1String("dark"))
+            QApplication::setPalette(darkPalette());
         copyInto(database, data.path());
         main = &createMain(data.path());
         main->show();
@@ -501,6 +578,11 @@ TEST_F(CaptionsFit, LookupWindows_fit)
     {
         varnelAnumbers window;
         expectFits(window, "open");
+        // An analysis that marks two rows, its boxes coloured against the table.
+        for (const auto& [box, value] : {std::pair{0, "0.10"}, {1, "20"}, {3, "15"}})
+            QTest::keyClicks(window.txtElement[static_cast<std::size_t>(box)], QString::fromLatin1(value));
+        ASSERT_EQ(window.lblAnumber->caption(), "A-number: 8 or 9");
+        expectFits(window, "rows 8 and 9 marked");
     }
 }
 

@@ -218,14 +218,6 @@ QString TextBox::selText() const
     return parked() ? text().mid(keptStart_, keptLength_) : selectedText();
 }
 
-
-void TextBox::setBackColor(const QColor& color)
-{
-    QPalette p = palette();
-    p.setColor(QPalette::Base, color);
-    setPalette(p);
-}
-
 QColor TextBox::backColor() const { return palette().color(QPalette::Base); }
 
 void KeysDown::pressed(const QKeyEvent& event)
@@ -544,10 +536,9 @@ void Label::paintEvent(QPaintEvent* event)
 
 Frame::Frame(const QString& caption, QWidget* parent, bool borderless) : QGroupBox(caption, parent)
 {
-    if (borderless) {
-        setFlat(true);
-        setStyleSheet(QStringLiteral("QGroupBox { border: none; margin: 0; padding: 0; }"));
-    }
+    // A holder draws nothing but the background it may be given. It takes no style sheet, which
+    // would keep the palette of its controls from following the window's and its own.
+    setFlat(borderless);
 }
 
 void Frame::setTitle(const QString& caption)
@@ -567,6 +558,17 @@ QRect Frame::captionArea() const
     return QRect(label.left(), label.top(), std::max(0, width() - 2 * label.left()), label.height());
 }
 
+void Frame::setCaptionColor(const QColor& color)
+{
+    captionColor_ = color;
+    update();
+}
+
+QColor Frame::captionColor() const
+{
+    return captionColor_.isValid() ? readableOn(backgroundOf(*this), captionColor_) : palette().color(QPalette::WindowText);
+}
+
 const CaptionFit& Frame::captionFit() { return fitBesideNeighbours(*this, *this, fitter_); }
 
 const CaptionFit& Frame::ownCaptionFit()
@@ -576,6 +578,8 @@ const CaptionFit& Frame::ownCaptionFit()
 
 void Frame::paintEvent(QPaintEvent*)
 {
+    if (isFlat())
+        return;
     const CaptionFit& fit = captionFit();
     QStylePainter painter(this);
     QStyleOptionGroupBox option;
@@ -583,6 +587,10 @@ void Frame::paintEvent(QPaintEvent*)
     if (!fit.whole)
         option.text = literal(fit.text);
     option.fontMetrics = QFontMetrics(fit.font);
+    if (captionColor_.isValid() && isEnabled()) {
+        option.textColor = captionColor();
+        option.palette.setColor(QPalette::WindowText, option.textColor);
+    }
     painter.setFont(fit.font);
     painter.drawComplexControl(QStyle::CC_GroupBox, option);
 }
@@ -948,12 +956,15 @@ void RichTextBox::changeEvent(QEvent* event)
         keepTextUnshaped();
 }
 
+QColor RichTextBox::readable(const QColor& color) const { return readableOn(palette().color(QPalette::Base), color); }
+
 void RichTextBox::setText(const QString& text)
 {
-    // The box is read-only: its text changes only here, and colouring is not a change.
+    // The box is read-only: its text changes only here, and colouring is not a change. A plain
+    // text takes the format at the caret: none, so that it shows in the box's own text colour.
+    setCurrentCharFormat(QTextCharFormat());
     setPlainText(text);
     plain_ = toPlainText();
-    setTextColor(Qt::black);
     if (change)
         change();
 }
@@ -963,8 +974,11 @@ void RichTextBox::setFormattedText(const std::vector<std::pair<QString, QTextCha
     clear();
     QTextCursor cursor(document());
     cursor.beginEditBlock();
-    for (const auto& [text, format] : pieces)
+    for (auto [text, format] : pieces) {
+        if (format.hasProperty(QTextFormat::ForegroundBrush))
+            format.setForeground(readable(format.foreground().color()));
         cursor.insertText(text, format);
+    }
     cursor.endEditBlock();
     plain_ = toPlainText();
     if (change)
@@ -1007,10 +1021,10 @@ void RichTextBox::setSelColor(const QColor& color)
 {
     QTextCursor c = textCursor();
     QTextCharFormat format;
-    format.setForeground(color);
+    format.setForeground(readable(color));
     if (c.hasSelection())
         c.mergeCharFormat(format);
-    setTextColor(color);
+    setTextColor(format.foreground().color());
 }
 
 void RichTextBox::colourRanges(const std::vector<std::pair<int, int>>& ranges, const QColor& color)
@@ -1018,7 +1032,7 @@ void RichTextBox::colourRanges(const std::vector<std::pair<int, int>>& ranges, c
     if (ranges.empty())
         return;
     QTextCharFormat format;
-    format.setForeground(color);
+    format.setForeground(readable(color));
     QTextCursor c(document());
     c.beginEditBlock();
     for (const auto& [start, length] : ranges) {

@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "platform/ui/caption_fit.h"
+#include "platform/ui/colours.h"
 #include "platform/ui/key_filter.h"
 
 namespace platform::ui {
@@ -95,7 +96,9 @@ public:
     int selLength() const;
     void setSel(int start, int length);
     QString selText() const;
-    void setBackColor(const QColor& color);
+    // A fixed background with its own text colour, or a system one with the palette's (colours.h).
+    void setBackColor(const QColor& color) { platform::ui::setBackColor(*this, color); }
+    void setBackColor(SystemColour color) { platform::ui::setBackColor(*this, color); }
     QColor backColor() const;
 
 protected:
@@ -221,7 +224,8 @@ private:
     CaptionFitter fitter_;
 };
 
-// A frame: captioned, or a borderless holder of other controls.
+// A frame: captioned, or a borderless holder of other controls. Its caption may have a colour of
+// its own, which the controls it holds do not take.
 class Frame : public QGroupBox, public FittedCaption {
     Q_OBJECT
 public:
@@ -229,6 +233,10 @@ public:
     QString caption() const { return title(); }
     void setCaption(const QString& caption) { setTitle(caption); }
     void setTitle(const QString& caption);
+    // A fixed caption colour, drawn so that it stands out from the frame's background (colours.h).
+    void setCaptionColor(const QColor& color);
+    // The colour the caption is drawn in.
+    QColor captionColor() const;
     const CaptionFit& captionFit();
     const CaptionFit& ownCaptionFit() override;
     QRect captionArea() const;
@@ -238,6 +246,7 @@ protected:
 
 private:
     CaptionFitter fitter_;
+    QColor captionColor_;  // invalid: the palette's
 };
 
 // What the list views share: key press (which may drop the character), key up, mouse up and
@@ -354,8 +363,10 @@ public:
     std::function<void()> gotFocus;
     std::function<void()> lostFocus;
 
+    // Every colour the box is given for its text is drawn so that it stands out from the box's
+    // background (colours.h): as given on a light palette.
     QString text() const { return plain_; }
-    void setText(const QString& text);  // plain text, black; runs `change`
+    void setText(const QString& text);  // plain text in the box's own text colour; runs `change`
     // Formatted text: each piece of text in its format, in order, put in in one edit, so that the
     // text is laid out once however many pieces it has. text() is then the pieces' plain text.
     // Runs `change`.
@@ -395,6 +406,7 @@ protected:
 private:
     // Whatever font the box is given, its text is set without shaping where the script allows.
     void keepTextUnshaped();
+    QColor readable(const QColor& color) const;
 
     QString plain_;  // the text as set, for searching
 };

@@ -1,5 +1,6 @@
 #include "platform/ui/flex_grid.h"
 
+#include "platform/ui/colours.h"
 #include "platform/ui/form_font.h"
 #include "platform/ui/twips.h"
 
@@ -276,6 +277,8 @@ void FlexGrid::setCellFont(int row, int col, const QString& name, double points)
 void FlexGrid::setColours(const Colours& colours)
 {
     colours_ = colours;
+    colours_.fore = readableOn(colours.back, colours.fore);
+    colours_.foreFixed = readableOn(colours.backFixed, colours.foreFixed);
     update();
 }
 

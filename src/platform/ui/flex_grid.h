@@ -94,6 +94,8 @@ public:
     // The grid's own font unless the cell was given one.
     QFont cellFont(int row, int col) const;
     void setCellFont(int row, int col, const QString& name, double points);
+    // The colours the grid draws in: those set, but a text colour that would not stand out from
+    // its cells' background is drawn as readableOn (colours.h) makes it.
     Colours colours() const { return colours_; }
     void setColours(const Colours& colours);
 

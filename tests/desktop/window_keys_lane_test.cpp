@@ -1,5 +1,5 @@
 // Which button Enter and Esc press in each window, under the window manager with a person's
-// timing: the default button, the cancel button, or nothing where the window has none.
+// timing: the focused button or the default button, the cancel button, or nothing.
 
 #include "desktop/desktop_lane.h"
 
@@ -150,8 +150,8 @@ TEST_P(WindowKeysLane, EnterAndEscPressTheButtonsTheWindowGivesThemOrNothing)
              return base ? opened(click(base, baseMetals.Command3[0])) : 0;
          },
          nullptr, Effect::Nothing, Effect::Closes},
-        {"applicability grid: neither", [&] { return opened(click(main, twin.Command5)); }, nullptr, Effect::Nothing,
-         Effect::Nothing},
+        {"applicability grid: no cancel button; Enter presses Cancel once Tab has given it the focus",
+         [&] { return opened(click(main, twin.Command5)); }, nullptr, Effect::Closes, Effect::Nothing},
         {"calculator: neither", [&] { return opened(click(main, twin.toolbarButtons[7])); }, nullptr,
          Effect::Nothing, Effect::Nothing},
         {"figure viewer: neither",
@@ -163,8 +163,9 @@ TEST_P(WindowKeysLane, EnterAndEscPressTheButtonsTheWindowGivesThemOrNothing)
              return opened(click(main, twin.toolbarButtons[12]));
          },
          nullptr, Effect::Nothing, Effect::Nothing},
-        {"licence: neither", [&] { return opened(keys({QStringLiteral("alt+h"), QStringLiteral("l")})); }, nullptr,
-         Effect::Nothing, Effect::Nothing},
+        {"licence: no cancel button; Enter presses OK once Tab has given it the focus",
+         [&] { return opened(keys({QStringLiteral("alt+h"), QStringLiteral("l")})); }, nullptr, Effect::Closes,
+         Effect::Nothing},
         {"about box: OK takes Enter", [&] { return opened(keys({QStringLiteral("alt+h"), QStringLiteral("a")})); },
          nullptr, Effect::Closes, Effect::Nothing},
         {"interpretations: the hidden search button is the default, Exit the cancel button",

@@ -44,7 +44,7 @@ const QString captionLabelStyle = QStringLiteral("color: #800000;");
 
 }  // namespace
 
-sorvikMain::sorvikMain(QWidget* parent, Loading loading) : QDialog(parent)
+sorvikMain::sorvikMain(QWidget* parent, Loading loading, Qt::WindowFlags flags) : QDialog(parent, flags)
 {
     setObjectName(QStringLiteral("sorvikMain"));
     // The bare caption carries the blanks by which the main window finds this window.

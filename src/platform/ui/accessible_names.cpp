@@ -221,7 +221,8 @@ bool takesInput(const QWidget& w)
     // a scroll area's bars) belong to it.
     if (const QWidget* parent = w.parentWidget()) {
         if (qobject_cast<const QComboBox*>(parent) || qobject_cast<const QAbstractSpinBox*>(parent)
-            || parent->objectName().startsWith(QLatin1String("qt_scrollarea")))
+            || parent->objectName() == QLatin1String("qt_scrollarea_hcontainer")
+            || parent->objectName() == QLatin1String("qt_scrollarea_vcontainer"))
             return false;
     }
     if (qobject_cast<const QHeaderView*>(&w))

@@ -187,6 +187,7 @@ void varnelMain::createControls()
         caption = placed(new Label(label, holder), left + 315, 0, width - 315, 540);
         caption->setWordWrap(true);
         caption->setToolTip(label);
+        caption->setBuddy(command);  // the label says what the button does
     };
     pair(Frame1[1], 0, 1275, QStringLiteral("&I"), QStringLiteral("Show all applicable Interpretations"), Command3, Label1[1]);
     pair(Frame1[1], 1275, 690, QStringLiteral("|<"), QStringLiteral("Show first"), Command4[0], Label1[7]);

@@ -86,6 +86,12 @@ varnelPicture::varnelPicture(QWidget* parent) : QDialog(parent)
     Command1 = new CommandButton(QStringLiteral("&Cancel"), this);
     Command1->setGeometry(twipsRect(7890, 6090, 1000, 315));
 
+    // The controls have no label; a screen reader says what each one holds.
+    txtTitle->setAccessibleName(QStringLiteral("Figure title"));
+    txtText->setAccessibleName(QStringLiteral("Figure text"));
+    VScroll1->setAccessibleName(QStringLiteral("Scroll figure"));
+    Combo1->setAccessibleName(QStringLiteral("Figure"));
+
     Combo1->click = guarded([this] { Combo1_Click(); });
     connect(VScroll1, &QScrollBar::valueChanged, this, guarded([this] { VScroll1_Change(); }));
     Command1->click = guarded([this] { Command1_Click(); });

@@ -11,6 +11,7 @@
 #include "platform/vb.h"
 
 #include <QHash>
+#include <QScrollArea>
 
 namespace varnel {
 
@@ -66,10 +67,20 @@ ApplicabilityGrid::ApplicabilityGrid(const ApplicabilityLayout& layout, QWidget*
     setWindowTitle(QStringLiteral("Applicable Variables"));
     // No button of the window is its cancel button: Esc does nothing.
     platform::ui::setCancelButton(*this, nullptr);
-    setFixedSize(twips(layout.clientWidth), twips(layout.clientHeight));
+    // The window is of its design size, or smaller on a screen too small for it: then the grid
+    // scrolls in its place and Cancel keeps its corner (resizeEvent).
+    const QSize design(twips(layout.clientWidth), twips(layout.clientHeight));
+    setMaximumSize(design);
+    setMinimumSize(design.boundedTo(QSize(twips(4000), twips(3000))));
+    resize(design);
 
-    MSFlexGrid1 = new FlexGrid(this);
-    MSFlexGrid1->setGeometry(onScreen(layout.gridPlace));
+    gridArea = new QScrollArea(this);
+    gridArea->setFrameShape(QFrame::NoFrame);
+    gridArea->setFocusPolicy(Qt::NoFocus);  // the grid takes the focus, not its place
+    gridArea->setGeometry(onScreen(layout.gridPlace));
+    MSFlexGrid1 = new FlexGrid;
+    MSFlexGrid1->resize(onScreen(layout.gridPlace).size());
+    gridArea->setWidget(MSFlexGrid1);
     MSFlexGrid1->setRows(layout.rows);
     MSFlexGrid1->setCols(static_cast<int>(layout.categories.size()) + 1);
     MSFlexGrid1->setFixedRows(layout.fixedRows);
@@ -112,6 +123,22 @@ void ApplicabilityGrid::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     platform::ui::guarded([this] { Form_Activate(); })();
+}
+
+void ApplicabilityGrid::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    if (!Command1)
+        return;  // still being built
+    const QSize lacking = QSize(twips(layout_.clientWidth), twips(layout_.clientHeight)) - size();
+    const QSize place = onScreen(layout_.gridPlace).size() - lacking;
+    // Scroll bars only while the grid does not fit; a bar left from a smaller size would hide rows.
+    const Qt::ScrollBarPolicy bars =
+        place.expandedTo(MSFlexGrid1->size()) == place ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
+    gridArea->setHorizontalScrollBarPolicy(bars);
+    gridArea->setVerticalScrollBarPolicy(bars);
+    gridArea->resize(place);
+    Command1->move(onScreen(layout_.cancelPlace).topLeft() - QPoint(lacking.width(), lacking.height()));
 }
 
 void ApplicabilityGrid::Command1_Click() { close(); }

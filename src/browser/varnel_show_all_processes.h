@@ -8,6 +8,7 @@
 #include "platform/ui/flex_grid.h"
 
 #include <QDialog>
+#include <QScrollArea>
 #include <QStringList>
 #include <optional>
 
@@ -51,6 +52,7 @@ public:
 protected:
     ApplicabilityGrid(const ApplicabilityLayout& layout, QWidget* parent);
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // The text of the main window's selected paragraph; none when nothing is selected.
@@ -59,6 +61,7 @@ private:
     void writeProcessRows(const dao::Recordset* paragraph);
 
     const ApplicabilityLayout& layout_;
+    QScrollArea* gridArea = nullptr;  // the grid's place, in which it scrolls when the window is smaller
 };
 
 // The grid of the newer layout: nine categories under two header rows.

@@ -42,7 +42,7 @@ const QColor captionColour(0x80, 0, 0);  // dark red
 
 }  // namespace
 
-sorvikMain::sorvikMain(QWidget* parent, Loading loading) : QDialog(parent)
+sorvikMain::sorvikMain(QWidget* parent, Loading loading, Qt::WindowFlags flags) : QDialog(parent, flags)
 {
     setObjectName(QStringLiteral("sorvikMain"));
     // The bare caption carries the blanks by which the main window finds this window.
@@ -129,6 +129,7 @@ void sorvikMain::createControls()
     for (const auto& s : steps) {
         Command4[s.index] = placed(new CommandButton(QString::fromLatin1(s.arrow), s.holder), s.buttonLeft, 0, 225, 225);
         Label1[7 + s.index] = placed(new Label(QString::fromLatin1(s.caption), s.holder), s.labelLeft, 0, s.labelWidth, 195);
+        Label1[7 + s.index]->setBuddy(Command4[s.index]);  // the label says what the button does
     }
 
     // Results.
@@ -161,6 +162,8 @@ void sorvikMain::createControls()
     setCancelButton(*this, Command1[0]);
     Command3->setFocusPolicy(Qt::NoFocus);
     Command3->lower();
+    // Never seen, it is what Enter presses; a screen reader tells it from the Search button.
+    Command3->setAccessibleName(QStringLiteral("Search on Enter"));
     // The frame in front paints its background, so the button behind it is never seen.
     Frame1[0]->setAutoFillBackground(true);
 

@@ -31,7 +31,9 @@ public:
     // first show, it stays on the screen behind what its loading says, so that the message comes
     // over it and the main window's finder meets this program's window meanwhile.
     enum class Loading { AtCreation, AtFirstShow };
-    explicit sorvikMain(QWidget* parent = nullptr, Loading loading = Loading::AtCreation);
+    // `flags` Qt::Window: a window of its own on the desktop rather than a dialog; the window is
+    // placed on the screen as that kind of window.
+    explicit sorvikMain(QWidget* parent = nullptr, Loading loading = Loading::AtCreation, Qt::WindowFlags flags = {});
     ~sorvikMain() override;
 
     // The database could not be opened or lacks what the window reads; the person has been told.

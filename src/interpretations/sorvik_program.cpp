@@ -15,8 +15,7 @@ std::unique_ptr<sorvikMain> startSorvikProgram(const QString& programDirectory, 
     // once it is on the screen: what the opening of the database says comes over it, and while
     // that message is open the main window finds this program by its window and raises it instead
     // of starting another.
-    auto window = std::make_unique<sorvikMain>(nullptr, sorvikMain::Loading::AtFirstShow);
-    window->setWindowFlags(Qt::Window);
+    auto window = std::make_unique<sorvikMain>(nullptr, sorvikMain::Loading::AtFirstShow, Qt::Window);
     window->show();
     if (window->databaseRefused())
         platform::endProgram(1);

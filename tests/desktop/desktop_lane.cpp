@@ -169,6 +169,54 @@ bool DesktopLane::waitUntilDrawn(Window window, const QImage& before, int millis
     }, milliseconds);
 }
 
+std::set<Window> DesktopLane::shownNow()
+{
+    std::set<Window> shown;
+    for (Window window : desktop.clientWindows())
+        shown.insert(window);
+    return shown;
+}
+
+Window DesktopLane::openedSince(const std::set<Window>& before, const std::function<void()>& action)
+{
+    const QImage screen = desktop.grab(QRect(QPoint(0, 0), screenSize()));
+    action();
+    Window found = 0;
+    waitFor([&] {
+        for (Window window : desktop.clientWindows())
+            if (!before.count(window) && desktop.viewable(window))
+                found = window;
+        return found != 0;
+    }, 20000);
+    if (found) {
+        EXPECT_TRUE(waitUntilDrawn(found, screen));
+    }
+    return found;
+}
+
+bool DesktopLane::closeAllBut(Window keep)
+{
+    const auto others = [&] {
+        std::vector<Window> left;
+        for (Window w : desktop.clientWindows())
+            if (w != keep)
+                left.push_back(w);
+        return left;
+    };
+    for (int tries = 0; tries < 5 && !others().empty(); ++tries) {
+        const Window front = others().back();
+        desktop.activate(front);
+        if (!waitFor([&] { return desktop.activeWindow() == front; }))
+            continue;
+        desktop.press(QStringLiteral("alt+F4"));
+        waitFor([&] {
+            const std::vector<Window> left = others();
+            return std::find(left.begin(), left.end(), front) == left.end();
+        }, 20000);
+    }
+    return others().empty();
+}
+
 varnel::varnelMain& DesktopLane::mainTwin()
 {
     if (!twinShown_) {

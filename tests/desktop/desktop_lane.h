@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
+#include <set>
 #include <vector>
 
 namespace lane {
@@ -61,6 +62,16 @@ protected:
     // it), as the last wait for the window saw it or as `before` (the whole screen) has it;
     // without either, until it shows more than one colour.
     bool waitUntilDrawn(Window window, const QImage& before = {}, int milliseconds = 20000);
+
+    // The windows on the desktop now.
+    std::set<Window> shownNow();
+    // Runs `action` and returns the window it brings on the screen, drawn; 0 when none came.
+    Window opened(const std::function<void()>& action) { return openedSince(shownNow(), action); }
+    Window openedSince(const std::set<Window>& before, const std::function<void()>& action);
+
+    // Closes every window but `keep` with alt+F4, the frontmost first, as with the close box;
+    // false when one stayed.
+    bool closeAllBut(Window keep);
 
     // The main window as the program builds it on the sample edition, offscreen and shown.
     varnel::varnelMain& mainTwin();

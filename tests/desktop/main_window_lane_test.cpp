@@ -1,8 +1,12 @@
 // The main program on the real desktop, as a person meets it: its start-up window, the main road
 // through the main window (a process and a category, a search, stepping through the hits, a
-// lookup window closed with Esc), and the keys that end a message box.
+// lookup window closed with Esc), the keys that end a message box, and every window at twice the
+// scale.
 
 #include "desktop/desktop_lane.h"
+
+#include "lookups/filler_metal_window.h"
+#include "lookups/varnel_anumbers.h"
 
 #include <QCoreApplication>
 #include <QToolButton>
@@ -156,23 +160,68 @@ TEST_F(MainWindowLane, AtTwiceTheScaleEveryWindowOpensWithinTheScreen)
     const QPoint exitCorner = twin.Command1[0]->mapTo(&twin, twin.Command1[0]->rect().bottomRight());
     EXPECT_TRUE(area.contains(desktop.clientRect(main).topLeft() + 2 * exitCorner)) << "Exit lies off the screen";
 
-    // So is the interpretations window opened from it.
-    desktop.click(desktop.clientRect(main).topLeft() + 2 * twin.Command3->mapTo(&twin, twin.Command3->rect().center()));
-    const TitleMatch sorvik = beginsWith(QStringLiteral("Sorvik   [ ASME"));
-    const Window interpretations = waitForWindow(sorvik);
-    ASSERT_NE(interpretations, 0u);
-    ASSERT_TRUE(waitUntilDrawn(interpretations));
-    snapshot(QStringLiteral("interpretations"));
-    EXPECT_TRUE(area.contains(desktop.frameRect(interpretations))) << "the interpretations lie off the screen";
-    desktop.press(QStringLiteral("Escape"));
-    ASSERT_TRUE(waitUntilGone(sorvik));
-
-    // A window of fixed size that is larger than the screen opens with its caption on it.
-    const QPoint toolbar = desktop.clientRect(main).topLeft() + 2 * twin.toolbarButtons[4]->mapTo(&twin, QPoint(8, 8));
-    desktop.click(toolbar);
-    const Window baseMetals = waitForWindow(beginsWith(QStringLiteral("Base Metals")));
-    ASSERT_NE(baseMetals, 0u);
-    ASSERT_TRUE(waitUntilDrawn(baseMetals));
-    snapshot(QStringLiteral("base metals"));
-    EXPECT_TRUE(area.contains(desktop.frameRect(baseMetals).topLeft())) << "the caption lies off the screen";
+    // Every other window, opened as a person opens it: within the screen where its size can
+    // fit, else at least with its caption on the screen. A window marked `keep` stays open for
+    // the next one, which it opens.
+    varnel::varnelFillerSpecification fillerTwin;
+    varnel::varnelAnumbers aNumbersTwin;
+    const auto at = [&](Window window, const QWidget& twinWindow, const QWidget* control) {
+        return desktop.clientRect(window).topLeft() + 2 * control->mapTo(&twinWindow, control->rect().center());
+    };
+    const auto keys = [&](QStringList sequence) {
+        return [=, this] {
+            for (const QString& key : sequence)
+                desktop.press(key);
+        };
+    };
+    const auto search = [&](const QString& text) {
+        desktop.click(at(main, twin, twin.Text1[1]));
+        desktop.press(QStringLiteral("ctrl+a"));
+        desktop.type(text);
+    };
+    Window last = 0;
+    const struct {
+        const char* window;
+        std::function<void()> open;
+        bool fits;
+        bool keep = false;
+    } cases[] = {
+        {"interpretations", [&] { desktop.click(at(main, twin, twin.Command3)); }, true},
+        {"base metals", keys({QStringLiteral("alt+t"), QStringLiteral("b")}), false},
+        {"filler metals", keys({QStringLiteral("alt+t"), QStringLiteral("f")}), true, true},
+        {"SFA matrix", [&] { desktop.click(at(last, fillerTwin, fillerTwin.cmdApplicability)); }, true},
+        {"A-numbers", keys({QStringLiteral("alt+t"), QStringLiteral("a")}), false, true},
+        {"cross-reference", [&] { desktop.click(at(last, aNumbersTwin, aNumbersTwin.cmdComposition)); }, true},
+        {"calculator", keys({QStringLiteral("alt+t"), QStringLiteral("t")}), false},
+        {"definitions", keys({QStringLiteral("alt+t"), QStringLiteral("d")}), true},
+        {"applicability grid", keys({QStringLiteral("alt+a")}), true},
+        {"licence", keys({QStringLiteral("alt+h"), QStringLiteral("l")}), true},
+        {"about box", keys({QStringLiteral("alt+h"), QStringLiteral("a")}), true},
+        {"printer setup", keys({QStringLiteral("alt+f"), QStringLiteral("u")}), true},
+        {"import dialog", keys({QStringLiteral("alt+f"), QStringLiteral("i")}), true},
+        {"figure viewer",
+         [&] {
+             search(QStringLiteral("QW-461"));
+             desktop.press(QStringLiteral("ctrl+a"));
+             desktop.click(at(main, twin, twin.toolbarButtons[12]));
+         },
+         false},
+        {"a message", [&] { search(QStringLiteral("zzqq")); desktop.press(QStringLiteral("Return")); }, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.window);
+        const Window window = opened(c.open);
+        ASSERT_NE(window, 0u) << "the window did not open";
+        snapshot(QString::fromLatin1(c.window));
+        const QRect frame = desktop.frameRect(window);
+        const auto where = [&] { return QStringLiteral("at %1,%2, %3x%4").arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height()).toStdString(); };
+        if (c.fits)
+            EXPECT_TRUE(area.contains(frame)) << "it lies off the screen " << where();
+        else
+            EXPECT_TRUE(area.contains(frame.topLeft())) << "its caption lies off the screen " << where();
+        last = window;
+        if (!c.keep) {
+            ASSERT_TRUE(closeAllBut(main));
+        }
+    }
 }

@@ -148,3 +148,19 @@ TEST_F(SorvikLane, AMessageOfTheInterpretationsWindowComesWhenTheWindowIsOnTheSc
     EXPECT_TRUE(waitUntilGone(noEntryFound));
     EXPECT_EQ(browsers().size(), 1u);
 }
+
+TEST_F(SorvikLane, AtTwiceTheScaleTheInterpretationsProgramAndItsPrinterSetupOpenWithinTheScreen)
+{
+    startProgram(QStringLiteral("sorvik"), {}, {QStringLiteral("QT_SCALE_FACTOR=2")});
+    const Window browser = waitForWindow(beginsWith(QStringLiteral("Sorvik   [ ASME Section IX")));
+    ASSERT_NE(browser, 0u);
+    ASSERT_TRUE(waitUntilDrawn(browser));
+    const QRect area = desktop.workArea();
+    const QRect frame = desktop.frameRect(browser);
+    EXPECT_TRUE(area.contains(frame)) << "the interpretations lie off the screen at " << frame.y() << ", " << frame.width() << "x" << frame.height();
+    desktop.press(QStringLiteral("alt+f"));
+    const Window setup = opened([&] { desktop.press(QStringLiteral("u")); });
+    ASSERT_NE(setup, 0u);
+    snapshot(QStringLiteral("printer setup"));
+    EXPECT_TRUE(area.contains(desktop.frameRect(setup))) << "Printer Setup lies off the screen";
+}

@@ -178,6 +178,37 @@ TEST(Controls, EscPressesTheWindowsCancelButtonAndNothingElse)
     }
 }
 
+TEST(Controls, EnterPressesTheFocusedButtonElseTheWindowsDefaultButton)
+{
+    const struct {
+        const char* what;
+        bool withDefault, onButton;
+        std::vector<std::string> clicked;
+    } cases[] = {
+        {"a focused button", true, true, {"Cancel"}},
+        {"a box, in a window with a default button", true, false, {"Print"}},
+        {"a focused button, no default button", false, true, {"Cancel"}},
+        {"a box, no default button", false, false, {}},
+    };
+    for (const auto& c : cases) {
+        QDialog dialog;
+        auto* box = new TextBox(&dialog);
+        auto* print = new CommandButton("&Print", &dialog);
+        auto* cancel = new CommandButton("&Cancel", &dialog);
+        std::vector<std::string> clicked;
+        print->click = [&] { clicked.push_back("Print"); };
+        cancel->click = [&] { clicked.push_back("Cancel"); };
+        print->setDefault(c.withDefault);
+        dialog.show();
+        // The button had the focus before: the box's Enter still goes to the default button.
+        cancel->setFocus();
+        QWidget* focused = c.onButton ? static_cast<QWidget*>(cancel) : box;
+        focused->setFocus();
+        QTest::keyClick(focused, Qt::Key_Return);
+        EXPECT_EQ(clicked, c.clicked) << c.what;
+    }
+}
+
 TEST(Controls, AnOptionSetFromCodeRunsItsClickEvenWhenAlreadyChosen)
 {
     QWidget holder;

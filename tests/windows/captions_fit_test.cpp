@@ -26,6 +26,7 @@
 #include "platform/ui/controls.h"
 #include "platform/ui/flex_grid.h"
 #include "platform/ui/form_font.h"
+#include "platform/ui/printer_setup_dialog.h"
 #include "platform/ui/seams.h"
 #include "platform/ui/slider.h"
 #include "platform/ui/twips.h"
@@ -45,6 +46,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QPrinter>
 #include <QSignalSpy>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
@@ -117,7 +119,9 @@ std::optional<DrawnCaption> drawnCaption(QWidget& w)
         if (label->textFormat() == Qt::RichText || Qt::mightBeRichText(label->text()) || !label->pixmap().isNull())
             return std::nullopt;
         const int m = label->margin();
-        return DrawnCaption{label->text(), {label->font(), label->text(), true},
+        // A label with a buddy shows its mnemonic as an underline.
+        const QString shown = label->buddy() ? withoutMnemonics(label->text()) : label->text();
+        return DrawnCaption{shown, {label->font(), shown, true},
                             label->contentsRect().adjusted(m, m, -m, -m), alignmentOf(*label, label->wordWrap())};
     }
     if (qobject_cast<QToolButton*>(&w))
@@ -353,25 +357,39 @@ QString accessibleNameOf(QWidget& w)
     return reading ? reading->text(QAccessible::Name) : QString();
 }
 
-// Every visible control that takes input and carries no name, and text boxes that share one.
+// The caption of the frame that holds `w`, which a screen reader says before the controls in it;
+// empty outside a captioned frame.
+QString frameOf(const QWidget& w)
+{
+    for (const QWidget* holder = w.parentWidget(); holder && !holder->isWindow(); holder = holder->parentWidget())
+        if (const auto* frame = qobject_cast<const QGroupBox*>(holder); frame && !frame->title().trimmed().isEmpty())
+            return frame->title();
+    return {};
+}
+
+// Every visible control that takes input and carries no name (or one that says nothing), controls
+// of one frame that share one, and grids that do not read as tables.
 QStringList unnamedControls(QWidget& window)
 {
     QStringList faults;
-    std::map<QString, QStringList> boxesByName;
+    std::map<QString, QStringList> controlsByName;
     for (QWidget* w : window.findChildren<QWidget*>()) {
         if (!w->isVisibleTo(&window) || !platform::ui::takesInput(*w))
             continue;
         const QString name = accessibleNameOf(*w).trimmed();
         const QString what = QString::fromLatin1(w->metaObject()->className())
                              + (w->objectName().isEmpty() ? QString() : u' ' + w->objectName());
-        if (name.isEmpty())
-            faults << QStringLiteral("%1 at %2,%3 has no name").arg(what).arg(w->x()).arg(w->y());
-        else if (qobject_cast<QLineEdit*>(w))
-            boxesByName[name] << what;
+        // A glyph ("|<") or a lone letter ("I") says nothing.
+        if (name.size() < 2 || std::none_of(name.begin(), name.end(), [](QChar c) { return c.isLetterOrNumber(); }))
+            faults << QStringLiteral("%1 at %2,%3 has no name but \"%4\"").arg(what).arg(w->x()).arg(w->y()).arg(name);
+        else
+            controlsByName[frameOf(*w) + u'\n' + name] << QStringLiteral("%1 at %2,%3").arg(what).arg(w->x()).arg(w->y());
+        if (qobject_cast<platform::ui::FlexGrid*>(w) && QAccessible::queryAccessibleInterface(w)->role() != QAccessible::Table)
+            faults << QStringLiteral("%1 does not read as a table").arg(what);
     }
-    for (const auto& [name, boxes] : boxesByName)
-        if (boxes.size() > 1)
-            faults << QStringLiteral("%1 text boxes share the name \"%2\"").arg(boxes.size()).arg(name);
+    for (const auto& [name, controls] : controlsByName)
+        if (controls.size() > 1)
+            faults << QStringLiteral("%1 share the name \"%2\"").arg(controls.join(QStringLiteral(", ")), name.section(u'\n', 1));
     return faults;
 }
 
@@ -622,6 +640,12 @@ TEST_F(CaptionsFit, SmallWindowsAndTheNewerGrid_fit)
         expectFits(window, "open");
     }
     {
+        QPrinter printer;
+        platform::ui::PrinterSetupDialog window(printer);
+        window.setObjectName(QStringLiteral("printerSetup"));
+        expectFits(window, "open");
+    }
+    {
         varnelCore().lookupKey = QStringLiteral("QW-403");
         varnelCrossReference window;
         window.show();
@@ -639,6 +663,7 @@ TEST_F(CaptionsFit, SmallWindowsAndTheNewerGrid_fit)
         main->ListView1[2]->selectIndex(1);
         varnelshowAllProcesses2004 grid(main);
         grid.show();
+        grid.resize(grid.maximumSize());  // as on a screen it fits; on a smaller one it scrolls
         grid.Form_Activate();
         expectFits(grid, main->ListView1[2]->selectedText());
     }
@@ -650,6 +675,7 @@ TEST_F(CaptionsFit, OlderGrid_fits)
     main->ListView1[2]->selectIndex(1);
     varnelshowAllProcesses grid(main);
     grid.show();
+    grid.resize(grid.maximumSize());
     grid.Form_Activate();
     expectFits(grid, main->ListView1[2]->selectedText());
 }
@@ -679,6 +705,11 @@ TEST_F(CaptionsFit, ControlsThatTakeInput_areNamedByTheirLabelToolTipOrBox)
     baseMetals.show();
     varnelThickness calculator(main);
     calculator.show();
+    varnelAnumbers aNumbers;
+    aNumbers.show();
+    QPrinter printer;
+    platform::ui::PrinterSetupDialog printerSetup(printer);
+    printerSetup.show();
     main->Command2_Click(2);
     const auto nameOf = [](QWidget* w) { return accessibleNameOf(*w).toStdString(); };
     struct Case {
@@ -692,8 +723,11 @@ TEST_F(CaptionsFit, ControlsThatTakeInput_areNamedByTheirLabelToolTipOrBox)
         // Boxes by the label above them, a drop-down button and list by the box they belong to.
         {main->Text1[2], "Process type"},
         {main->Text1[3], "QW-Variable type"},
-        {main->Command2[3], "QW-Variable type"},
-        {main->List1[2], "Process type"},
+        {main->Command2[3], "QW-Variable type drop-down"},
+        {main->List1[2], "Process type list"},
+        // Buttons whose caption is a glyph or a letter by the label that says what they do.
+        {main->Command4[0], "Show first"},
+        {main->Command3, "Show all applicable Interpretations"},
         // A list by its frame, a box without a label by its tool tip.
         {main->ListView1[2], "Applicable Variables:"},
         {main->Text1[1], "Type keyword(s) or phrase to search for. (Separate multiple keywords by blank space.)"},
@@ -706,7 +740,10 @@ TEST_F(CaptionsFit, ControlsThatTakeInput_areNamedByTheirLabelToolTipOrBox)
         // Two boxes in one frame by the labels on their left; a slider by the box before it.
         {calculator.txtBMthickness, "Base Metal test coupon thickness T"},
         {calculator.txtWMthickness, "Deposited Weld Metal thickness t"},
-        {calculator.Slider[1], "Deposited Weld Metal thickness t"},
+        {calculator.Slider[1], "Deposited Weld Metal thickness t slider"},
+        // A slider by the label under it; a box of a form by its label.
+        {aNumbers.Slider[1], "% Cr slider"},
+        {printerSetup.fileBox, "File:"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(nameOf(c.control), c.name) << c.control->metaObject()->className();

@@ -2,6 +2,7 @@
 
 #include "platform/ui/caption_fit.h"
 #include "platform/ui/flex_grid.h"
+#include "platform/ui/grid_accessibility.h"
 #include "platform/ui/twips.h"
 
 #include <QAbstractButton>
@@ -39,12 +40,15 @@ QString plainCaption(const QLabel& label)
 {
     if (label.textFormat() == Qt::RichText || (label.textFormat() == Qt::AutoText && Qt::mightBeRichText(label.text())))
         return {};
-    return label.text().simplified();
+    // A label that has a buddy shows its mnemonic as an underline.
+    return (label.buddy() ? shownCaption(label.text(), true) : label.text()).simplified();
 }
 
-// The label that stands before `control`: on its left on its line, or right above it; the nearest.
+// The label that stands before `control`: on its left on its line, or right above it, or (for a
+// slider over its scale's caption) right below it; the nearest.
 QLabel* labelBeside(const QWidget& control)
 {
+    const bool below = qobject_cast<const QAbstractSlider*>(&control) != nullptr;
     const QWidget* container = control.parentWidget();
     if (!container)
         return nullptr;
@@ -60,15 +64,26 @@ QLabel* labelBeside(const QWidget& control)
                                && l.center().y() >= c.top() && l.center().y() <= c.bottom();
         const bool above = l.bottom() < c.top() + 2 && c.top() - l.bottom() <= labelReach && l.left() <= c.right()
                            && l.right() >= c.left() && l.left() >= c.left() - labelReach;
-        if (!onItsLeft && !above)
+        const bool under = below && l.top() > c.bottom() - 2 && l.top() - c.bottom() <= labelReach
+                           && l.left() <= c.right() && l.right() >= c.left();
+        if (!onItsLeft && !above && !under)
             continue;
-        const int distance = onItsLeft ? c.left() - l.right() : c.top() - l.bottom();
+        const int distance = onItsLeft ? c.left() - l.right() : above ? c.top() - l.bottom() : l.top() - c.bottom();
         if (distance < nearestDistance) {
             nearest = label;
             nearestDistance = distance;
         }
     }
     return nearest;
+}
+
+// The label that names `control` as its buddy, in its window.
+QLabel* labelFor(const QWidget& control)
+{
+    for (QLabel* label : control.window()->findChildren<QLabel*>())
+        if (label->buddy() == &control && !plainCaption(*label).isEmpty())
+            return label;
+    return nullptr;
 }
 
 // `w`'s place in its window.
@@ -108,29 +123,54 @@ const QWidget* boxOf(const QWidget& control)
 
 QString tipOf(const QWidget& control) { return control.toolTip().simplified(); }
 
+// What a control that is named after another control's name is, said after that name: "Term
+// list", "Term drop-down", "% C slider"; so that it has a name of its own within its window.
+QString withKind(const QString& name, const QWidget& control)
+{
+    if (qobject_cast<const QAbstractSlider*>(&control))
+        return name + QStringLiteral(" slider");
+    if (qobject_cast<const QAbstractItemView*>(&control))
+        return name + QStringLiteral(" list");
+    if (qobject_cast<const QAbstractButton*>(&control))
+        return name + QStringLiteral(" drop-down");
+    return name;
+}
+
 // The name from a label, a tool tip, the box it belongs to (when `boxToo`), the frames around or
 // the window's title; `source` is told the label or frame whose caption it is, or the frame
 // without a caption yet that will name it once it has one.
 QString nameFromAround(const QWidget& control, bool boxToo, QWidget*& source)
 {
-    // A button's neighbours may be another button's labels, so a button is not named by labels.
     const auto* button = qobject_cast<const QAbstractButton*>(&control);
+    const bool slider = qobject_cast<const QAbstractSlider*>(&control) != nullptr;
+    const auto fromBox = [&]() -> QString {
+        const QWidget* box = boxToo ? boxOf(control) : nullptr;
+        if (!box)
+            return {};
+        const QString name = box->accessibleName().isEmpty() ? nameFromAround(*box, false, source) : box->accessibleName();
+        return name.isEmpty() ? name : withKind(name, control);
+    };
+    const auto fromLabel = [&](QLabel* label) {
+        source = label;
+        return slider ? withKind(plainCaption(*label), control) : plainCaption(*label);
+    };
+    // A label that is given the control as its buddy names it.
+    if (QLabel* label = labelFor(control))
+        return fromLabel(label);
+    // A slider beside its box serves that box.
+    if (slider) {
+        if (const QString name = fromBox(); !name.isEmpty())
+            return name;
+    }
+    // A button's neighbours may be another button's labels, so a button is not named by labels.
     if (!button) {
-        if (QLabel* label = labelBeside(control)) {
-            source = label;
-            return plainCaption(*label);
-        }
+        if (QLabel* label = labelBeside(control))
+            return fromLabel(label);
     }
     if (const QString tip = tipOf(control); !tip.isEmpty())
         return tip;
-    if (boxToo) {
-        if (const QWidget* box = boxOf(control)) {
-            const QString name =
-                box->accessibleName().isEmpty() ? nameFromAround(*box, false, source) : box->accessibleName();
-            if (!name.isEmpty())
-                return name;
-        }
-    }
+    if (const QString name = fromBox(); !name.isEmpty())
+        return name;
     if (button && !button->text().trimmed().isEmpty())
         return shownCaption(button->text(), true).simplified();
     for (QWidget* holder = control.parentWidget(); holder && !holder->isWindow(); holder = holder->parentWidget()) {
@@ -143,14 +183,15 @@ QString nameFromAround(const QWidget& control, bool boxToo, QWidget*& source)
     return control.window()->windowTitle().simplified();
 }
 
-// A caption names its button when it holds a letter or a digit: "|<" or "▼" does not.
+// A caption names its button when it holds a word, two letters or digits at least: "|<", "▼"
+// or a lone accelerator letter ("&I") does not.
 bool namedByItsCaption(const QWidget& control)
 {
     const auto* button = qobject_cast<const QAbstractButton*>(&control);
     if (!button)
         return false;
     const QString shown = shownCaption(button->text(), true);
-    return std::any_of(shown.begin(), shown.end(), [](QChar c) { return c.isLetterOrNumber(); });
+    return std::count_if(shown.begin(), shown.end(), [](QChar c) { return c.isLetterOrNumber(); }) >= 2;
 }
 
 class NamingOnShow final : public QObject {
@@ -180,7 +221,8 @@ bool takesInput(const QWidget& w)
     // a scroll area's bars) belong to it.
     if (const QWidget* parent = w.parentWidget()) {
         if (qobject_cast<const QComboBox*>(parent) || qobject_cast<const QAbstractSpinBox*>(parent)
-            || parent->objectName().startsWith(QLatin1String("qt_scrollarea")))
+            || parent->objectName() == QLatin1String("qt_scrollarea_hcontainer")
+            || parent->objectName() == QLatin1String("qt_scrollarea_vcontainer"))
             return false;
     }
     if (qobject_cast<const QHeaderView*>(&w))
@@ -219,6 +261,7 @@ void nameControlsForAssistiveTechnology()
     static NamingOnShow* naming = nullptr;
     if (naming)
         return;
+    readGridsAsTables();
     naming = new NamingOnShow(qApp);
     qApp->installEventFilter(naming);
 }

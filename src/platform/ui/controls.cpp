@@ -354,6 +354,19 @@ void CommandButton::paintEvent(QPaintEvent*)
     paintButton(*this, option, QStyle::CE_PushButton, captionFit());
 }
 
+// The button is no auto-default one: were it, a dialog would make it its default button once it
+// had the focus, and Enter in a box would press it from then on. So the button takes Enter itself
+// while it has the focus, and Enter in a box still presses the window's own default button.
+void CommandButton::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        QPushButton::click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
 CheckBox::CheckBox(const QString& caption, QWidget* parent) : QCheckBox(caption, parent)
 {
     connect(this, &QCheckBox::toggled, this, [this] {

@@ -143,6 +143,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Enter presses the button that has the focus, as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     CaptionFitter fitter_;

@@ -9,6 +9,8 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
@@ -49,6 +51,9 @@ FlexGrid::FlexGrid(QWidget* parent) : QWidget(parent)
     fixedRows_ = 1;
     fixedCols_ = 1;
     reshape(2, 2);
+    // The grid takes the focus, by Tab as by a click, so that a person reaches it with the
+    // keyboard and a screen reader reads it; the current cell shows the focus.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 // ---------------------------------------------------------------------------------------- shape
@@ -407,6 +412,12 @@ void FlexGrid::paintEvent(QPaintEvent*)
             c = last + 1;
         }
         top += rowPixels;
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = cellRect(row_, col_).adjusted(1, 1, -2, -2);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
 }
 

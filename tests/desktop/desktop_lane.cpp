@@ -171,6 +171,11 @@ bool DesktopLane::waitUntilDrawn(Window window, const QImage& before, int millis
     }, milliseconds);
 }
 
+bool DesktopLane::waitUntilFocused(Window window, int milliseconds)
+{
+    return waitFor([&] { return desktop.activeWindow() == window; }, milliseconds);
+}
+
 varnel::varnelMain& DesktopLane::mainTwin()
 {
     if (!twinShown_) {

@@ -61,6 +61,9 @@ protected:
     // it), as the last wait for the window saw it or as `before` (the whole screen) has it;
     // without either, until it shows more than one colour.
     bool waitUntilDrawn(Window window, const QImage& before = {}, int milliseconds = 20000);
+    // Waits until the window has the focus, so that keys pressed now reach it: the window
+    // manager gives a new window the focus a moment after it is drawn, longer under load.
+    bool waitUntilFocused(Window window, int milliseconds = 20000);
 
     // The main window as the program builds it on the sample edition, offscreen and shown.
     varnel::varnelMain& mainTwin();

@@ -62,6 +62,7 @@ TEST_F(MainWindowLane, APersonPicksAProcessAndACategorySearchesStepsThroughAndCl
     const Window lookup = waitForWindow(filler);
     ASSERT_NE(lookup, 0u);
     ASSERT_TRUE(waitUntilDrawn(lookup));
+    ASSERT_TRUE(waitUntilFocused(lookup));
     snapshot(QStringLiteral("lookup"));
     desktop.press(QStringLiteral("Escape"));
     EXPECT_TRUE(waitUntilGone(filler));
@@ -114,7 +115,9 @@ TEST_F(MainWindowLane, EnterThatClosesAMessageBoxRunsNothingInTheBoxBelowIt)
         if (!c.crossReference) {
             // The list as the search leaves it, the box closed with Esc.
             desktop.press(QStringLiteral("Return"));
-            ASSERT_NE(waitForWindow(c.box), 0u);
+            const Window box = waitForWindow(c.box);
+            ASSERT_NE(box, 0u);
+            ASSERT_TRUE(waitUntilFocused(box));
             desktop.press(QStringLiteral("Escape"));
             ASSERT_TRUE(waitUntilGone(c.box));
         }

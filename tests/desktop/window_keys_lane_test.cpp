@@ -34,7 +34,8 @@ protected:
             shown.insert(window);
         return shown;
     }
-    // Runs `action` and returns the window it brings on the screen, drawn; 0 when none came.
+    // Runs `action` and returns the window it brings on the screen, drawn and with the focus; 0
+    // when none came.
     Window opened(const std::function<void()>& action) { return openedSince(shownNow(), action); }
     Window openedSince(const std::set<Window>& before, const std::function<void()>& action)
     {
@@ -49,6 +50,7 @@ protected:
         }, 20000);
         if (found) {
             EXPECT_TRUE(waitUntilDrawn(found, screen));
+            EXPECT_TRUE(waitUntilFocused(found)) << "the window did not get the focus";
         }
         return found;
     }

@@ -6,7 +6,6 @@
 #include "platform/vb.h"
 
 #include <QLabel>
-#include <QLocale>
 #include <QShowEvent>
 
 namespace varnel {
@@ -67,7 +66,7 @@ QString matchCountCaption(int count)
 {
     if (count <= 0)
         return QStringLiteral("No matching materials found.");
-    return QLocale::system().toString(count) + QStringLiteral(" matching materials");
+    return vb::Format(count, QStringLiteral("#,###")) + QStringLiteral(" matching materials");
 }
 
 void placeOverText(QWidget& button, const QLabel& label, const QString& before, const QString& covered)

@@ -51,7 +51,8 @@ bool isMissingTable(const dao::Error& error);
 // A field of the current row as the lists show it: Null as empty, blanks trimmed.
 QString trimmedField(const dao::Recordset& rs, const QString& name);
 
-// The count caption of a results frame: "1,234 matching materials", "No matching materials found.".
+// The count caption of a results frame: "1,234 matching materials" (thousands grouped as the
+// locale groups them), "No matching materials found.".
 QString matchCountCaption(int count);
 
 // Places a button that lies over words of a label's caption: centred over `covered`, which follows

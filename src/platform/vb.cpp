@@ -1,12 +1,17 @@
 #include "platform/vb.h"
 
+#include <QLocale>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <string>
 
 namespace vb {
+
+// Every number is read and written here through <charconv>, which follows no locale: the old
+// runtime's Val and Str take "." whatever the person's settings, and the C library's strtod and
+// printf would take the decimal separator of the locale that Qt sets from the environment.
 
 namespace {
 
@@ -66,10 +71,12 @@ Decimal15 toDecimal15(double value)
     if (value == 0 || !std::isfinite(value))
         return d;
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));  // d.dddddddddddddde±XX
-    std::string s(buf);
+    const auto written = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
+    const std::string s(buf, written.ptr);  // d.dddddddddddddde±XX
     const auto e = s.find('e');
-    const int exp10 = std::stoi(s.substr(e + 1));
+    int exp10 = 0;
+    const char* exponent = s.c_str() + e + 1;
+    std::from_chars(exponent + (*exponent == '+'), s.c_str() + s.size(), exp10);
     std::string digits = s.substr(0, 1) + s.substr(2, e - 2);
     while (!digits.empty() && digits.back() == '0')
         digits.pop_back();
@@ -134,7 +141,11 @@ double Val(const QString& text)
     const std::string prefix = numericPrefix(text);
     if (prefix.empty())
         return 0;
-    const double v = std::strtod(prefix.c_str(), nullptr);
+    // from_chars takes a minus sign but no plus sign; a number beyond the range of a double
+    // leaves v at 0.
+    const char* first = prefix.c_str() + (prefix.front() == '+');
+    double v = 0;
+    std::from_chars(first, prefix.c_str() + prefix.size(), v);
     return std::isfinite(v) ? v : 0;
 }
 
@@ -283,7 +294,16 @@ QString Format(double value, const QString& pattern)
     const bool negative = value < 0 && !d.digits.empty();
     const std::string body = d.digits.empty() ? placePoint("0", 1, decimals)
                                               : placePoint(d.digits, d.pointPos, decimals);
-    return QString::fromLatin1((negative ? "-" : "") + body);
+    QString text = QString::fromLatin1((negative ? "-" : "") + body);
+    if (pattern.left(point < 0 ? pattern.size() : point).contains(u',')) {
+        // The one rule of the old runtime that follows the person's settings: a pattern's ","
+        // groups the thousands with the locale's group separator. The digits stay 0 to 9.
+        const QString separator = QLocale::system().groupSeparator();
+        const auto end = text.indexOf(u'.') < 0 ? text.size() : text.indexOf(u'.');
+        for (auto at = end - 3; at > (negative ? 1 : 0); at -= 3)
+            text.insert(at, separator);
+    }
+    return text;
 }
 
 std::int32_t CLng(double value)

@@ -29,6 +29,7 @@ QString Left(const QString& text, int length);
 QString Right(const QString& text, int length);
 QString Mid(const QString& text, int start);                 // 1-based, to the end
 QString Mid(const QString& text, int start, int length);     // 1-based
+// Unicode's own case mapping, the same in every locale (a Turkish desktop still maps i to I).
 QString UCase(const QString& text);
 QString LCase(const QString& text);
 QString Replace(const QString& text, const QString& find, const QString& with);
@@ -41,7 +42,9 @@ QString Str(double value);
 
 // Format with one of the numeric patterns "0", "0.0", "0.000", "0.0000", "###0.00000" (any run of
 // '#' and '0' before the point, any number of '0' after it): rounds half away from zero on the
-// value's 15-significant-digit decimal form, so 1.25 gives "1.3" and 2.675 gives "2.68".
+// value's 15-significant-digit decimal form, so 1.25 gives "1.3" and 2.675 gives "2.68". The
+// point is "." in every locale; a "," before it ("#,###") groups thousands with the locale's
+// separator: "1,234" in English, "1.234" in German.
 QString Format(double value, const QString& pattern);
 
 // Rounding to a whole number, half to even (2.5 gives 2, 3.5 gives 4).

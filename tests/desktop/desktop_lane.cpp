@@ -190,6 +190,7 @@ Window DesktopLane::openedSince(const std::set<Window>& before, const std::funct
     }, 20000);
     if (found) {
         EXPECT_TRUE(waitUntilDrawn(found, screen));
+        EXPECT_TRUE(waitUntilFocused(found)) << "the window did not get the focus";
     }
     return found;
 }
@@ -215,6 +216,11 @@ bool DesktopLane::closeAllBut(Window keep)
         }, 20000);
     }
     return others().empty();
+}
+
+bool DesktopLane::waitUntilFocused(Window window, int milliseconds)
+{
+    return waitFor([&] { return desktop.activeWindow() == window; }, milliseconds);
 }
 
 varnel::varnelMain& DesktopLane::mainTwin()

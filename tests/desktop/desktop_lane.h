@@ -62,10 +62,14 @@ protected:
     // it), as the last wait for the window saw it or as `before` (the whole screen) has it;
     // without either, until it shows more than one colour.
     bool waitUntilDrawn(Window window, const QImage& before = {}, int milliseconds = 20000);
+    // Waits until the window has the focus, so that keys pressed now reach it: the window
+    // manager gives a new window the focus a moment after it is drawn, longer under load.
+    bool waitUntilFocused(Window window, int milliseconds = 20000);
 
     // The windows on the desktop now.
     std::set<Window> shownNow();
-    // Runs `action` and returns the window it brings on the screen, drawn; 0 when none came.
+    // Runs `action` and returns the window it brings on the screen, drawn and with the focus; 0
+    // when none came.
     Window opened(const std::function<void()>& action) { return openedSince(shownNow(), action); }
     Window openedSince(const std::set<Window>& before, const std::function<void()>& action);
 

@@ -1,15 +1,17 @@
 // The main program on the real desktop, as a person meets it: its start-up window, the main road
 // through the main window (a process and a category, a search, stepping through the hits, a
-// lookup window closed with Esc), the keys that end a message box, and every window at twice the
-// scale.
+// lookup window closed with Esc), the keys that end a message box, every window at twice the
+// scale, and the calculator on a desktop whose locale writes numbers with a decimal comma.
 
 #include "desktop/desktop_lane.h"
 
+#include "calculator/varnel_thickness.h"
 #include "lookups/filler_metal_window.h"
 #include "lookups/varnel_anumbers.h"
 
 #include <QCoreApplication>
 #include <QToolButton>
+#include <clocale>
 
 using namespace lane;
 
@@ -66,6 +68,7 @@ TEST_F(MainWindowLane, APersonPicksAProcessAndACategorySearchesStepsThroughAndCl
     const Window lookup = waitForWindow(filler);
     ASSERT_NE(lookup, 0u);
     ASSERT_TRUE(waitUntilDrawn(lookup));
+    ASSERT_TRUE(waitUntilFocused(lookup));
     snapshot(QStringLiteral("lookup"));
     desktop.press(QStringLiteral("Escape"));
     EXPECT_TRUE(waitUntilGone(filler));
@@ -118,7 +121,9 @@ TEST_F(MainWindowLane, EnterThatClosesAMessageBoxRunsNothingInTheBoxBelowIt)
         if (!c.crossReference) {
             // The list as the search leaves it, the box closed with Esc.
             desktop.press(QStringLiteral("Return"));
-            ASSERT_NE(waitForWindow(c.box), 0u);
+            const Window box = waitForWindow(c.box);
+            ASSERT_NE(box, 0u);
+            ASSERT_TRUE(waitUntilFocused(box));
             desktop.press(QStringLiteral("Escape"));
             ASSERT_TRUE(waitUntilGone(c.box));
         }
@@ -129,7 +134,9 @@ TEST_F(MainWindowLane, EnterThatClosesAMessageBoxRunsNothingInTheBoxBelowIt)
         } else {
             desktop.press(QStringLiteral("Return"));
         }
-        ASSERT_NE(waitForWindow(c.box), 0u);
+        const Window box = waitForWindow(c.box);
+        ASSERT_NE(box, 0u);
+        ASSERT_TRUE(waitUntilFocused(box));
         desktop.press(QStringLiteral("Return"));
         ASSERT_TRUE(waitUntilGone(c.box));
         // A key typed after the Enter shows in the search box: everything before it has been done.
@@ -224,4 +231,60 @@ TEST_F(MainWindowLane, AtTwiceTheScaleEveryWindowOpensWithinTheScreen)
             ASSERT_TRUE(closeAllBut(main));
         }
     }
+}
+
+TEST_F(MainWindowLane, OnAFrenchDesktopTheCalculatorReadsAndWritesItsNumbersWithAPoint)
+{
+    const char* const french = "fr_FR.UTF-8";
+    if (const locale_t installed = newlocale(LC_ALL_MASK, french, locale_t{}))
+        freelocale(installed);
+    else
+        GTEST_SKIP() << "The locale " << french << " is not installed (scripts/install-deps makes it)";
+    // French in everything but the character types, which also name the language that text is
+    // shaped for (Turkish, for one, keeps f and i apart): those stay this process's, so that the
+    // twin here draws the words as the program does.
+    const QString inFrench = QLatin1String(french);
+    const QString characterTypes = QLatin1String(std::setlocale(LC_CTYPE, nullptr));
+    const Window main = startMainWindow({QStringLiteral("LC_ALL="), QStringLiteral("LANG=") + inFrench,
+                                         QStringLiteral("LC_NUMERIC=") + inFrench,
+                                         QStringLiteral("LC_CTYPE=") + characterTypes});
+    ASSERT_NE(main, 0u);
+    varnel::varnelMain& twin = mainTwin();
+    varnel::varnelThickness calculatorTwin;
+    calculatorTwin.show();
+
+    desktop.click(on(main, twin.toolbarButtons[7]));
+    const Window calculator = waitForWindow(titled(calculatorTwin.windowTitle()));
+    ASSERT_NE(calculator, 0u);
+    ASSERT_TRUE(waitUntilDrawn(calculator));
+    ASSERT_TRUE(waitUntilFocused(calculator));
+    // Groove welds with transverse bends by GTAW, in inches: T 0.75 and t 0.5.
+    desktop.click(on(calculator, calculatorTwin.opt[0]));
+    desktop.click(on(calculator, calculatorTwin.text2[2]));
+    desktop.press(QStringLiteral("End"));
+    desktop.press(QStringLiteral("shift+Home"));
+    desktop.type(QStringLiteral("GTAW"));
+    desktop.click(on(calculator, calculatorTwin.txtBMthickness));
+    desktop.type(QStringLiteral("0.75"));
+    desktop.click(on(calculator, calculatorTwin.txtWMthickness));
+    desktop.type(QStringLiteral("0.5"));
+
+    // The twin, given the same, shows what the program's labels must show.
+    calculatorTwin.opt[0]->setValue(true);
+    calculatorTwin.text2[2]->setText(QStringLiteral("GTAW"));
+    calculatorTwin.txtBMthickness->setText(QStringLiteral("0.75"));
+    calculatorTwin.txtWMthickness->setText(QStringLiteral("0.5"));
+    ASSERT_EQ(calculatorTwin.lblBMTmax->caption(), "1.5");
+    ASSERT_EQ(calculatorTwin.lblWMTmax->caption(), "1");
+    const QImage expected = calculatorTwin.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const auto showsAsTwin = [&](const QWidget* label) {
+        return look(calculator, label).convertToFormat(QImage::Format_RGB32)
+            == expected.copy(QRect(label->mapTo(&calculatorTwin, QPoint(0, 0)), label->size()));
+    };
+    // The value used for t, under its box, follows the last key; the rest is drawn with it.
+    EXPECT_TRUE(testing_support::waitFor([&] { return showsAsTwin(calculatorTwin.LabelW); }, 20000)) << "t used";
+    EXPECT_TRUE(showsAsTwin(calculatorTwin.LabelT)) << "T used";
+    EXPECT_TRUE(showsAsTwin(calculatorTwin.lblBMTmax)) << "Max T";
+    EXPECT_TRUE(showsAsTwin(calculatorTwin.lblWMTmax)) << "Max t";
+    snapshot(QStringLiteral("calculator"));
 }

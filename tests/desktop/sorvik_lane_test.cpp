@@ -144,6 +144,7 @@ TEST_F(SorvikLane, AMessageOfTheInterpretationsWindowComesWhenTheWindowIsOnTheSc
     EXPECT_TRUE(desktop.frameRect(shown[0]).contains(desktop.clientRect(box).center()))
         << "the message is not over its window";
     snapshot(QStringLiteral("message"));
+    ASSERT_TRUE(waitUntilFocused(box));
     desktop.press(QStringLiteral("Return"));
     EXPECT_TRUE(waitUntilGone(noEntryFound));
     EXPECT_EQ(browsers().size(), 1u);

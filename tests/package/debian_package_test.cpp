@@ -210,6 +210,7 @@ TEST(SetUpScripts, WithoutRootOrSudoTheyNameTheLineToRunAsRootAndEndWithStatusOn
         EXPECT_TRUE(lines[1].startsWith("  apt-get update -q && apt-get install -y -q --no-install-recommends "
                                         "build-essential cmake "))
             << lines[1].toStdString();
-        EXPECT_TRUE(lines[1].endsWith(" file lintian")) << lines[1].toStdString();
+        EXPECT_TRUE(lines[1].contains(" file lintian ")) << lines[1].toStdString();
+        EXPECT_TRUE(lines[1].endsWith(" && localedef -i tr_TR -f UTF-8 tr_TR.UTF-8")) << lines[1].toStdString();
     }
 }

@@ -1,5 +1,6 @@
 #include "platform/vb.h"
 
+#include <QLocale>
 #include <gtest/gtest.h>
 
 using namespace vb;
@@ -63,6 +64,7 @@ TEST(StringFunctions, LeftMidRightStayWithinTheText)
     EXPECT_EQ(Mid("abc", 4), "");
     EXPECT_EQ(Mid("abc", 0, 2), "");
     EXPECT_EQ(UCase("Groove"), "GROOVE");
+    EXPECT_EQ(UCase("fillet"), "FILLET");  // no dotted capital I on a Turkish desktop
     EXPECT_EQ(LCase("Groove"), "groove");
     EXPECT_EQ(Replace("qel0709.mdb", "qel", ""), "0709.mdb");
     EXPECT_EQ(Replace("a\"b\"", "\"", ""), "ab");
@@ -98,9 +100,12 @@ TEST(NumberText, FormatRoundsHalfAwayFromZero)
         {9.96, "0.0", "10.0"},    {0.04, "0.0", "0.0"},       {-0.04, "0.0", "0.0"},
         {3.14159, "0.0000", "3.1416"}, {0.0005, "0.000", "0.001"}, {999.95, "0.0", "1000.0"},
         {12345.678, "###0.00000", "12345.67800"}, {0.9999999, "0", "1"},
+        {1234567, "#,###", "1,234,567"}, {-1234, "#,###", "-1,234"}, {999, "#,###", "999"},
     };
+    // The one locale-dependent rule: "," in a pattern stands for the locale's group separator.
     for (const auto& c : cases)
-        EXPECT_EQ(Format(c.value, c.pattern), QString::fromLatin1(c.expected))
+        EXPECT_EQ(Format(c.value, c.pattern),
+                  QString::fromLatin1(c.expected).replace(u',', QLocale::system().groupSeparator()))
             << c.value << " " << c.pattern;
 }
 

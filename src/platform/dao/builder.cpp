@@ -9,7 +9,6 @@
 #include <QTemporaryFile>
 #include <algorithm>
 #include <string_view>
-#include <cctype>
 #include <filesystem>
 #include <sqlite3.h>
 
@@ -47,7 +46,7 @@ const char* skipBlanksAndComments(const char* at, const char* end)
 {
     constexpr std::string_view closeComment = "*/";
     while (at < end) {
-        if (std::isspace(static_cast<unsigned char>(*at))) {
+        if (*at == ' ' || (*at >= '\t' && *at <= '\r')) {  // the C blanks, whatever the locale
             ++at;
         } else if (end - at >= 2 && at[0] == '-' && at[1] == '-') {
             while (at < end && *at != '\n')

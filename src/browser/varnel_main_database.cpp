@@ -194,6 +194,7 @@ void varnelMain::mnuFileImport_Click()
         try {
             core.mainDatabase->close();
         } catch (const std::exception&) {
+            // The old database is let go whatever its close reports; nothing shown comes from it.
         }
         core.mainDatabase.reset();
     }

@@ -65,7 +65,7 @@ std::optional<LikePattern> LikePattern::compile(std::string_view pattern, std::s
                             *problem = "the set \"" + std::string(pattern.substr(start, at - start)) + "\" holds the range \""
                                      + QString::fromUcs4(&members[i], 1).toStdString() + '-'
                                      + QString::fromUcs4(&members[i + 2], 1).toStdString()
-                                     + "\", whose first character comes after its last";
+                                     + "\", whose first character comes after its last (to find \"[\" itself, write \"[[]\")";
                         return std::nullopt;
                     }
                     set.ranges.emplace_back(members[i], members[i + 2]);

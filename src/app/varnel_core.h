@@ -3,6 +3,7 @@
 // empty, flags false, handles empty, and nothing of it is saved at exit.
 
 #include "platform/dao/dao.h"
+#include "platform/ui/once_per_doing.h"
 
 #include <QString>
 #include <memory>
@@ -24,6 +25,7 @@ struct VarnelCore {
     bool commandLineTaken = false;
     QString dataPathKey;                              // settings key that holds dataPath
     QString defaultFileKey;                           // settings key that holds defaultFile
+    platform::ui::OncePerDoing damageSaid;            // a damaged reference database said
 };
 
 VarnelCore& varnelCore();

@@ -1,6 +1,7 @@
 #include "browser/varnel_agreement.h"
 
 #include "app/varnel_core.h"
+#include "data/read_failures.h"
 #include "platform/ui/cancel_button.h"
 #include "platform/ui/handler_guard.h"
 #include "platform/ui/twips.h"
@@ -39,7 +40,8 @@ varnelAgreement::varnelAgreement(QWidget* parent) : QDialog(parent)
 void varnelAgreement::Form_Load()
 {
     centreOnScreen(*this);
-    // No database, no row or a Null text: the box stays empty and nothing is reported.
+    // No database, no row or a Null text: the box stays empty and nothing is reported. A
+    // damaged file is said.
     const VarnelCore& core = varnelCore();
     if (!core.mainDatabase)
         return;
@@ -48,7 +50,9 @@ void varnelAgreement::Form_Load()
         if (!version->eof())
             Text1->setText(nullToEmpty(version->field(QStringLiteral("License"))));
         version->close();
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        Text1->setText(QString());
+        sayReferenceDamage(error);
     }
 }
 

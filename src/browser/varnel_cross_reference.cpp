@@ -1,6 +1,7 @@
 #include "browser/varnel_cross_reference.h"
 
 #include "app/varnel_core.h"
+#include "data/read_failures.h"
 #include "platform/ui/cancel_button.h"
 #include "platform/ui/handler_guard.h"
 #include "platform/ui/seams.h"
@@ -47,13 +48,14 @@ void varnelCrossReference::Form_Load()
     if (!core.mainDatabase)
         return;
 
-    // A failed query leaves the text empty; the window opens all the same.
+    // A failed query leaves the text empty, a damaged file is said; the window opens all the same.
     try {
         auto row = core.mainDatabase->openRecordset(
             QStringLiteral("SELECT * FROM [Cross-reference] WHERE [reference] = ") + dao::literal(core.lookupKey));
         paragraphToShow = row->eof() ? core.lookupKey : nullToEmpty(row->field(QStringLiteral("variable")));
         row->close();
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        sayReferenceDamage(error);
         return;
     }
     if (paragraphToShow.isEmpty())
@@ -64,7 +66,9 @@ void varnelCrossReference::Form_Load()
         if (!paragraph->eof())
             RichTextBox1->setText(nullToEmpty(paragraph->field(QStringLiteral("var_text"))));
         paragraph->close();
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        RichTextBox1->setText(QString());
+        sayReferenceDamage(error);
     }
 }
 

@@ -394,6 +394,7 @@ void varnelMain::Form_Unload()
         if (core.mainWorkspace)
             core.mainWorkspace->close();
     } catch (const std::exception&) {
+        // The program ends whatever the close reports.
     }
     platform::endProgram();
 }

@@ -218,9 +218,6 @@ private:
     void createMenus();
     void createToolbar();
     void wireHandlers();
-    // Says once per database that its file is damaged or unreadable, when `error` means so;
-    // true when it does.
-    bool reportDamage(const std::exception& error);
 
     bool unloaded_ = false;
     struct PreparedOpening {  // of prepareCreation(), until create() takes it
@@ -232,9 +229,6 @@ private:
     unsigned searchCount_ = 0;  // paragraph queries run so far
     bool emptyingSearchBox_ = false;  // a change of process or category empties the search box
     QString databaseFailure_;         // why the last opening or process-list fill failed
-    // The database whose damage was said: the object and its file.
-    const void* damagedDatabase_ = nullptr;
-    QString damagedFile_;
 };
 
 }  // namespace varnel

@@ -128,6 +128,7 @@ void varnelMain::releaseDatabase()
         try {
             core.mainDatabase->close();
         } catch (const std::exception&) {
+            // The old database is let go whatever its close reports; nothing shown comes from it.
         }
         core.mainDatabase.reset();
     }

@@ -6,6 +6,7 @@
 #include "app/varnel_core.h"
 #include "app/window_openers.h"
 #include "browser/paragraph_query.h"
+#include "data/read_failures.h"
 #include "platform/vb.h"
 
 #include <optional>
@@ -22,9 +23,26 @@ void varnelMain::loadRule(const QString& name)
 
     if (!core.mainDatabase)
         throw dao::Error(dao::ObjectNotSet, QStringLiteral("No reference database is open."));
-    auto paragraph = core.mainDatabase->openRecordset(QStringLiteral("SELECT * FROM [Variables] WHERE [variable] = ")
-                                                      + dao::literal(name));
-    const bool found = !paragraph->eof();
+    bool found = false;
+    QString text;
+    QString addenda;
+    try {
+        auto paragraph = core.mainDatabase->openRecordset(QStringLiteral("SELECT * FROM [Variables] WHERE [variable] = ")
+                                                          + dao::literal(name));
+        found = !paragraph->eof();
+        if (found) {
+            text = nullToEmpty(paragraph->field(QStringLiteral("var_text")));
+            addenda = nullToEmpty(paragraph->field(QStringLiteral("ADDENDA")));
+        }
+        paragraph->close();
+    } catch (const std::exception& error) {
+        if (!sayReferenceDamage(error))
+            throw;
+        // What the file no longer gives is not shown as this paragraph's: the text goes.
+        RichTextBox1->setText(QString());
+        Label1[0]->setCaption(QString());
+        return;
+    }
     // The text and the colours of its search words are laid out once, when both are in.
     std::optional<platform::ui::RichTextBox::OneEdit> oneLayout;
     if (found) {
@@ -32,12 +50,11 @@ void varnelMain::loadRule(const QString& name)
                                  static_cast<QWidget*>(Label1[1]), static_cast<QWidget*>(Label1[2])})
             control->show();
         oneLayout.emplace(*RichTextBox1);
-        RichTextBox1->setText(nullToEmpty(paragraph->field(QStringLiteral("var_text"))));
+        RichTextBox1->setText(text);
     }
     Label1[0]->setCaption(QString());
     if (found)
-        Label1[0]->setCaption(addendaMark(nullToEmpty(paragraph->field(QStringLiteral("ADDENDA")))));
-    paragraph->close();
+        Label1[0]->setCaption(addendaMark(addenda));
     if (!found)
         return;  // the text shown stays as it was
 
@@ -123,7 +140,9 @@ void varnelMain::Command4_Click(int index)
     try {
         if (now >= 1)
             loadRule(ListView1[2]->selectedText());
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        // Without a database there is nothing to show.
+        sayReferenceDamage(error);
     }
 }
 
@@ -157,7 +176,9 @@ void varnelMain::ListView1_Show()
     try {
         if (ListView1[2]->selectedIndex() > 0)
             loadRule(ListView1[2]->selectedText());
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        // Without a database there is nothing to show.
+        sayReferenceDamage(error);
     }
 }
 

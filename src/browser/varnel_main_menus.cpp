@@ -6,6 +6,7 @@
 #include "app/registry_module.h"
 #include "app/varnel_core.h"
 #include "app/window_openers.h"
+#include "data/read_failures.h"
 #include "data/reference_files.h"
 #include "platform/ui/seams.h"
 #include "platform/vb.h"
@@ -106,48 +107,54 @@ void varnelMain::lookUpCrossReference()
 
     if (!core.mainDatabase)
         return;
-    auto table = core.mainDatabase->openRecordset(QStringLiteral("SELECT * FROM [Cross-reference]"));
-    const QString criterion = QStringLiteral("reference = ") + dao::literal(key);
-    table->findFirst(criterion);
-    const bool found = !table->noMatch();
-    auto text = [&](const char* field) { return found ? nullToEmpty(table->field(QLatin1String(field))) : QString(); };
-    const QString variable = text("variable"), form = text("form"), message = text("message"), title = text("title");
+    // The table is read as the key is looked up; a damaged file is said, and opens nothing.
+    try {
+        auto table = core.mainDatabase->openRecordset(QStringLiteral("SELECT * FROM [Cross-reference]"));
+        const QString criterion = QStringLiteral("reference = ") + dao::literal(key);
+        table->findFirst(criterion);
+        const bool found = !table->noMatch();
+        auto text = [&](const char* field) { return found ? nullToEmpty(table->field(QLatin1String(field))) : QString(); };
+        const QString variable = text("variable"), form = text("form"), message = text("message"), title = text("title");
 
-    if (!found || !variable.isEmpty()) {
-        // A paragraph: the key's own paragraph when the table does not know it.
-        const QString target = found ? variable : key;
-        table->close();
-        if (ListView1[2]->selectedIndex() > 0 && target == ListView1[2]->selectedText())
-            platform::messageBox(platform::MessageIcon::Exclamation, key,
-                                 key + QStringLiteral(" cross-reference is included in this paragraph"));
-        else
-            openWindow(windowOpeners().crossReference);
-    } else if (!form.isEmpty()) {
-        table->close();
-        WindowOpeners& open = windowOpeners();
-        if (form == QLatin1String("varnelMaterialSpecification"))
-            openWindow(open.materialSpecification);
-        else if (form == QLatin1String("varnelFillerSpecification"))
-            openWindow(open.fillerSpecification);
-        else if (form == QLatin1String("varnelAnumbers"))
-            openWindow(open.aNumbers);
-        else if (form == QLatin1String("varnelThickness"))
-            openWindow(open.thickness);
-    } else if (!message.isEmpty()) {
-        // A message without a title of its own is titled with the program's name.
-        platform::messageBox(platform::MessageIcon::Information, title.isEmpty() ? QStringLiteral("Varnel") : title,
-                             message);
-        table->close();
-    } else if (title == QLatin1String("GRAPHICS")) {
-        table->close();
-        auto figures = core.mainDatabase->openRecordset(QStringLiteral("SELECT * FROM [Cross-reference] WHERE [Reference] = ")
-                                                        + dao::literal(key));
-        core.pictureKey = figures->eof() ? QString() : nullToEmpty(figures->field(QStringLiteral("graphics")));
-        figures->close();
-        openWindow(core.pictureKey.isEmpty() ? windowOpeners().definitions : windowOpeners().picture);
-    } else {
-        table->close();
-        openWindow(windowOpeners().definitions);
+        if (!found || !variable.isEmpty()) {
+            // A paragraph: the key's own paragraph when the table does not know it.
+            const QString target = found ? variable : key;
+            table->close();
+            if (ListView1[2]->selectedIndex() > 0 && target == ListView1[2]->selectedText())
+                platform::messageBox(platform::MessageIcon::Exclamation, key,
+                                     key + QStringLiteral(" cross-reference is included in this paragraph"));
+            else
+                openWindow(windowOpeners().crossReference);
+        } else if (!form.isEmpty()) {
+            table->close();
+            WindowOpeners& open = windowOpeners();
+            if (form == QLatin1String("varnelMaterialSpecification"))
+                openWindow(open.materialSpecification);
+            else if (form == QLatin1String("varnelFillerSpecification"))
+                openWindow(open.fillerSpecification);
+            else if (form == QLatin1String("varnelAnumbers"))
+                openWindow(open.aNumbers);
+            else if (form == QLatin1String("varnelThickness"))
+                openWindow(open.thickness);
+        } else if (!message.isEmpty()) {
+            // A message without a title of its own is titled with the program's name.
+            platform::messageBox(platform::MessageIcon::Information, title.isEmpty() ? QStringLiteral("Varnel") : title,
+                                 message);
+            table->close();
+        } else if (title == QLatin1String("GRAPHICS")) {
+            table->close();
+            auto figures = core.mainDatabase->openRecordset(
+                QStringLiteral("SELECT * FROM [Cross-reference] WHERE [Reference] = ") + dao::literal(key));
+            core.pictureKey = figures->eof() ? QString() : nullToEmpty(figures->field(QStringLiteral("graphics")));
+            figures->close();
+            openWindow(core.pictureKey.isEmpty() ? windowOpeners().definitions : windowOpeners().picture);
+        } else {
+            table->close();
+            openWindow(windowOpeners().definitions);
+        }
+    } catch (const std::exception& error) {
+        if (!sayReferenceDamage(error))
+            throw;
     }
 }
 

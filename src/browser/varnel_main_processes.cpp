@@ -6,6 +6,7 @@
 #include "app/image_list.h"
 #include "app/varnel_core.h"
 #include "browser/paragraph_query.h"
+#include "data/read_failures.h"
 #include "platform/vb.h"
 
 namespace varnel {
@@ -77,8 +78,9 @@ void varnelMain::loadVariablesList()
             loadRule(ListView1[2]->entryText(1));
         }
         setListHeight(3);
-    } catch (const std::exception&) {
-        // Entries already added stay; nothing is reported here.
+    } catch (const std::exception& error) {
+        // Entries already added stay; a damaged file is said.
+        sayReferenceDamage(error);
     }
 }
 

@@ -8,11 +8,10 @@
 #include "app/varnel_core.h"
 #include "app/version.h"
 #include "browser/paragraph_query.h"
+#include "data/read_failures.h"
 #include "data/required_tables.h"
 #include "platform/ui/seams.h"
 #include "platform/vb.h"
-
-#include <QDir>
 
 namespace varnel {
 
@@ -44,7 +43,7 @@ void varnelMain::performSearch()
     search.type = searchTypeOf(Option1);
     search.newLayout = core.newLayout;
 
-    bool damaged = false;
+    bool said = false;  // why the list is empty, when it is not that nothing was found
     try {
         if (!core.mainDatabase)
             throw dao::Error(dao::ObjectNotSet, QStringLiteral("No reference database is open."));
@@ -57,10 +56,16 @@ void varnelMain::performSearch()
         RichTextBox1->setText(QString());
         ListView1[2]->setEntries(paragraphNames(*core.searchRecordset), newImageList(1));
     } catch (const std::exception& error) {
-        // A query the engine refuses lists nothing; a damaged file is said as such.
+        // A query the engine refuses lists nothing. Words that cannot be searched as written and
+        // a damaged file are said as such, and not as nothing found.
         ListView1[2]->clearEntries();
         RichTextBox1->setText(QString());
-        damaged = reportDamage(error);
+        if (const QString unsearchable = unsearchableWordsText(error); !unsearchable.isEmpty()) {
+            platform::messageBox(platform::MessageIcon::Exclamation, programTitle(), unsearchable);
+            said = true;
+        } else {
+            said = sayReferenceDamage(error);
+        }
     }
     if (core.searchRecordset) {
         core.searchRecordset->close();
@@ -72,35 +77,17 @@ void varnelMain::performSearch()
         try {
             loadRule(ListView1[2]->entryText(1));
         } catch (const std::exception& error) {
-            reportDamage(error);
+            sayReferenceDamage(error);
         }
         Label1[4]->setCaption(QStringLiteral("1"));
     } else {
-        if (!damaged)
+        if (!said)
             platform::messageBox(platform::MessageIcon::Information, QStringLiteral("No entry found"),
                                  QStringLiteral("No appropriate paragraphs were found."));
         Label1[4]->setCaption(QStringLiteral("0"));
         showNoParagraph();
     }
     platform::setPointer(platform::Pointer::Default);
-}
-
-bool varnelMain::reportDamage(const std::exception& error)
-{
-    if (!dao::meansUnreadableFile(error))
-        return false;
-    // Damage does not mend itself: it is said once, and not again for the queries that follow
-    // on the same database.
-    const VarnelCore& core = varnelCore();
-    const QString file = core.mainDatabase ? core.mainDatabase->name() : QString();
-    if (damagedDatabase_ == core.mainDatabase.get() && damagedFile_ == file)
-        return true;
-    damagedDatabase_ = core.mainDatabase.get();
-    damagedFile_ = file;
-    platform::messageBox(platform::MessageIcon::Critical, programTitle(),
-                         QStringLiteral("The reference database %1 is damaged or can no longer be read.\n\n%2")
-                             .arg(QDir::toNativeSeparators(file), static_cast<const dao::Error&>(error).description()));
-    return true;
 }
 
 void varnelMain::loadAvailableParagraphs() { performSearch(); }
@@ -134,7 +121,7 @@ void varnelMain::Check1_Click()
         }
     } catch (const std::exception& error) {
         // A failed listing leaves the lists as far as they got.
-        reportDamage(error);
+        sayReferenceDamage(error);
     }
     Form_Resize();
 }

@@ -1,6 +1,7 @@
 #include "browser/varnel_picture.h"
 
 #include "app/varnel_core.h"
+#include "data/read_failures.h"
 #include "platform/ui/cancel_button.h"
 #include "platform/ui/handler_guard.h"
 #include "platform/ui/seams.h"
@@ -189,7 +190,8 @@ void varnelPicture::initiateDefinition()
     letPaint();
     core.pictureKey = normalisedPictureKey(core.pictureKey);
     figureCount = 0;
-    // A failure while the ids are read keeps the entries added so far and ends the loading.
+    // A failure while the ids are read keeps the entries added so far and ends the loading; a
+    // damaged file is said.
     try {
         if (!core.pictureKey.isEmpty()) {
             if (!core.mainDatabase)
@@ -206,7 +208,8 @@ void varnelPicture::initiateDefinition()
             Combo1->setListIndex(0);  // shows the first figure
         else
             showNoFigures();
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        sayReferenceDamage(error);
     }
     Picture1->show();
     letPaint();
@@ -226,7 +229,8 @@ void varnelPicture::loadDefinition(const QString& id)
 {
     VarnelCore& core = varnelCore();
     platform::setPointer(platform::Pointer::Hourglass);
-    // A failure ends this figure's display; what was set before it stays on screen.
+    // A failure ends this figure's display; what was set before it stays on screen, and a damaged
+    // file is said.
     try {
         if (!core.mainDatabase)
             throw dao::Error(dao::ObjectNotSet, QStringLiteral("No reference database is open."));
@@ -255,7 +259,8 @@ void varnelPicture::loadDefinition(const QString& id)
                 break;
         }
         figure->close();
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        sayReferenceDamage(error);
     }
     Form_Resize();
     platform::setPointer(platform::Pointer::Default);

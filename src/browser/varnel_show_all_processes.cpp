@@ -2,6 +2,7 @@
 
 #include "app/varnel_core.h"
 #include "browser/varnel_main.h"
+#include "data/read_failures.h"
 #include "platform/dao/dao.h"
 #include "platform/ui/cancel_button.h"
 #include "platform/ui/handler_guard.h"
@@ -157,22 +158,23 @@ void ApplicabilityGrid::loadRule()
     if (paragraph)
         setWindowTitle(QStringLiteral("Applicability of ") + *paragraph + QStringLiteral(" variable"));
 
-    std::unique_ptr<dao::Recordset> row;
+    // A paragraph that [Variables] does not hold leaves the grid with its headers alone; without a
+    // paragraph or an answer the process names stand without marks.
     const std::unique_ptr<dao::Database>& database = varnelCore().mainDatabase;
     if (paragraph && database) {
         try {
-            row = database->openRecordset(QStringLiteral("SELECT * FROM [Variables] WHERE [variable] = ")
-                                          + dao::literal(*paragraph));
-        } catch (const std::exception&) {
-            // A refused query marks nothing.
+            auto row = database->openRecordset(QStringLiteral("SELECT * FROM [Variables] WHERE [variable] = ")
+                                               + dao::literal(*paragraph));
+            if (!row->eof())
+                writeProcessRows(row.get());
+            row->close();
+            return;
+        } catch (const std::exception& error) {
+            // A refused query marks nothing; nor does a damaged file, which is said.
+            sayReferenceDamage(error);
         }
     }
-    // A paragraph that [Variables] does not hold leaves the grid with its headers alone; without a
-    // paragraph or an answer the process names stand without marks.
-    if (!row || !row->eof())
-        writeProcessRows(row.get());
-    if (row)
-        row->close();
+    writeProcessRows(nullptr);
 }
 
 void ApplicabilityGrid::writeProcessRows(const dao::Recordset* paragraph)

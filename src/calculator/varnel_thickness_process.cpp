@@ -7,6 +7,7 @@
 #include "app/varnel_core.h"
 #include "browser/paragraph_query.h"
 #include "browser/varnel_main.h"
+#include "data/read_failures.h"
 #include "calculator/process_choice.h"
 #include "calculator/requirement_texts.h"
 #include "platform/ui/twips.h"
@@ -60,8 +61,9 @@ bool varnelThickness::initiateDatabase()
         processes->close();
         list->resize(list->width(), platform::twips(calculator::processListHeight(list->count())));
         return true;
-    } catch (const std::exception&) {
-        // The entries added so far stay.
+    } catch (const std::exception& error) {
+        // The entries added so far stay; a damaged file is said.
+        sayReferenceDamage(error);
         return false;
     }
 }

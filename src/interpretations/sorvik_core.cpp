@@ -8,6 +8,7 @@ void SorvikCore::closeDatabase()
         if (interpretationsDatabase)
             interpretationsDatabase->close();
     } catch (const std::exception&) {
+        // The handle goes whatever the close reports; nothing shown comes from it.
     }
     interpretationsDatabase.reset();
 }

@@ -4,6 +4,7 @@
 // per process; the window rebuilds or overwrites it at every opening.
 
 #include "platform/dao/dao.h"
+#include "platform/ui/once_per_doing.h"
 
 #include <QString>
 #include <memory>
@@ -27,6 +28,7 @@ struct SorvikCore {
     // The row offset of the section shown first at an opening: that section is row
     // currentSectionIndex + 1. A start string's section choice moves it to that section's row.
     int currentSectionIndex = 8;
+    platform::ui::OncePerDoing damageSaid;                   // a damaged database said
 
     // Closes the database when it is open; whatever the close reports, the handle is gone after.
     void closeDatabase();

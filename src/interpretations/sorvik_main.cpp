@@ -5,6 +5,7 @@
 #include "app/program_titles.h"
 #include "app/registry_module.h"
 #include "data/password.h"
+#include "data/read_failures.h"
 #include "interpretations/interpretation_rules.h"
 #include "interpretations/interpretations_schema.h"
 #include "interpretations/sorvik_core.h"
@@ -298,17 +299,11 @@ void sorvikMain::refuseDatabase(const QString& reason)
 
 bool sorvikMain::reportDamage(const std::exception& error)
 {
-    if (!dao::meansUnreadableFile(error))
+    SorvikCore& core = sorvikCore();
+    if (!sayDamage(error, core.damageSaid, QStringLiteral("Sorvik"), QStringLiteral("interpretations database"),
+                   core.interpretationsDataPath))
         return false;
     readDamaged_ = true;
-    // Damage does not mend itself: it is said once while the window is open.
-    if (damageSaid_)
-        return true;
-    damageSaid_ = true;
-    platform::messageBox(platform::MessageIcon::Critical, QStringLiteral("Sorvik"),
-                         QStringLiteral("The interpretations database %1 is damaged or can no longer be read.\n\n%2")
-                             .arg(QDir::toNativeSeparators(sorvikCore().interpretationsDataPath),
-                                  static_cast<const dao::Error&>(error).description()));
     return true;
 }
 
@@ -317,6 +312,7 @@ void sorvikMain::Form_Activate()
     try {
         processCommandLine();
     } catch (const std::exception&) {
+        // Each step of the start string says its own failures; the window opens all the same.
     }
     platform::setPointer(platform::Pointer::Default);
 }
@@ -384,7 +380,9 @@ bool sorvikMain::initiateProgram()
             selectSection(title);
             core.currentSectionIndex = 8;
         }
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        // The sections read so far stay; a damaged file is said.
+        reportDamage(error);
         return false;
     }
     return true;
@@ -413,6 +411,7 @@ void sorvikMain::selectSection(const QString& title)
             try {
                 loadInterpretation(ListView1[2]->entryText(1));
             } catch (const std::exception&) {
+                // The listing stays; the display says its own failures.
             }
         }
         try {

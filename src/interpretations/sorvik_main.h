@@ -137,14 +137,13 @@ private:
     void pick(int index);
     // Tells that the database file cannot be used, and why; the window is then not to be shown.
     void refuseDatabase(const QString& reason);
-    // Says, once while the window is open, that the file is damaged, when `error` means so; true
-    // when it does.
+    // Says that the file is damaged, when `error` means so, once for all the reads of one doing of
+    // the person; true when `error` means so.
     bool reportDamage(const std::exception& error);
 
     bool loaded_ = false;
     bool activated_ = false;
     bool databaseRefused_ = false;
-    bool damageSaid_ = false;
     bool readDamaged_ = false;  // a read since the search began found the file damaged
     bool unloaded_ = false;
 };

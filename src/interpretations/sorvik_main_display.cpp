@@ -25,7 +25,8 @@ struct InterpretationRow {
     QString volume;
 };
 
-// The interpretation `number` of `table`; nothing when the table has no such row or cannot be read.
+// The interpretation `number` of `table`; nothing when the table has no such row or the query is
+// refused (a table the file lacks). A damaged file raises its error.
 std::optional<InterpretationRow> readInterpretation(const QString& table, const QString& number)
 {
     try {
@@ -36,13 +37,16 @@ std::optional<InterpretationRow> readInterpretation(const QString& table, const 
                               rows->field(QStringLiteral("vol")).toString()};
         rows->close();
         return row;
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        if (dao::meansUnreadableFile(error))
+            throw;
         return std::nullopt;
     }
 }
 
 // The section ("08") whose table holds an interpretation the paragraph index of `sectionTable`
-// names; empty when the index does not name it.
+// names; empty when the index does not name it or the query is refused. A damaged file raises
+// its error.
 QString indexedSection(const QString& sectionTable, const QString& number)
 {
     try {
@@ -50,7 +54,9 @@ QString indexedSection(const QString& sectionTable, const QString& number)
         const QString section = rows->eof() ? QString() : rows->field(QStringLiteral("section")).toString();
         rows->close();
         return section;
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        if (dao::meansUnreadableFile(error))
+            throw;
         return {};
     }
 }
@@ -65,19 +71,25 @@ void sorvikMain::loadInterpretation(const QString& number)
     RichTextBox1->setSelColor(textColour);
 
     // The section's own table, else the table the section's paragraph index points to, when the
-    // window lists that section.
-    std::optional<InterpretationRow> shown = readInterpretation(core.currentSectionTable, number);
-    if (!shown) {
-        const QString section = indexedSection(core.currentSectionTable, number);
-        const QString table = QStringLiteral("INT") + section;
-        if (!section.isEmpty())
-            shown = readInterpretation(table, number);
-        if (shown && core.sectionRowOfTable(table) == 0) {
-            platform::messageBox(platform::MessageIcon::Information, QStringLiteral("Interpretation not present"),
-                                 QStringLiteral("The interpretation you have selected references a section which you "
-                                                "do not have access to."));
-            shown.reset();
+    // window lists that section. A damaged file is said, and its text is not shown as empty
+    // without a word.
+    std::optional<InterpretationRow> shown;
+    try {
+        shown = readInterpretation(core.currentSectionTable, number);
+        if (!shown) {
+            const QString section = indexedSection(core.currentSectionTable, number);
+            const QString table = QStringLiteral("INT") + section;
+            if (!section.isEmpty())
+                shown = readInterpretation(table, number);
+            if (shown && core.sectionRowOfTable(table) == 0) {
+                platform::messageBox(platform::MessageIcon::Information, QStringLiteral("Interpretation not present"),
+                                     QStringLiteral("The interpretation you have selected references a section which "
+                                                    "you do not have access to."));
+                shown.reset();
+            }
         }
+    } catch (const std::exception& error) {
+        reportDamage(error);
     }
     {
         // The text, its header words and its hits go in as one edit, laid out once.

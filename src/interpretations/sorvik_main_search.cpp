@@ -4,6 +4,7 @@
 #include "interpretations/sorvik_main.h"
 
 #include "app/image_list.h"
+#include "data/read_failures.h"
 #include "interpretations/sorvik_core.h"
 #include "platform/ui/seams.h"
 
@@ -60,14 +61,20 @@ void sorvikMain::performSearch()
     search.words = Text1[1]->text();
     search.option = searchOption();
 
-    // A query the engine refuses (no section, a word that is no valid pattern) finds nothing; a
-    // damaged file is said as such, and not as nothing found.
+    // A query the engine refuses (no section) finds nothing. Words that cannot be searched as
+    // written and a damaged file are said as such, and not as nothing found.
     readDamaged_ = false;
+    bool unsearchable = false;
     std::unique_ptr<dao::Recordset> rows;
     try {
         rows = core.openRecordset(interpretationSearchQuery(search));
     } catch (const std::exception& error) {
-        reportDamage(error);
+        if (const QString why = unsearchableWordsText(error); !why.isEmpty()) {
+            platform::messageBox(platform::MessageIcon::Exclamation, QStringLiteral("Sorvik"), why);
+            unsearchable = true;
+        } else {
+            reportDamage(error);
+        }
     }
     const bool noticeSeen = fillResultsList(rows.get());
     RichTextBox1->setText(QString());
@@ -77,10 +84,11 @@ void sorvikMain::performSearch()
         try {
             loadInterpretation(ListView1[2]->entryText(1));
         } catch (const std::exception&) {
+            // The list stays; the display says its own failures.
         }
         Label1[4]->setCaption(QStringLiteral("1"));
     } else {
-        if (!readDamaged_)
+        if (!readDamaged_ && !unsearchable)
             platform::messageBox(platform::MessageIcon::Information, QStringLiteral("No entry found"),
                                  QStringLiteral("No appropriate interpretations were found."));
         Label1[4]->setCaption(QStringLiteral("0"));

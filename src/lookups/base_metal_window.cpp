@@ -3,6 +3,7 @@
 #include "app/image_list.h"
 #include "app/varnel_core.h"
 #include "app/window_openers.h"
+#include "data/read_failures.h"
 #include "lookups/base_metal_query.h"
 #include "lookups/lookup_report.h"
 #include "lookups/type_ahead.h"
@@ -160,8 +161,9 @@ void varnelMaterialSpecification::loadMenuList(const QString& field)
                     values << value;
             appendPickEntries(list, values, newImageList(1));
             rs->close();
-        } catch (const dao::Error&) {
-            // A pass whose statement fails adds nothing.
+        } catch (const dao::Error& error) {
+            // A pass whose statement fails adds nothing; a damaged file is said.
+            sayReferenceDamage(error);
         }
     }
     sizePickList(list);

@@ -3,6 +3,7 @@
 #include "app/image_list.h"
 #include "app/varnel_core.h"
 #include "browser/varnel_main.h"
+#include "data/read_failures.h"
 #include "lookups/filler_metal_query.h"
 #include "lookups/lookup_report.h"
 #include "lookups/type_ahead.h"
@@ -116,8 +117,9 @@ void varnelFillerSpecification::Form_Load()
         results().setColumnWidthTwips(column, widths[column]);
     try {
         loadSpecificationTitles();
-    } catch (const dao::Error&) {
-        // Without titles the specification box is not preset.
+    } catch (const dao::Error& error) {
+        // Without titles the specification box is not preset; a damaged file is said.
+        sayReferenceDamage(error);
     }
     presetSpecification();
     loadMaterialList();
@@ -178,15 +180,17 @@ void varnelFillerSpecification::loadMenuList(const QString& field)
                     rs->findFirst(fillermetal::sfaCriterion(fillermetal::titleNumber(title)));
                     if (!rs->noMatch())
                         values << vb::Trim(title);
-                } catch (const dao::Error&) {
-                    // A failing find leaves that title out.
+                } catch (const dao::Error& error) {
+                    // A failing find leaves that title out; a damaged file is said.
+                    sayReferenceDamage(error);
                 }
             }
         }
         appendPickEntries(list, values, newImageList(1));
         rs->close();
-    } catch (const dao::Error&) {
-        // The pick list stays empty.
+    } catch (const dao::Error& error) {
+        // The pick list stays empty; a damaged file is said.
+        sayReferenceDamage(error);
     }
     sizePickList(list);
 }

@@ -1,6 +1,7 @@
 #include "lookups/lookup_search.h"
 
 #include "app/image_list.h"
+#include "data/read_failures.h"
 #include "lookups/type_ahead.h"
 #include "platform/ui/handler_guard.h"
 #include "platform/ui/twips.h"
@@ -29,24 +30,29 @@ void SpecificationSearch::fillResults(const QString& statement,
     Hourglass busy;
     SortableListView& list = results();
     list.clearEntries();
-    std::unique_ptr<dao::Recordset> rs;
+    std::vector<QStringList> rows;
     try {
-        rs = openSnapshot(statement);
-    } catch (const dao::Error&) {
-        // A criterion the engine refuses (an unclosed "[" in a pattern) matches nothing.
-        Frame1[1]->setCaption(matchCountCaption(0));
+        auto rs = openSnapshot(statement);
+        rows.reserve(static_cast<std::size_t>(rs->recordCount()));
+        for (; !rs->eof(); rs->moveNext())
+            rows.push_back(rowOf(*rs));
+        rs->close();
+    } catch (const std::exception& error) {
+        // Criteria that cannot be searched as written say why, and a damaged file says so, in
+        // place of the count; a criterion the engine refuses otherwise matches nothing.
+        const QString unsearchable = unsearchableWordsText(error);
+        if (!unsearchable.isEmpty())
+            Frame1[1]->setCaption(unsearchable);
+        else if (sayReferenceDamage(error))
+            Frame1[1]->setCaption(unreadableDatabaseText);
+        else
+            Frame1[1]->setCaption(matchCountCaption(0));
         return;
     }
-    const int count = rs->recordCount();
-    Frame1[1]->setCaption(matchCountCaption(count));
-    std::vector<QStringList> rows;
-    rows.reserve(static_cast<std::size_t>(count));
-    for (; !rs->eof(); rs->moveNext())
-        rows.push_back(rowOf(*rs));
+    Frame1[1]->setCaption(matchCountCaption(static_cast<int>(rows.size())));
     list.addRows(rows, newImageList(1));
     if (list.count() >= 1)
         list.selectIndex(1);
-    rs->close();
 }
 
 void SpecificationSearch::createCriteriaBox(int index, const QRect& box)

@@ -2,6 +2,7 @@
 
 #include "app/varnel_core.h"
 #include "app/window_openers.h"
+#include "data/read_failures.h"
 #include "platform/ui/cancel_button.h"
 #include "platform/ui/form_font.h"
 #include "platform/ui/handler_guard.h"
@@ -190,8 +191,9 @@ void varnelAnumbers::Form_Load()
     if (!aNumberSnapshot) {
         try {
             aNumberSnapshot = openSnapshot(QStringLiteral("A Numbers"));
-        } catch (const dao::Error&) {
-            // Without the table no determination marks anything.
+        } catch (const dao::Error& error) {
+            // Without the table no determination marks anything; a damaged file is said.
+            sayReferenceDamage(error);
         }
     }
 }
@@ -211,9 +213,13 @@ bool varnelAnumbers::setFormDefaults()
         aNumberSnapshot = openSnapshot(QStringLiteral("A Numbers"));
     } catch (const dao::Error& error) {
         // Without the table there are no maxima to colour the boxes against.
-        tableMissing = isMissingTable(error);
-        if (tableMissing)
+        if (isMissingTable(error)) {
+            tableUnread = true;
             lblAnumber->setCaption(missingTableText(QStringLiteral("A Numbers")));
+        } else if (sayReferenceDamage(error)) {
+            tableUnread = true;
+            lblAnumber->setCaption(unreadableDatabaseText);
+        }
         return false;
     }
     for (int i = 0; i < anumber::elementCount; ++i) {
@@ -248,7 +254,7 @@ void varnelAnumbers::determineAnumber()
 {
     for (int n = 1; n <= 12; ++n)
         setRowColour(n, false);
-    if (tableMissing)
+    if (tableUnread)
         return;
     std::array<QString, anumber::elementCount> texts;
     for (int i = 0; i < anumber::elementCount; ++i) {
@@ -282,8 +288,13 @@ void varnelAnumbers::determineAnumber()
                     setRowColour(static_cast<int>(n), true);
                 found << QString::number(n);
             }
-        } catch (const dao::Error&) {
-            // A failed search marks nothing more.
+        } catch (const dao::Error& error) {
+            // A failed search marks nothing more; a damaged file is said, in place of the
+            // A-numbers it kept back.
+            if (sayReferenceDamage(error)) {
+                lblAnumber->setCaption(unreadableDatabaseText);
+                return;
+            }
         }
     }
     lblAnumber->setCaption(found.isEmpty() ? QStringLiteral("No matching A-number(s)")

@@ -40,7 +40,7 @@ public:
     // ------------------------------------------------------------------ state
     std::unique_ptr<dao::Recordset> aNumberSnapshot;  // [A Numbers], open while the window is
     std::array<double, anumber::elementCount> tableMax{};
-    bool tableMissing = false;  // the database has no [A Numbers]: the window says so and determines nothing
+    bool tableUnread = false;  // [A Numbers] is missing or damaged: the window says so and determines nothing
 
     // The row colours and box colours the window shows.
     static QColor rowColour(bool matched);

@@ -2,6 +2,7 @@
 
 #include "app/varnel_core.h"
 #include "app/window_openers.h"
+#include "data/read_failures.h"
 #include "lookups/rich_text.h"
 #include "lookups/type_ahead.h"
 #include "platform/ui/handler_guard.h"
@@ -131,6 +132,12 @@ void varnelDefinitions::showGlossaryMissing()
     Command1[1]->hide();
 }
 
+void varnelDefinitions::showUnreadableGlossary()
+{
+    RichTextBox1->setText(unreadableDatabaseText);
+    Command1[1]->hide();
+}
+
 void varnelDefinitions::loadMenuList()
 {
     ListView& list = *List1[0];
@@ -142,9 +149,11 @@ void varnelDefinitions::loadMenuList()
             terms << trimmedField(*glossaryRecordset, QStringLiteral("term"));
     } catch (const dao::Error& error) {
         // A glossary that cannot be read leaves the drop-down empty, and then the box's change
-        // handling does nothing: a missing one is said at once.
+        // handling does nothing: a missing or damaged one is said at once.
         if (isMissingTable(error))
             showGlossaryMissing();
+        else if (sayReferenceDamage(error))
+            showUnreadableGlossary();
     }
     appendPickEntries(list, terms, QIcon());
     sizePickList(list);
@@ -158,15 +167,20 @@ void varnelDefinitions::loadDefinition()
     try {
         glossaryRecordset = openSnapshot(glossaryQuery());
         dao::Recordset& rs = *glossaryRecordset;
-        // A text that is no valid pattern (a lone "[", say) matches no term.
+        // A text that cannot be searched as written (a lone "[", say) says why; a search the
+        // engine refuses otherwise matches no term.
         bool found = false;
+        QString unsearchable;
         try {
             rs.findFirst(QStringLiteral("[term] LIKE ") + dao::literal(Text1[0]->text() + u'*'));
             found = !rs.noMatch();
-        } catch (const dao::Error&) {
+        } catch (const dao::Error& error) {
+            if (dao::meansUnreadableFile(error))
+                throw;
+            unsearchable = unsearchableWordsText(error);
         }
         if (!found) {
-            RichTextBox1->setText(QStringLiteral("No match found"));
+            RichTextBox1->setText(unsearchable.isEmpty() ? QStringLiteral("No match found") : unsearchable);
             Command1[1]->hide();
         } else {
             // A Null definition shows as an empty one, with the figures of its own term.
@@ -178,9 +192,11 @@ void varnelDefinitions::loadDefinition()
         }
     } catch (const dao::Error& error) {
         // The definition box and the figure button keep what they showed, unless the glossary
-        // is missing.
+        // is missing or damaged.
         if (isMissingTable(error))
             showGlossaryMissing();
+        else if (sayReferenceDamage(error))
+            showUnreadableGlossary();
     }
     if (glossaryRecordset) {
         glossaryRecordset->close();

@@ -36,8 +36,9 @@ public:
     // The query of the chosen glossary.
     QString glossaryTable() const;
     QString glossaryQuery() const;
-    // The definition box says that the chosen glossary is missing; no figures.
+    // The definition box says that the chosen glossary is missing, or damaged; no figures.
     void showGlossaryMissing();
+    void showUnreadableGlossary();
     void loadMenuList();
     void loadDefinition();
     void loadFigures(const QString& figures);

@@ -114,7 +114,7 @@ void varnelFillerMatrix::MSFlexGrid2_Click()
     try {
         filler_.loadMaterialList();
     } catch (const std::exception&) {
-        // The matrix closes whatever the search met.
+        // The matrix closes whatever the search met; the search says its own failures.
     }
     close();
 }

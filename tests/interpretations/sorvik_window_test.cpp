@@ -153,12 +153,27 @@ TEST_F(Sorvik, SearchCountsLeaveTheNoticeRowsOut)
 TEST_F(Sorvik, ASearchThatFindsNothingSaysSoAndEmptiesTheText)
 {
     sorvikMain& w = open();
-    for (const char* words : {"no such word", "[unclosed"}) {
-        search(QString(), QString::fromLatin1(words));
-        ASSERT_EQ(seams.messages.shown.size(), 1u) << words;
-        EXPECT_EQ(seams.messages.shown[0].title, QStringLiteral("No entry found"));
-        EXPECT_EQ(seams.messages.shown[0].text, QStringLiteral("No appropriate interpretations were found."));
-        EXPECT_EQ(seams.messages.shown[0].icon, platform::MessageIcon::Information);
+    // Words that cannot be searched as written are said as such, not as nothing found.
+    const struct {
+        QString words;
+        const char* title;
+        QString text;
+        platform::MessageIcon icon;
+    } cases[] = {
+        {"no such word", "No entry found", "No appropriate interpretations were found.", platform::MessageIcon::Information},
+        {"[unclosed", "Sorvik",
+         "The words cannot be searched as written: a \"[\" has no \"]\" to end its set of characters (to find \"[\" "
+         "itself, write \"[[]\").",
+         platform::MessageIcon::Exclamation},
+        {QStringLiteral("we") + QChar(0) + QStringLiteral("ld"), "Sorvik",
+         "The words cannot be searched as written: they hold the character NUL (code 0).", platform::MessageIcon::Exclamation},
+    };
+    for (const auto& c : cases) {
+        search(QString(), c.words);
+        ASSERT_EQ(seams.messages.shown.size(), 1u) << c.title;
+        EXPECT_EQ(seams.messages.shown[0].title, QString::fromLatin1(c.title));
+        EXPECT_EQ(seams.messages.shown[0].text, c.text);
+        EXPECT_EQ(seams.messages.shown[0].icon, c.icon);
         EXPECT_TRUE(results().isEmpty());
         EXPECT_TRUE(w.RichTextBox1->text().isEmpty());
         EXPECT_EQ(w.Label1[4]->caption(), QStringLiteral("0"));

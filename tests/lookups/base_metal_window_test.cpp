@@ -279,9 +279,20 @@ TEST_F(MaterialSpecification, ColumnClicksSortEitherWayAndFlipWhateverTheColumn)
 
 TEST_F(MaterialSpecification, QuotesAndBracketsTypedIntoBoxesAreSearchedSafely)
 {
-    for (const QString& text : {QStringLiteral("6\"0"), QStringLiteral("\" OR \"\"=\""), QStringLiteral("[")}) {
-        setBoxes({"", "", "", text, ""});
-        EXPECT_EQ(caption(), "No matching materials found.") << text.toStdString();
+    // A criterion that cannot be searched as written says why in place of the count.
+    const struct {
+        QString text;
+        QString caption;
+    } cases[] = {
+        {"6\"0", "No matching materials found."},
+        {"\" OR \"\"=\"", "No matching materials found."},
+        {"[", "The words cannot be searched as written: a \"[\" has no \"]\" to end its set of characters (to find "
+              "\"[\" itself, write \"[[]\")."},
+        {"[[]", "No matching materials found."},
+    };
+    for (const auto& c : cases) {
+        setBoxes({"", "", "", c.text, ""});
+        EXPECT_EQ(caption(), c.caption) << c.text.toStdString();
         EXPECT_EQ(window->results().count(), 0);
         EXPECT_EQ(seams.pointer.current(), platform::Pointer::Default);
     }

@@ -154,14 +154,17 @@ TEST_F(Definitions, PatternCharactersAndQuotesInTheBox)
     EXPECT_EQ(definition(), "No match found");
     QTest::keyClicks(window->Text1[0], "\"");
     EXPECT_EQ(definition(), "No match found");
-    // A text that is no valid pattern matches nothing: the definition and figures shown before go.
+    // A text that is no valid pattern says why in place of the definition; the figures shown
+    // before go.
     const char* invalid[] = {"[", "flat[", "[!"};
     for (const char* text : invalid) {
         window->Text1[0]->setText("flat");
         ASSERT_TRUE(figureButtonShown());
         window->Text1[0]->setText(text);
         EXPECT_EQ(box(), text);
-        EXPECT_EQ(definition(), "No match found") << text;
+        EXPECT_EQ(definition(), "The words cannot be searched as written: a \"[\" has no \"]\" to end its set of "
+                                "characters (to find \"[\" itself, write \"[[]\").")
+            << text;
         EXPECT_FALSE(figureButtonShown()) << text;
     }
     EXPECT_TRUE(seams.messages.shown.empty());

@@ -299,7 +299,12 @@ TEST_F(FillerSpecification, QuotesInBoxesAreSearchedSafely)
             QStringList boxes(5);
             boxes[box] = text;
             setBoxes(boxes);
-            EXPECT_EQ(caption(), "No matching materials found.") << box << " " << text.toStdString();
+            // A criterion that cannot be searched as written says why in place of the count.
+            EXPECT_EQ(caption(), text.startsWith(u'[') ? QStringLiteral("The words cannot be searched as written: a \"[\" has no "
+                                                                       "\"]\" to end its set of characters (to find \"[\" itself, "
+                                                                       "write \"[[]\").")
+                                                       : QStringLiteral("No matching materials found."))
+                << box << " " << text.toStdString();
         }
         window->Text1[0]->setText(text);
         window->pickListTag = -1;

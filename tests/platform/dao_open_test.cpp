@@ -145,24 +145,29 @@ TEST(DaoOpen, UnusableFilesAreDescribedByNameInPlainWords)
     const QByteArray good = readBytes(fixture.path());
     const auto unfinished = testing_support::fileWithAnUnfinishedChange(fixture.path());
     ASSERT_TRUE(unfinished.second.startsWith("\xd9\xd5\x05\xf9"));  // a journal that must be rolled back
+    const auto logged = testing_support::fileWithALoggedChange(fixture.path(), "DELETE FROM Processes", false);
     QTemporaryDir dir;
     const struct {
         const char* name;
         QByteArray bytes;
         const char* reason;
         QByteArray journal;  // written beside the file when not empty
+        const char* journalSuffix = "-journal";
     } cases[] = {
         {"empty.mdb", QByteArray(), "the file is empty, so it is not a database file", {}},
         {"text.mdb", "Sample text, not a database", "it is not a database file", {}},
         {"header.mdb", good.left(60), "the file is damaged", {}},
         {"truncated.mdb", good.left(good.size() - 1024), "the file is damaged", {}},
         {"unfinished.mdb", unfinished.first, "it has an unfinished change from another program", unfinished.second},
+        {"logged.mdb", logged.first, "it has changes from another program that are not yet written into it (in the "
+                                     "write-ahead log logged.mdb-wal beside it)", logged.second, "-wal"},
     };
     for (const auto& c : cases) {
         const QString path = dir.filePath(QString::fromLatin1(c.name));
+        const QString journal = path + QString::fromLatin1(c.journalSuffix);
         write(path, c.bytes);
         if (!c.journal.isEmpty())
-            write(path + QStringLiteral("-journal"), c.journal);
+            write(journal, c.journal);
         const dao::Error error = testing_support::errorOf([&] { open(path); });
         EXPECT_NE(error.number(), 0) << c.name << " opened";
         EXPECT_EQ(error.number(), c.journal.isEmpty() ? error.number() : dao::CannotOpen);
@@ -170,7 +175,8 @@ TEST(DaoOpen, UnusableFilesAreDescribedByNameInPlainWords)
         EXPECT_TRUE(error.description().contains(QLatin1String(c.reason))) << error.description().toStdString();
         // The file and what lies beside it stay as they were.
         EXPECT_EQ(readBytes(path), c.bytes) << c.name;
-        EXPECT_EQ(readBytes(path + QStringLiteral("-journal")), c.journal) << c.name;
+        EXPECT_EQ(readBytes(journal), c.journal) << c.name;
+        EXPECT_FALSE(QFile::exists(path + QStringLiteral("-shm"))) << c.name;
     }
 }
 
@@ -220,24 +226,42 @@ TEST(DaoOpen, QueriesNeverChangeTheFile)
 TEST(DaoOpen, AWriteAheadLogFileUnderAnyNameOpensAndLeavesItsDirectoryAlone)
 {
     const testing_support::FixtureDatabase fixture(QString::fromUtf8(fixtureSql), QStringLiteral("Kx4Tq9Wm"));
+    const QByteArray rollback = readBytes(fixture.path());
+    const auto checkpointed = testing_support::fileWithALoggedChange(fixture.path(), "DELETE FROM Processes WHERE ABBR = 'OFW'", true);
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(QFile::encodeName(fixture.path()).constData(), &db), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(db, "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr), SQLITE_OK);
     sqlite3_close(db);
-    const QByteArray header = readBytes(fixture.path()).left(20);
-    ASSERT_EQ(header[18], 2);  // the file declares the write-ahead log
+    const QByteArray declared = readBytes(fixture.path());
+    ASSERT_EQ(declared[18], 2);  // the file declares the write-ahead log
 
-    // Characters that a file address would otherwise read as its own syntax.
-    for (const QString& name : {QStringLiteral("qel 07#09?x=1%20.mdb"), QStringLiteral("qel0709 Ü.mdb")}) {
-        const QString path = fixture.dir() + u'/' + name;
-        ASSERT_TRUE(QFile::copy(fixture.path(), path));
+    // Characters that a file address would otherwise read as its own syntax; logs beside the file
+    // that change nothing of it: empty, not a log at all, or one whose change is in the file too.
+    const struct {
+        QString name;
+        QByteArray bytes;
+        QByteArray log;  // written beside the file when not null
+        int processes;
+    } cases[] = {
+        {"qel 07#09?x=1%20.mdb", declared, {}, 2},
+        {"qel0709 Ü.mdb", declared, {}, 2},
+        {"empty log.mdb", rollback, "", 2},
+        {"junk log.mdb", rollback, QByteArray(5000, '\x5a'), 2},
+        {"checkpointed.mdb", checkpointed.first, checkpointed.second, 1},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(c.name);
+        write(path, c.bytes);
+        if (!c.log.isNull())
+            write(path + QStringLiteral("-wal"), c.log);
         {
             auto opened = open(path);
-            EXPECT_EQ(opened->openRecordset(QStringLiteral("Processes"))->recordCount(), 2) << name.toStdString();
+            EXPECT_EQ(opened->openRecordset(QStringLiteral("Processes"))->recordCount(), c.processes) << c.name.toStdString();
             opened->close();
         }
-        EXPECT_EQ(QDir(fixture.dir()).entryList(QDir::Files | QDir::Hidden).size(), 2) << name.toStdString();
-        QFile::remove(path);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), c.log.isNull() ? 1 : 2) << c.name.toStdString();
+        EXPECT_EQ(readBytes(path), c.bytes) << c.name.toStdString();
     }
 }
 

@@ -68,4 +68,23 @@ inline std::pair<QByteArray, QByteArray> fileWithAnUnfinishedChange(const QStrin
     return unfinished;
 }
 
+// The bytes of a copy of `database` in write-ahead-log mode and of its log, as another program
+// that has the copy open leaves them after committing `sql`: the change lies in the log alone,
+// or, when `checkpointed`, also in the file, while the log still holds it.
+inline std::pair<QByteArray, QByteArray> fileWithALoggedChange(const QString& database, const char* sql, bool checkpointed)
+{
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("copy.mdb"));
+    QFile::copy(database, copy);
+    sqlite3* db = nullptr;
+    sqlite3_open(QFile::encodeName(copy).constData(), &db);
+    sqlite3_exec(db, "PRAGMA journal_mode = WAL; PRAGMA wal_autocheckpoint = 0", nullptr, nullptr, nullptr);
+    sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+    if (checkpointed)
+        sqlite3_exec(db, "PRAGMA wal_checkpoint(PASSIVE)", nullptr, nullptr, nullptr);
+    std::pair<QByteArray, QByteArray> logged(readBytes(copy), readBytes(copy + QStringLiteral("-wal")));
+    sqlite3_close(db);
+    return logged;
+}
+
 }  // namespace testing_support

@@ -6,6 +6,7 @@
 #include "platform/dao/jet_text.h"
 #include "platform/dao/jet_sql.h"
 #include "platform/dao/password.h"
+#include "platform/dao/write_ahead_log.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -39,10 +40,12 @@ quint32 bigEndian(const QByteArray& bytes, int at, int length)
 // Refuses, before SQLite sees it, everything that is not a whole SQLite database file. SQLite
 // itself would take an empty file for a new database and find a truncated one damaged only when
 // a query reaches the missing pages. Gives the file for SQLite to open: the file itself, or the
-// converted copy of a Jet file (which never declares the write-ahead log).
+// converted copy of a Jet file (which never has a write-ahead log).
 struct SqliteFile {
     QString path;
-    bool writeAheadLog = false;  // format version 2 at bytes 18 and 19
+    // Read as it stands, without SQLite's locks and without its write-ahead log: a file that
+    // declares the log (format version 2 at bytes 18 and 19), or one with a log beside it.
+    bool alone = false;
 };
 
 SqliteFile recogniseFile(const QString& path)
@@ -76,7 +79,21 @@ SqliteFile recogniseFile(const QString& path)
     const bool pageCountValid = bigEndian(header, 24, 4) == bigEndian(header, 92, 4);
     if (pageCountValid && pageCount > 0 && size < qint64(pageSize) * pageCount)
         throw unrecognised(path, QStringLiteral("the file is damaged: it ends before its last page"));
-    return {path, header[18] == 2 || header[19] == 2};
+    // SQLite reads the pages of a log's committed changes in place of the file's, and makes a
+    // "-shm" file beside the file to do so, even for a reader. A file is read alone when its log
+    // changes nothing (SQLite leaves such a log alone too), and refused when reading it alone
+    // would show older content than the log holds.
+    const QString log = path + QStringLiteral("-wal");
+    const LogEffect logEffect = effectOfLog(log, path, header);
+    if (logEffect == LogEffect::Changes)
+        throw cannotOpen(path, QStringLiteral("it has changes from another program that are not yet written into it (in "
+                                              "the write-ahead log %1 beside it), so it is not opened")
+                                   .arg(QFileInfo(log).fileName()));
+    if (logEffect == LogEffect::Unknown)
+        throw cannotOpen(path, QStringLiteral("the write-ahead log %1 beside it cannot be read, so whether it changes "
+                                              "the file is not known")
+                                   .arg(QFileInfo(log).fileName()));
+    return {path, header[18] == 2 || header[19] == 2 || QFileInfo::exists(log)};
 }
 
 }  // namespace
@@ -100,12 +117,12 @@ std::shared_ptr<Connection> Connection::open(const QString& path, const QString&
     [[maybe_unused]] static const bool uncounted = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0) == SQLITE_OK;
     const SqliteFile file = recogniseFile(path);
     std::shared_ptr<Connection> connection(new Connection(path));
-    // A file that declares the write-ahead log (format version 2 at bytes 18 and 19) is opened as
-    // an immutable file: SQLite would otherwise create its "-wal" and "-shm" files beside it, even
-    // for a reader. Any other file is read with SQLite's locks, so that a change made to it while
-    // the program runs is seen rather than answered from pages read before.
+    // A file read alone is opened as an immutable file: SQLite would otherwise create its "-wal"
+    // and "-shm" files beside it, even for a reader. Any other file is read with SQLite's locks,
+    // so that a change made to it while the program runs is seen rather than answered from pages
+    // read before.
     QUrl uri = QUrl::fromLocalFile(file.path);
-    if (file.writeAheadLog)
+    if (file.alone)
         uri.setQuery(QStringLiteral("immutable=1"));
     const int rc = sqlite3_open_v2(uri.toEncoded().constData(), &connection->db_,
                                   SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI, nullptr);

@@ -52,6 +52,19 @@ private:
     QString description_;
 };
 
+// A text of a statement that the engine cannot take as written: a LIKE pattern it cannot read
+// (an unclosed "[", a range from a later character to an earlier one), or a text that holds the
+// character NUL, which SQL text cannot carry. Its number is 3075, as for any malformed statement;
+// reason() says what is wrong in words for the person who typed the text.
+class LiteralError : public Error {
+public:
+    LiteralError(const QString& description, const QString& reason) : Error(SyntaxError, description), reason_(reason) {}
+    QString reason() const { return reason_; }
+
+private:
+    QString reason_;
+};
+
 // A field value that knows Null. A value of a BOOLEAN column holds a bool: it reads -1 (true) and
 // 0 (false) as a number, as the engine stores it, and "True" or "False" as text, as the old
 // runtime writes a Boolean.

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QChar>
+#include <QString>
 #include <cstdint>
 #include <cstring>
 #include <sqlite3.h>
@@ -14,11 +15,12 @@
 
 namespace dao::jet {
 
-std::optional<LikePattern> LikePattern::compile(std::string_view pattern)
+std::optional<LikePattern> LikePattern::compile(std::string_view pattern, std::string* problem)
 {
     LikePattern compiled;
     std::size_t at = 0;
     while (at < pattern.size()) {
+        const std::size_t start = at;
         const char32_t c = decodeUtf8(pattern, at);
         switch (c) {
         case '*':
@@ -50,13 +52,22 @@ std::optional<LikePattern> LikePattern::compile(std::string_view pattern)
                 first = false;
                 members.push_back(m);
             }
-            if (!closed)
+            if (!closed) {
+                if (problem)
+                    *problem = "a \"[\" has no \"]\" to end its set of characters (to find \"[\" itself, write \"[[]\")";
                 return std::nullopt;
+            }
             // A hyphen between two members makes a range; at either end it is itself.
             for (std::size_t i = 0; i < members.size(); ++i) {
                 if (i + 2 < members.size() && members[i + 1] == '-') {
-                    if (members[i] > members[i + 2])
+                    if (members[i] > members[i + 2]) {
+                        if (problem)
+                            *problem = "the set \"" + std::string(pattern.substr(start, at - start)) + "\" holds the range \""
+                                     + QString::fromUcs4(&members[i], 1).toStdString() + '-'
+                                     + QString::fromUcs4(&members[i + 2], 1).toStdString()
+                                     + "\", whose first character comes after its last (to find \"[\" itself, write \"[[]\")";
                         return std::nullopt;
+                    }
                     set.ranges.emplace_back(members[i], members[i + 2]);
                     i += 2;
                 } else {

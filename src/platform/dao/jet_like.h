@@ -17,8 +17,9 @@ namespace dao::jet {
 
 class LikePattern {
 public:
-    // nullopt for a malformed pattern (an unclosed '[' or a range written high to low).
-    static std::optional<LikePattern> compile(std::string_view utf8Pattern);
+    // nullopt for a malformed pattern (an unclosed '[' or a range written high to low); then
+    // `problem`, when given, says what is wrong in a few words for the person who typed it.
+    static std::optional<LikePattern> compile(std::string_view utf8Pattern, std::string* problem = nullptr);
     bool matches(std::string_view utf8Text) const;
 
 private:

@@ -5,6 +5,7 @@
 #include "platform/dao/password.h"
 
 #include <algorithm>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -49,6 +50,11 @@ std::vector<Token> tokenize(const QString& jet)
                     }
                     break;
                 }
+                // SQLite's text of the statement would end at the NUL.
+                if (jet[j].isNull())
+                    throw LiteralError(QStringLiteral("Syntax error in query expression '%1': a literal holds the "
+                                                      "character NUL.").arg(QString(jet).replace(QChar(0), QStringLiteral("\\0"))),
+                                       QStringLiteral("they hold the character NUL (code 0)"));
                 value += jet[j++];
             }
             tokens.push_back({Token::String, value});
@@ -498,9 +504,12 @@ void Translator::word(const QString& text)
         operandStart_ = none;
         // A pattern written in the text is checked here, so that the error does not depend on
         // whether any row reaches it.
-        if (const Token* pattern = peek(1);
-            upper == u"LIKE" && pattern && pattern->kind == Token::String && !LikePattern::compile(pattern->text.toStdString()))
-            throw Error(SyntaxError, QStringLiteral("Invalid pattern string '%1' in query expression '%2'.").arg(pattern->text, jet_));
+        if (const Token* pattern = peek(1); upper == u"LIKE" && pattern && pattern->kind == Token::String) {
+            std::string problem;
+            if (!LikePattern::compile(pattern->text.toStdString(), &problem))
+                throw LiteralError(QStringLiteral("Invalid pattern string '%1' in query expression '%2'.").arg(pattern->text, jet_),
+                                   QString::fromStdString(problem));
+        }
         if (upper == u"FROM") {
             expectTable_ = true;
             fromDepth_ = groupStarts_.size();

@@ -23,7 +23,8 @@ public:
             else
                 handler_();
         } catch (const std::exception&) {
-            // Nothing escapes an event handler.
+            // Nothing escapes an event handler. What the person must know of a failure (a
+            // damaged file, words that cannot be searched) the handler says where it reads.
         }
     }
 

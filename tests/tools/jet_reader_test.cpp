@@ -48,19 +48,39 @@ TEST(JetReader, DatesReadAsTheEngineKeepsThem)
         EXPECT_EQ(jetconvert::dateText(c.value), QByteArray(c.text)) << c.value;
 }
 
-TEST(JetReader, BytesThatAreNoWholeJetFileAreRefusedBeforeTheyAreRead)
+TEST(JetReader, BytesThatAreNoSoundJetFileAreRefusedWithTheReason)
 {
     const QByteArray sample = readBytes(jetSample("nwind.mdb"));
+    // Page 25 holds one row, from just after its row offsets (count at 8, offset at 10) to its end:
+    // the first part of the picture of Categories' row 1, which begins with the page and row of
+    // the next part. The picture's reference in its row gives its length and that first part.
+    constexpr qsizetype page = 25 * 2048;
+    const qsizetype reference = sample.indexOf(QByteArray("\xfa\x29\x00\x00\x00\x19\x00\x00", 8));
+    ASSERT_GT(reference, 0);
+    const auto changed = [&](qsizetype at, std::initializer_list<char> bytes) {
+        QByteArray file = sample;
+        std::copy(bytes.begin(), bytes.end(), file.begin() + at);
+        return file;
+    };
+    const QString picture = QStringLiteral("the file is damaged: the value of 'Picture' in row 1 of the table 'Categories' ");
     const struct {
         const char* what;
         QByteArray bytes;
-        const char* reason;
+        QString reason;
     } cases[] = {
         {"empty", QByteArray(), "it is not a database file of the old engine"},
         {"text", QByteArray("Standard Jet DB, they say"), "it is not a database file of the old engine"},
         {"header page only", sample.left(2048), "the file is truncated"},
         {"two pages", sample.left(4096), "the file is truncated"},
         {"part of a page", sample.left(3 * 2048 + 1), "the file is truncated"},
+        {"a part that names itself as the next", changed(page + 12, {0x00, 0x19}), picture + "comes back to a part already read"},
+        {"a part's row marked deleted", changed(page + 11, {char(0x80)}), picture + "cannot be read"},
+        {"a part's row marked moved", changed(page + 11, {0x40}), picture + "cannot be read"},
+        {"a part's row within the row offsets", changed(page + 10, {0x0a}), picture + "cannot be read"},
+        {"a part's row beyond the page's count", changed(page + 8, {0x00}), picture + "cannot be read"},
+        {"more rows counted than the offsets leave room for", changed(page + 8, {0x02}), picture + "cannot be read"},
+        {"a value shorter than its stated length", changed(reference, {char(0xfb)}), picture + "cannot be read"},
+        {"a value longer than its stated length", changed(reference, {char(0xf9)}), picture + "holds more than its stated length"},
     };
     for (const auto& c : cases) {
         sqlite3* db = nullptr;
@@ -70,7 +90,7 @@ TEST(JetReader, BytesThatAreNoWholeJetFileAreRefusedBeforeTheyAreRead)
             ADD_FAILURE() << c.what << " was converted";
         } catch (const jetconvert::ConversionError& e) {
             EXPECT_EQ(e.kind(), jetconvert::ConversionError::Kind::Unreadable) << c.what;
-            EXPECT_EQ(e.reason(), QString::fromLatin1(c.reason)) << c.what;
+            EXPECT_EQ(e.reason(), c.reason) << c.what;
         }
         sqlite3_close(db);
     }

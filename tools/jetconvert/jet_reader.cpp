@@ -179,8 +179,8 @@ public:
         eachRow([&](const std::vector<MdbField>& fields, unsigned row) {
             for (unsigned c = 0; c < table_->num_cols; ++c) {
                 const MdbColumn& col = *column(c);
-                if ((col.col_type == MDB_MEMO || col.col_type == MDB_OLE) && !fields[c].is_null && !longValue(fields[c]))
-                    badValue(col, row);
+                if ((col.col_type == MDB_MEMO || col.col_type == MDB_OLE) && !fields[c].is_null)
+                    longValue(col, fields[c], row);
             }
         });
     }
@@ -228,18 +228,19 @@ protected:
 
     const unsigned char* bytes(const MdbField& field) const { return mdb_->pg_buf + field.start; }
 
-    [[noreturn]] void badValue(const MdbColumn& col, unsigned row) const
+    [[noreturn]] void badValue(const MdbColumn& col, unsigned row, const char* fault = "cannot be read") const
     {
-        damaged(QStringLiteral("the value of '%1' in row %2 of %3 cannot be read")
+        damaged(QStringLiteral("the value of '%1' in row %2 of %3 %4")
                     .arg(QString::fromUtf8(col.name))
                     .arg(row)
-                    .arg(name()));
+                    .arg(name(), QLatin1String(fault)));
     }
 
     // One part of a long value: row `pageRow & 0xff` of page `pageRow >> 8`. Nothing unless that
-    // page is a long-value page that lists the row as a live one and holds it whole between its
-    // row offsets, so that a page lost or overwritten (zeros, another page's data) is found out
-    // rather than read as part of the value.
+    // page is a long-value page that lists the row as a live one and holds it whole after its
+    // table of row offsets, so that a page lost or overwritten (zeros, another page's data) is
+    // found out rather than read as part of the value. (libmdb itself refuses a row that would end
+    // before it begins or past the page.)
     std::optional<std::pair<const char*, size_t>> longValuePart(int pageRow)
     {
         void* buffer = nullptr;
@@ -251,62 +252,65 @@ protected:
         if (page[0] != dataPage
             || std::memcmp(page + longValuePageMarkOffset, longValuePageMark, sizeof longValuePageMark - 1) != 0)
             return std::nullopt;
-        const int pageSize = static_cast<int>(mdb_->fmt->pg_size);
         const int counted = mdb_->fmt->row_count_offset;
         const int rows = mdb_get_int16(page, counted);
         const int row = pageRow & 0xff;
-        const int offsetsEnd = counted + 2 + 2 * rows;
-        if (row >= rows || offsetsEnd > pageSize)
+        if (row >= rows)
             return std::nullopt;
-        // Rows are stored from the page's end down: a row ends where the one before it begins.
         const int offset = mdb_get_int16(page, counted + 2 + 2 * row);
-        const int end = row == 0 ? pageSize : mdb_get_int16(page, counted + 2 * row) & rowOffsetMask;
         // Flags in the offset mark a deleted row or one moved elsewhere.
-        if ((offset & ~rowOffsetMask) != 0 || offset < offsetsEnd || offset > end || end > pageSize)
+        if ((offset & ~rowOffsetMask) != 0 || offset < counted + 2 + 2 * rows)
             return std::nullopt;
-        return std::pair{reinterpret_cast<const char*>(page) + offset, static_cast<size_t>(end - offset)};
+        return std::pair{reinterpret_cast<const char*>(page) + start, size};
     }
 
     // The bytes of a memo or OLE value: kept in the row itself, in one row of another page, or in
-    // a chain of rows on other pages. Nothing when a part is missing or the parts do not add up
-    // to the stated length.
-    std::optional<QByteArray> longValue(const MdbField& field)
+    // a chain of rows on other pages, each of which begins with the page and row of the next, the
+    // last with none. The parts hold the stated length exactly, and a chain visits no part twice:
+    // a part missing or lost, a chain that comes back on itself or goes on past the length, refuse
+    // the file.
+    QByteArray longValue(const MdbColumn& col, const MdbField& field, unsigned row)
     {
         if (field.siz < longValueReference)
-            return std::nullopt;
+            badValue(col, row);
         const quint32 head = static_cast<quint32>(mdb_get_int32(mdb_->pg_buf, field.start));
         const quint32 length = head & 0x00ffffff;
         const unsigned kind = head >> 24;
         if (kind == longValueInline) {
             if (static_cast<quint32>(field.siz - longValueReference) < length)
-                return std::nullopt;
+                badValue(col, row);
             return QByteArray(reinterpret_cast<const char*>(bytes(field)) + longValueReference, length);
         }
         if (kind != longValueOnePage && kind != longValueChained)
-            return std::nullopt;
+            badValue(col, row);
         QByteArray data;
         data.reserve(length);
         int pageRow = static_cast<int>(mdb_get_int32(mdb_->pg_buf, field.start + 4));
-        while (static_cast<quint32>(data.size()) < length) {
+        QSet<int> visited;
+        for (;;) {
+            if (visited.contains(pageRow))
+                badValue(col, row, "comes back to a part already read");
+            visited.insert(pageRow);
             const auto part = longValuePart(pageRow);
-            if (!part)
-                return std::nullopt;
-            const auto [row, size] = *part;
-            const quint32 missing = length - static_cast<quint32>(data.size());
-            if (kind == longValueOnePage) {
-                if (size < missing)
-                    return std::nullopt;
-                data.append(row, missing);
-                break;
+            // A part that holds no more than the pointer to the next adds nothing to the value.
+            if (!part || (kind == longValueChained && part->second <= 4))
+                badValue(col, row);
+            const auto [start, size] = *part;
+            const long next = kind == longValueOnePage ? 0 : mdb_get_int32(const_cast<char*>(start), 0);
+            const bool last = next == 0;
+            if (kind == longValueOnePage)
+                data.append(start, static_cast<qsizetype>(size));
+            else
+                data.append(start + 4, static_cast<qsizetype>(size - 4));
+            if (static_cast<quint32>(data.size()) > length)
+                badValue(col, row, "holds more than its stated length");
+            if (last) {
+                if (static_cast<quint32>(data.size()) < length)
+                    badValue(col, row);
+                return data;
             }
-            // Each part begins with the page and row of the next one; a part that adds nothing
-            // would let a chain that runs in a circle go on for ever.
-            if (size <= 4)
-                return std::nullopt;
-            pageRow = static_cast<int>(mdb_get_int32(const_cast<char*>(row), 0));
-            data.append(row + 4, static_cast<qsizetype>(std::min<size_t>(size - 4, missing)));
+            pageRow = static_cast<int>(next);
         }
-        return data;
     }
 
     MdbHandle* mdb_;
@@ -455,13 +459,11 @@ private:
             break;
         case MDB_MEMO:
         case MDB_OLE: {
-            const std::optional<QByteArray> data = longValue(field);
-            if (!data)
-                badValue(col, row);
+            const QByteArray data = longValue(col, field, row);
             if (col.col_type == MDB_MEMO)
-                bindText(parameter, *data);
+                bindText(parameter, data);
             else
-                sqlite3_bind_blob(insert, parameter, data->constData(), static_cast<int>(data->size()), SQLITE_TRANSIENT);
+                sqlite3_bind_blob(insert, parameter, data.constData(), static_cast<int>(data.size()), SQLITE_TRANSIENT);
             break;
         }
         default:

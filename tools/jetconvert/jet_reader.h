@@ -9,8 +9,9 @@
 // libmdb trusts the file it reads, so a damaged file may crash it: only the child program
 // varnel_jetconvert runs this code. Whatever it finds amiss (a truncated file, a table that holds
 // fewer rows than its definition counts, a memo or OLE value a part of which does not lie on a
-// long-value page, the catalog's own such values included) ends the conversion with a reason, so
-// a damaged file is refused rather than read in part.
+// long-value page or whose parts come back on themselves or do not hold its stated length, the
+// catalog's own such values included) ends the conversion with a reason, so a damaged file is
+// refused rather than read in part.
 
 #include <QByteArray>
 #include <QString>

@@ -96,6 +96,40 @@ TEST(JetReader, BytesThatAreNoSoundJetFileAreRefusedWithTheReason)
     }
 }
 
+TEST(JetReader, WideTextKeepsCharactersBeyondTheBasicPlaneWhole)
+{
+    // Row 2 of the sample holds the memo "Year 9999" and the text "Year 1999", both compressed:
+    // FF FE and one byte a character, where a NUL byte switches to two bytes a character and back.
+    const QByteArray sample = readBytes(jetSample("DateTestDatabase.mdb"));
+    const qsizetype memo = sample.indexOf("\xff\xfeYear 9999"), text = sample.indexOf("\xff\xfeYear 1999");
+    ASSERT_GT(memo, 0);
+    ASSERT_GT(text, 0);
+    const struct {
+        const char* what;
+        qsizetype at;
+        QByteArray stored;
+        QString value;
+    } cases[] = {
+        {"an emoji in a memo", memo, QByteArray("\xff\xfeY\0\x3d\xd8\x01\xde\0" "99", 11), QStringLiteral("Y\U0001F601" "99")},
+        {"a mathematical letter in a text", text, QByteArray("\xff\xfex\0\x35\xd8\x65\xdc\0xx", 11), QStringLiteral("x\U0001D465xx")},
+        {"a lone first half", text, QByteArray("\xff\xfeYear\0\x3d\xd8\0" "9", 11), QStringLiteral("Year\uFFFD9")},
+        {"a lone second half", memo, QByteArray("\xff\xfeYear\0\x65\xdc\0" "9", 11), QStringLiteral("Year\uFFFD9")},
+    };
+    for (const auto& c : cases) {
+        QByteArray file = sample;
+        file.replace(c.at, c.stored.size(), c.stored);
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(":memory:", &db), SQLITE_OK);
+        jetconvert::convert(file, db);
+        sqlite3_stmt* row = nullptr;
+        sqlite3_prepare_v2(db, "SELECT LongTextCol, ShortTextCol FROM DateTest WHERE IDCol = 2", -1, &row, nullptr);
+        ASSERT_EQ(sqlite3_step(row), SQLITE_ROW) << c.what;
+        EXPECT_EQ(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(row, c.at == memo ? 0 : 1))), c.value) << c.what;
+        sqlite3_finalize(row);
+        sqlite3_close(db);
+    }
+}
+
 // Whether the page is a long-value page: a data page marked "LVAL" where other data pages name
 // their table.
 bool isLongValuePage(const QByteArray& file, int page, int pageSize)

@@ -16,6 +16,7 @@
 #include <memory>
 #include <mdbtools.h>
 #include <optional>
+#include <string>
 #include <sqlite3.h>
 #include <utility>
 #include <vector>
@@ -156,6 +157,62 @@ int fixedSize(int type)
     default:
         return 0;
     }
+}
+
+// Text of a later engine's file as UTF-8. It is kept in UTF-16 (little-endian), or compressed:
+// FF FE, then one byte a character (U+0001 to U+00FF) and two bytes a character by turns, a NUL
+// byte where a character would begin switching from one to the other. A surrogate pair is one
+// character beyond the Basic Multilingual Plane. The engine does not check that the halves of a
+// pair come together (a text cut to its field's size may end in half of one), so a lone half is
+// shown as U+FFFD, the replacement character, where it stood, rather than refuse the file.
+QByteArray wideText(const QByteArray& stored)
+{
+    const auto byte = [&](qsizetype i) { return static_cast<char16_t>(static_cast<unsigned char>(stored[i])); };
+    std::u16string units;
+    units.reserve(static_cast<size_t>(stored.size()));
+    if (stored.size() >= 2 && byte(0) == 0xff && byte(1) == 0xfe) {
+        bool oneByte = true;
+        for (qsizetype i = 2; i < stored.size();) {
+            if (byte(i) == 0) {
+                oneByte = !oneByte;
+                ++i;
+            } else if (oneByte) {
+                units.push_back(byte(i++));
+            } else if (i + 1 < stored.size()) {
+                units.push_back(static_cast<char16_t>(byte(i) | byte(i + 1) << 8));
+                i += 2;
+            } else {
+                break;  // half a character at the end
+            }
+        }
+    } else {
+        for (qsizetype i = 0; i + 1 < stored.size(); i += 2)
+            units.push_back(static_cast<char16_t>(byte(i) | byte(i + 1) << 8));
+    }
+    QString text;
+    text.reserve(static_cast<qsizetype>(units.size()));
+    for (size_t i = 0; i < units.size(); ++i) {
+        const char16_t unit = units[i];
+        if (QChar::isHighSurrogate(unit) && i + 1 < units.size() && QChar::isLowSurrogate(units[i + 1])) {
+            text.append(QChar(unit));
+            text.append(QChar(units[++i]));
+        } else {
+            text.append(QChar::isSurrogate(unit) ? QChar(QChar::ReplacementCharacter) : QChar(unit));
+        }
+    }
+    return text.toUtf8();
+}
+
+// Text as the file keeps it, as UTF-8: the file's code page for Jet 3, UTF-16 for later engines.
+QByteArray textOf(MdbHandle* mdb, const QByteArray& stored)
+{
+    if (!IS_JET3(mdb))
+        return wideText(stored);
+    // At most three bytes of UTF-8 for each byte of the code page.
+    QByteArray utf8(stored.size() * 3 + 1, Qt::Uninitialized);
+    utf8.resize(mdb_unicode2ascii(mdb, stored.constData(), static_cast<size_t>(stored.size()), utf8.data(),
+                                  static_cast<size_t>(utf8.size())));
+    return utf8;
 }
 
 // The rows of one table as the file stores them, each cracked into its fields, and the long
@@ -383,11 +440,8 @@ private:
 
     void bindText(int parameter, const QByteArray& jetText)
     {
-        // Text of the file's code page or UCS-2 as UTF-8: at most three bytes for each byte.
-        QByteArray utf8(jetText.size() * 3 + 1, Qt::Uninitialized);
-        const int length = mdb_unicode2ascii(mdb_, jetText.constData(), static_cast<size_t>(jetText.size()),
-                                             utf8.data(), static_cast<size_t>(utf8.size()));
-        sqlite3_bind_text(insert_.get(), parameter, utf8.constData(), length, SQLITE_TRANSIENT);
+        const QByteArray utf8 = textOf(mdb_, jetText);
+        sqlite3_bind_text(insert_.get(), parameter, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
     }
 
     void bind(int parameter, const MdbColumn& col, const MdbField& field, unsigned row)
@@ -498,11 +552,8 @@ void copyPassword(MdbHandle* mdb, const QByteArray& firstPage, Engine engine, sq
     const QByteArray stored = dao::jet::passwordBytes(firstPage, engine);
     if (stored.isEmpty())
         return;
-    QByteArray utf8(stored.size() * 3 + 1, Qt::Uninitialized);
-    const int length = mdb_unicode2ascii(mdb, stored.constData(), static_cast<size_t>(stored.size()), utf8.data(),
-                                         static_cast<size_t>(utf8.size()));
     try {
-        dao::writePassword(out, QString::fromUtf8(utf8.constData(), length));
+        dao::writePassword(out, QString::fromUtf8(textOf(mdb, stored)));
     } catch (const dao::BuildError& error) {
         throw ConversionError(Kind::CannotWrite, QString::fromStdString(error.what()));
     }

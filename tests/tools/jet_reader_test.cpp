@@ -1,18 +1,27 @@
-// The Jet reader: dates as the engine keeps them, bytes that are no Jet file, and the queries the
-// windows write giving on a converted file the rows that libmdb, read directly, holds.
+// The Jet reader: dates as the engine keeps them, bytes that are no sound Jet file, text beyond
+// the Basic Multilingual Plane, the queries the windows write giving on a converted file the rows
+// that libmdb, read directly, holds, and what the converter child gives up before it reads.
 
 #include "jet_reader.h"
 #include "platform/dao/dao.h"
+#include "sandbox.h"
 #include "support/jet_samples.h"
 
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
+#include <fcntl.h>
+#include <functional>
+#include <glib.h>
 #include <gtest/gtest.h>
 #include <limits>
 #include <set>
 #include <mdbtools.h>
+#include <signal.h>
 #include <sqlite3.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 using namespace testing_support;
@@ -128,6 +137,64 @@ TEST(JetReader, WideTextKeepsCharactersBeyondTheBasicPlaneWhole)
         sqlite3_finalize(row);
         sqlite3_close(db);
     }
+}
+
+TEST(JetReader, AConfinedChildIsEndedWithTheReasonWhenItTriesWhatReadingNeverNeeds)
+{
+    QTemporaryDir dir;
+    const QByteArray file = QFile::encodeName(dir.filePath(QStringLiteral("other")));
+    ASSERT_TRUE(writeBytes(QFile::decodeName(file), "other"));
+    const std::string stopped = std::string(jetconvert::reasonPrefix) + "reading it was stopped when it tried to ";
+    const std::string needless = ", which reading a file never needs; the file may be damaged";
+    const std::string fileChange = stopped + "write or change a file other than its copy" + needless;
+    const std::string outOfMemory = std::string(jetconvert::reasonPrefix)
+                                    + "reading it needed more than the 512 MB of memory it may have, so it was stopped; "
+                                      "the file may be damaged";
+    const struct {
+        const char* what;
+        std::function<void()> attempt;
+        std::string reason;  // empty: the child ends normally
+        bool sanitized;      // the address sanitizer's build checks it too
+    } cases[] = {
+        {"reading a file, writing one open already", [&] { ::close(::open(file.constData(), O_RDONLY)); ::write(2, "", 0); }, "", true},
+        {"the network", [] { ::socket(AF_INET, SOCK_STREAM, 0); }, stopped + "reach the network" + needless, true},
+        {"a program", [] { ::execl("/bin/true", "true", nullptr); }, stopped + "start a program" + needless, true},
+        {"a process", [] { ::fork(); }, stopped + "start a program" + needless, false},
+        {"a file opened for writing", [&] { ::open(file.constData(), O_RDWR); }, fileChange, true},
+        {"a new file", [&] { ::open((file + "-new").constData(), O_RDONLY | O_CREAT, 0600); }, fileChange, true},
+        {"a file renamed", [&] { ::rename(file.constData(), (file + "-renamed").constData()); }, fileChange, true},
+        {"a file removed", [&] { ::unlink(file.constData()); }, fileChange, true},
+        {"another process", [] { ::kill(::getppid(), 0); }, stopped + "reach another process" + needless, true},
+        {"more memory than a file needs", [] { g_free(g_malloc(std::size_t(1) << 30)); }, outOfMemory, false},
+        {"an allocation whose failure goes unseen", [] { static_cast<volatile char*>(std::malloc(std::size_t(1) << 30))[4096] = 1; },
+         outOfMemory, false},
+    };
+    for (const auto& c : cases) {
+        if (jetconvert::addressSanitizer && !c.sanitized)
+            continue;
+        int errors[2];
+        ASSERT_EQ(::pipe(errors), 0);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ::dup2(errors[1], STDERR_FILENO);
+            jetconvert::confine(0);
+            c.attempt();
+            ::_exit(0);
+        }
+        ::close(errors[1]);
+        std::string said;
+        char buffer[512];
+        for (ssize_t got; (got = ::read(errors[0], buffer, sizeof buffer)) > 0;)
+            said.append(buffer, static_cast<size_t>(got));
+        ::close(errors[0]);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status)) << c.what;
+        EXPECT_EQ(WEXITSTATUS(status), c.reason.empty() ? 0 : 1) << c.what;
+        EXPECT_EQ(said, c.reason.empty() ? "" : c.reason + '\n') << c.what;
+    }
+    EXPECT_EQ(readBytes(QFile::decodeName(file)), "other");
 }
 
 // Whether the page is a long-value page: a data page marked "LVAL" where other data pages name

@@ -13,8 +13,10 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <mdbtools.h>
+#include <new>
 #include <optional>
 #include <string>
 #include <sqlite3.h>
@@ -67,6 +69,9 @@ public:
 
     [[noreturn]] void cannotWrite(const QString& what) const
     {
+        // Memory that ran out under the child's limit is no fault of the copy.
+        if (sqlite3_errcode(db_) == SQLITE_NOMEM)
+            throw std::bad_alloc();
         throw ConversionError(Kind::CannotWrite,
                               QStringLiteral("%1 cannot be written: %2").arg(what, QString::fromUtf8(sqlite3_errmsg(db_))));
     }
@@ -625,16 +630,8 @@ void convert(const QByteArray& file, sqlite3* out)
     sqlite.exec("COMMIT", QStringLiteral("the copy"));
 }
 
-void convertFile(const QString& jetPath, const QString& outPath)
+void convertFile(const QString& jetPath, const QString& outPath, const std::function<void()>& confine)
 {
-    QFile in(jetPath);
-    if (!in.open(QIODevice::ReadOnly))
-        unreadable(QStringLiteral("it cannot be read: %1").arg(in.errorString()));
-    QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError)
-        unreadable(QStringLiteral("it cannot be read: %1").arg(in.errorString()));
-    in.close();
-
     QFile target(outPath);
     if (!target.open(QIODevice::WriteOnly | QIODevice::Truncate))
         throw ConversionError(Kind::CannotWrite, QStringLiteral("%1 cannot be written: %2").arg(outPath, target.errorString()));
@@ -645,9 +642,22 @@ void convertFile(const QString& jetPath, const QString& outPath)
     const Sqlite sqlite(db);
     if (rc != SQLITE_OK)
         sqlite.cannotWrite(outPath);
-    // A conversion either finishes or is thrown away, so it needs no journal.
-    sqlite.exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF", outPath);
-    convert(bytes, db);
+    // A conversion either finishes or is thrown away, so it needs no journal; and it opens no
+    // file of its own beside the copy, not even to sort an index.
+    sqlite.exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; PRAGMA temp_store = MEMORY", outPath);
+    if (confine)
+        confine();
+
+    // The file's bytes are read where they lie, as the system keeps them, not copied into the
+    // heap: a large file takes no more memory of the process than a small one.
+    QFile in(jetPath);
+    if (!in.open(QIODevice::ReadOnly))
+        unreadable(QStringLiteral("it cannot be read: %1").arg(in.errorString()));
+    const qint64 size = in.size();
+    const uchar* mapped = size > 0 ? in.map(0, size) : nullptr;
+    if (size > 0 && !mapped)
+        unreadable(QStringLiteral("it cannot be read: %1").arg(in.errorString()));
+    convert(QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), size), db);
     try {
         dao::writeQueryIndexes(db);
     } catch (const dao::BuildError& error) {

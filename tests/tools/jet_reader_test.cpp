@@ -66,12 +66,18 @@ TEST(JetReader, BytesThatAreNoSoundJetFileAreRefusedWithTheReason)
     constexpr qsizetype page = 25 * 2048;
     const qsizetype reference = sample.indexOf(QByteArray("\xfa\x29\x00\x00\x00\x19\x00\x00", 8));
     ASSERT_GT(reference, 0);
+    // The catalog's properties of its object in row 15: "KKD", then a record of names (length 17,
+    // kind 0x80), the first of 9 bytes.
+    const qsizetype properties = sample.indexOf(QByteArray("KKD\0\x11\0\0\0\x80\0\x09\0NWVersion", 21));
+    ASSERT_GT(properties, 0);
     const auto changed = [&](qsizetype at, std::initializer_list<char> bytes) {
         QByteArray file = sample;
         std::copy(bytes.begin(), bytes.end(), file.begin() + at);
         return file;
     };
     const QString picture = QStringLiteral("the file is damaged: the value of 'Picture' in row 1 of the table 'Categories' ");
+    const QString catalogProperties =
+        QStringLiteral("the file is damaged: the value of 'LvProp' in row 15 of the table 'MSysObjects' cannot be read");
     const struct {
         const char* what;
         QByteArray bytes;
@@ -90,6 +96,8 @@ TEST(JetReader, BytesThatAreNoSoundJetFileAreRefusedWithTheReason)
         {"more rows counted than the offsets leave room for", changed(page + 8, {0x02}), picture + "cannot be read"},
         {"a value shorter than its stated length", changed(reference, {char(0xfb)}), picture + "cannot be read"},
         {"a value longer than its stated length", changed(reference, {char(0xf9)}), picture + "holds more than its stated length"},
+        {"properties whose record takes no room", changed(properties + 4, {0x00}), catalogProperties},
+        {"properties whose name goes past its record", changed(properties + 10, {0x10}), catalogProperties},
     };
     for (const auto& c : cases) {
         sqlite3* db = nullptr;

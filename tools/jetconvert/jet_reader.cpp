@@ -164,6 +164,59 @@ int fixedSize(int type)
     }
 }
 
+// Whether a block of properties, as the catalog keeps them for each object (its LvProp), reads as
+// libmdb parses it when it reads the catalog: after "KKD" or "MR2", records of a 4-byte length
+// (their own 6-byte head included) and a 2-byte kind, each within the block; a record of kind 0x80
+// holds names (each a 2-byte length and its bytes), one of kind 0, 1 or 2 a named set of
+// properties (each a 2-byte length, a byte, the type, a 2-byte name number and a 2-byte size,
+// then its value). Anything that would make libmdb read past the block, or go round for ever on a
+// length of 0, is unsound; libmdb itself stops reading a set at a name number beyond the names or
+// a size beyond the record.
+bool soundProperties(const QByteArray& block)
+{
+    const auto number16 = [&](qsizetype at) { return qFromLittleEndian<quint16>(block.constData() + at); };
+    const qsizetype size = block.size();
+    if (size < 4)
+        return false;
+    if (std::memcmp(block.constData(), "KKD", 4) != 0 && std::memcmp(block.constData(), "MR2", 4) != 0)
+        return true;  // libmdb passes over a block it does not know
+    int names = -1;  // none listed yet
+    for (qsizetype at = 4; at < size;) {
+        if (at + 6 > size)
+            return false;
+        const quint32 length = qFromLittleEndian<quint32>(block.constData() + at);
+        const quint16 kind = number16(at + 4);
+        if (length < 6 || length > static_cast<quint64>(size - at))
+            return false;
+        const qsizetype begin = at + 6, end = at + static_cast<qsizetype>(length);
+        if (kind == 0x80) {
+            names = 0;
+            for (qsizetype name = begin; name < end; name += 2 + number16(name), ++names)
+                if (name + 2 > end || name + 2 + number16(name) > end)
+                    return false;
+        } else if (kind <= 2 && names >= 0) {
+            if (begin + 6 > end || begin + 6 + number16(begin + 4) > end)
+                return false;
+            for (qsizetype property = begin + 6 + number16(begin + 4); property < end;) {
+                if (property + 8 > end)
+                    return false;
+                const quint16 propertyLength = number16(property);
+                const int type = static_cast<unsigned char>(block[property + 3]);
+                const qsizetype valueSize = number16(property + 6);
+                if (number16(property + 4) >= names || property + 8 + valueSize > end)
+                    break;  // where libmdb stops reading the set
+                // A value of a fixed size is read whole, whatever size the property gives.
+                if (property + 8 + std::max<qsizetype>({valueSize, fixedSize(type), type == MDB_BOOL ? 1 : 0}) > end
+                    || propertyLength == 0)
+                    return false;
+                property += propertyLength;
+            }
+        }
+        at = end;
+    }
+    return true;
+}
+
 // Text of a later engine's file as UTF-8. It is kept in UTF-16 (little-endian), or compressed:
 // FF FE, then one byte a character (U+0001 to U+00FF) and two bytes a character by turns, a NUL
 // byte where a character would begin switching from one to the other. A surrogate pair is one
@@ -234,15 +287,19 @@ public:
             damaged(QStringLiteral("the definition of %1 cannot be read").arg(name()));
     }
 
-    // Every memo and OLE value reads whole, so that libmdb, which reads the catalog's own long
-    // values as it finds them, never meets a damaged one.
+    // Every memo and OLE value reads whole, and every block of properties as libmdb parses it, so
+    // that libmdb, which reads the catalog's own long values as it finds them, never meets a
+    // damaged one.
     void checkLongValues()
     {
         eachRow([&](const std::vector<MdbField>& fields, unsigned row) {
             for (unsigned c = 0; c < table_->num_cols; ++c) {
                 const MdbColumn& col = *column(c);
-                if ((col.col_type == MDB_MEMO || col.col_type == MDB_OLE) && !fields[c].is_null)
-                    longValue(col, fields[c], row);
+                if ((col.col_type != MDB_MEMO && col.col_type != MDB_OLE) || fields[c].is_null)
+                    continue;
+                const QByteArray value = longValue(col, fields[c], row);
+                if (std::strcmp(col.name, "LvProp") == 0 && !soundProperties(value))
+                    badValue(col, row);
             }
         });
     }
@@ -339,8 +396,9 @@ protected:
         const quint32 length = head & 0x00ffffff;
         const unsigned kind = head >> 24;
         if (kind == longValueInline) {
-            if (static_cast<quint32>(field.siz - longValueReference) < length)
-                badValue(col, row);
+            const quint32 held = static_cast<quint32>(field.siz - longValueReference);
+            if (held != length)
+                badValue(col, row, held < length ? "cannot be read" : "holds more than its stated length");
             return QByteArray(reinterpret_cast<const char*>(bytes(field)) + longValueReference, length);
         }
         if (kind != longValueOnePage && kind != longValueChained)

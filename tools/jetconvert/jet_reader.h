@@ -10,7 +10,8 @@
 // varnel_jetconvert runs this code. Whatever it finds amiss (a truncated file, a table that holds
 // fewer rows than its definition counts, a memo or OLE value a part of which does not lie on a
 // long-value page or whose parts come back on themselves or do not hold its stated length, the
-// catalog's own such values included) ends the conversion with a reason, so a damaged file is
+// catalog's own such values included, and a block of the catalog's properties that libmdb would
+// read past or go round in for ever) ends the conversion with a reason, so a damaged file is
 // refused rather than read in part.
 
 #include <QByteArray>

@@ -70,6 +70,9 @@ TEST(JetReader, BytesThatAreNoSoundJetFileAreRefusedWithTheReason)
     // kind 0x80), the first of 9 bytes.
     const qsizetype properties = sample.indexOf(QByteArray("KKD\0\x11\0\0\0\x80\0\x09\0NWVersion", 21));
     ASSERT_GT(properties, 0);
+    // The catalog's first value kept in its row on page 18: of 6 bytes, "LWF000".
+    const qsizetype inlineValue = sample.indexOf(QByteArray("\x06\0\0\x80\0\0\0\0\0\0\0\0LWF000", 18), 18 * 2048);
+    ASSERT_GT(inlineValue, 0);
     const auto changed = [&](qsizetype at, std::initializer_list<char> bytes) {
         QByteArray file = sample;
         std::copy(bytes.begin(), bytes.end(), file.begin() + at);
@@ -96,6 +99,8 @@ TEST(JetReader, BytesThatAreNoSoundJetFileAreRefusedWithTheReason)
         {"more rows counted than the offsets leave room for", changed(page + 8, {0x02}), picture + "cannot be read"},
         {"a value shorter than its stated length", changed(reference, {char(0xfb)}), picture + "cannot be read"},
         {"a value longer than its stated length", changed(reference, {char(0xf9)}), picture + "holds more than its stated length"},
+        {"a value in its row longer than its stated length", changed(inlineValue, {0x05}),
+         "the file is damaged: the value of 'LvModule' in row 25 of the table 'MSysObjects' holds more than its stated length"},
         {"properties whose record takes no room", changed(properties + 4, {0x00}), catalogProperties},
         {"properties whose name goes past its record", changed(properties + 10, {0x10}), catalogProperties},
     };

@@ -176,10 +176,9 @@ bool soundProperties(const QByteArray& block)
 {
     const auto number16 = [&](qsizetype at) { return qFromLittleEndian<quint16>(block.constData() + at); };
     const qsizetype size = block.size();
-    if (size < 4)
-        return false;
-    if (std::memcmp(block.constData(), "KKD", 4) != 0 && std::memcmp(block.constData(), "MR2", 4) != 0)
-        return true;  // libmdb passes over a block it does not know
+    // libmdb passes over a block it does not know.
+    if (size < 4 || (std::memcmp(block.constData(), "KKD", 4) != 0 && std::memcmp(block.constData(), "MR2", 4) != 0))
+        return true;
     int names = -1;  // none listed yet
     for (qsizetype at = 4; at < size;) {
         if (at + 6 > size)

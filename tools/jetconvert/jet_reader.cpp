@@ -174,7 +174,8 @@ int fixedSize(int type)
 // a size beyond the record.
 bool soundProperties(const QByteArray& block)
 {
-    const auto number16 = [&](qsizetype at) { return qFromLittleEndian<quint16>(block.constData() + at); };
+    const auto byte = [&](qsizetype at) { return static_cast<quint32>(static_cast<unsigned char>(block[at])); };
+    const auto number16 = [&](qsizetype at) { return static_cast<quint16>(byte(at) | byte(at + 1) << 8); };
     const qsizetype size = block.size();
     // libmdb passes over a block it does not know.
     if (size < 4 || (std::memcmp(block.constData(), "KKD", 4) != 0 && std::memcmp(block.constData(), "MR2", 4) != 0))
@@ -183,7 +184,7 @@ bool soundProperties(const QByteArray& block)
     for (qsizetype at = 4; at < size;) {
         if (at + 6 > size)
             return false;
-        const quint32 length = qFromLittleEndian<quint32>(block.constData() + at);
+        const quint32 length = number16(at) | static_cast<quint32>(number16(at + 2)) << 16;
         const quint16 kind = number16(at + 4);
         if (length < 6 || length > static_cast<quint64>(size - at))
             return false;
@@ -200,7 +201,7 @@ bool soundProperties(const QByteArray& block)
                 if (property + 8 > end)
                     return false;
                 const quint16 propertyLength = number16(property);
-                const int type = static_cast<unsigned char>(block[property + 3]);
+                const int type = static_cast<int>(byte(property + 3));
                 const qsizetype valueSize = number16(property + 6);
                 if (number16(property + 4) >= names || property + 8 + valueSize > end)
                     break;  // where libmdb stops reading the set

@@ -26,6 +26,9 @@ constexpr qint64 rewriteWaitMs = 150;
 constexpr unsigned long rewriteStepMs = 5;
 // How long a write waits for another program that holds the lock.
 constexpr int lockWaitMs = 1000;
+// How many times a conditional write reads the file and starts over when another program
+// replaced it meanwhile.
+constexpr int conditionalRounds = 3;
 
 QString groupKey(const QString& section, const QString& key) { return section + u'/' + key; }
 
@@ -241,6 +244,8 @@ SettingsStore::Replacement SettingsStore::replaceIfStill(const Reading& read, co
     const FileState ours = stateOfDescriptor(fd);
 
     // Immediately before the replace: still the file that was read?
+    if (replaceSeam_.beforeCheck)
+        replaceSeam_.beforeCheck();
     if (stateOfPath(file_) != read.state) {
         ::unlink(temporary.constData());
         return Replacement::FileChanged;
@@ -256,8 +261,9 @@ SettingsStore::Replacement SettingsStore::replaceIfStill(const Reading& read, co
     }
     // The exchange leaves the file it displaced under the temporary name, so a replacement that
     // another program renamed in after the check is seen, and goes back.
-    if (::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE) != 0) {
-        if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+    if (!replaceSeam_.exchange
+        || ::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE) != 0) {
+        if (replaceSeam_.exchange && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
             return fail();
         // A file system without the exchange: the check above is all there is.
         return ::rename(temporary.constData(), target.constData()) == 0 ? Replacement::Done : fail();
@@ -362,6 +368,7 @@ bool SettingsStore::writeLocked(const QString& section, const QString& key, cons
     QElapsedTimer waiting;
     waiting.start();
     const auto scratch = scratchDirectory();
+    int rounds = 0;  // of replacing that another program's replacement foiled
     for (;;) {
         const Reading current = readFile();
         QSettings edit(scratchCopy(*scratch, QStringLiteral("edit"), current.bytes), QSettings::IniFormat);
@@ -398,9 +405,12 @@ bool SettingsStore::writeLocked(const QString& section, const QString& key, cons
         case Replacement::Failed:
             return done(false);
         case Replacement::FileChanged:
-            // Another program replaced the file since it was read: read it again, for as long
+            // Another program replaced the file since it was read: read it again and start over.
+            // A conditional write is the command poll's, whose next tick comes back to a key that
+            // was left as it was, so it gives up after a few rounds rather than keep the program
+            // busy while a writer keeps replacing the file; a person's choice goes on for as long
             // as a writer that holds the lock would be waited for.
-            if (waiting.elapsed() > lockWaitMs)
+            if ((expected && ++rounds >= conditionalRounds) || waiting.elapsed() > lockWaitMs)
                 return done(false);
             QFile::remove(edit.fileName());
             continue;

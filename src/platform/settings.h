@@ -9,7 +9,9 @@
 // - a write never replaces a file other than the one it read: immediately before the replace the
 //   file is checked to be the one read, and the exchange that replaces it shows the file it
 //   displaced, which goes back if another program's replacement came in between; the write then
-//   reads the file again. So another program's atomic replacement is never undone, lock or not;
+//   reads the file again. So another program's atomic replacement is never undone, lock or not.
+//   A conditional write (the command poll's) starts over a few times at the most and then gives
+//   up until the poll's next tick, so a writer that keeps replacing the file never holds it up;
 // - a file caught while another program rewrites it in place (empty, or without a group it held
 //   before) is read again for a moment, and a default is never written back into it.
 // Beneath the person's file lie the system-wide files an installation leaves (read only): a key
@@ -19,6 +21,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -69,6 +72,16 @@ public:
     // be locked or written.
     bool replaceIfUnchanged(const QString& section, const QString& key, const QString& expected,
                             const QString& value);
+
+    // How a write puts its new file in place, for tests: without `exchange` the store acts as on
+    // a file system that cannot exchange two files, where the check that the file is still the
+    // one read is all there is; `beforeCheck` runs when the new file lies ready, just before that
+    // check.
+    struct ReplaceSeam {
+        bool exchange = true;
+        std::function<void()> beforeCheck;
+    };
+    void setReplaceSeam(ReplaceSeam seam) { replaceSeam_ = std::move(seam); }
 
     // Read with a default: a value that is empty here and in the system-wide files is replaced by the default, which is stored while
     // the key is still empty. A key that is present and empty while the default is empty is left
@@ -145,6 +158,7 @@ private:
     QStringList knownGroups_;                // groups of the last settled reading
     std::optional<FileState> waitedOut_;     // a cut-short state already waited for in vain
     std::vector<std::unique_ptr<QSettings>> systemSettings_;
+    ReplaceSeam replaceSeam_;
 };
 
 // The store every window uses. Tests may replace it with one over a temporary file.

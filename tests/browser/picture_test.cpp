@@ -42,7 +42,8 @@ QString graphicsSql()
                "INSERT INTO Graphics VALUES ('QW-466.2', 'Unreadable picture', 'Sample text.', 'broken');"
                "INSERT INTO Graphics VALUES ('QW-463.1', 'Picture stored as PNG', NULL, 'png');"
                "INSERT INTO Graphics VALUES ('QW-466.3', 'Named in capitals', NULL, 'fig466_1');"
-               "INSERT INTO Graphics VALUES ('QW-466.4', 'Named in both cases', NULL, 'Twin');")
+               "INSERT INTO Graphics VALUES ('QW-466.4', 'Named in both cases', NULL, 'Twin');"
+               "INSERT INTO Graphics VALUES ('QW-466.5', 'Named in both cases', NULL, 'twin');")
         .arg(title89, title90);
 }
 
@@ -332,6 +333,7 @@ TEST_F(FigureViewer, AFileNamedInAnotherLetterCaseIsFoundTheExactSpellingFirst)
     } cases[] = {
         {"QW-466.3", {310, 110}},  // fig466_1 as FIG466_1.DLL
         {"QW-466.4", {320, 120}},  // Twin beside twin
+        {"QW-466.5", {330, 130}},  // twin beside Twin, which comes first in name order
     };
     for (const auto& c : cases) {
         varnelPicture& v = open(QLatin1String(c.id));

@@ -194,7 +194,11 @@ TEST_F(JetFile, APasswordInTheHeaderIsCheckedLikeOurOwn)
     const struct {
         const char* sample;
         const char* password;
-    } cases[] = {{"nwind.mdb", "Kx4Tq9Wm"}, {"DateTestDatabase.mdb", "Kx4Tq9Wm"}, {"nwind.mdb", "s"}};
+    } cases[] = {{"nwind.mdb", "Kx4Tq9Wm"},
+                 {"DateTestDatabase.mdb", "Kx4Tq9Wm"},
+                 {"DateTestDatabase.mdb", "Kx\u0100Tq9W"},  // a character whose low byte is 0 ends nothing
+                 {"DateTestDatabase.mdb", "Kx\U0001D465q"},  // a character beyond the Basic Multilingual Plane
+                 {"nwind.mdb", "s"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.sample);
         const QString path = copy(c.sample, QStringLiteral("locked-%1").arg(c.sample),

@@ -289,13 +289,50 @@ TEST_F(SettingsStoreTest, AGroupRemovedForGoodStopsCountingAfterAMoment)
     EXPECT_EQ(SettingsStore(file()).read("varnel", "program path"), "/opt/varnel");
 }
 
+TEST_F(SettingsStoreTest, AReplacementThatComesInWhileThePollEmptiesTheCommandIsKept)
+{
+    // Another program puts its file in place, keeping the command, while the store's new file lies
+    // ready: the store reads the file again and starts over, also on a file system that cannot
+    // exchange two files. A writer that keeps doing so makes the poll give up after a few rounds,
+    // leaving the command for its next tick.
+    const struct {
+        const char* what;
+        bool exchange;
+        int replacements;
+        bool emptied;
+        int rounds;
+    } cases[] = {
+        {"with the exchange", true, 1, true, 2},
+        {"on a file system without the exchange", false, 1, true, 2},
+        {"a writer that keeps replacing the file", true, 1000, false, 3},
+    };
+    const QByteArray withCommand = completeFile + "command%20line=SMAW ESS\n";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeInPlace(file(), withCommand);
+        SettingsStore poller(file());
+        int rounds = 0;
+        poller.setReplaceSeam({c.exchange, [&] {
+                                   if (rounds++ >= c.replacements)
+                                       return;
+                                   writeInPlace(file() + ".other", withCommand + "[other]\ntick=" + QByteArray::number(rounds) + '\n');
+                                   std::rename(QFile::encodeName(file() + ".other").constData(), QFile::encodeName(file()).constData());
+                               }});
+        EXPECT_EQ(poller.replaceIfUnchanged("varnel", "command line", "SMAW ESS", ""), c.emptied);
+        EXPECT_EQ(rounds, c.rounds);
+        SettingsStore after(file());
+        EXPECT_EQ(after.read("varnel", "command line"), c.emptied ? "" : "SMAW ESS");
+        EXPECT_EQ(after.read("other", "tick"), QString::number(std::min(rounds, c.replacements)));
+    }
+}
+
 TEST_F(SettingsStoreTest, AFastWriterThatReplacesTheFileWithoutTheLockHasNoCommandErasedUnread)
 {
     // The main window's poll: read the command, and empty it only while it still holds what was
     // read; another program writes its commands as fast as they are taken.
     SettingsStore store(file());
     ASSERT_TRUE(store.write("varnel", "command line", QString()));
-    constexpr int commands = 300;
+    constexpr int commands = 100;
     const auto line = [](int n) { return QByteArray("command%20line=SMAW ESS QW-403.") + QByteArray::number(n) + '\n'; };
 
     // The other program reads the file, puts its command in place of the key's line and puts its

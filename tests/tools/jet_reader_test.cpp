@@ -1,18 +1,27 @@
-// The Jet reader: dates as the engine keeps them, bytes that are no Jet file, and the queries the
-// windows write giving on a converted file the rows that libmdb, read directly, holds.
+// The Jet reader: dates as the engine keeps them, bytes that are no sound Jet file, text beyond
+// the Basic Multilingual Plane, the queries the windows write giving on a converted file the rows
+// that libmdb, read directly, holds, and what the converter child gives up before it reads.
 
 #include "jet_reader.h"
 #include "platform/dao/dao.h"
+#include "sandbox.h"
 #include "support/jet_samples.h"
 
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
+#include <fcntl.h>
+#include <functional>
+#include <glib.h>
 #include <gtest/gtest.h>
 #include <limits>
 #include <set>
 #include <mdbtools.h>
+#include <signal.h>
 #include <sqlite3.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 using namespace testing_support;
@@ -48,19 +57,52 @@ TEST(JetReader, DatesReadAsTheEngineKeepsThem)
         EXPECT_EQ(jetconvert::dateText(c.value), QByteArray(c.text)) << c.value;
 }
 
-TEST(JetReader, BytesThatAreNoWholeJetFileAreRefusedBeforeTheyAreRead)
+TEST(JetReader, BytesThatAreNoSoundJetFileAreRefusedWithTheReason)
 {
     const QByteArray sample = readBytes(jetSample("nwind.mdb"));
+    // Page 25 holds one row, from just after its row offsets (count at 8, offset at 10) to its end:
+    // the first part of the picture of Categories' row 1, which begins with the page and row of
+    // the next part. The picture's reference in its row gives its length and that first part.
+    constexpr qsizetype page = 25 * 2048;
+    const qsizetype reference = sample.indexOf(QByteArray("\xfa\x29\x00\x00\x00\x19\x00\x00", 8));
+    ASSERT_GT(reference, 0);
+    // The catalog's properties of its object in row 15: "KKD", then a record of names (length 17,
+    // kind 0x80), the first of 9 bytes.
+    const qsizetype properties = sample.indexOf(QByteArray("KKD\0\x11\0\0\0\x80\0\x09\0NWVersion", 21));
+    ASSERT_GT(properties, 0);
+    // The catalog's first value kept in its row on page 18: of 6 bytes, "LWF000".
+    const qsizetype inlineValue = sample.indexOf(QByteArray("\x06\0\0\x80\0\0\0\0\0\0\0\0LWF000", 18), 18 * 2048);
+    ASSERT_GT(inlineValue, 0);
+    const auto changed = [&](qsizetype at, std::initializer_list<char> bytes) {
+        QByteArray file = sample;
+        std::copy(bytes.begin(), bytes.end(), file.begin() + at);
+        return file;
+    };
+    const QString picture = QStringLiteral("the file is damaged: the value of 'Picture' in row 1 of the table 'Categories' ");
+    const QString catalogProperties =
+        QStringLiteral("the file is damaged: the value of 'LvProp' in row 15 of the table 'MSysObjects' cannot be read");
     const struct {
         const char* what;
         QByteArray bytes;
-        const char* reason;
+        QString reason;
     } cases[] = {
         {"empty", QByteArray(), "it is not a database file of the old engine"},
         {"text", QByteArray("Standard Jet DB, they say"), "it is not a database file of the old engine"},
         {"header page only", sample.left(2048), "the file is truncated"},
         {"two pages", sample.left(4096), "the file is truncated"},
         {"part of a page", sample.left(3 * 2048 + 1), "the file is truncated"},
+        {"a part that names itself as the next", changed(page + 12, {0x00, 0x19}), picture + "comes back to a part already read"},
+        {"a part's row marked deleted", changed(page + 11, {char(0x80)}), picture + "cannot be read"},
+        {"a part's row marked moved", changed(page + 11, {0x40}), picture + "cannot be read"},
+        {"a part's row within the row offsets", changed(page + 10, {0x0a}), picture + "cannot be read"},
+        {"a part's row beyond the page's count", changed(page + 8, {0x00}), picture + "cannot be read"},
+        {"more rows counted than the offsets leave room for", changed(page + 8, {0x02}), picture + "cannot be read"},
+        {"a value shorter than its stated length", changed(reference, {char(0xfb)}), picture + "cannot be read"},
+        {"a value longer than its stated length", changed(reference, {char(0xf9)}), picture + "holds more than its stated length"},
+        {"a value in its row longer than its stated length", changed(inlineValue, {0x05}),
+         "the file is damaged: the value of 'LvModule' in row 25 of the table 'MSysObjects' holds more than its stated length"},
+        {"properties whose record takes no room", changed(properties + 4, {0x00}), catalogProperties},
+        {"properties whose name goes past its record", changed(properties + 10, {0x10}), catalogProperties},
     };
     for (const auto& c : cases) {
         sqlite3* db = nullptr;
@@ -70,10 +112,102 @@ TEST(JetReader, BytesThatAreNoWholeJetFileAreRefusedBeforeTheyAreRead)
             ADD_FAILURE() << c.what << " was converted";
         } catch (const jetconvert::ConversionError& e) {
             EXPECT_EQ(e.kind(), jetconvert::ConversionError::Kind::Unreadable) << c.what;
-            EXPECT_EQ(e.reason(), QString::fromLatin1(c.reason)) << c.what;
+            EXPECT_EQ(e.reason(), c.reason) << c.what;
         }
         sqlite3_close(db);
     }
+}
+
+TEST(JetReader, WideTextKeepsCharactersBeyondTheBasicPlaneWhole)
+{
+    // Row 2 of the sample holds the memo "Year 9999" and the text "Year 1999", both compressed:
+    // FF FE and one byte a character, where a NUL byte switches to two bytes a character and back.
+    const QByteArray sample = readBytes(jetSample("DateTestDatabase.mdb"));
+    const qsizetype memo = sample.indexOf("\xff\xfeYear 9999"), text = sample.indexOf("\xff\xfeYear 1999");
+    ASSERT_GT(memo, 0);
+    ASSERT_GT(text, 0);
+    const struct {
+        const char* what;
+        qsizetype at;
+        QByteArray stored;
+        QString value;
+    } cases[] = {
+        {"an emoji in a memo", memo, QByteArray("\xff\xfeY\0\x3d\xd8\x01\xde\0" "99", 11), QStringLiteral("Y\U0001F601" "99")},
+        {"a mathematical letter in a text", text, QByteArray("\xff\xfex\0\x35\xd8\x65\xdc\0xx", 11), QStringLiteral("x\U0001D465xx")},
+        {"a lone first half", text, QByteArray("\xff\xfeYear\0\x3d\xd8\0" "9", 11), QStringLiteral("Year\uFFFD9")},
+        {"a lone second half", memo, QByteArray("\xff\xfeYear\0\x65\xdc\0" "9", 11), QStringLiteral("Year\uFFFD9")},
+    };
+    for (const auto& c : cases) {
+        QByteArray file = sample;
+        file.replace(c.at, c.stored.size(), c.stored);
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(":memory:", &db), SQLITE_OK);
+        jetconvert::convert(file, db);
+        sqlite3_stmt* row = nullptr;
+        sqlite3_prepare_v2(db, "SELECT LongTextCol, ShortTextCol FROM DateTest WHERE IDCol = 2", -1, &row, nullptr);
+        ASSERT_EQ(sqlite3_step(row), SQLITE_ROW) << c.what;
+        EXPECT_EQ(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(row, c.at == memo ? 0 : 1))), c.value) << c.what;
+        sqlite3_finalize(row);
+        sqlite3_close(db);
+    }
+}
+
+TEST(JetReader, AConfinedChildIsEndedWithTheReasonWhenItTriesWhatReadingNeverNeeds)
+{
+    QTemporaryDir dir;
+    const QByteArray file = QFile::encodeName(dir.filePath(QStringLiteral("other")));
+    ASSERT_TRUE(writeBytes(QFile::decodeName(file), "other"));
+    const std::string stopped = std::string(jetconvert::reasonPrefix) + "reading it was stopped when it tried to ";
+    const std::string needless = ", which reading a file never needs; the file may be damaged";
+    const std::string fileChange = stopped + "write or change a file other than its copy" + needless;
+    const std::string outOfMemory = std::string(jetconvert::reasonPrefix)
+                                    + "reading it needed more than the 512 MB of memory it may have, so it was stopped; "
+                                      "the file may be damaged";
+    const struct {
+        const char* what;
+        std::function<void()> attempt;
+        std::string reason;  // empty: the child ends normally
+        bool sanitized;      // the address sanitizer's build checks it too
+    } cases[] = {
+        {"reading a file, writing one open already", [&] { ::close(::open(file.constData(), O_RDONLY)); ::write(2, "", 0); }, "", true},
+        {"the network", [] { ::socket(AF_INET, SOCK_STREAM, 0); }, stopped + "reach the network" + needless, true},
+        {"a program", [] { ::execl("/bin/true", "true", nullptr); }, stopped + "start a program" + needless, true},
+        {"a process", [] { ::fork(); }, stopped + "start a program" + needless, false},
+        {"a file opened for writing", [&] { ::open(file.constData(), O_RDWR); }, fileChange, true},
+        {"a new file", [&] { ::open((file + "-new").constData(), O_RDONLY | O_CREAT, 0600); }, fileChange, true},
+        {"a file renamed", [&] { ::rename(file.constData(), (file + "-renamed").constData()); }, fileChange, true},
+        {"a file removed", [&] { ::unlink(file.constData()); }, fileChange, true},
+        {"another process", [] { ::kill(::getppid(), 0); }, stopped + "reach another process" + needless, true},
+        {"more memory than a file needs", [] { g_free(g_malloc(std::size_t(1) << 30)); }, outOfMemory, false},
+        {"an allocation whose failure goes unseen", [] { static_cast<volatile char*>(std::malloc(std::size_t(1) << 30))[4096] = 1; },
+         outOfMemory, false},
+    };
+    for (const auto& c : cases) {
+        if (jetconvert::addressSanitizer && !c.sanitized)
+            continue;
+        int errors[2];
+        ASSERT_EQ(::pipe(errors), 0);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ::dup2(errors[1], STDERR_FILENO);
+            jetconvert::confine(0);
+            c.attempt();
+            ::_exit(0);
+        }
+        ::close(errors[1]);
+        std::string said;
+        char buffer[512];
+        for (ssize_t got; (got = ::read(errors[0], buffer, sizeof buffer)) > 0;)
+            said.append(buffer, static_cast<size_t>(got));
+        ::close(errors[0]);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status)) << c.what;
+        EXPECT_EQ(WEXITSTATUS(status), c.reason.empty() ? 0 : 1) << c.what;
+        EXPECT_EQ(said, c.reason.empty() ? "" : c.reason + '\n') << c.what;
+    }
+    EXPECT_EQ(readBytes(QFile::decodeName(file)), "other");
 }
 
 // Whether the page is a long-value page: a data page marked "LVAL" where other data pages name

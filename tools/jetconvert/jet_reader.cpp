@@ -13,9 +13,12 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <mdbtools.h>
+#include <new>
 #include <optional>
+#include <string>
 #include <sqlite3.h>
 #include <utility>
 #include <vector>
@@ -66,6 +69,9 @@ public:
 
     [[noreturn]] void cannotWrite(const QString& what) const
     {
+        // Memory that ran out under the child's limit is no fault of the copy.
+        if (sqlite3_errcode(db_) == SQLITE_NOMEM)
+            throw std::bad_alloc();
         throw ConversionError(Kind::CannotWrite,
                               QStringLiteral("%1 cannot be written: %2").arg(what, QString::fromUtf8(sqlite3_errmsg(db_))));
     }
@@ -158,6 +164,115 @@ int fixedSize(int type)
     }
 }
 
+// Whether a block of properties, as the catalog keeps them for each object (its LvProp), reads as
+// libmdb parses it when it reads the catalog: after "KKD" or "MR2", records of a 4-byte length
+// (their own 6-byte head included) and a 2-byte kind, each within the block; a record of kind 0x80
+// holds names (each a 2-byte length and its bytes), one of kind 0, 1 or 2 a named set of
+// properties (each a 2-byte length, a byte, the type, a 2-byte name number and a 2-byte size,
+// then its value). Anything that would make libmdb read past the block, or go round for ever on a
+// length of 0, is unsound; libmdb itself stops reading a set at a name number beyond the names or
+// a size beyond the record.
+bool soundProperties(const QByteArray& block)
+{
+    const auto byte = [&](qsizetype at) { return static_cast<quint32>(static_cast<unsigned char>(block[at])); };
+    const auto number16 = [&](qsizetype at) { return static_cast<quint16>(byte(at) | byte(at + 1) << 8); };
+    const qsizetype size = block.size();
+    // libmdb passes over a block it does not know.
+    if (size < 4 || (std::memcmp(block.constData(), "KKD", 4) != 0 && std::memcmp(block.constData(), "MR2", 4) != 0))
+        return true;
+    int names = -1;  // none listed yet
+    for (qsizetype at = 4; at < size;) {
+        if (at + 6 > size)
+            return false;
+        const quint32 length = number16(at) | static_cast<quint32>(number16(at + 2)) << 16;
+        const quint16 kind = number16(at + 4);
+        if (length < 6 || length > static_cast<quint64>(size - at))
+            return false;
+        const qsizetype begin = at + 6, end = at + static_cast<qsizetype>(length);
+        if (kind == 0x80) {
+            names = 0;
+            for (qsizetype name = begin; name < end; name += 2 + number16(name), ++names)
+                if (name + 2 > end || name + 2 + number16(name) > end)
+                    return false;
+        } else if (kind <= 2 && names >= 0) {
+            if (begin + 6 > end || begin + 6 + number16(begin + 4) > end)
+                return false;
+            for (qsizetype property = begin + 6 + number16(begin + 4); property < end;) {
+                if (property + 8 > end)
+                    return false;
+                const quint16 propertyLength = number16(property);
+                const int type = static_cast<int>(byte(property + 3));
+                const qsizetype valueSize = number16(property + 6);
+                if (number16(property + 4) >= names || property + 8 + valueSize > end)
+                    break;  // where libmdb stops reading the set
+                // A value of a fixed size is read whole, whatever size the property gives.
+                if (property + 8 + std::max<qsizetype>({valueSize, fixedSize(type), type == MDB_BOOL ? 1 : 0}) > end
+                    || propertyLength == 0)
+                    return false;
+                property += propertyLength;
+            }
+        }
+        at = end;
+    }
+    return true;
+}
+
+// Text of a later engine's file as UTF-8. It is kept in UTF-16 (little-endian), or compressed:
+// FF FE, then one byte a character (U+0001 to U+00FF) and two bytes a character by turns, a NUL
+// byte where a character would begin switching from one to the other. A surrogate pair is one
+// character beyond the Basic Multilingual Plane. The engine does not check that the halves of a
+// pair come together (a text cut to its field's size may end in half of one), so a lone half is
+// shown as U+FFFD, the replacement character, where it stood, rather than refuse the file.
+QByteArray wideText(const QByteArray& stored)
+{
+    const auto byte = [&](qsizetype i) { return static_cast<char16_t>(static_cast<unsigned char>(stored[i])); };
+    std::u16string units;
+    units.reserve(static_cast<size_t>(stored.size()));
+    if (stored.size() >= 2 && byte(0) == 0xff && byte(1) == 0xfe) {
+        bool oneByte = true;
+        for (qsizetype i = 2; i < stored.size();) {
+            if (byte(i) == 0) {
+                oneByte = !oneByte;
+                ++i;
+            } else if (oneByte) {
+                units.push_back(byte(i++));
+            } else if (i + 1 < stored.size()) {
+                units.push_back(static_cast<char16_t>(byte(i) | byte(i + 1) << 8));
+                i += 2;
+            } else {
+                break;  // half a character at the end
+            }
+        }
+    } else {
+        for (qsizetype i = 0; i + 1 < stored.size(); i += 2)
+            units.push_back(static_cast<char16_t>(byte(i) | byte(i + 1) << 8));
+    }
+    QString text;
+    text.reserve(static_cast<qsizetype>(units.size()));
+    for (size_t i = 0; i < units.size(); ++i) {
+        const char16_t unit = units[i];
+        if (QChar::isHighSurrogate(unit) && i + 1 < units.size() && QChar::isLowSurrogate(units[i + 1])) {
+            text.append(QChar(unit));
+            text.append(QChar(units[++i]));
+        } else {
+            text.append(QChar::isSurrogate(unit) ? QChar(QChar::ReplacementCharacter) : QChar(unit));
+        }
+    }
+    return text.toUtf8();
+}
+
+// Text as the file keeps it, as UTF-8: the file's code page for Jet 3, UTF-16 for later engines.
+QByteArray textOf(MdbHandle* mdb, const QByteArray& stored)
+{
+    if (!IS_JET3(mdb))
+        return wideText(stored);
+    // At most three bytes of UTF-8 for each byte of the code page.
+    QByteArray utf8(stored.size() * 3 + 1, Qt::Uninitialized);
+    utf8.resize(mdb_unicode2ascii(mdb, stored.constData(), static_cast<size_t>(stored.size()), utf8.data(),
+                                  static_cast<size_t>(utf8.size())));
+    return utf8;
+}
+
 // The rows of one table as the file stores them, each cracked into its fields, and the long
 // values that its memo and OLE fields refer to.
 class TableRows {
@@ -172,14 +287,18 @@ public:
             damaged(QStringLiteral("the definition of %1 cannot be read").arg(name()));
     }
 
-    // Every memo and OLE value reads whole, so that libmdb, which reads the catalog's own long
-    // values as it finds them, never meets a damaged one.
+    // Every memo and OLE value reads whole, and every block of properties as libmdb parses it, so
+    // that libmdb, which reads the catalog's own long values as it finds them, never meets a
+    // damaged one.
     void checkLongValues()
     {
         eachRow([&](const std::vector<MdbField>& fields, unsigned row) {
             for (unsigned c = 0; c < table_->num_cols; ++c) {
                 const MdbColumn& col = *column(c);
-                if ((col.col_type == MDB_MEMO || col.col_type == MDB_OLE) && !fields[c].is_null && !longValue(fields[c]))
+                if ((col.col_type != MDB_MEMO && col.col_type != MDB_OLE) || fields[c].is_null)
+                    continue;
+                const QByteArray value = longValue(col, fields[c], row);
+                if (std::strcmp(col.name, "LvProp") == 0 && !soundProperties(value))
                     badValue(col, row);
             }
         });
@@ -228,18 +347,19 @@ protected:
 
     const unsigned char* bytes(const MdbField& field) const { return mdb_->pg_buf + field.start; }
 
-    [[noreturn]] void badValue(const MdbColumn& col, unsigned row) const
+    [[noreturn]] void badValue(const MdbColumn& col, unsigned row, const char* fault = "cannot be read") const
     {
-        damaged(QStringLiteral("the value of '%1' in row %2 of %3 cannot be read")
+        damaged(QStringLiteral("the value of '%1' in row %2 of %3 %4")
                     .arg(QString::fromUtf8(col.name))
                     .arg(row)
-                    .arg(name()));
+                    .arg(name(), QLatin1String(fault)));
     }
 
     // One part of a long value: row `pageRow & 0xff` of page `pageRow >> 8`. Nothing unless that
-    // page is a long-value page that lists the row as a live one and holds it whole between its
-    // row offsets, so that a page lost or overwritten (zeros, another page's data) is found out
-    // rather than read as part of the value.
+    // page is a long-value page that lists the row as a live one and holds it whole after its
+    // table of row offsets, so that a page lost or overwritten (zeros, another page's data) is
+    // found out rather than read as part of the value. (libmdb itself refuses a row that would end
+    // before it begins or past the page.)
     std::optional<std::pair<const char*, size_t>> longValuePart(int pageRow)
     {
         void* buffer = nullptr;
@@ -251,62 +371,66 @@ protected:
         if (page[0] != dataPage
             || std::memcmp(page + longValuePageMarkOffset, longValuePageMark, sizeof longValuePageMark - 1) != 0)
             return std::nullopt;
-        const int pageSize = static_cast<int>(mdb_->fmt->pg_size);
         const int counted = mdb_->fmt->row_count_offset;
         const int rows = mdb_get_int16(page, counted);
         const int row = pageRow & 0xff;
-        const int offsetsEnd = counted + 2 + 2 * rows;
-        if (row >= rows || offsetsEnd > pageSize)
+        if (row >= rows)
             return std::nullopt;
-        // Rows are stored from the page's end down: a row ends where the one before it begins.
         const int offset = mdb_get_int16(page, counted + 2 + 2 * row);
-        const int end = row == 0 ? pageSize : mdb_get_int16(page, counted + 2 * row) & rowOffsetMask;
         // Flags in the offset mark a deleted row or one moved elsewhere.
-        if ((offset & ~rowOffsetMask) != 0 || offset < offsetsEnd || offset > end || end > pageSize)
+        if ((offset & ~rowOffsetMask) != 0 || offset < counted + 2 + 2 * rows)
             return std::nullopt;
-        return std::pair{reinterpret_cast<const char*>(page) + offset, static_cast<size_t>(end - offset)};
+        return std::pair{reinterpret_cast<const char*>(page) + start, size};
     }
 
     // The bytes of a memo or OLE value: kept in the row itself, in one row of another page, or in
-    // a chain of rows on other pages. Nothing when a part is missing or the parts do not add up
-    // to the stated length.
-    std::optional<QByteArray> longValue(const MdbField& field)
+    // a chain of rows on other pages, each of which begins with the page and row of the next, the
+    // last with none. The parts hold the stated length exactly, and a chain visits no part twice:
+    // a part missing or lost, a chain that comes back on itself or goes on past the length, refuse
+    // the file.
+    QByteArray longValue(const MdbColumn& col, const MdbField& field, unsigned row)
     {
         if (field.siz < longValueReference)
-            return std::nullopt;
+            badValue(col, row);
         const quint32 head = static_cast<quint32>(mdb_get_int32(mdb_->pg_buf, field.start));
         const quint32 length = head & 0x00ffffff;
         const unsigned kind = head >> 24;
         if (kind == longValueInline) {
-            if (static_cast<quint32>(field.siz - longValueReference) < length)
-                return std::nullopt;
+            const quint32 held = static_cast<quint32>(field.siz - longValueReference);
+            if (held != length)
+                badValue(col, row, held < length ? "cannot be read" : "holds more than its stated length");
             return QByteArray(reinterpret_cast<const char*>(bytes(field)) + longValueReference, length);
         }
         if (kind != longValueOnePage && kind != longValueChained)
-            return std::nullopt;
+            badValue(col, row);
         QByteArray data;
         data.reserve(length);
         int pageRow = static_cast<int>(mdb_get_int32(mdb_->pg_buf, field.start + 4));
-        while (static_cast<quint32>(data.size()) < length) {
+        QSet<int> visited;
+        for (;;) {
+            if (visited.contains(pageRow))
+                badValue(col, row, "comes back to a part already read");
+            visited.insert(pageRow);
             const auto part = longValuePart(pageRow);
-            if (!part)
-                return std::nullopt;
-            const auto [row, size] = *part;
-            const quint32 missing = length - static_cast<quint32>(data.size());
-            if (kind == longValueOnePage) {
-                if (size < missing)
-                    return std::nullopt;
-                data.append(row, missing);
-                break;
+            // A part that holds no more than the pointer to the next adds nothing to the value.
+            if (!part || (kind == longValueChained && part->second <= 4))
+                badValue(col, row);
+            const auto [start, size] = *part;
+            const long next = kind == longValueOnePage ? 0 : mdb_get_int32(const_cast<char*>(start), 0);
+            const bool last = next == 0;
+            if (kind == longValueOnePage)
+                data.append(start, static_cast<qsizetype>(size));
+            else
+                data.append(start + 4, static_cast<qsizetype>(size - 4));
+            if (static_cast<quint32>(data.size()) > length)
+                badValue(col, row, "holds more than its stated length");
+            if (last) {
+                if (static_cast<quint32>(data.size()) < length)
+                    badValue(col, row);
+                return data;
             }
-            // Each part begins with the page and row of the next one; a part that adds nothing
-            // would let a chain that runs in a circle go on for ever.
-            if (size <= 4)
-                return std::nullopt;
-            pageRow = static_cast<int>(mdb_get_int32(const_cast<char*>(row), 0));
-            data.append(row + 4, static_cast<qsizetype>(std::min<size_t>(size - 4, missing)));
+            pageRow = static_cast<int>(next);
         }
-        return data;
     }
 
     MdbHandle* mdb_;
@@ -379,11 +503,8 @@ private:
 
     void bindText(int parameter, const QByteArray& jetText)
     {
-        // Text of the file's code page or UCS-2 as UTF-8: at most three bytes for each byte.
-        QByteArray utf8(jetText.size() * 3 + 1, Qt::Uninitialized);
-        const int length = mdb_unicode2ascii(mdb_, jetText.constData(), static_cast<size_t>(jetText.size()),
-                                             utf8.data(), static_cast<size_t>(utf8.size()));
-        sqlite3_bind_text(insert_.get(), parameter, utf8.constData(), length, SQLITE_TRANSIENT);
+        const QByteArray utf8 = textOf(mdb_, jetText);
+        sqlite3_bind_text(insert_.get(), parameter, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
     }
 
     void bind(int parameter, const MdbColumn& col, const MdbField& field, unsigned row)
@@ -455,13 +576,11 @@ private:
             break;
         case MDB_MEMO:
         case MDB_OLE: {
-            const std::optional<QByteArray> data = longValue(field);
-            if (!data)
-                badValue(col, row);
+            const QByteArray data = longValue(col, field, row);
             if (col.col_type == MDB_MEMO)
-                bindText(parameter, *data);
+                bindText(parameter, data);
             else
-                sqlite3_bind_blob(insert, parameter, data->constData(), static_cast<int>(data->size()), SQLITE_TRANSIENT);
+                sqlite3_bind_blob(insert, parameter, data.constData(), static_cast<int>(data.size()), SQLITE_TRANSIENT);
             break;
         }
         default:
@@ -496,11 +615,8 @@ void copyPassword(MdbHandle* mdb, const QByteArray& firstPage, Engine engine, sq
     const QByteArray stored = dao::jet::passwordBytes(firstPage, engine);
     if (stored.isEmpty())
         return;
-    QByteArray utf8(stored.size() * 3 + 1, Qt::Uninitialized);
-    const int length = mdb_unicode2ascii(mdb, stored.constData(), static_cast<size_t>(stored.size()), utf8.data(),
-                                         static_cast<size_t>(utf8.size()));
     try {
-        dao::writePassword(out, QString::fromUtf8(utf8.constData(), length));
+        dao::writePassword(out, QString::fromUtf8(textOf(mdb, stored)));
     } catch (const dao::BuildError& error) {
         throw ConversionError(Kind::CannotWrite, QString::fromStdString(error.what()));
     }
@@ -572,16 +688,8 @@ void convert(const QByteArray& file, sqlite3* out)
     sqlite.exec("COMMIT", QStringLiteral("the copy"));
 }
 
-void convertFile(const QString& jetPath, const QString& outPath)
+void convertFile(const QString& jetPath, const QString& outPath, const std::function<void()>& confine)
 {
-    QFile in(jetPath);
-    if (!in.open(QIODevice::ReadOnly))
-        unreadable(QStringLiteral("it cannot be read: %1").arg(in.errorString()));
-    QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError)
-        unreadable(QStringLiteral("it cannot be read: %1").arg(in.errorString()));
-    in.close();
-
     QFile target(outPath);
     if (!target.open(QIODevice::WriteOnly | QIODevice::Truncate))
         throw ConversionError(Kind::CannotWrite, QStringLiteral("%1 cannot be written: %2").arg(outPath, target.errorString()));
@@ -592,9 +700,22 @@ void convertFile(const QString& jetPath, const QString& outPath)
     const Sqlite sqlite(db);
     if (rc != SQLITE_OK)
         sqlite.cannotWrite(outPath);
-    // A conversion either finishes or is thrown away, so it needs no journal.
-    sqlite.exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF", outPath);
-    convert(bytes, db);
+    // A conversion either finishes or is thrown away, so it needs no journal; and it opens no
+    // file of its own beside the copy, not even to sort an index.
+    sqlite.exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; PRAGMA temp_store = MEMORY", outPath);
+    if (confine)
+        confine();
+
+    // The file's bytes are read where they lie, as the system keeps them, not copied into the
+    // heap: a large file takes no more memory of the process than a small one.
+    QFile in(jetPath);
+    if (!in.open(QIODevice::ReadOnly))
+        unreadable(QStringLiteral("it cannot be read: %1").arg(in.errorString()));
+    const qint64 size = in.size();
+    const uchar* mapped = size > 0 ? in.map(0, size) : nullptr;
+    if (size > 0 && !mapped)
+        unreadable(QStringLiteral("it cannot be read: %1").arg(in.errorString()));
+    convert(QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), size), db);
     try {
         dao::writeQueryIndexes(db);
     } catch (const dao::BuildError& error) {

@@ -9,11 +9,14 @@
 // libmdb trusts the file it reads, so a damaged file may crash it: only the child program
 // varnel_jetconvert runs this code. Whatever it finds amiss (a truncated file, a table that holds
 // fewer rows than its definition counts, a memo or OLE value a part of which does not lie on a
-// long-value page, the catalog's own such values included) ends the conversion with a reason, so
-// a damaged file is refused rather than read in part.
+// long-value page or whose parts come back on themselves or do not hold its stated length, the
+// catalog's own such values included, and a block of the catalog's properties that libmdb would
+// read past or go round in for ever) ends the conversion with a reason, so a damaged file is
+// refused rather than read in part.
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <stdexcept>
 
 struct sqlite3;
@@ -51,7 +54,9 @@ void convert(const QByteArray& file, sqlite3* out);
 
 // Converts the Jet file at jetPath into a database file at outPath (emptied first; its
 // permissions are kept): the tables as `convert` writes them, the query indexes of our own
-// builder, and the marks of a converted copy (platform/dao/jet_file.h). Raises ConversionError.
-void convertFile(const QString& jetPath, const QString& outPath);
+// builder, and the marks of a converted copy (platform/dao/jet_file.h). `confine`, when given,
+// runs once the copy is open and before the Jet file is opened; from then on the conversion opens
+// no file but the Jet file, and that for reading. Raises ConversionError.
+void convertFile(const QString& jetPath, const QString& outPath, const std::function<void()>& confine = {});
 
 }  // namespace jetconvert

@@ -1,0 +1,34 @@
+#pragma once
+// What the converter child gives up before it opens a Jet file that came from somewhere else, so
+// that a file made to break libmdb reaches nothing beyond the child's own copy: memory beyond a
+// limit, the network, starting programs, writing or changing any file but the copy it holds open
+// already, and other processes. A limit that stops the child ends it with exit status 1 and, as
+// its last line on standard error, the reason after the program's prefix.
+
+#include <QtGlobal>
+
+namespace jetconvert {
+
+// Whether this build carries the address sanitizer, whose shadow memory counts as heap: it keeps
+// no memory limit, and lets the sanitizer's leak check start its process at the end.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool addressSanitizer = true;
+#elif defined(__has_feature)
+inline constexpr bool addressSanitizer = __has_feature(address_sanitizer);
+#else
+inline constexpr bool addressSanitizer = false;
+#endif
+
+// Every line of the child for its parent begins so; the parent takes the last such line as the
+// reason for a failure.
+inline constexpr char reasonPrefix[] = "varnel_jetconvert: ";
+
+// Limits the heap to what converting a Jet file of `fileSize` bytes needs (or to the lower hard
+// limit the process was given) and sets the filter that ends the process when it tries anything
+// else named above. Raises ConversionError when the filter cannot be set.
+void confine(qint64 fileSize);
+
+// The reason a conversion that ran out of memory ends with: the limit that confine set.
+const char* outOfMemoryReason();
+
+}  // namespace jetconvert

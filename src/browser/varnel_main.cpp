@@ -100,10 +100,7 @@ void varnelMain::prepareCreation()
 
 varnelMain::~varnelMain()
 {
-    // A box that still holds the focus loses it here, while its lost-focus handling can still run
-    // on this window; taking down the window's base would move the focus after this window is gone.
-    if (QWidget* focused = focusWidget())
-        focused->clearFocus();
+    releaseFocus(*this);
     if (theInstance == this)
         theInstance = nullptr;
 }

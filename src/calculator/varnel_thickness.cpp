@@ -95,6 +95,9 @@ varnelThickness::varnelThickness(QWidget* parent) : QDialog(parent)
     Form_Load();
 }
 
+// A value box or slider that holds the focus finishes its value here, while the window is whole.
+varnelThickness::~varnelThickness() { releaseFocus(*this); }
+
 void varnelThickness::createTypeAndProcessControls()
 {
     frmQualificationTest = placed(new Frame(QStringLiteral("Qualification Test "), this), 60, 0, 4725, 3005);

@@ -30,6 +30,7 @@ public:
     // Creation loads the window: it reads the main window's process and category (when there is a
     // main window) and presets the type and process from them.
     explicit varnelThickness(QWidget* parent = nullptr);
+    ~varnelThickness() override;
 
     // ------------------------------------------------------------------ areas
     platform::ui::Frame* frmQualificationTest = nullptr;

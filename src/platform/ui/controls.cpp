@@ -1083,4 +1083,10 @@ void RichTextBox::focusOutEvent(QFocusEvent* event)
         lostFocus();
 }
 
+void releaseFocus(QWidget& window)
+{
+    if (QWidget* focused = window.focusWidget())
+        focused->clearFocus();
+}
+
 }  // namespace platform::ui

@@ -413,4 +413,10 @@ private:
     QString plain_;  // the text as set, for searching
 };
 
+// Takes the focus from the control of `window` that holds it, so that the control's lost-focus
+// handling (a box's, a slider's, a finished edit's) runs while the window is still whole. A window
+// whose controls report to it calls this from its destructor: once its base takes the window down,
+// the focus would move and those reports would reach a window that is gone.
+void releaseFocus(QWidget& window);
+
 }  // namespace platform::ui

@@ -374,6 +374,8 @@ void CommandButton::keyPressEvent(QKeyEvent* event)
     QPushButton::keyPressEvent(event);
 }
 
+void makeDropDownButton(CommandButton& button) { button.setFocusPolicy(Qt::TabFocus); }
+
 CheckBox::CheckBox(const QString& caption, QWidget* parent) : QCheckBox(caption, parent)
 {
     connect(this, &QCheckBox::toggled, this, [this] {

@@ -228,6 +228,9 @@ private:
     std::optional<PreparedOpening> preparedOpening_;
     unsigned searchCount_ = 0;  // paragraph queries run so far
     bool emptyingSearchBox_ = false;  // a change of process or category empties the search box
+    // A change the person typed into a box is being handled, with all it changes on the way: a
+    // search it starts leaves the focus in the box, where the person's next key belongs.
+    bool typedChange_ = false;
     QString databaseFailure_;         // why the last opening or process-list fill failed
 };
 

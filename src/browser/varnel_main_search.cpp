@@ -73,7 +73,8 @@ void varnelMain::performSearch()
     }
 
     if (ListView1[2]->count() > 0) {
-        ListView1[2]->setFocus();
+        if (!typedChange_)
+            ListView1[2]->setFocus();
         try {
             loadRule(ListView1[2]->entryText(1));
         } catch (const std::exception& error) {

@@ -116,7 +116,7 @@ void varnelThickness::createTypeAndProcessControls()
     text2[2] = placed(new TextBox(frmQualificationTest), 120, 210, 4515, 315);
     cmdProcess[2] = placed(new CommandButton({}, frmQualificationTest), 4350, 240, 255, 255);
     cmdProcess[2]->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
-    cmdProcess[2]->setFocusPolicy(Qt::NoFocus);
+    makeDropDownButton(*cmdProcess[2]);
     cmdProcess[2]->raise();
     List2[2] = placed(new DropDownList(frmQualificationTest), 120, 510, 4485, 285);
     List2[2]->setColumnWidth(0, twips(4485) - 4);

@@ -4,9 +4,9 @@
 // its own kind beside it; labels side by side on one line keep at least a blank between their
 // texts; a grid's rows fill it, and a window's controls reach down to its bottom edge; every
 // control that takes input has a name for assistive technology, and no two text boxes share one;
-// every text stands out from what it is drawn on. CTest runs these cases once as they are, once
-// with every window scaled by one and a half (QT_SCALE_FACTOR) and once under a dark desktop
-// palette (CAPTIONS_FIT_PALETTE=dark).
+// every command button is a tab stop; every text stands out from what it is drawn on. CTest runs
+// these cases once as they are, once with every window scaled by one and a half (QT_SCALE_FACTOR)
+// and once under a dark desktop palette (CAPTIONS_FIT_PALETTE=dark).
 
 #include "app/application_setup.h"
 #include "app/varnel_about.h"
@@ -482,6 +482,8 @@ QStringList misfits(QWidget& window, const QString& state)
                 for (const QString& fault : entryMisfits(*view))
                     note(*w, {}, fault);
         }
+        if (auto* b = qobject_cast<platform::ui::CommandButton*>(w); b && !(b->focusPolicy() & Qt::TabFocus) && !b->isDefault())
+            note(*w, accessibleNameOf(*w), QStringLiteral("neither Tab nor, as the default button, Enter reaches it"));
         const std::optional<DrawnCaption> caption = drawnCaption(*w);
         if (!caption)
             continue;

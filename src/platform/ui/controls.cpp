@@ -272,14 +272,21 @@ void TextBox::keyReleaseEvent(QKeyEvent* event)
 bool TextBox::event(QEvent* event)
 {
     // Tab moves the focus before the box would see it as a key; the box still hears of it
-    // (key down and key up) so that a Tab can end an entry.
+    // (key down and key up) so that a Tab can end an entry. An entry whose end gave the focus to
+    // where it leads (a search, to its results) has moved the focus already: the Tab moves it no
+    // further.
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            const QWidget* focus = window()->focusWidget();
             if (handlers.keyDown)
                 handlers.keyDown(keys::Tab, shiftOf(key));
             if (handlers.keyUp)
                 handlers.keyUp(keys::Tab, shiftOf(key));
+            if (window()->focusWidget() != focus) {
+                event->accept();
+                return true;
+            }
         }
     }
     return QLineEdit::event(event);
@@ -366,6 +373,8 @@ void CommandButton::keyPressEvent(QKeyEvent* event)
     }
     QPushButton::keyPressEvent(event);
 }
+
+void makeDropDownButton(CommandButton& button) { button.setFocusPolicy(Qt::TabFocus); }
 
 CheckBox::CheckBox(const QString& caption, QWidget* parent) : QCheckBox(caption, parent)
 {

@@ -150,6 +150,10 @@ private:
     CaptionFitter fitter_;
 };
 
+// Makes `button` the drop-down button of a box: a tab stop, which Space presses to drop its list
+// down, as every command button is; a click leaves the focus in the box, which the list takes.
+void makeDropDownButton(CommandButton& button);
+
 // A check box with the values 0 (clear) and 1 (ticked). A change of value, by the person or by
 // code, runs `click`.
 class CheckBox : public QCheckBox, public FittedCaption {

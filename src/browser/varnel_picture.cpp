@@ -194,10 +194,8 @@ void varnelPicture::initiateDefinition()
     // damaged file is said.
     try {
         if (!core.pictureKey.isEmpty()) {
-            if (!core.mainDatabase)
-                throw dao::Error(dao::ObjectNotSet, QStringLiteral("No reference database is open."));
-            auto figures = core.mainDatabase->openRecordset(QStringLiteral("SELECT * FROM [Graphics] WHERE [picture id] IN (")
-                                                            + core.pictureKey + QStringLiteral(") ORDER BY [picture id]"));
+            auto figures = referenceDatabase().openRecordset(QStringLiteral("SELECT * FROM [Graphics] WHERE [picture id] IN (")
+                                                             + core.pictureKey + QStringLiteral(") ORDER BY [picture id]"));
             for (; !figures->eof(); figures->moveNext()) {
                 Combo1->addEntry(nullToEmpty(figures->field(QStringLiteral("picture id"))));
                 ++figureCount;
@@ -227,15 +225,12 @@ void varnelPicture::showNoFigures()
 
 void varnelPicture::loadDefinition(const QString& id)
 {
-    VarnelCore& core = varnelCore();
     platform::setPointer(platform::Pointer::Hourglass);
     // A failure ends this figure's display; what was set before it stays on screen, and a damaged
     // file is said.
     try {
-        if (!core.mainDatabase)
-            throw dao::Error(dao::ObjectNotSet, QStringLiteral("No reference database is open."));
-        auto figure = core.mainDatabase->openRecordset(QStringLiteral("SELECT * FROM [Graphics] WHERE [picture id] = ")
-                                                       + dao::literal(id));
+        auto figure = referenceDatabase().openRecordset(QStringLiteral("SELECT * FROM [Graphics] WHERE [picture id] = ")
+                                                        + dao::literal(id));
         for (; !figure->eof(); figure->moveNext()) {
             const QString pictureId = nullToEmpty(figure->field(QStringLiteral("picture id")));
             const QString title = nullToEmpty(figure->field(QStringLiteral("title")));

@@ -347,7 +347,7 @@ TEST_F(FigureViewer, AFileNamedInAnotherLetterCaseIsFoundTheExactSpellingFirst)
     EXPECT_EQ(v.Picture1->size(), QSize(310, 110));
 }
 
-TEST_F(FigureViewer, ADatabaseFailureEndsTheLoadingQuietly)
+TEST_F(FigureViewer, ADatabaseFailureEndsTheLoadingQuietlyAndNoDatabaseIsSaid)
 {
     const testing_support::FixtureDatabase withoutGraphics(QStringLiteral("CREATE TABLE Other (a TEXT);"));
     varnelCore().mainDatabase =
@@ -358,9 +358,10 @@ TEST_F(FigureViewer, ADatabaseFailureEndsTheLoadingQuietly)
         EXPECT_TRUE(shown(v.Picture1));
         EXPECT_TRUE(shown(v.Frame1));
         EXPECT_EQ(seams.pointer.current(), platform::Pointer::Default);
+        EXPECT_EQ(seams.messages.shown.size(), static_cast<size_t>(pass));
         varnelCore().mainDatabase.reset();
     }
-    EXPECT_TRUE(seams.messages.shown.empty());
+    EXPECT_EQ(seams.messages.shown[0].text, noReferenceDatabaseText);
 }
 
 TEST_F(FigureViewer, ReopeningWithAnUnknownIdAfterAFigureWithTextShowsNoTextBox)

@@ -358,7 +358,7 @@ TEST_F(FigureViewer, ADatabaseFailureEndsTheLoadingQuietlyAndNoDatabaseIsSaid)
         EXPECT_TRUE(shown(v.Picture1));
         EXPECT_TRUE(shown(v.Frame1));
         EXPECT_EQ(seams.pointer.current(), platform::Pointer::Default);
-        EXPECT_EQ(seams.messages.shown.size(), static_cast<size_t>(pass));
+        ASSERT_EQ(seams.messages.shown.size(), static_cast<size_t>(pass));
         varnelCore().mainDatabase.reset();
     }
     EXPECT_EQ(seams.messages.shown[0].text, noReferenceDatabaseText);

@@ -11,6 +11,7 @@
 #include "platform/vb.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFrame>
 #include <QScrollBar>
 #include <QStringList>
@@ -77,6 +78,10 @@ varnelPicture::varnelPicture(QWidget* parent) : QDialog(parent)
     VScroll1->setGeometry(twipsRect(8250, 0, 255, 2715));
     VScroll1->setSingleStep(scrollStep);
     VScroll1->setEnabled(false);
+    lblPictureFile = new Label({}, Picture2);
+    lblPictureFile->setAlignment(Qt::AlignCenter);
+    lblPictureFile->setWordWrap(true);
+    lblPictureFile->hide();
 
     txtText = new MultiLineTextBox(Frame1);
     txtText->setGeometry(twipsRect(120, 4560, 8565, 1365));
@@ -147,6 +152,7 @@ void varnelPicture::fitVisibleArea()
         setHeight(Picture2, frameHeight - 120 - topOf(Picture2));
     }
     setHeight(VScroll1, heightOf(Picture2) - 60);
+    lblPictureFile->setGeometry(0, 0, VScroll1->x(), Picture2->height());
     txtText->setVisible(hasText);
 }
 
@@ -218,6 +224,7 @@ void varnelPicture::showNoFigures()
 {
     txtTitle->setText(QStringLiteral("No figures found in database."));
     txtTitle->show();
+    lblPictureFile->hide();
     hasText = false;
     fitVisibleArea();
     Frame1->setCaption(QString());
@@ -263,15 +270,20 @@ void varnelPicture::loadDefinition(const QString& id)
 
 bool varnelPicture::loadPictureFile(const QString& name)
 {
-    // A picture that cannot be loaded leaves an empty drawing, never the previous figure's. An
-    // edition may spell the folder and the file in any letter case.
-    const QString path =
-        platform::existingPathIgnoringCase(varnelCore().dataPath, QStringLiteral("system/") + name + QStringLiteral(".dll"));
+    // A picture that cannot be loaded leaves no drawing, never the previous figure's, and the
+    // visible area says why. An edition may spell the folder and the file in any letter case.
+    const QString file = QStringLiteral("system/") + name + QStringLiteral(".dll");
+    const QString path = platform::existingPathIgnoringCase(varnelCore().dataPath, file);
     const bool loaded = !path.isEmpty() && Picture1->loadPicture(path);
     if (!loaded) {
         Picture1->clear();
         Picture1->resize(0, 0);
+        lblPictureFile->setCaption(
+            path.isEmpty() ? QStringLiteral("The figure's file %1 is missing.")
+                                 .arg(QDir::toNativeSeparators(QDir(varnelCore().dataPath).filePath(file)))
+                           : QStringLiteral("The figure's file %1 cannot be read.").arg(QDir::toNativeSeparators(path)));
     }
+    lblPictureFile->setVisible(!loaded);
     setHeight(Frame2, heightOf(Picture1));
     setTop(Frame2, 0);
     setTop(Picture1, 0);

@@ -40,6 +40,7 @@ QString graphicsSql()
                "INSERT INTO Graphics VALUES ('QW-461.2', '%2', NULL, 'short');"
                "INSERT INTO Graphics VALUES ('QW-466.1', 'Missing picture', 'Sample text.', 'nofile');"
                "INSERT INTO Graphics VALUES ('QW-466.2', 'Unreadable picture', 'Sample text.', 'broken');"
+               "INSERT INTO Graphics VALUES ('QW-466.6', 'Empty picture', 'Sample text.', 'empty');"
                "INSERT INTO Graphics VALUES ('QW-463.1', 'Picture stored as PNG', NULL, 'png');"
                "INSERT INTO Graphics VALUES ('QW-466.3', 'Named in capitals', NULL, 'fig466_1');"
                "INSERT INTO Graphics VALUES ('QW-466.4', 'Named in both cases', NULL, 'Twin');"
@@ -60,6 +61,7 @@ protected:
         savePicture("Twin", 320, 120, "BMP");
         savePicture("twin", 330, 130, "BMP");
         testing_support::writeBytes(data.filePath(QStringLiteral("system/broken.dll")), "BM this is no picture at all");
+        testing_support::writeBytes(data.filePath(QStringLiteral("system/empty.dll")), "");
         varnelCore().dataPath = data.path();
         varnelCore().mainDatabase =
             dao::Workspace::defaultWorkspace().openDatabase(database.path(), false, true, QStringLiteral(";pwd="));
@@ -284,26 +286,32 @@ TEST_F(FigureViewer, NoFigureFoundShowsTheMessageInTheTitleBox)
     EXPECT_TRUE(seams.messages.shown.empty());
 }
 
-TEST_F(FigureViewer, AMissingOrUnreadablePictureShowsAnEmptyDrawing)
+TEST_F(FigureViewer, AMissingOrUnreadablePictureIsSaidNamingTheFileInPlaceOfTheDrawing)
 {
     const struct {
         const char* id;
         const char* caption;
+        const char* says;
     } cases[] = {
-        {"QW-466.1", "QW-466.1  Missing picture"},
-        {"QW-466.2", "QW-466.2  Unreadable picture"},
+        {"QW-466.1", "QW-466.1  Missing picture", "The figure's file %1/system/nofile.dll is missing."},
+        {"QW-466.2", "QW-466.2  Unreadable picture", "The figure's file %1/system/broken.dll cannot be read."},
+        {"QW-466.6", "QW-466.6  Empty picture", "The figure's file %1/system/empty.dll cannot be read."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.id);
+        const QString says = QString::fromUtf8(c.says).arg(data.path());
         varnelPicture& first = open(QLatin1String(c.id));
         EXPECT_EQ(first.Frame1->caption(), QLatin1String(c.caption));
         EXPECT_EQ(first.txtText->text(), "Sample text.");
         EXPECT_FALSE(first.Picture1->hasPicture());
+        EXPECT_TRUE(shown(first.lblPictureFile));
+        EXPECT_EQ(first.lblPictureFile->caption(), says);
 
-        // After a tall figure: the caption and text of the new one over an empty drawing.
+        // After a tall figure: the caption and text of the new one, and what its file lacks.
         varnelPicture& v = open(QLatin1String(c.id) + QStringLiteral(", QW-462.1(a)"));
         EXPECT_EQ(v.Frame1->caption(), "QW-462.1(a)  Tension specimen");
         ASSERT_TRUE(v.Picture1->hasPicture());
+        EXPECT_FALSE(shown(v.lblPictureFile));
         v.VScroll1->setValue(v.VScroll1->maximum());
         v.Combo1->setListIndex(1);
         EXPECT_EQ(v.Frame1->caption(), QLatin1String(c.caption));
@@ -311,6 +319,8 @@ TEST_F(FigureViewer, AMissingOrUnreadablePictureShowsAnEmptyDrawing)
         EXPECT_EQ(v.txtText->text(), "Sample text.");
         EXPECT_FALSE(v.Picture1->hasPicture());
         EXPECT_TRUE(v.Picture1->size().isEmpty());
+        EXPECT_EQ(v.lblPictureFile->caption(), says);
+        EXPECT_TRUE(v.Picture2->rect().contains(v.lblPictureFile->geometry()));
         EXPECT_FALSE(v.VScroll1->isEnabled());
         EXPECT_EQ(v.Frame2->y(), 0);
         EXPECT_EQ(seams.pointer.current(), platform::Pointer::Default);

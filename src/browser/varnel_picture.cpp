@@ -4,6 +4,7 @@
 #include "data/read_failures.h"
 #include "platform/ui/cancel_button.h"
 #include "platform/ui/handler_guard.h"
+#include "platform/ui/scroll_bar.h"
 #include "platform/ui/seams.h"
 #include "platform/ui/twips.h"
 #include "platform/ui/window_geometry.h"
@@ -74,7 +75,7 @@ varnelPicture::varnelPicture(QWidget* parent) : QDialog(parent)
     Frame2->setGeometry(twipsRect(30, 0, 8235, 2985));
     Picture1 = new PictureBox(Frame2);
     Picture1->move(0, 0);
-    VScroll1 = new QScrollBar(Qt::Vertical, Picture2);
+    VScroll1 = new ScrollBar(Picture2);
     VScroll1->setGeometry(twipsRect(8250, 0, 255, 2715));
     VScroll1->setSingleStep(scrollStep);
     VScroll1->setEnabled(false);

@@ -17,6 +17,7 @@
 #include <QImage>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace varnel;
@@ -228,6 +229,18 @@ TEST_F(FigureViewer, ATallFigureScrollsToItsBottomEdge)
     ASSERT_TRUE(v.VScroll1->isEnabled());
     EXPECT_EQ(v.VScroll1->maximum(), toTwips(760) - height(v.Picture2));
     EXPECT_EQ(v.VScroll1->value(), 0);
+    // Tab reaches the scroll bar, and its keys scroll the figure.
+    v.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
+    v.Command1->setFocus();
+    QTest::keyClick(v.Command1, Qt::Key_Tab);
+    ASSERT_TRUE(v.VScroll1->hasFocus());
+    QTest::keyClick(v.VScroll1, Qt::Key_Down);
+    EXPECT_EQ(top(v.Frame2), -225);
+    QTest::keyClick(v.VScroll1, Qt::Key_PageDown);
+    EXPECT_EQ(v.VScroll1->value(), 225 + v.VScroll1->pageStep());
+    QTest::keyClick(v.VScroll1, Qt::Key_End);
+    EXPECT_EQ(top(v.Frame2) + height(v.Frame2), height(v.Picture2));
     v.VScroll1->setValue(v.VScroll1->maximum());
     EXPECT_EQ(top(v.Frame2), -v.VScroll1->maximum());
     EXPECT_EQ(top(v.Frame2) + height(v.Frame2), height(v.Picture2));

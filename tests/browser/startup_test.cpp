@@ -292,15 +292,19 @@ TEST_F(StartUp, ASwitchToAnUnusableFileSaysWhyBeforeAskingAgainAndACancelKeepsTh
 {
     const struct {
         const char* how;
-        bool import;  // File > Import, else the File > Open entry of the data directory
-    } switches[] = {{"File > Import", true}, {"File > Open entry", false}};
+        bool import;         // File > Import, else the File > Open entry of the data directory
+        const char* file;    // what is chosen
+        const char* reason;  // what is said of it; nothing where a directory choice was cancelled
+    } switches[] = {{"File > Import", true, "qel0102.mdb", "not a database file"},
+                    {"File > Open entry", false, "qel0102.mdb", "not a database file"},
+                    {"File > Import from a folder without editions", true, "other.mdb", nullptr}};
     for (const auto& s : switches) {
         SCOPED_TRACE(s.how);
         window.reset();
         resetVarnelCore();
         QTemporaryDir dir, other;
         copyInto(testing_support::sampleDatabase(), dir.path());
-        const QString unusable = (s.import ? other.path() : dir.path()) + "/qel0102.mdb";
+        const QString unusable = (s.import ? other.path() : dir.path()) + '/' + s.file;
         ASSERT_TRUE(testing_support::writeBytes(unusable, "Sample text, not a database"));
         writeSetting("(v2014.1.6) data path", dir.path());
         writeSetting("(v2014.1.6) default file", "qel0709.mdb");
@@ -323,13 +327,15 @@ TEST_F(StartUp, ASwitchToAnUnusableFileSaysWhyBeforeAskingAgainAndACancelKeepsTh
             main.mnuFileOpenSection[1]->trigger();
         const QString written = QString::fromLocal8Bit(::testing::internal::GetCapturedStderr());
 
-        ASSERT_EQ(seams.messages.shown.size(), 1u);
-        const testing_support::ShownMessage& box = seams.messages.shown[0];
-        EXPECT_EQ(box.icon, MessageIcon::Critical);
-        EXPECT_EQ(box.title, "No database");
-        EXPECT_TRUE(box.text.contains(unusable)) << box.text.toStdString();
-        EXPECT_TRUE(box.text.contains("not a database file")) << box.text.toStdString();
-        EXPECT_EQ(written, box.text + '\n');
+        ASSERT_EQ(seams.messages.shown.size(), s.reason ? 1u : 0u);
+        if (s.reason) {
+            const testing_support::ShownMessage& box = seams.messages.shown[0];
+            EXPECT_EQ(box.icon, MessageIcon::Critical);
+            EXPECT_EQ(box.title, "No database");
+            EXPECT_TRUE(box.text.contains(unusable)) << box.text.toStdString();
+            EXPECT_TRUE(box.text.contains(s.reason)) << box.text.toStdString();
+            EXPECT_EQ(written, box.text + '\n');
+        }
         EXPECT_EQ(seams.files.asked.size(), s.import ? 2u : 1u);  // asked again after the reason
         EXPECT_FALSE(platform::programEnded());
         // The open edition stays open, chosen, stored and shown, as if nothing had been tried.

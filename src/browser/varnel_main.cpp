@@ -65,9 +65,13 @@ varnelMain::varnelMain(ControlsOnly, QWidget* parent) : QMainWindow(parent)
 
 void varnelMain::create()
 {
-    // Creation goes on after a failure of any one step; only the ends below stop it.
-    if (!settleFile())
+    // Creation goes on after a failure of any one step; only the ends below stop it. A cancelled
+    // choice of directory ends the program, even when an opening prepared a file.
+    if (!settleFile()) {
+        if (!platform::programEnded())
+            platform::endProgram();
         return;
+    }
     std::optional<PreparedOpening> prepared = std::exchange(preparedOpening_, std::nullopt);
     if (prepared && prepared->path != pathOfDefaultFile())
         prepared.reset();

@@ -21,13 +21,11 @@ void varnelMain::loadRule(const QString& name)
     Command5->setEnabled(isVariable);
     Label1[2]->setEnabled(isVariable);
 
-    if (!core.mainDatabase)
-        throw dao::Error(dao::ObjectNotSet, QStringLiteral("No reference database is open."));
     bool found = false;
     QString text;
     QString addenda;
     try {
-        auto paragraph = core.mainDatabase->openRecordset(QStringLiteral("SELECT * FROM [Variables] WHERE [variable] = ")
+        auto paragraph = referenceDatabase().openRecordset(QStringLiteral("SELECT * FROM [Variables] WHERE [variable] = ")
                                                           + dao::literal(name));
         found = !paragraph->eof();
         if (found) {

@@ -9,6 +9,7 @@
 #include "platform/ui/cancel_button.h"
 #include "platform/ui/handler_guard.h"
 #include "platform/ui/line.h"
+#include "platform/ui/scroll_bar.h"
 #include "platform/ui/seams.h"
 #include "platform/ui/slider.h"
 #include "platform/ui/twips.h"
@@ -198,7 +199,7 @@ void varnelThickness::createFrictionPanel()
     txtFrwAngle->setText(QStringLiteral("90°"));
     txtFrwAngle->setToolTip(QStringLiteral(" Angle tested (recorded on PQR)"));
     // Whole degrees from 45 at the top to 90 at the bottom; the window opens at 90.
-    VScroll1 = placed(new QScrollBar(Qt::Vertical, fraFrwAngle), 2520, 450, 255, 855);
+    VScroll1 = placed(new ScrollBar(fraFrwAngle), 2520, 450, 255, 855);
     VScroll1->setRange(45, 90);
     VScroll1->setSingleStep(1);
     VScroll1->setPageStep(5);

@@ -2,7 +2,7 @@
 // programs' windows, and every road that reads it walked as a person walks it: each shows what the
 // sound file shows, or says that the file is damaged; none shows an empty, shorter or changed
 // result without a word. A page is walked only by the roads that read it from the sound file,
-// which SQLite's reads through a watching file layer tell.
+// which SQLite's reads through a watching file layer tell. Without a database, each road says so.
 
 #include "app/window_openers.h"
 #include "browser/browser_windows.h"
@@ -330,5 +330,17 @@ TEST_F(DamagedFiles, EveryReadOfAZeroedPageShowsWhatTheSoundFileShowsOrSaysTheDa
         }
         setFile(0, 0);
         file.close();
+    }
+
+    // With no reference database open at all, every road of the edition says so.
+    varnelCore().mainDatabase.reset();
+    for (const Road& road : roads) {
+        if (QLatin1String(road.file) != QLatin1String("qel0709.mdb"))
+            continue;
+        seams.messages.shown.clear();
+        road.walk();
+        EXPECT_TRUE(std::any_of(seams.messages.shown.begin(), seams.messages.shown.end(),
+                                [](const auto& m) { return m.text == noReferenceDatabaseText; }))
+            << road.name;
     }
 }

@@ -220,12 +220,16 @@ QAccessible::State GridCell::state() const
 // The fixed rows above the cell and the fixed columns before it: all of them for a body cell.
 QList<QAccessibleInterface*> GridCell::columnHeaderCells() const
 {
-    return isValid() ? table_.columnHeaders(col_, std::min(row_, table_.grid()->fixedRows())) : QList<QAccessibleInterface*>();
+    if (!isValid())
+        return {};
+    return table_.columnHeaders(col_, std::min(row_, table_.grid()->fixedRows()));
 }
 
 QList<QAccessibleInterface*> GridCell::rowHeaderCells() const
 {
-    return isValid() ? table_.rowHeaders(row_, std::min(col_, table_.grid()->fixedCols())) : QList<QAccessibleInterface*>();
+    if (!isValid())
+        return {};
+    return table_.rowHeaders(row_, std::min(col_, table_.grid()->fixedCols()));
 }
 
 int GridCell::columnExtent() const

@@ -246,6 +246,7 @@ TEST(FlexGrid, KeysMoveTheCurrentCellAmongTheCellsThatShowAndItReadsAsTheFocus)
     ASSERT_TRUE(QTest::qWaitForWindowActive(g.get()));
     g->setFocus();
     QAccessibleInterface* reading = QAccessible::queryAccessibleInterface(g.get());
+    ASSERT_NE(reading->tableInterface(), nullptr);
     const struct {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;

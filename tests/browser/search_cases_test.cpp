@@ -62,7 +62,7 @@ TEST_F(SearchCases, SearchWithOneHit_showsThatParagraphAsTheOnlyOne)
         {"hit colour", [&] {
              const auto at = main->RichTextBox1->text().indexOf("torqued", 0, Qt::CaseInsensitive);
              return testing_support::colourAt(*main->RichTextBox1, static_cast<int>(at)).name();
-         }, "#ff0000"},
+         }, "#e50000"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.seen(), c.expected) << c.what;

@@ -7,6 +7,7 @@
 #include "platform/ui/form_font.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -15,8 +16,10 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toLocal8Bit());
+    // A home folder named as a person's is, which the file dialog's side bar shows.
+    QTemporaryDir homes;
+    QDir(homes.path()).mkdir(QStringLiteral("home"));
+    qputenv("HOME", homes.filePath(QStringLiteral("home")).toLocal8Bit());
     QTemporaryDir configHome;
     qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
     QTemporaryDir cacheHome;

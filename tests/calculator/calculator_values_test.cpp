@@ -26,16 +26,16 @@ void moveAndLetGo(varnelThickness& w, platform::ui::Slider& slider, const QStrin
 {
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    const QPoint rightEnd(slider.width() - 2, slider.height() / 2), leftEnd(0, rightEnd.y());
     if (how == "drag") {
-        const int middle = slider.height() / 2;
-        QTest::mousePress(&slider, Qt::LeftButton, {}, QPoint(slider.width() - 2, middle));
-        QTest::mouseMove(&slider, QPoint(0, middle));
-        QTest::mouseRelease(&slider, Qt::LeftButton, {}, QPoint(0, middle));
-        return;
+        QTest::mousePress(&slider, Qt::LeftButton, {}, rightEnd);
+        QTest::mouseMove(&slider, leftEnd);
+        QTest::mouseRelease(&slider, Qt::LeftButton, {}, leftEnd);
+    } else {
+        slider.setFocus();
+        QTest::keyClick(&slider, Qt::Key_End);
+        QTest::keyClick(&slider, Qt::Key_Tab);
     }
-    slider.setFocus();
-    QTest::keyClick(&slider, Qt::Key_End);
-    QTest::keyClick(&slider, Qt::Key_Tab);
 }
 
 }  // namespace

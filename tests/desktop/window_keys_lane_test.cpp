@@ -16,7 +16,7 @@ namespace {
 enum class Effect {
     Nothing,  // the window stays as it was
     Closes,   // the key presses the button that closes the window
-    Message,  // the key presses a button whose work ends in a message (a print without a printer)
+    Message,  // the key presses a button whose work ends in a message (a print saying its file)
     Resets,   // the key presses a button that empties the window's entries
 };
 

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QStandardPaths>
 #include <QTest>
 #include <csignal>
@@ -33,6 +34,12 @@ void DesktopLane::SetUp()
     MainWindowTest::SetUp();
     if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
         GTEST_SKIP() << "The desktop lane needs xdotool (Debian package xdotool)";
+    const QString theme = platformTheme();
+    if (!theme.isEmpty()
+        && QDir(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platformthemes"))
+               .entryList({u'*' + theme + u'*'}).isEmpty())
+        GTEST_SKIP() << "Qt's platform theme " << theme.toStdString()
+                     << " is not installed (Debian package qt6-gtk-platformtheme)";
     const QString why = desktop.start(screenSize());
     if (!why.isEmpty())
         GTEST_SKIP() << "No X server with a window manager for the desktop lane: " << why.toStdString();
@@ -95,6 +102,8 @@ void DesktopLane::startProgram(const QString& name, const QStringList& arguments
     variables.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
     variables.insert(QStringLiteral("XDG_CACHE_HOME"), home.filePath(QStringLiteral("cache")));
     variables.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath(QStringLiteral("runtime")));
+    if (!platformTheme().isEmpty())
+        variables.insert(QStringLiteral("QT_QPA_PLATFORMTHEME"), platformTheme());
     for (const QString& entry : environment) {
         const qsizetype equals = entry.indexOf(u'=');
         variables.insert(entry.left(equals), entry.mid(equals + 1));
@@ -270,6 +279,18 @@ void DesktopLane::snapshot(const QString& name)
 }
 
 QImage DesktopLane::look(Window window, const QWidget* control) { return desktop.grab(screenRect(window, control)); }
+
+bool DesktopLane::showsGreen(Window window, const QWidget* control)
+{
+    const QImage image = look(window, control);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor colour = image.pixelColor(x, y);
+            if (colour.green() > colour.red() + 60 && colour.green() > colour.blue() + 60)
+                return true;
+        }
+    return false;
+}
 
 bool DesktopLane::waitForChange(Window window, const QWidget* control, const QImage& before, int milliseconds)
 {

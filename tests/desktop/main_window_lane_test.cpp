@@ -40,9 +40,16 @@ TEST_F(MainWindowLane, APersonPicksAProcessAndACategorySearchesStepsThroughAndCl
     const Window main = startMainWindow();
     ASSERT_NE(main, 0u);
     varnel::varnelMain& twin = mainTwin();
+    EXPECT_TRUE(showsGreen(main, twin.Command2[2])) << "the drop-down arrow is not green";
+
+    // "Search by Process" unticked and ticked again keeps the focus, and Enter leaves it ticked:
+    // its boxes, emptied, and their drop-downs stay shown.
+    QImage paragraphs = look(main, twin.ListView1[2]);
+    desktop.click(on(main, twin.Check1));
+    desktop.click(on(main, twin.Check1));
+    desktop.press(QStringLiteral("Return"));
 
     // The process and the category, each from its drop-down: the paragraphs listed change.
-    QImage paragraphs = look(main, twin.ListView1[2]);
     pick(main, 2, 2);
     pick(main, 3, 2);
     EXPECT_TRUE(waitForChange(main, twin.ListView1[2], paragraphs));

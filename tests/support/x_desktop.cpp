@@ -179,6 +179,15 @@ QRect XDesktop::frameRect(Window window)
                            static_cast<int>(extents[3]));
 }
 
+QSize XDesktop::requestedSize(Window window)
+{
+    XSizeHints hints{};
+    long supplied = 0;
+    if (!XGetWMNormalHints(display_, window, &hints, &supplied) || !(hints.flags & (USSize | PSize)))
+        return {};
+    return QSize(hints.width, hints.height);
+}
+
 QRect XDesktop::workArea()
 {
     const std::vector<long> area = longs(DefaultRootWindow(display_), "_NET_WORKAREA", XA_CARDINAL);

@@ -1,8 +1,7 @@
 // The main program on the real desktop, as a person meets it: its start-up window, the main road
 // through the main window (a process and a category, a search, stepping through the hits, a
-// lookup window closed with Esc), the keys that end a message box, every window at twice and at
-// one and a half times the scale, and the calculator on a desktop whose locale writes numbers with
-// a decimal comma.
+// lookup window closed with Esc), the keys that end a message box, every window at twice and one
+// and a half times the scale, and the calculator on a desktop that writes a decimal comma.
 
 #include "desktop/desktop_lane.h"
 
@@ -158,8 +157,7 @@ TEST_F(MainWindowLane, EnterThatClosesAMessageBoxRunsNothingInTheBoxBelowIt)
     }
 }
 
-// Every window at twice the scale, and at one and a half times, where the window manager sizes
-// windows in steps of two pixels.
+// At one and a half times the scale the window manager sizes windows in steps of two pixels.
 class ScaleLane : public MainWindowLane, public ::testing::WithParamInterface<double> {};
 
 TEST_P(ScaleLane, EveryWindowOpensWithinTheScreenAndWhole)
@@ -180,10 +178,9 @@ TEST_P(ScaleLane, EveryWindowOpensWithinTheScreenAndWhole)
     const QPoint exitCorner = twin.Command1[0]->mapTo(&twin, twin.Command1[0]->rect().bottomRight());
     EXPECT_TRUE(area.contains(desktop.clientRect(main).topLeft() + scale * exitCorner)) << "Exit lies off the screen";
 
-    // Every other window, opened as a person opens it: within the screen and of the size it asked
-    // for where its size can fit (at twice the scale; at one and a half times every one fits),
-    // else at least with its caption on the screen. A window marked `keep` stays open for the
-    // next one, which it opens.
+    // Every other window, opened as a person opens it: within the screen and whole where its size
+    // can fit (at 1.5 each one can), else at least with its caption on the screen. A window marked
+    // `keep` stays open for the next one, which it opens.
     varnel::varnelFillerSpecification fillerTwin;
     varnel::varnelAnumbers aNumbersTwin;
     const auto at = [&](Window window, const QWidget& twinWindow, const QWidget* control) {
@@ -248,9 +245,8 @@ TEST_P(ScaleLane, EveryWindowOpensWithinTheScreenAndWhole)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(At, ScaleLane, ::testing::Values(2.0, 1.5), [](const ::testing::TestParamInfo<double>& info) {
-    return info.param == 2.0 ? std::string("TwiceTheScale") : std::string("OneAndAHalfTimesTheScale");
-});
+INSTANTIATE_TEST_SUITE_P(At, ScaleLane, ::testing::Values(2.0, 1.5),
+                         [](const auto& info) { return std::string(info.param == 2.0 ? "Twice" : "OneAndAHalf"); });
 
 TEST_F(MainWindowLane, OnAFrenchDesktopTheCalculatorReadsAndWritesItsNumbersWithAPoint)
 {

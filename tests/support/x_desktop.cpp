@@ -183,9 +183,8 @@ QSize XDesktop::requestedSize(Window window)
 {
     XSizeHints hints{};
     long supplied = 0;
-    if (!XGetWMNormalHints(display_, window, &hints, &supplied) || !(hints.flags & (USSize | PSize)))
-        return {};
-    return QSize(hints.width, hints.height);
+    const bool said = XGetWMNormalHints(display_, window, &hints, &supplied) && (hints.flags & (USSize | PSize));
+    return said ? QSize(hints.width, hints.height) : QSize();
 }
 
 QRect XDesktop::workArea()

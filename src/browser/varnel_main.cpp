@@ -207,7 +207,7 @@ void varnelMain::createControls()
         List1[l.index] = placed(new DropDownList(client), l.left, l.top, l.width, 285);
         List1[l.index]->setColumnWidth(0, twips(l.width) - 4);
         List1[l.index]->hide();
-        Command2[l.index]->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+        Command2[l.index]->setIcon(dropDownArrow());
         makeDropDownButton(*Command2[l.index]);
     }
     for (QWidget* button : {static_cast<QWidget*>(Command2[2]), static_cast<QWidget*>(Command2[3]),

@@ -2,6 +2,7 @@
 
 #include "calculator/varnel_thickness.h"
 
+#include "app/image_list.h"
 #include "app/varnel_core.h"
 #include "browser/varnel_main.h"
 #include "calculator/process_choice.h"
@@ -17,7 +18,6 @@
 
 #include <QEvent>
 #include <QScrollBar>
-#include <QStyle>
 
 namespace varnel {
 
@@ -116,7 +116,7 @@ void varnelThickness::createTypeAndProcessControls()
 
     text2[2] = placed(new TextBox(frmQualificationTest), 120, 210, 4515, 315);
     cmdProcess[2] = placed(new CommandButton({}, frmQualificationTest), 4350, 240, 255, 255);
-    cmdProcess[2]->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+    cmdProcess[2]->setIcon(dropDownArrow());
     makeDropDownButton(*cmdProcess[2]);
     cmdProcess[2]->raise();
     List2[2] = placed(new DropDownList(frmQualificationTest), 120, 510, 4485, 285);

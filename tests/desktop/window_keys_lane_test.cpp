@@ -143,11 +143,12 @@ TEST_P(WindowKeysLane, EnterAndEscPressTheButtonsTheWindowGivesThemOrNothing)
          Effect::Nothing},
         {"about box: OK takes Enter", [&] { return opened(keys({QStringLiteral("alt+h"), QStringLiteral("a")})); },
          nullptr, Effect::Closes, Effect::Nothing},
-        {"interpretations: the hidden search button is the default, Exit the cancel button",
+        {"interpretations: the hidden search button is the default, also from a focused option, Exit the cancel button",
          [&] { return opened(click(main, twin.Command3)); },
          [&](Window window) {
              desktop.click(on(window, sorvikTwin().Text1[1]));
              desktop.type(QStringLiteral("zzqq"));
+             desktop.click(on(window, sorvikTwin().Option1[0]));  // chosen already: no search
          },
          Effect::Message, Effect::Closes},
     };

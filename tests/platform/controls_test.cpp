@@ -184,8 +184,11 @@ TEST(Controls, EnterPressesTheFocusedButtonElseTheWindowsDefaultButton)
         const char* what;
         bool withDefault, onButton;
         std::vector<std::string> clicked;
+        Qt::Key key = Qt::Key_Return;
+        Qt::KeyboardModifiers modifiers = {};
     } cases[] = {
         {"a focused button", true, true, {"Cancel"}},
+        {"a focused button, the keypad's Enter", true, true, {"Cancel"}, Qt::Key_Enter, Qt::KeypadModifier},
         {"a box, in a window with a default button", true, false, {"Print"}},
         {"a focused button, no default button", false, true, {"Cancel"}},
         {"a box, no default button", false, false, {}},
@@ -204,7 +207,7 @@ TEST(Controls, EnterPressesTheFocusedButtonElseTheWindowsDefaultButton)
         cancel->setFocus();
         QWidget* focused = c.onButton ? static_cast<QWidget*>(cancel) : box;
         focused->setFocus();
-        QTest::keyClick(focused, Qt::Key_Return);
+        QTest::keyClick(focused, c.key, c.modifiers);
         EXPECT_EQ(clicked, c.clicked) << c.what;
     }
 }

@@ -172,6 +172,8 @@ public:
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // Enter goes on to the window (its default button) rather than pressing the box.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     CaptionFitter fitter_;
@@ -195,6 +197,8 @@ public:
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // Enter goes on to the window (its default button) rather than choosing the option.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool settingFromCode_ = false;
@@ -249,6 +253,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Keys pass through a frame to its window (Enter to the default button): it has no check box
+    // that they could press.
+    bool event(QEvent* event) override;
 
 private:
     CaptionFitter fitter_;

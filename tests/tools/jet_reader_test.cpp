@@ -103,6 +103,15 @@ TEST(JetReader, BytesThatAreNoSoundJetFileAreRefusedWithTheReason)
          "the file is damaged: the value of 'LvModule' in row 25 of the table 'MSysObjects' holds more than its stated length"},
         {"properties whose record takes no room", changed(properties + 4, {0x00}), catalogProperties},
         {"properties whose name goes past its record", changed(properties + 10, {0x10}), catalogProperties},
+        // The first property of the set that follows the names (at 21, its properties at 33).
+        {"a property of length 0", changed(properties + 33, {0x00}), catalogProperties},
+        // A record of 5 bytes, whose head overlaps a record of names that fills the rest of the first.
+        {"properties whose record is shorter than its head",
+         changed(properties + 4, {0x05, 0, 0, 0, char(0x80), 0x0c, 0, 0, 0, char(0x80), 0, 0x04, 0, 'N', 'W', 'V', 'e'}),
+         catalogProperties},
+        // The picture's reference made one of a single part, the 55 bytes of row 0 of page 569, which
+        // holds rows of Products.
+        {"a part on a table's data page", changed(reference, {0x37, 0, 0, 0x40, 0, 0x39, 0x02, 0}), picture + "cannot be read"},
     };
     for (const auto& c : cases) {
         sqlite3* db = nullptr;

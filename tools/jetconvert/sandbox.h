@@ -11,7 +11,8 @@
 namespace jetconvert {
 
 // Whether this build carries the address sanitizer, whose shadow memory counts as heap: it keeps
-// no memory limit, and lets the sanitizer's leak check start its process at the end.
+// no memory limit, and allows the sanitizers their own calls (its leak check starts a process of
+// its own at the end, and reads files).
 #if defined(__SANITIZE_ADDRESS__)
 inline constexpr bool addressSanitizer = true;
 #elif defined(__has_feature)

@@ -228,6 +228,10 @@ TEST(DaoOpen, AWriteAheadLogFileUnderAnyNameOpensAndLeavesItsDirectoryAlone)
     const testing_support::FixtureDatabase fixture(QString::fromUtf8(fixtureSql), QStringLiteral("Kx4Tq9Wm"));
     const QByteArray rollback = readBytes(fixture.path());
     const auto checkpointed = testing_support::fileWithALoggedChange(fixture.path(), "DELETE FROM Processes WHERE ABBR = 'OFW'", true);
+    // A table that grows the file, dropped again and the file made smaller: the log still holds
+    // pages past the length of its last commit, which the file has no more.
+    const auto shrunk = testing_support::fileWithALoggedChange(
+        fixture.path(), "CREATE TABLE Notes AS SELECT zeroblob(20000) FROM Processes; DROP TABLE Notes; VACUUM", true);
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(QFile::encodeName(fixture.path()).constData(), &db), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(db, "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr), SQLITE_OK);
@@ -248,6 +252,7 @@ TEST(DaoOpen, AWriteAheadLogFileUnderAnyNameOpensAndLeavesItsDirectoryAlone)
         {"empty log.mdb", rollback, "", 2},
         {"junk log.mdb", rollback, QByteArray(5000, '\x5a'), 2},
         {"checkpointed.mdb", checkpointed.first, checkpointed.second, 1},
+        {"shrunk.mdb", shrunk.first, shrunk.second, 2},
     };
     for (const auto& c : cases) {
         QTemporaryDir dir;

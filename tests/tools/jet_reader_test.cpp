@@ -14,12 +14,14 @@
 #include <functional>
 #include <glib.h>
 #include <gtest/gtest.h>
+#include <linux/openat2.h>
 #include <limits>
 #include <set>
 #include <mdbtools.h>
 #include <signal.h>
 #include <sqlite3.h>
 #include <sys/socket.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -103,6 +105,15 @@ TEST(JetReader, BytesThatAreNoSoundJetFileAreRefusedWithTheReason)
          "the file is damaged: the value of 'LvModule' in row 25 of the table 'MSysObjects' holds more than its stated length"},
         {"properties whose record takes no room", changed(properties + 4, {0x00}), catalogProperties},
         {"properties whose name goes past its record", changed(properties + 10, {0x10}), catalogProperties},
+        // The first property of the set that follows the names (at 21, its properties at 33).
+        {"a property of length 0", changed(properties + 33, {0x00}), catalogProperties},
+        // A record of 5 bytes, whose head overlaps a record of names that fills the rest of the first.
+        {"properties whose record is shorter than its head",
+         changed(properties + 4, {0x05, 0, 0, 0, char(0x80), 0x0c, 0, 0, 0, char(0x80), 0, 0x04, 0, 'N', 'W', 'V', 'e'}),
+         catalogProperties},
+        // The picture's reference made one of a single part, the 55 bytes of row 0 of page 569, which
+        // holds rows of Products.
+        {"a part on a table's data page", changed(reference, {0x37, 0, 0, 0x40, 0, 0x39, 0x02, 0}), picture + "cannot be read"},
     };
     for (const auto& c : cases) {
         sqlite3* db = nullptr;
@@ -156,31 +167,49 @@ TEST(JetReader, AConfinedChildIsEndedWithTheReasonWhenItTriesWhatReadingNeverNee
 {
     QTemporaryDir dir;
     const QByteArray file = QFile::encodeName(dir.filePath(QStringLiteral("other")));
+    const QByteArray copyPath = QFile::encodeName(dir.filePath(QStringLiteral("copy")));
     ASSERT_TRUE(writeBytes(QFile::decodeName(file), "other"));
+    int copy = -1;  // open in the child before it is confined
     const std::string stopped = std::string(jetconvert::reasonPrefix) + "reading it was stopped when it tried to ";
     const std::string needless = ", which reading a file never needs; the file may be damaged";
-    const std::string fileChange = stopped + "write or change a file other than its copy" + needless;
-    const std::string outOfMemory = std::string(jetconvert::reasonPrefix)
-                                    + "reading it needed more than the 512 MB of memory it may have, so it was stopped; "
-                                      "the file may be damaged";
+    const std::string fileOpen = stopped + "open another file" + needless;
+    const std::string fileChange = stopped + "change a file or folder" + needless;
+    const auto limit = [](const char* what) {
+        return std::string(jetconvert::reasonPrefix) + what + " it may have, so it was stopped; the file may be damaged";
+    };
+    const std::string outOfMemory = limit("reading it needed more than the 512 MB of memory");
+    open_how newFile{};
+    newFile.flags = O_WRONLY | O_CREAT;
+    newFile.mode = 0600;
     const struct {
         const char* what;
         std::function<void()> attempt;
         std::string reason;  // empty: the child ends normally
         bool sanitized;      // the address sanitizer's build checks it too
+        qint64 fileSize = 0;
     } cases[] = {
-        {"reading a file, writing one open already", [&] { ::close(::open(file.constData(), O_RDONLY)); ::write(2, "", 0); }, "", true},
+        {"its copy written and read", [&] { char c; ::pwrite(copy, "x", 1, 0); ::pread(copy, &c, 1, 0); ::write(2, "", 0); }, "", true},
         {"the network", [] { ::socket(AF_INET, SOCK_STREAM, 0); }, stopped + "reach the network" + needless, true},
         {"a program", [] { ::execl("/bin/true", "true", nullptr); }, stopped + "start a program" + needless, true},
         {"a process", [] { ::fork(); }, stopped + "start a program" + needless, false},
-        {"a file opened for writing", [&] { ::open(file.constData(), O_RDWR); }, fileChange, true},
-        {"a new file", [&] { ::open((file + "-new").constData(), O_RDONLY | O_CREAT, 0600); }, fileChange, true},
+        {"a file opened for reading", [&] { ::open(file.constData(), O_RDONLY); }, fileOpen, false},
+        {"a file opened for writing", [&] { ::open(file.constData(), O_RDWR); }, fileOpen, true},
+        {"a new file", [&] { ::open((file + "-new").constData(), O_RDONLY | O_CREAT, 0600); }, fileOpen, true},
+        {"a new file by the newer call", [&] { ::syscall(SYS_openat2, AT_FDCWD, (file + "-new").constData(), &newFile, sizeof newFile); },
+         fileOpen, true},
         {"a file renamed", [&] { ::rename(file.constData(), (file + "-renamed").constData()); }, fileChange, true},
         {"a file removed", [&] { ::unlink(file.constData()); }, fileChange, true},
-        {"another process", [] { ::kill(::getppid(), 0); }, stopped + "reach another process" + needless, true},
+        {"a file removed in a folder", [&] { ::unlinkat(AT_FDCWD, file.constData(), 0); }, fileChange, true},
+        // fchmodat2, newer than this C library and libseccomp.
+        {"a call this build does not know", [&] { ::syscall(452, AT_FDCWD, file.constData(), 0, 0); },
+         stopped + "make system call 452" + needless, true},
+        {"another process", [parent = ::getpid()] { ::kill(parent, 0); }, stopped + "reach another process" + needless, true},
         {"more memory than a file needs", [] { g_free(g_malloc(std::size_t(1) << 30)); }, outOfMemory, false},
         {"an allocation whose failure goes unseen", [] { static_cast<volatile char*>(std::malloc(std::size_t(1) << 30))[4096] = 1; },
          outOfMemory, false},
+        {"memory for a file of 1 GB", [] { g_free(g_malloc(std::size_t(1) << 30)); }, "", false, qint64(1) << 30},
+        {"a copy larger than a file needs", [&] { ::pwrite(copy, "x", 1, qint64(1) << 30); },
+         limit("reading it made a copy larger than the 64 MB"), true},
     };
     for (const auto& c : cases) {
         if (jetconvert::addressSanitizer && !c.sanitized)
@@ -191,7 +220,8 @@ TEST(JetReader, AConfinedChildIsEndedWithTheReasonWhenItTriesWhatReadingNeverNee
         ASSERT_GE(child, 0);
         if (child == 0) {
             ::dup2(errors[1], STDERR_FILENO);
-            jetconvert::confine(0);
+            copy = ::open(copyPath.constData(), O_RDWR | O_CREAT | O_TRUNC, 0600);
+            jetconvert::confine(c.fileSize);
             c.attempt();
             ::_exit(0);
         }

@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <iconv.h>
 #include <memory>
 #include <mdbtools.h>
 #include <new>
@@ -48,6 +49,13 @@ struct GlibFreer {
 using Handle = std::unique_ptr<MdbHandle, HandleCloser>;
 using Table = std::unique_ptr<MdbTableDef, TableFreer>;
 using GlibText = std::unique_ptr<char, GlibFreer>;
+struct ConverterCloser {
+    void operator()(iconv_t converter) const
+    {
+        if (converter != iconv_t(-1))
+            iconv_close(converter);
+    }
+};
 
 // The low 13 bits of a row's offset on its page; the high bits are flags.
 constexpr int rowOffsetMask = 0x1fff;
@@ -703,8 +711,6 @@ void convertFile(const QString& jetPath, const QString& outPath, const std::func
     // A conversion either finishes or is thrown away, so it needs no journal; and it opens no
     // file of its own beside the copy, not even to sort an index.
     sqlite.exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; PRAGMA temp_store = MEMORY", outPath);
-    if (confine)
-        confine();
 
     // The file's bytes are read where they lie, as the system keeps them, not copied into the
     // heap: a large file takes no more memory of the process than a small one.
@@ -715,6 +721,12 @@ void convertFile(const QString& jetPath, const QString& outPath, const std::func
     const uchar* mapped = size > 0 ? in.map(0, size) : nullptr;
     if (size > 0 && !mapped)
         unreadable(QStringLiteral("it cannot be read: %1").arg(in.errorString()));
+    // libmdb converts the text of a Jet 3 file from its code page, by default CP1252, through the
+    // C library's iconv, which loads the converter from a file of its own at the first use and
+    // keeps it while one is open: one is opened before the conversion is confined, and held.
+    const std::unique_ptr<void, ConverterCloser> codePage(iconv_open("UTF-8", "CP1252"));
+    if (confine)
+        confine();
     convert(QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), size), db);
     try {
         dao::writeQueryIndexes(db);

@@ -55,8 +55,8 @@ void convert(const QByteArray& file, sqlite3* out);
 // Converts the Jet file at jetPath into a database file at outPath (emptied first; its
 // permissions are kept): the tables as `convert` writes them, the query indexes of our own
 // builder, and the marks of a converted copy (platform/dao/jet_file.h). `confine`, when given,
-// runs once the copy is open and before the Jet file is opened; from then on the conversion opens
-// no file but the Jet file, and that for reading. Raises ConversionError.
+// runs once the copy and the Jet file are open and before the Jet file is read; from then on the
+// conversion opens no file. Raises ConversionError.
 void convertFile(const QString& jetPath, const QString& outPath, const std::function<void()>& confine = {});
 
 }  // namespace jetconvert

@@ -13,7 +13,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <new>
-#include <sys/resource.h>
 
 namespace {
 
@@ -21,18 +20,6 @@ int fail(int status, const QString& reason)
 {
     std::fprintf(stderr, "%s%s\n", jetconvert::reasonPrefix, reason.toUtf8().constData());
     return status;
-}
-
-// A damaged file can make the reader produce rows without end; the copy of a sound file is
-// about the size of the file itself, so a limit of several times that ends such a run early.
-void limitOutputSize(qint64 inputSize)
-{
-    const rlim_t limit = static_cast<rlim_t>(64 * 1024 * 1024 + 8 * inputSize);
-    rlimit current{};
-    if (getrlimit(RLIMIT_FSIZE, &current) == 0 && (current.rlim_max == RLIM_INFINITY || current.rlim_max > limit)) {
-        current.rlim_cur = limit;
-        setrlimit(RLIMIT_FSIZE, &current);
-    }
 }
 
 }  // namespace
@@ -48,7 +35,6 @@ int main(int argc, char** argv)
     const QString jet = QString::fromLocal8Bit(argv[1]);
     const QString out = QString::fromLocal8Bit(argv[2]);
     const qint64 size = QFileInfo(jet).size();
-    limitOutputSize(size);
     try {
         jetconvert::convertFile(jet, out, [size] { jetconvert::confine(size); });
     } catch (const jetconvert::ConversionError& error) {

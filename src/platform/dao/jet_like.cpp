@@ -270,6 +270,11 @@ void likeFunction(sqlite3_context* context, int, sqlite3_value** arguments)
     const auto* text = number.isNull() ? static_cast<const char*>(sqlite3_value_blob(arguments[1])) : number.constData();
     const std::string_view subject(text ? text : "", number.isNull() ? static_cast<std::size_t>(sqlite3_value_bytes(arguments[1]))
                                                                      : static_cast<std::size_t>(number.size()));
+    if (sqlite3_value_type(arguments[1]) == SQLITE_TEXT && holdsNul(subject)) {
+        sqlite3_result_error(context, lostTextReason, -1);
+        sqlite3_result_error_code(context, SQLITE_CORRUPT);
+        return;
+    }
     if (const auto* cached = static_cast<const LikePattern*>(sqlite3_get_auxdata(context, 0))) {
         sqlite3_result_int(context, cached->matches(subject) ? 1 : 0);
         return;

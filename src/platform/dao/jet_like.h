@@ -48,7 +48,9 @@ private:
 };
 
 // Makes LIKE in every statement of the connection the old engine's LIKE. A malformed pattern
-// fails the statement with a message that starts "Invalid pattern string".
+// fails the statement with a message that starts "Invalid pattern string"; a text that holds NUL
+// (jet_text.h), which is what is left of a text whose end was lost, fails it as a damaged file
+// (SQLITE_CORRUPT) rather than be answered from what is left.
 void registerLike(sqlite3* db);
 
 }  // namespace dao::jet

@@ -175,7 +175,7 @@ TEST_F(SorvikBoxes, LeavingTheTextSearchBoxAddsANewTextToTheHistory)
     expectKeysStopTypeAhead(*w.Text1[1], QStringLiteral("pre"));
     w.Text1_KeyUp(1, platform::ui::keys::Tab, 0);
     EXPECT_EQ(searches(), before + 1);
-    EXPECT_EQ(results(), QStringList({"IX-09-01"}));
+    EXPECT_EQ(results(), QStringList({"IX-07-01", "IX-09-01"}));
 
     w.show();
     w.Text1[1]->setText(QStringLiteral("no such word"));
@@ -410,7 +410,8 @@ TEST_F(SorvikBoxes, AnUnusableDatabaseIsSaidOnceByFileAndReasonAndNoWindowIsLeft
 
 // The pages of INT09 go bad under the open window: the file opens and its tables are all there,
 // and the section's listing comes from its index of numbers, but every text the person asks for
-// afterwards meets the damage: each click and each search says so, never that nothing is there.
+// afterwards meets the damage: each click and each search says so, never that nothing is there
+// or that a text cut short is whole.
 TEST_F(SorvikBoxes, AnInterpretationThatCannotBeReadIsSaidAsDamageByEachDoingThatMeetsIt)
 {
     sqlite3* db = nullptr;
@@ -431,6 +432,8 @@ TEST_F(SorvikBoxes, AnInterpretationThatCannotBeReadIsSaidAsDamageByEachDoingTha
         {"its pages overwritten",
          [&](QByteArray& bytes) { bytes.replace((root - 1) * pageSize, 9 * pageSize, QByteArray(9 * pageSize, '\xA5')); }},
         {"the file cut short", [](QByteArray& bytes) { bytes.truncate(20000); }},
+        {"the last page of IX-07-01 zeroed",
+         [](QByteArray& bytes) { zeroPageHolding(bytes, "here ends the sample interpretation IX-07-01"); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

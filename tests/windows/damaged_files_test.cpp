@@ -295,16 +295,16 @@ TEST_F(DamagedFiles, EveryReadOfAZeroedPageShowsWhatTheSoundFileShowsOrSaysTheDa
         PageReads::watched = path;
         PageReads::pageSize = pageSize;
         // Each state of the file counts its change in the header, so that no page read before is
-        // trusted; the sound file keeps its own count.
-        const auto setFile = [&](qint64 zeroedPage, quint32 change) {
+        // trusted; the sound file keeps its own count. `page` is written zeroed or as it was.
+        const auto setFile = [&](qint64 page, bool zeroed, quint32 change) {
             QByteArray header = sound.left(100);
             const quint32 count = qFromBigEndian<quint32>(sound.constData() + 24) + change;
             qToBigEndian(count, header.data() + 24);
             file.seek(0);
             file.write(header);
-            if (zeroedPage > 0) {
-                file.seek((zeroedPage - 1) * pageSize);
-                file.write(QByteArray(static_cast<int>(pageSize), '\0'));
+            if (page > 0) {
+                file.seek((page - 1) * pageSize);
+                file.write(zeroed ? QByteArray(static_cast<int>(pageSize), '\0') : sound.mid((page - 1) * pageSize, pageSize));
             }
             file.flush();
         };
@@ -316,7 +316,7 @@ TEST_F(DamagedFiles, EveryReadOfAZeroedPageShowsWhatTheSoundFileShowsOrSaysTheDa
         for (const Road& road : roads) {
             if (QString::fromLatin1(road.file) != QString::fromLatin1(fileName))
                 continue;
-            setFile(0, 1000000 + static_cast<quint32>(shown.size()));
+            setFile(0, false, 1000000 + static_cast<quint32>(shown.size()));
             PageReads::pages.clear();
             seams.messages.shown.clear();
             shown.emplace_back(&road, road.walk());
@@ -328,7 +328,7 @@ TEST_F(DamagedFiles, EveryReadOfAZeroedPageShowsWhatTheSoundFileShowsOrSaysTheDa
 
         const qint64 pages = sound.size() / pageSize;
         for (qint64 page = 1; page <= pages; ++page) {
-            setFile(page, static_cast<quint32>(page));
+            setFile(page, true, static_cast<quint32>(page));
             for (const auto& [road, expected] : shown) {
                 const std::set<const Road*>& ofPage = readers[page];
                 if (!ofPage.contains(road))
@@ -336,12 +336,9 @@ TEST_F(DamagedFiles, EveryReadOfAZeroedPageShowsWhatTheSoundFileShowsOrSaysTheDa
                 for (const bool whileOpen : {false, true}) {
                     if (whileOpen && !road->alsoWhileOpen)
                         continue;
-                    if (whileOpen) {  // sound until the road turns it bad
-                        file.seek((page - 1) * pageSize);
-                        file.write(sound.mid((page - 1) * pageSize, pageSize));
-                        setFile(0, 2000000 + static_cast<quint32>(page));
-                    }
-                    turnBad = [&] { setFile(page, static_cast<quint32>(page)); };
+                    if (whileOpen)  // sound until the road turns it bad
+                        setFile(page, false, 2000000 + static_cast<quint32>(page));
+                    turnBad = [&] { setFile(page, true, static_cast<quint32>(page)); };
                     seams.messages.shown.clear();
                     const QString seen = road->walk();
                     turnBad();
@@ -350,10 +347,8 @@ TEST_F(DamagedFiles, EveryReadOfAZeroedPageShowsWhatTheSoundFileShowsOrSaysTheDa
                         << " shows\n" << seen.left(300).toStdString() << "\nin place of\n" << expected.left(300).toStdString();
                 }
             }
-            file.seek((page - 1) * pageSize);
-            file.write(sound.mid((page - 1) * pageSize, pageSize));
+            setFile(page, false, 0);
         }
-        setFile(0, 0);
         file.close();
     }
 }

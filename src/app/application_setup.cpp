@@ -3,6 +3,7 @@
 #include "app/version.h"
 #include "platform/ui/accessible_names.h"
 #include "platform/ui/form_font.h"
+#include "platform/ui/window_geometry.h"
 
 #include <QByteArray>
 #include <QIcon>
@@ -105,6 +106,7 @@ void setUpApplication(const QString& title, const QString& desktopId)
     // same memory, and handing it back and forth cost milliseconds a step. The peak is the same.
     mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);
     platform::ui::nameControlsForAssistiveTechnology();
+    platform::ui::keepWindowsWhole();
 }
 
 }  // namespace varnel

@@ -2,8 +2,8 @@
 // What every program of the family does before its first window: answer a request for its usage
 // or version, open the display (or say in one line that none could be opened), and set on the
 // application object the names the settings store and the desktop know it by, its window icon,
-// the form font, the names its controls carry for assistive technology, and how the heap keeps
-// freed memory.
+// the form font, the names its controls carry for assistive technology, the base size by which
+// each window opens whole at any scale, and how the heap keeps freed memory.
 
 #include <QApplication>
 #include <QIcon>

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QPainter>
 #include <QPixmap>
+#include <QPolygonF>
 #include <QStyle>
 
 namespace varnel {
@@ -27,6 +28,23 @@ QIcon glyph(const QColor& colour, const QString& text)
     p.setPen(Qt::white);
     p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, text);
     return QIcon(pixmap);
+}
+
+// The drop-down arrow drawn `size` pixels square, on a 16-pixel design.
+QPixmap arrowPicture(int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 16.0, size / 16.0);
+    p.setPen(QColor(0x1f, 0x6f, 0x1f));
+    p.setBrush(QColor(0x3f, 0xa3, 0x3f));
+    p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawPolygon(QPolygonF({{8, 12.5}, {3.5, 8}, {6.5, 8}, {6.5, 3.5}, {9.5, 3.5}, {9.5, 8}, {12.5, 8}}));
+    return pixmap;
 }
 
 QIcon standard(QStyle::StandardPixmap which) { return QApplication::style()->standardIcon(which); }
@@ -59,6 +77,17 @@ QIcon newImageList(int index)
     if (it == cache.end())
         it = cache.insert(index, make(index));
     return *it;
+}
+
+QIcon dropDownArrow()
+{
+    static const QIcon arrow = [] {
+        QIcon icon;
+        for (int size : {16, 32, 48})  // sharp at twice and three times the scale too
+            icon.addPixmap(arrowPicture(size));
+        return icon;
+    }();
+    return arrow;
 }
 
 }  // namespace varnel

@@ -8,4 +8,8 @@ namespace varnel {
 
 QIcon newImageList(int index);
 
+// The picture of the drop-down buttons: a white arrow on a green disc, the program's own on every
+// desktop (the style's arrow comes from the desktop's icon theme, grey under GNOME's).
+QIcon dropDownArrow();
+
 }  // namespace varnel

@@ -18,6 +18,14 @@ void resetVarnelCore()
     core = VarnelCore{};
 }
 
+dao::Database& referenceDatabase()
+{
+    VarnelCore& core = varnelCore();
+    if (!core.mainDatabase)
+        throw dao::Error(dao::ObjectNotSet, noReferenceDatabaseText);
+    return *core.mainDatabase;
+}
+
 QString nullToEmpty(const dao::Value& value) { return value.isNull() ? QString() : value.toString(); }
 
 }  // namespace varnel

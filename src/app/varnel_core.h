@@ -32,6 +32,12 @@ VarnelCore& varnelCore();
 // Back to the state of a new process (tests).
 void resetVarnelCore();
 
+// The open reference database. Without one it raises the engine's error 91 with the words that a
+// window says in place of its answer (sayReferenceDamage, data/read_failures.h).
+dao::Database& referenceDatabase();
+inline const QString noReferenceDatabaseText =
+    QStringLiteral("No reference database is open. Open an edition with File > Open or File > Import.");
+
 // The empty text for a database Null, else the value's text.
 QString nullToEmpty(const dao::Value& value);
 

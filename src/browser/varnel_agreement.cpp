@@ -40,13 +40,10 @@ varnelAgreement::varnelAgreement(QWidget* parent) : QDialog(parent)
 void varnelAgreement::Form_Load()
 {
     centreOnScreen(*this);
-    // No database, no row or a Null text: the box stays empty and nothing is reported. A
-    // damaged file is said.
-    const VarnelCore& core = varnelCore();
-    if (!core.mainDatabase)
-        return;
+    // No row or a Null text: the box stays empty and nothing is reported. A damaged file, or no
+    // database at all, is said.
     try {
-        auto version = core.mainDatabase->openRecordset(QStringLiteral("SELECT * FROM [version]"));
+        auto version = referenceDatabase().openRecordset(QStringLiteral("SELECT * FROM [version]"));
         if (!version->eof())
             Text1->setText(nullToEmpty(version->field(QStringLiteral("License"))));
         version->close();

@@ -45,12 +45,11 @@ void varnelCrossReference::Form_Load()
     VarnelCore& core = varnelCore();
     paragraphToShow.clear();
     Frame1[1]->setCaption(core.lookupKey);
-    if (!core.mainDatabase)
-        return;
 
-    // A failed query leaves the text empty, a damaged file is said; the window opens all the same.
+    // A failed query leaves the text empty, a damaged file or no database is said; the window
+    // opens all the same.
     try {
-        auto row = core.mainDatabase->openRecordset(
+        auto row = referenceDatabase().openRecordset(
             QStringLiteral("SELECT * FROM [Cross-reference] WHERE [reference] = ") + dao::literal(core.lookupKey));
         paragraphToShow = row->eof() ? core.lookupKey : nullToEmpty(row->field(QStringLiteral("variable")));
         row->close();
@@ -61,7 +60,7 @@ void varnelCrossReference::Form_Load()
     if (paragraphToShow.isEmpty())
         return;
     try {
-        auto paragraph = core.mainDatabase->openRecordset(
+        auto paragraph = referenceDatabase().openRecordset(
             QStringLiteral("SELECT * FROM [Variables] WHERE [variable] = ") + dao::literal(paragraphToShow));
         if (!paragraph->eof())
             RichTextBox1->setText(nullToEmpty(paragraph->field(QStringLiteral("var_text"))));

@@ -66,9 +66,13 @@ varnelMain::varnelMain(ControlsOnly, QWidget* parent) : QMainWindow(parent)
 
 void varnelMain::create()
 {
-    // Creation goes on after a failure of any one step; only the ends below stop it.
-    if (!settleFile())
+    // Creation goes on after a failure of any one step; only the ends below stop it. A cancelled
+    // choice of directory ends the program, even when an opening prepared a file.
+    if (!settleFile()) {
+        if (!platform::programEnded())
+            platform::endProgram();
         return;
+    }
     std::optional<PreparedOpening> prepared = std::exchange(preparedOpening_, std::nullopt);
     if (prepared && prepared->path != pathOfDefaultFile())
         prepared.reset();
@@ -204,8 +208,8 @@ void varnelMain::createControls()
         List1[l.index] = placed(new DropDownList(client), l.left, l.top, l.width, 285);
         List1[l.index]->setColumnWidth(0, twips(l.width) - 4);
         List1[l.index]->hide();
-        Command2[l.index]->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
-        Command2[l.index]->setFocusPolicy(Qt::NoFocus);
+        Command2[l.index]->setIcon(dropDownArrow());
+        makeDropDownButton(*Command2[l.index]);
     }
     for (QWidget* button : {static_cast<QWidget*>(Command2[2]), static_cast<QWidget*>(Command2[3]),
                             static_cast<QWidget*>(Command2[1])})

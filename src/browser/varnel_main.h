@@ -5,12 +5,14 @@
 // database files and switching, processes and categories, search, paragraph display, pick lists.
 
 #include "data/reference_files.h"
+#include "platform/dao/dao.h"
 #include "platform/ui/controls.h"
 
 #include <QMainWindow>
 #include <array>
 #include <exception>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -113,15 +115,20 @@ public:
     // directory holds no file, or does not exist (which is said).
     bool listDataDirectory();
     // Lists dataPath, asks for a directory while it lists no file, falls back to the first file.
-    // False when the program ended (dialog cancelled).
+    // False when the directory dialog was cancelled: the program then ended, unless an edition is
+    // open, which stays.
     bool settleFile();
     // Once the settled file has opened and listed its processes: stores the directory and file,
     // ticks the file's entry and names its edition in the caption.
     void keepOpenedChoice();
+    // After a choice of file that could not be used: the directory, file, File > Open list, tick
+    // and caption of the edition that stays open.
+    void keepPreviousChoice(const QString& dataPath, const QString& defaultFile);
     // Closes mainDatabase; the caption names no edition.
     void releaseDatabase();
-    // Opens dataPath/defaultFile into mainDatabase; returns the engine's error number, 0 on success.
-    // A file that lacks a table or column the window reads does not open.
+    // Opens dataPath/defaultFile, beside the open database, for initiateDatabase() to put in its
+    // place; returns the engine's error number, 0 on success. A file that lacks a table or column
+    // the window reads does not open.
     int openFile();
     // The file openFile opens: defaultFile in dataPath, in the letter case it has there.
     QString pathOfDefaultFile() const;
@@ -131,13 +138,16 @@ public:
     // At creation, a database that cannot be shown ends the program with that line and exit
     // status 1.
     void endForUnusableDatabase();
-    // After a switch to a file that cannot be shown: its reason, then File > Import.
-    void importAnotherFile();
+    // After a switch to a file that cannot be shown: its reason, the previous choice back, then
+    // File > Import.
+    void importInsteadOf(const QString& dataPath, const QString& defaultFile);
     void mnuFileImport_Click();
     void mnuFileOpenSection_Click(int index);
     void mnuFileExit_Click();
 
     // ------------------------------------------------------------------ processes and categories
+    // Puts the file openFile() opened in the place of mainDatabase and fills the process list from
+    // it; false, with nothing changed, when it did not open or cannot list its processes.
     bool initiateDatabase();
     void loadVariablesList();
     void fillVariableList();
@@ -235,7 +245,11 @@ private:
     std::optional<PreparedOpening> preparedOpening_;
     unsigned searchCount_ = 0;  // paragraph queries run so far
     bool emptyingSearchBox_ = false;  // a change of process or category empties the search box
+    // A change the person typed into a box is being handled, with all it changes on the way: a
+    // search it starts leaves the focus in the box, where the person's next key belongs.
+    bool typedChange_ = false;
     QString databaseFailure_;         // why the last opening or process-list fill failed
+    std::unique_ptr<dao::Database> openedFile_;  // of openFile(), until initiateDatabase() takes it
 };
 
 }  // namespace varnel

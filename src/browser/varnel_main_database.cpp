@@ -90,7 +90,9 @@ bool varnelMain::settleFile()
     VarnelCore& core = varnelCore();
     while (!listDataDirectory()) {
         if (!selectDir()) {
-            platform::endProgram();
+            // Without an open edition there is nothing to go on with; an open one stays.
+            if (!core.mainDatabase)
+                platform::endProgram();
             return false;
         }
     }
@@ -121,6 +123,20 @@ void varnelMain::keepOpenedChoice()
     }
 }
 
+void varnelMain::keepPreviousChoice(const QString& dataPath, const QString& defaultFile)
+{
+    // A choice that could not be used changes nothing: the open edition's directory and file come
+    // back, and so do their File > Open list, tick and caption.
+    VarnelCore& core = varnelCore();
+    core.dataPath = dataPath;
+    core.defaultFile = defaultFile;
+    if (!core.mainDatabase)
+        return;
+    if (File1.setPath(dataPath))
+        buildMenuList();
+    keepOpenedChoice();
+}
+
 void varnelMain::releaseDatabase()
 {
     VarnelCore& core = varnelCore();
@@ -145,15 +161,15 @@ QString varnelMain::pathOfDefaultFile() const
 
 int varnelMain::openFile()
 {
-    VarnelCore& core = varnelCore();
-    core.newLayout = isNewLayout(core.defaultFile);
-    releaseDatabase();
+    // The open database stays open until the new file has shown that it can be used.
+    const VarnelCore& core = varnelCore();
+    openedFile_.reset();
     databaseFailure_.clear();
     try {
         std::unique_ptr<dao::Database> database = openProductDatabase(pathOfDefaultFile());
         // A file without the tables the window reads counts as one that did not open.
-        checkReferenceTables(*database, core.newLayout);
-        core.mainDatabase = std::move(database);
+        checkReferenceTables(*database, isNewLayout(core.defaultFile));
+        openedFile_ = std::move(database);
         return 0;
     } catch (const dao::Error& error) {
         databaseFailure_ = error.description();
@@ -179,12 +195,13 @@ void varnelMain::endForUnusableDatabase()
     platform::endProgram(1);
 }
 
-void varnelMain::importAnotherFile()
+void varnelMain::importInsteadOf(const QString& dataPath, const QString& defaultFile)
 {
-    // A file that did not open is said before the dialog comes up again; after a cancelled
-    // dialog there is nothing to say.
+    // The file that did not open is said, by its name, before its edition's place is given back;
+    // after a cancelled dialog there is nothing to say.
     if (!databaseFailure_.isEmpty())
         sayUnusableDatabase();
+    keepPreviousChoice(dataPath, defaultFile);
     mnuFileImport_Click();
 }
 
@@ -202,27 +219,27 @@ void varnelMain::mnuFileImport_Click()
         }
         return;
     }
-    releaseDatabase();
+    const QString previousPath = core.dataPath, previousFile = core.defaultFile;
     // The directory part of the chosen path; cutting at the file's name would go wrong for a
     // parent folder whose name contains it.
     core.dataPath = directoryOf(choice.fullPath);
     core.defaultFile = choice.fileName;
-    if (!settleFile())
+    if (!settleFile()) {
+        keepPreviousChoice(previousPath, previousFile);
         return;
+    }
     if (openFile() == dao::WrongPassword) {
+        keepPreviousChoice(previousPath, previousFile);
         showIncorrectPassword();
         databaseFailure_.clear();
         mnuFileImport_Click();
-        if (platform::programEnded())
-            return;
+        return;
     }
-    if (initiateDatabase()) {
-        keepOpenedChoice();
-    } else {
-        importAnotherFile();
-        if (platform::programEnded())
-            return;
+    if (!initiateDatabase()) {
+        importInsteadOf(previousPath, previousFile);
+        return;
     }
+    keepOpenedChoice();
     Text1[2]->setText(List1[2]->entryText(1));
     Text1[3]->setText(List1[3]->entryText(1));
 }
@@ -233,18 +250,18 @@ void varnelMain::mnuFileOpenSection_Click(int index)
     if (index < 1 || index >= static_cast<int>(mnuFileOpenSection.size()))
         return;
     VarnelCore& core = varnelCore();
+    const QString previousPath = core.dataPath, previousFile = core.defaultFile;
     core.defaultFile = mnuFileOpenSection[index]->data().toString();
-    if (!settleFile())
+    if (!settleFile()) {
+        keepPreviousChoice(previousPath, previousFile);
         return;
-    openFile();
-    if (initiateDatabase()) {
-        keepOpenedChoice();
-    } else {
-        importAnotherFile();
-        // Without a database there is nothing to list or search.
-        if (platform::programEnded() || !core.mainDatabase)
-            return;
     }
+    openFile();
+    if (!initiateDatabase()) {
+        importInsteadOf(previousPath, previousFile);
+        return;
+    }
+    keepOpenedChoice();
     loadVariablesList();
     loadAvailableParagraphs();
     Text1[2]->setText(List1[2]->entryText(1));

@@ -73,10 +73,7 @@ void varnelMain::loadRule(const QString& name)
 
 std::optional<varnelMain::ParagraphRow> varnelMain::readParagraph(const QString& name) const
 {
-    const VarnelCore& core = varnelCore();
-    if (!core.mainDatabase)
-        throw dao::Error(dao::ObjectNotSet, QStringLiteral("No reference database is open."));
-    auto paragraph = core.mainDatabase->openRecordset(QStringLiteral("SELECT * FROM [Variables] WHERE [variable] = ")
+    auto paragraph = referenceDatabase().openRecordset(QStringLiteral("SELECT * FROM [Variables] WHERE [variable] = ")
                                                       + dao::literal(name));
     std::optional<ParagraphRow> row;
     if (!paragraph->eof())

@@ -105,11 +105,10 @@ void varnelMain::lookUpCrossReference()
         key.chop(1);
     core.lookupKey = key;
 
-    if (!core.mainDatabase)
-        return;
-    // The table is read as the key is looked up; a damaged file is said, and opens nothing.
+    // The table is read as the key is looked up; a damaged file, or no database, is said and opens
+    // nothing.
     try {
-        auto table = core.mainDatabase->openRecordset(QStringLiteral("SELECT * FROM [Cross-reference]"));
+        auto table = referenceDatabase().openRecordset(QStringLiteral("SELECT * FROM [Cross-reference]"));
         const QString criterion = QStringLiteral("reference = ") + dao::literal(key);
         table->findFirst(criterion);
         const bool found = !table->noMatch();
@@ -143,7 +142,7 @@ void varnelMain::lookUpCrossReference()
             table->close();
         } else if (title == QLatin1String("GRAPHICS")) {
             table->close();
-            auto figures = core.mainDatabase->openRecordset(
+            auto figures = referenceDatabase().openRecordset(
                 QStringLiteral("SELECT * FROM [Cross-reference] WHERE [Reference] = ") + dao::literal(key));
             core.pictureKey = figures->eof() ? QString() : nullToEmpty(figures->field(QStringLiteral("graphics")));
             figures->close();

@@ -8,6 +8,8 @@
 #include "platform/ui/twips.h"
 #include "platform/vb.h"
 
+#include <QScopedValueRollback>
+
 namespace varnel {
 
 using namespace platform::ui;
@@ -41,6 +43,8 @@ void varnelMain::Text1_Change(int index)
 {
     TextBox* box = Text1[index];
     ListView* list = List1[index];
+    // A text that code wrote leaves the box unmodified; the person's own edit does not.
+    const QScopedValueRollback typed(typedChange_, typedChange_ || box->isModified());
     if (index == 2 || index == 3) {
         // The change of process or category loads the paragraphs itself (below, or in the caller
         // that set the box); emptying the search box on the way runs no search of its own, which

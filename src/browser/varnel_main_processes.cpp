@@ -13,38 +13,43 @@ namespace varnel {
 
 bool varnelMain::initiateDatabase()
 {
-    VarnelCore& core = varnelCore();
+    // The file openFile() opened takes the place of the open database only once it has listed
+    // its processes: a file that cannot be used leaves the edition on show as it was.
+    std::unique_ptr<dao::Database> database = std::move(openedFile_);
+    if (!database)
+        return false;  // databaseFailure_ says why it did not open
+    QStringList processes;
     try {
-        for (int i : {2, 3}) {
-            List1[i]->clearEntries();
-            Text1[i]->setText(QString());
-        }
-        ListView1[2]->clearEntries();
-        // Nothing of the paragraph on show belongs to the database that comes now, or to none.
-        RichTextBox1->setText(QString());
-        Label1[4]->setCaption(QStringLiteral("n/a"));
-        showNoParagraph();
-        setUpNavigationButtons();
-        if (!core.mainDatabase)
-            throw dao::Error(dao::ObjectNotSet, QStringLiteral("No reference database is open."));
-        auto processes = core.mainDatabase->openRecordset(QStringLiteral("SELECT * FROM [Processes] ORDER BY [SORTKEY]"));
-        for (; !processes->eof(); processes->moveNext())
-            List1[2]->addEntry(processEntryText(nullToEmpty(processes->field(QStringLiteral("ABBR"))),
-                                                nullToEmpty(processes->field(QStringLiteral("FULLNAME")))),
-                               newImageList(2));
-        processes->close();
-        setListHeight(2);
-        return true;
+        auto rs = database->openRecordset(QStringLiteral("SELECT * FROM [Processes] ORDER BY [SORTKEY]"));
+        for (; !rs->eof(); rs->moveNext())
+            processes << processEntryText(nullToEmpty(rs->field(QStringLiteral("ABBR"))),
+                                          nullToEmpty(rs->field(QStringLiteral("FULLNAME"))));
+        rs->close();
     } catch (const dao::Error& error) {
-        // Without an open database the failure to open it is the one to tell.
-        if (core.mainDatabase)
-            databaseFailure_ = error.description();
+        databaseFailure_ = error.description();
         return false;
     } catch (const std::exception& error) {
-        if (core.mainDatabase)
-            databaseFailure_ = QString::fromLocal8Bit(error.what());
+        databaseFailure_ = QString::fromLocal8Bit(error.what());
         return false;
     }
+    releaseDatabase();
+    VarnelCore& core = varnelCore();
+    core.mainDatabase = std::move(database);
+    core.newLayout = isNewLayout(core.defaultFile);
+    for (int i : {2, 3}) {
+        List1[i]->clearEntries();
+        Text1[i]->setText(QString());
+    }
+    ListView1[2]->clearEntries();
+    // Nothing of the paragraph on show belongs to the database that comes now.
+    RichTextBox1->setText(QString());
+    Label1[4]->setCaption(QStringLiteral("n/a"));
+    showNoParagraph();
+    setUpNavigationButtons();
+    for (const QString& process : processes)
+        List1[2]->addEntry(process, newImageList(2));
+    setListHeight(2);
+    return true;
 }
 
 void varnelMain::loadVariablesList()
@@ -57,9 +62,7 @@ void varnelMain::loadVariablesList()
         if (Text1[2]->text().size() < 5)
             return;
         const QString abbreviation = vb::Trim(vb::Left(Text1[2]->text(), 4));
-        if (!core.mainDatabase)
-            return;
-        auto process = core.mainDatabase->openRecordset(
+        auto process = referenceDatabase().openRecordset(
             QStringLiteral("SELECT * FROM [Processes] WHERE [ABBR] = ") + dao::literal(abbreviation)
             + QStringLiteral(" ORDER BY [SORTKEY]"));
         if (!process->eof()) {
@@ -86,11 +89,8 @@ void varnelMain::loadVariablesList()
 
 void varnelMain::fillVariableList()
 {
-    VarnelCore& core = varnelCore();
     ListView1[2]->clearEntries();
-    if (!core.mainDatabase)
-        throw dao::Error(dao::ObjectNotSet, QStringLiteral("No reference database is open."));
-    auto paragraphs = core.mainDatabase->openRecordset(allParagraphNamesQuery());
+    auto paragraphs = referenceDatabase().openRecordset(allParagraphNamesQuery());
     ListView1[2]->setEntries(paragraphNames(*paragraphs), newImageList(1));
     paragraphs->close();
     ListView1[2]->setFocus();

@@ -45,13 +45,11 @@ void varnelMain::performSearch()
 
     bool said = false;  // why the list is empty, when it is not that nothing was found
     try {
-        if (!core.mainDatabase)
-            throw dao::Error(dao::ObjectNotSet, QStringLiteral("No reference database is open."));
-        const QStringList columns = needsProcessColumns(search)
-                                        ? tableColumns(*core.mainDatabase, QStringLiteral("Variables"))
-                                        : QStringList();
+        dao::Database& database = referenceDatabase();
+        const QStringList columns = needsProcessColumns(search) ? tableColumns(database, QStringLiteral("Variables"))
+                                                                : QStringList();
         // The list takes only each row's paragraph name, read in the same pass as the rows.
-        core.searchRecordset = core.mainDatabase->openRecordset(paragraphNamesQuery(search, columns));
+        core.searchRecordset = database.openRecordset(paragraphNamesQuery(search, columns));
         ListView1[2]->clearEntries();
         RichTextBox1->setText(QString());
         ListView1[2]->setEntries(paragraphNames(*core.searchRecordset), newImageList(1));
@@ -73,7 +71,8 @@ void varnelMain::performSearch()
     }
 
     if (ListView1[2]->count() > 0) {
-        ListView1[2]->setFocus();
+        if (!typedChange_)
+            ListView1[2]->setFocus();
         try {
             loadRule(ListView1[2]->entryText(1));
         } catch (const std::exception& error) {

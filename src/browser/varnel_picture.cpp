@@ -4,6 +4,7 @@
 #include "data/read_failures.h"
 #include "platform/ui/cancel_button.h"
 #include "platform/ui/handler_guard.h"
+#include "platform/ui/scroll_bar.h"
 #include "platform/ui/seams.h"
 #include "platform/ui/twips.h"
 #include "platform/ui/window_geometry.h"
@@ -11,6 +12,7 @@
 #include "platform/vb.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFrame>
 #include <QScrollBar>
 #include <QStringList>
@@ -73,10 +75,14 @@ varnelPicture::varnelPicture(QWidget* parent) : QDialog(parent)
     Frame2->setGeometry(twipsRect(30, 0, 8235, 2985));
     Picture1 = new PictureBox(Frame2);
     Picture1->move(0, 0);
-    VScroll1 = new QScrollBar(Qt::Vertical, Picture2);
+    VScroll1 = new ScrollBar(Picture2);
     VScroll1->setGeometry(twipsRect(8250, 0, 255, 2715));
     VScroll1->setSingleStep(scrollStep);
     VScroll1->setEnabled(false);
+    lblPictureFile = new Label({}, Picture2);
+    lblPictureFile->setAlignment(Qt::AlignCenter);
+    lblPictureFile->setWordWrap(true);
+    lblPictureFile->hide();
 
     txtText = new MultiLineTextBox(Frame1);
     txtText->setGeometry(twipsRect(120, 4560, 8565, 1365));
@@ -147,6 +153,7 @@ void varnelPicture::fitVisibleArea()
         setHeight(Picture2, frameHeight - 120 - topOf(Picture2));
     }
     setHeight(VScroll1, heightOf(Picture2) - 60);
+    lblPictureFile->setGeometry(0, 0, VScroll1->x(), Picture2->height());
     txtText->setVisible(hasText);
 }
 
@@ -194,10 +201,8 @@ void varnelPicture::initiateDefinition()
     // damaged file is said.
     try {
         if (!core.pictureKey.isEmpty()) {
-            if (!core.mainDatabase)
-                throw dao::Error(dao::ObjectNotSet, QStringLiteral("No reference database is open."));
-            auto figures = core.mainDatabase->openRecordset(QStringLiteral("SELECT * FROM [Graphics] WHERE [picture id] IN (")
-                                                            + core.pictureKey + QStringLiteral(") ORDER BY [picture id]"));
+            auto figures = referenceDatabase().openRecordset(QStringLiteral("SELECT * FROM [Graphics] WHERE [picture id] IN (")
+                                                             + core.pictureKey + QStringLiteral(") ORDER BY [picture id]"));
             for (; !figures->eof(); figures->moveNext()) {
                 Combo1->addEntry(nullToEmpty(figures->field(QStringLiteral("picture id"))));
                 ++figureCount;
@@ -220,6 +225,7 @@ void varnelPicture::showNoFigures()
 {
     txtTitle->setText(QStringLiteral("No figures found in database."));
     txtTitle->show();
+    lblPictureFile->hide();
     hasText = false;
     fitVisibleArea();
     Frame1->setCaption(QString());
@@ -227,15 +233,12 @@ void varnelPicture::showNoFigures()
 
 void varnelPicture::loadDefinition(const QString& id)
 {
-    VarnelCore& core = varnelCore();
     platform::setPointer(platform::Pointer::Hourglass);
     // A failure ends this figure's display; what was set before it stays on screen, and a damaged
     // file is said.
     try {
-        if (!core.mainDatabase)
-            throw dao::Error(dao::ObjectNotSet, QStringLiteral("No reference database is open."));
-        auto figure = core.mainDatabase->openRecordset(QStringLiteral("SELECT * FROM [Graphics] WHERE [picture id] = ")
-                                                       + dao::literal(id));
+        auto figure = referenceDatabase().openRecordset(QStringLiteral("SELECT * FROM [Graphics] WHERE [picture id] = ")
+                                                        + dao::literal(id));
         for (; !figure->eof(); figure->moveNext()) {
             const QString pictureId = nullToEmpty(figure->field(QStringLiteral("picture id")));
             const QString title = nullToEmpty(figure->field(QStringLiteral("title")));
@@ -268,15 +271,20 @@ void varnelPicture::loadDefinition(const QString& id)
 
 bool varnelPicture::loadPictureFile(const QString& name)
 {
-    // A picture that cannot be loaded leaves an empty drawing, never the previous figure's. An
-    // edition may spell the folder and the file in any letter case.
-    const QString path =
-        platform::existingPathIgnoringCase(varnelCore().dataPath, QStringLiteral("system/") + name + QStringLiteral(".dll"));
+    // A picture that cannot be loaded leaves no drawing, never the previous figure's, and the
+    // visible area says why. An edition may spell the folder and the file in any letter case.
+    const QString file = QStringLiteral("system/") + name + QStringLiteral(".dll");
+    const QString path = platform::existingPathIgnoringCase(varnelCore().dataPath, file);
     const bool loaded = !path.isEmpty() && Picture1->loadPicture(path);
     if (!loaded) {
         Picture1->clear();
         Picture1->resize(0, 0);
+        lblPictureFile->setCaption(
+            path.isEmpty() ? QStringLiteral("The figure's file %1 is missing.")
+                                 .arg(QDir::toNativeSeparators(QDir(varnelCore().dataPath).filePath(file)))
+                           : QStringLiteral("The figure's file %1 cannot be read.").arg(QDir::toNativeSeparators(path)));
     }
+    lblPictureFile->setVisible(!loaded);
     setHeight(Frame2, heightOf(Picture1));
     setTop(Frame2, 0);
     setTop(Picture1, 0);

@@ -27,6 +27,7 @@ public:
     platform::ui::Frame* Frame2 = nullptr;              // carries the picture; moves to scroll
     platform::ui::PictureBox* Picture1 = nullptr;       // the figure itself
     QScrollBar* VScroll1 = nullptr;                     // scrolls Frame2, in twips
+    platform::ui::Label* lblPictureFile = nullptr;      // in place of a picture whose file is missing or unreadable
     platform::ui::MultiLineTextBox* txtText = nullptr;  // the explanatory text
     platform::ui::ComboBox* Combo1 = nullptr;           // the ids found
     platform::ui::CommandButton* Command1 = nullptr;    // Cancel
@@ -43,7 +44,8 @@ public:
 
     void initiateDefinition();
     void loadDefinition(const QString& id);
-    // False when the picture file could not be loaded; the drawing area is then empty.
+    // False when the picture file could not be loaded; the visible area then says, in place of the
+    // drawing, that the file is missing or cannot be read, and names it.
     bool loadPictureFile(const QString& name);
 
     // A list of figure ids (separated by commas; blanks and double quotes around an id do not

@@ -160,10 +160,9 @@ void ApplicabilityGrid::loadRule()
 
     // A paragraph that [Variables] does not hold leaves the grid with its headers alone; without a
     // paragraph or an answer the process names stand without marks.
-    const std::unique_ptr<dao::Database>& database = varnelCore().mainDatabase;
-    if (paragraph && database) {
+    if (paragraph) {
         try {
-            auto row = database->openRecordset(QStringLiteral("SELECT * FROM [Variables] WHERE [variable] = ")
+            auto row = referenceDatabase().openRecordset(QStringLiteral("SELECT * FROM [Variables] WHERE [variable] = ")
                                                + dao::literal(*paragraph));
             if (!row->eof())
                 writeProcessRows(row.get());

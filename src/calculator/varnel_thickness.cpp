@@ -2,6 +2,7 @@
 
 #include "calculator/varnel_thickness.h"
 
+#include "app/image_list.h"
 #include "app/varnel_core.h"
 #include "browser/varnel_main.h"
 #include "calculator/process_choice.h"
@@ -9,6 +10,7 @@
 #include "platform/ui/cancel_button.h"
 #include "platform/ui/handler_guard.h"
 #include "platform/ui/line.h"
+#include "platform/ui/scroll_bar.h"
 #include "platform/ui/seams.h"
 #include "platform/ui/slider.h"
 #include "platform/ui/twips.h"
@@ -16,7 +18,6 @@
 
 #include <QEvent>
 #include <QScrollBar>
-#include <QStyle>
 
 namespace varnel {
 
@@ -115,8 +116,8 @@ void varnelThickness::createTypeAndProcessControls()
 
     text2[2] = placed(new TextBox(frmQualificationTest), 120, 210, 4515, 315);
     cmdProcess[2] = placed(new CommandButton({}, frmQualificationTest), 4350, 240, 255, 255);
-    cmdProcess[2]->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
-    cmdProcess[2]->setFocusPolicy(Qt::NoFocus);
+    cmdProcess[2]->setIcon(dropDownArrow());
+    makeDropDownButton(*cmdProcess[2]);
     cmdProcess[2]->raise();
     List2[2] = placed(new DropDownList(frmQualificationTest), 120, 510, 4485, 285);
     List2[2]->setColumnWidth(0, twips(4485) - 4);
@@ -198,7 +199,7 @@ void varnelThickness::createFrictionPanel()
     txtFrwAngle->setText(QStringLiteral("90°"));
     txtFrwAngle->setToolTip(QStringLiteral(" Angle tested (recorded on PQR)"));
     // Whole degrees from 45 at the top to 90 at the bottom; the window opens at 90.
-    VScroll1 = placed(new QScrollBar(Qt::Vertical, fraFrwAngle), 2520, 450, 255, 855);
+    VScroll1 = placed(new ScrollBar(fraFrwAngle), 2520, 450, 255, 855);
     VScroll1->setRange(45, 90);
     VScroll1->setSingleStep(1);
     VScroll1->setPageStep(5);

@@ -47,11 +47,8 @@ bool varnelThickness::initiateDatabase()
     list->clearEntries();
     text2[2]->setText(QString());
     try {
-        const VarnelCore& core = varnelCore();
-        if (!core.mainDatabase)
-            throw dao::Error(dao::ObjectNotSet, QStringLiteral("No reference database is open."));
         auto processes =
-            core.mainDatabase->openRecordset(calculator::processListQuery(static_cast<QualificationType>(optSelected())));
+            referenceDatabase().openRecordset(calculator::processListQuery(static_cast<QualificationType>(optSelected())));
         for (; !processes->eof(); processes->moveNext()) {
             const QString abbreviation = nullToEmpty(processes->field(QStringLiteral("ABBR")));
             QTreeWidgetItem* entry = list->addEntry(

@@ -20,11 +20,32 @@ bool sayDamage(const std::exception& error, platform::ui::OncePerDoing& once, co
     return true;
 }
 
+namespace {
+
+bool meansNoReferenceDatabase(const std::exception& error)
+{
+    const auto* failure = dynamic_cast<const dao::Error*>(&error);
+    return failure && failure->number() == dao::ObjectNotSet;
+}
+
+}  // namespace
+
 bool sayReferenceDamage(const std::exception& error)
 {
     VarnelCore& core = varnelCore();
+    if (meansNoReferenceDatabase(error)) {
+        core.damageSaid(noReferenceDatabaseText, [] {
+            platform::messageBox(platform::MessageIcon::Critical, programTitle(), noReferenceDatabaseText);
+        });
+        return true;
+    }
     return sayDamage(error, core.damageSaid, programTitle(), QStringLiteral("reference database"),
                      core.mainDatabase ? core.mainDatabase->name() : QString());
+}
+
+QString unreadableReferenceText(const std::exception& error)
+{
+    return meansNoReferenceDatabase(error) ? noReferenceDatabaseText : unreadableDatabaseText;
 }
 
 QString unsearchableWordsText(const std::exception& error)

@@ -17,11 +17,15 @@ namespace varnel {
 bool sayDamage(const std::exception& error, platform::ui::OncePerDoing& once, const QString& title, const QString& kind,
                const QString& file);
 
-// The same for the open reference database, titled with the program's name.
+// The same for the open reference database, titled with the program's name; also when `error`
+// says that no reference database is open (referenceDatabase(), app/varnel_core.h), which is
+// said in the same way rather than answered as if the database held nothing.
 bool sayReferenceDamage(const std::exception& error);
 
 // What a window shows in place of results that a damaged database kept from it.
 inline const QString unreadableDatabaseText = QStringLiteral("The database is damaged or can no longer be read.");
+// The same for whatever sayReferenceDamage says: the damage, or that no database is open.
+QString unreadableReferenceText(const std::exception& error);
 
 // What a window says in place of its results when `error` says that the search words cannot be
 // taken as written ("The words cannot be searched as written: ..."); empty for any other error.

@@ -20,7 +20,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -152,7 +151,7 @@ void sorvikMain::createControls()
     ListView1[2]->setHeaderHidden(false);
     ListView1[2]->setHeaderLabels({QStringLiteral("Interpretations found")});
     for (int i : {0, 2}) {
-        Command2[i]->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+        Command2[i]->setIcon(dropDownArrow());
         Command2[i]->raise();
     }
     for (Frame* frame : {Frame1[0], Frame1[2], Frame1[3], Frame1[4]})

@@ -75,8 +75,9 @@ void sorvikMain::Text1_KeyPress(int, int& keyAscii)
 void sorvikMain::Text1_KeyUp(int index, int keyCode, int)
 {
     // Enter has already pressed the window's default button, which searched; searching again on
-    // its release would run the same search twice (and say twice that nothing was found).
-    if (index == 1 && keyCode == keys::Tab)
+    // its release would run the same search twice (and say twice that nothing was found). A Tab
+    // out of an empty box ends no entry: it searches nothing.
+    if (index == 1 && keyCode == keys::Tab && !Text1[1]->text().isEmpty())
         performSearch();
 }
 

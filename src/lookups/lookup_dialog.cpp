@@ -54,10 +54,7 @@ bool isMissingTable(const dao::Error& error) { return error.number() == dao::Tab
 
 std::unique_ptr<dao::Recordset> openSnapshot(const QString& sqlOrTable)
 {
-    dao::Database* database = varnelCore().mainDatabase.get();
-    if (!database)
-        throw dao::Error(dao::ObjectNotSet, QStringLiteral("Object variable or With block variable not set"));
-    return database->openRecordset(sqlOrTable);
+    return referenceDatabase().openRecordset(sqlOrTable);
 }
 
 QString trimmedField(const dao::Recordset& rs, const QString& name) { return vb::Trim(nullToEmpty(rs.field(name))); }

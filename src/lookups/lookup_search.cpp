@@ -44,7 +44,7 @@ void SpecificationSearch::fillResults(const QString& statement,
         if (!unsearchable.isEmpty())
             Frame1[1]->setCaption(unsearchable);
         else if (sayReferenceDamage(error))
-            Frame1[1]->setCaption(unreadableDatabaseText);
+            Frame1[1]->setCaption(unreadableReferenceText(error));
         else
             Frame1[1]->setCaption(matchCountCaption(0));
         return;

@@ -218,7 +218,7 @@ bool varnelAnumbers::setFormDefaults()
             lblAnumber->setCaption(missingTableText(QStringLiteral("A Numbers")));
         } else if (sayReferenceDamage(error)) {
             tableUnread = true;
-            lblAnumber->setCaption(unreadableDatabaseText);
+            lblAnumber->setCaption(unreadableReferenceText(error));
         }
         return false;
     }
@@ -292,7 +292,7 @@ void varnelAnumbers::determineAnumber()
             // A failed search marks nothing more; a damaged file is said, in place of the
             // A-numbers it kept back.
             if (sayReferenceDamage(error)) {
-                lblAnumber->setCaption(unreadableDatabaseText);
+                lblAnumber->setCaption(unreadableReferenceText(error));
                 return;
             }
         }

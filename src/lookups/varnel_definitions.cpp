@@ -132,9 +132,9 @@ void varnelDefinitions::showGlossaryMissing()
     Command1[1]->hide();
 }
 
-void varnelDefinitions::showUnreadableGlossary()
+void varnelDefinitions::showUnreadableGlossary(const std::exception& error)
 {
-    RichTextBox1->setText(unreadableDatabaseText);
+    RichTextBox1->setText(unreadableReferenceText(error));
     Command1[1]->hide();
 }
 
@@ -153,7 +153,7 @@ void varnelDefinitions::loadMenuList()
         if (isMissingTable(error))
             showGlossaryMissing();
         else if (sayReferenceDamage(error))
-            showUnreadableGlossary();
+            showUnreadableGlossary(error);
     }
     appendPickEntries(list, terms, QIcon());
     sizePickList(list);
@@ -196,7 +196,7 @@ void varnelDefinitions::loadDefinition()
         if (isMissingTable(error))
             showGlossaryMissing();
         else if (sayReferenceDamage(error))
-            showUnreadableGlossary();
+            showUnreadableGlossary(error);
     }
     if (glossaryRecordset) {
         glossaryRecordset->close();

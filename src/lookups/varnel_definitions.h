@@ -7,6 +7,7 @@
 #include "platform/ui/controls.h"
 
 #include <array>
+#include <exception>
 #include <memory>
 
 namespace varnel {
@@ -36,9 +37,10 @@ public:
     // The query of the chosen glossary.
     QString glossaryTable() const;
     QString glossaryQuery() const;
-    // The definition box says that the chosen glossary is missing, or damaged; no figures.
+    // The definition box says that the chosen glossary is missing, or damaged, or that no
+    // database is open; no figures.
     void showGlossaryMissing();
-    void showUnreadableGlossary();
+    void showUnreadableGlossary(const std::exception& error);
     void loadMenuList();
     void loadDefinition();
     void loadFigures(const QString& figures);

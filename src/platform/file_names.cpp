@@ -40,4 +40,21 @@ QString unusedFileName(const QString& path)
     return name;
 }
 
+QString newFileObstacle(const QString& path)
+{
+    const QFileInfo folder(QFileInfo(path).path());
+    const QString name = QDir::toNativeSeparators(folder.filePath());
+    // A link is followed: a link to nothing is no folder, and says where it leads.
+    if (folder.isSymLink() && !folder.exists())
+        return QStringLiteral("the folder \"%1\" is a link to \"%2\", which is not there").arg(name, folder.symLinkTarget());
+    if (!folder.exists())
+        return QStringLiteral("the folder \"%1\" is not there").arg(name);
+    if (!folder.isDir())
+        return QStringLiteral("\"%1\" is not a folder").arg(name);
+    // A file is made in a folder that may be written and searched.
+    if (!folder.isWritable() || !folder.isExecutable())
+        return QStringLiteral("the folder \"%1\" cannot be written to").arg(name);
+    return {};
+}
+
 }  // namespace platform

@@ -16,4 +16,9 @@ QString existingPathIgnoringCase(const QString& directory, const QString& relati
 // same folder under which nothing lies, so that a new file never replaces an earlier one.
 QString unusedFileName(const QString& path);
 
+// What keeps a new file from being made at `path`, for the person ("the folder \"/x\" is not
+// there"): its folder is missing, is a link to nothing, is not a folder or cannot be written to.
+// Empty when nothing does.
+QString newFileObstacle(const QString& path);
+
 }  // namespace platform

@@ -5,6 +5,7 @@
 #include "platform/vb.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QDir>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
@@ -12,11 +13,13 @@
 #include <QPainter>
 #include <QPen>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace platform {
 
@@ -77,6 +80,34 @@ void forEachLineOfPage(const QTextDocument& document, double pageTop, double pag
         if (middle >= pageTop && middle < pageTop + pageHeight)
             draw(block, line, blockTopLeft);
     });
+}
+
+// Qt's warnings of a step of a print job held back while it runs: passed on when the step
+// succeeds, dropped when it fails, as the failure is then said to the person in words of ours.
+struct HeldMessage {
+    QtMsgType type;
+    QString text;
+};
+std::vector<HeldMessage>* heldMessages = nullptr;
+
+void holdMessage(QtMsgType type, const QMessageLogContext&, const QString& text)
+{
+    heldMessages->push_back({type, text});
+}
+
+template <typename Step>
+bool withQtWarningsHeld(Step step)
+{
+    std::vector<HeldMessage> held;
+    heldMessages = &held;
+    const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
+    const bool succeeded = step();
+    qInstallMessageHandler(previous);
+    heldMessages = nullptr;
+    if (succeeded)
+        for (const HeldMessage& message : held)
+            qt_message_output(message.type, QMessageLogContext(), message.text);
+    return succeeded;
 }
 
 QFont qtFont(const PrinterFont& font)
@@ -174,7 +205,8 @@ void PageSurface::newPage()
 bool PageSurface::endDoc()
 {
     failure_.clear();
-    const bool sent = finishJob(failure_);
+    writtenFile_.clear();
+    const bool sent = finishJob(failure_, writtenFile_);
     currentX_ = 0;
     currentY_ = 0;
     return sent;
@@ -251,17 +283,19 @@ QPrinterSurface::Job* QPrinterSurface::openJob()
     if (refused_)
         return nullptr;
     // A printout into a file never replaces an earlier one: the job goes to the first free name
-    // beside the chosen file. A folder that is not there refuses the job before Qt tries it.
-    chosenFile_ = printer_->outputFormat() == QPrinter::PdfFormat ? printer_->outputFileName() : QString();
-    if (!chosenFile_.isEmpty()) {
-        if (!QFileInfo(QFileInfo(chosenFile_).path()).isDir()) {
+    // beside the chosen file, or beside the default file where none was chosen. A folder that
+    // cannot take it refuses the job before Qt tries it.
+    if (printer_->outputFormat() == QPrinter::PdfFormat) {
+        chosenFile_ = printer_->outputFileName().isEmpty() ? defaultPrintoutFile() : printer_->outputFileName();
+        obstacle_ = newFileObstacle(chosenFile_);
+        if (!obstacle_.isEmpty()) {
             refused_ = true;
             return nullptr;
         }
         printer_->setOutputFileName(unusedFileName(chosenFile_));
     }
     auto job = std::make_unique<Job>();
-    if (!job->painter.begin(printer_.get())) {
+    if (!withQtWarningsHeld([&] { return job->painter.begin(printer_.get()); })) {
         refused_ = true;
         return nullptr;
     }
@@ -317,24 +351,27 @@ void QPrinterSurface::startNewPage()
 
 QString QPrinterSurface::refusal() const
 {
-    // On a machine without printers Qt falls back to PDF output into no file at all.
-    const bool toFile = printer_->outputFormat() == QPrinter::PdfFormat;
-    if (toFile && !printer_->outputFileName().isEmpty())
-        return QStringLiteral("The file \"%1\" could not be written.").arg(printer_->outputFileName());
-    if (toFile || printer_->printerName().isEmpty())
+    if (!obstacle_.isEmpty())
+        return QStringLiteral("The file \"%1\" could not be written: %2.").arg(QDir::toNativeSeparators(chosenFile_), obstacle_);
+    if (printer_->outputFormat() == QPrinter::PdfFormat)
+        return QStringLiteral("The file \"%1\" could not be written.").arg(QDir::toNativeSeparators(printer_->outputFileName()));
+    if (printer_->printerName().isEmpty())
         return QStringLiteral("No printer is set up.");
     return QStringLiteral("The printer \"%1\" did not take the job.").arg(printer_->printerName());
 }
 
-bool QPrinterSurface::finishJob(QString& failure)
+bool QPrinterSurface::finishJob(QString& failure, QString& writtenFile)
 {
     const bool refused = std::exchange(refused_, false);
     if (!refused && !job_)
         return false;
-    const bool sent = !refused && job_->painter.end();
+    const bool sent = !refused && withQtWarningsHeld([&] { return job_->painter.end(); });
     job_.reset();
     if (!sent)
         failure = refusal();
+    else if (printer_->outputFormat() == QPrinter::PdfFormat)
+        writtenFile = printer_->outputFileName();
+    obstacle_.clear();
     // The next job starts again from the file the person chose.
     if (!chosenFile_.isEmpty())
         printer_->setOutputFileName(std::exchange(chosenFile_, QString()));
@@ -461,7 +498,7 @@ void RecordingPageSurface::startNewPage()
     ++pages;
 }
 
-bool RecordingPageSurface::finishJob(QString& /*failure*/)
+bool RecordingPageSurface::finishJob(QString& /*failure*/, QString& /*writtenFile*/)
 {
     if (!jobOpen_)
         return false;
@@ -491,6 +528,15 @@ void RecordingPageSurface::drawDocumentPage(QTextDocument& document, int page, c
 }
 
 // ---- The process-wide printer ---------------------------------------------------------------
+
+QString defaultPrintoutFile()
+{
+    // A folder that is there: the desktop's documents folder, which a new account may lack.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(QStringLiteral("printout.pdf"));
+}
 
 namespace {
 

@@ -7,8 +7,8 @@
 // The print job starts with the first output and lasts until endDoc(). One printer exists per
 // process (printer()); the printer set-up dialog works on it, so the person's choice holds for
 // every later print. A job the printer refuses or fails drops its output, endDoc() says so and
-// failure() says why, and the next job starts afresh on the same printer. Tests install a
-// RecordingPageSurface in its place.
+// failure() says why, and the next job starts afresh on the same printer; a job printed into a
+// file names it in writtenFile(). Tests install a RecordingPageSurface in its place.
 
 #include <QColor>
 #include <QImage>
@@ -91,6 +91,8 @@ public:
     bool endDoc();
     // Why the last job could not be printed, for the person; empty when it was or none ended.
     const QString& failure() const { return failure_; }
+    // The file the last job was printed into; empty when it went to a printer or was not printed.
+    const QString& writtenFile() const { return writtenFile_; }
     // The printer the set-up dialog works on; none for a surface that only records.
     virtual QPrinter* device() { return nullptr; }
 
@@ -117,7 +119,8 @@ protected:
     virtual void drawBox(const QRectF& rect, const QColor& color, BoxFill fill) = 0;
     virtual void startNewPage() = 0;
     // Ends the job; false, with `failure` set when there was one, when it could not be printed.
-    virtual bool finishJob(QString& failure) = 0;
+    // A job printed into a file sets `writtenFile`.
+    virtual bool finishJob(QString& failure, QString& writtenFile) = 0;
 
     // Scale units to twips from the printable area's corner.
     QPointF toTwips(const QPointF& point) const;
@@ -130,12 +133,16 @@ private:
     double currentX_ = 0;
     double currentY_ = 0;
     QString failure_;
+    QString writtenFile_;
 };
 
 // The page surface over a QPrinter of its own (a high-resolution one on the system's default
-// printer unless one is handed in). A job the printer would not start or could not finish leaves
-// Qt's printer unusable (it stays "active"), so the surface then takes a new printer with the
-// same settings.
+// printer unless one is handed in). Where the system has no printer, Qt sets up PDF output into
+// no file: the job then goes to defaultPrintoutFile(), as the set-up dialog would offer. A file
+// whose folder stands in the way is refused before Qt tries it, saying what is wrong with the
+// folder; Qt's own warnings of a job that fails are not passed on, as the failure is said. A job
+// the printer would not start or could not finish leaves Qt's printer unusable (it stays
+// "active"), so the surface then takes a new printer with the same settings.
 class QPrinterSurface final : public PageSurface {
 public:
     explicit QPrinterSurface(std::unique_ptr<QPrinter> printer = {});
@@ -158,7 +165,7 @@ protected:
     void drawLine(const QPointF& from, const QPointF& to, const QColor& color) override;
     void drawBox(const QRectF& rect, const QColor& color, BoxFill fill) override;
     void startNewPage() override;
-    bool finishJob(QString& failure) override;
+    bool finishJob(QString& failure, QString& writtenFile) override;
 
 private:
     struct Job;
@@ -174,6 +181,7 @@ private:
     std::unique_ptr<Job> job_;
     bool refused_ = false;  // the printer would not start this job; output is dropped until endDoc
     QString chosenFile_;    // the PDF file set up for the open job, which may print beside it
+    QString obstacle_;      // what in the chosen file's folder refused the open job
 };
 
 // What a RecordingPageSurface was asked to draw. Positions are in scale units; `page` counts the
@@ -242,7 +250,7 @@ protected:
     void drawLine(const QPointF& from, const QPointF& to, const QColor& color) override;
     void drawBox(const QRectF& rect, const QColor& color, BoxFill fill) override;
     void startNewPage() override;
-    bool finishJob(QString& failure) override;
+    bool finishJob(QString& failure, QString& writtenFile) override;
 
 private:
     void openJob();
@@ -253,6 +261,10 @@ private:
     bool jobOpen_ = false;
     QImage layoutDevice_;  // 1440 dots per inch
 };
+
+// The PDF file a print goes to until the person chooses one: printout.pdf in the desktop's
+// documents folder, or in the home folder where there is no documents folder.
+QString defaultPrintoutFile();
 
 // The process-wide printer: a QPrinterSurface until another surface is installed.
 PageSurface& printer();

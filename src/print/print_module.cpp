@@ -4,6 +4,7 @@
 #include "platform/ui/seams.h"
 #include "platform/vb.h"
 
+#include <QDir>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <memory>
@@ -177,8 +178,14 @@ void printRichTextOnPage(const QTextEdit& box)
 bool endPrintJob()
 {
     platform::PageSurface& printer = platform::printer();
-    if (printer.endDoc())
+    if (printer.endDoc()) {
+        // A printout into a file may have gone beside the chosen one, which it never replaces.
+        if (!printer.writtenFile().isEmpty())
+            platform::messageBox(platform::MessageIcon::Information, QStringLiteral("Print"),
+                                 QStringLiteral("The printout was written to the file \"%1\".")
+                                     .arg(QDir::toNativeSeparators(printer.writtenFile())));
         return true;
+    }
     if (!printer.failure().isEmpty())
         platform::messageBox(platform::MessageIcon::Exclamation, QStringLiteral("Print"),
                              QStringLiteral("The printout could not be made. ") + printer.failure());

@@ -70,7 +70,8 @@ void printRichText(const QTextEdit& box, std::int32_t left, std::int32_t top, st
 void printRichTextOnPage(const QTextEdit& box);
 
 // Ends the print job and sends it. A job the printer refused or could not finish is said to the
-// person in an exclamation box ("The printout could not be made." and why); false then.
+// person in an exclamation box ("The printout could not be made." and why); false then. A job
+// printed into a file names the file in an information box.
 bool endPrintJob();
 
 }  // namespace varnel

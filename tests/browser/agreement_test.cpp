@@ -58,7 +58,7 @@ TEST_F(Agreement, ShowsTheTextOfTheDatabaseOpenAtThatMoment)
     EXPECT_EQ(window.Text1->text(), "Sample licence of the 2010 edition.\nSecond line.");
 }
 
-TEST_F(Agreement, AMissingTextLeavesTheBoxEmptyWithoutAMessage)
+TEST_F(Agreement, AMissingTextLeavesTheBoxEmptyWithoutAMessageAndNoDatabaseIsSaid)
 {
     const char* const cases[] = {
         "CREATE TABLE version (License TEXT);",                                   // no row
@@ -77,7 +77,8 @@ TEST_F(Agreement, AMissingTextLeavesTheBoxEmptyWithoutAMessage)
     varnelCore().mainDatabase.reset();
     varnelAgreement window;
     EXPECT_TRUE(window.Text1->text().isEmpty());
-    EXPECT_TRUE(seams.messages.shown.empty());
+    ASSERT_EQ(seams.messages.shown.size(), 1u);
+    EXPECT_EQ(seams.messages.shown[0].text, noReferenceDatabaseText);
 }
 
 TEST_F(Agreement, TheTextCannotBeEditedButCanBeSelectedAndCopied)

@@ -9,6 +9,7 @@
 #include "support/fixture_database.h"
 #include "support/main_window_fixture.h"
 
+#include <QAccessible>
 #include <QTest>
 #include <algorithm>
 
@@ -156,6 +157,26 @@ TEST_F(Grids, TheNewerGridHasTwoHeaderRowsWithMergedGroupHeadings)
         EXPECT_LT(g.cellRect(22, 9).bottom(), g.height());
         EXPECT_LT(g.cellRect(22, 9).right(), g.width());
 
+        // A screen reader reads a table: a heading once over its columns, each cell with its
+        // headings and process. Keys move the current cell, and on a screen too small for the
+        // window the grid scrolls to it.
+        FlexGrid* grid = dialog.MSFlexGrid1;
+        QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(grid)->tableInterface();
+        ASSERT_NE(table, nullptr);
+        EXPECT_EQ(std::make_pair(table->rowCount(), table->columnCount()), std::make_pair(23, 10));
+        EXPECT_EQ(table->cellAt(0, 5), table->cellAt(0, 4));
+        EXPECT_EQ(table->cellAt(0, 5)->tableCellInterface()->columnExtent(), 2);
+        EXPECT_EQ(table->columnDescription(5), "Corrosion-Resistant Overlays Non essential");
+        dialog.resize(dialog.minimumSize());
+        QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier);
+        EXPECT_EQ(std::make_pair(grid->row(), grid->col()), std::make_pair(22, 9));
+        EXPECT_TRUE(grid->visibleRegion().boundingRect().contains(grid->cellRect(22, 9)));
+        QStringList heard{table->cellAt(22, 9)->text(QAccessible::Name)};
+        for (const QAccessibleInterface* header : table->cellAt(22, 9)->tableCellInterface()->columnHeaderCells()
+                                                      + table->cellAt(22, 9)->tableCellInterface()->rowHeaderCells())
+            heard << header->text(QAccessible::Name);
+        EXPECT_EQ(heard.join('|'), "|Hardfacing Spray Fuse|Non essential|FSW");
+
         QTest::mouseClick(dialog.Command1, Qt::LeftButton);
         EXPECT_FALSE(dialog.isVisible());
     });
@@ -189,6 +210,8 @@ TEST_F(Grids, TheOlderGridShowsFiveCategoriesOfTheFirstEighteenProcesses)
         EXPECT_EQ(g.rowHeight(0), 4 * g.rowHeight(1));
         EXPECT_LT(g.cellRect(18, 5).bottom(), g.height());
         EXPECT_EQ(g.height(), platform::twips(5295));
+        QTest::keyClick(dialog.MSFlexGrid1, Qt::Key_End, Qt::ControlModifier);
+        EXPECT_EQ(std::make_pair(g.row(), g.col()), std::make_pair(18, 5));
     });
 }
 

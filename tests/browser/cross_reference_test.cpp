@@ -99,7 +99,8 @@ TEST_F(CrossReferencePopUp, OpensWithAnEmptyTextWhenTheDatabaseFails)
     varnelCrossReference popUp;
     EXPECT_EQ(popUp.Frame1[1]->caption(), "QW-403");
     EXPECT_TRUE(popUp.RichTextBox1->text().isEmpty());
-    EXPECT_TRUE(seams.messages.shown.empty());
+    ASSERT_EQ(seams.messages.shown.size(), 1u);  // no database is said, a refused query is not
+    EXPECT_EQ(seams.messages.shown[0].text, noReferenceDatabaseText);
 }
 
 TEST_F(CrossReferencePopUp, TheHourglassOfTheLoadLastsUntilActivation)

@@ -90,6 +90,11 @@ TEST_F(PickListCases, AnEntryTakenWithEnter_movesTheFocusOnToWhereThePersonGoesN
         const QString seen = focus == main->ListView1[2] ? "paragraph list" : focus == main->Text1[1] ? "search box" : "elsewhere";
         EXPECT_EQ(seen, c.focus) << "list " << c.list;
     }
+    // Typed over, the category box searches, and the person's next key still goes to it.
+    main->Text1[3]->setFocus();
+    main->Text1[3]->selectAll();
+    QTest::keyClick(main->Text1[3], Qt::Key_O);
+    EXPECT_EQ(QApplication::focusWidget(), main->Text1[3]);
 }
 
 TEST_F(PickListCases, TheSearchHistory_completesTheSearchBoxExceptAfterTheKeysThatStopTheTypeAhead)

@@ -17,6 +17,7 @@
 #include <QImage>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace varnel;
@@ -40,6 +41,7 @@ QString graphicsSql()
                "INSERT INTO Graphics VALUES ('QW-461.2', '%2', NULL, 'short');"
                "INSERT INTO Graphics VALUES ('QW-466.1', 'Missing picture', 'Sample text.', 'nofile');"
                "INSERT INTO Graphics VALUES ('QW-466.2', 'Unreadable picture', 'Sample text.', 'broken');"
+               "INSERT INTO Graphics VALUES ('QW-466.6', 'Empty picture', 'Sample text.', 'empty');"
                "INSERT INTO Graphics VALUES ('QW-463.1', 'Picture stored as PNG', NULL, 'png');"
                "INSERT INTO Graphics VALUES ('QW-466.3', 'Named in capitals', NULL, 'fig466_1');"
                "INSERT INTO Graphics VALUES ('QW-466.4', 'Named in both cases', NULL, 'Twin');"
@@ -60,6 +62,7 @@ protected:
         savePicture("Twin", 320, 120, "BMP");
         savePicture("twin", 330, 130, "BMP");
         testing_support::writeBytes(data.filePath(QStringLiteral("system/broken.dll")), "BM this is no picture at all");
+        testing_support::writeBytes(data.filePath(QStringLiteral("system/empty.dll")), "");
         varnelCore().dataPath = data.path();
         varnelCore().mainDatabase =
             dao::Workspace::defaultWorkspace().openDatabase(database.path(), false, true, QStringLiteral(";pwd="));
@@ -226,6 +229,18 @@ TEST_F(FigureViewer, ATallFigureScrollsToItsBottomEdge)
     ASSERT_TRUE(v.VScroll1->isEnabled());
     EXPECT_EQ(v.VScroll1->maximum(), toTwips(760) - height(v.Picture2));
     EXPECT_EQ(v.VScroll1->value(), 0);
+    // Tab reaches the scroll bar, and its keys scroll the figure.
+    v.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
+    v.Command1->setFocus();
+    QTest::keyClick(v.Command1, Qt::Key_Tab);
+    ASSERT_TRUE(v.VScroll1->hasFocus());
+    QTest::keyClick(v.VScroll1, Qt::Key_Down);
+    EXPECT_EQ(top(v.Frame2), -225);
+    QTest::keyClick(v.VScroll1, Qt::Key_PageDown);
+    EXPECT_EQ(v.VScroll1->value(), 225 + v.VScroll1->pageStep());
+    QTest::keyClick(v.VScroll1, Qt::Key_End);
+    EXPECT_EQ(top(v.Frame2) + height(v.Frame2), height(v.Picture2));
     v.VScroll1->setValue(v.VScroll1->maximum());
     EXPECT_EQ(top(v.Frame2), -v.VScroll1->maximum());
     EXPECT_EQ(top(v.Frame2) + height(v.Frame2), height(v.Picture2));
@@ -284,26 +299,32 @@ TEST_F(FigureViewer, NoFigureFoundShowsTheMessageInTheTitleBox)
     EXPECT_TRUE(seams.messages.shown.empty());
 }
 
-TEST_F(FigureViewer, AMissingOrUnreadablePictureShowsAnEmptyDrawing)
+TEST_F(FigureViewer, AMissingOrUnreadablePictureIsSaidNamingTheFileInPlaceOfTheDrawing)
 {
     const struct {
         const char* id;
         const char* caption;
+        const char* says;
     } cases[] = {
-        {"QW-466.1", "QW-466.1  Missing picture"},
-        {"QW-466.2", "QW-466.2  Unreadable picture"},
+        {"QW-466.1", "QW-466.1  Missing picture", "The figure's file %1/system/nofile.dll is missing."},
+        {"QW-466.2", "QW-466.2  Unreadable picture", "The figure's file %1/system/broken.dll cannot be read."},
+        {"QW-466.6", "QW-466.6  Empty picture", "The figure's file %1/system/empty.dll cannot be read."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.id);
+        const QString says = QString::fromUtf8(c.says).arg(data.path());
         varnelPicture& first = open(QLatin1String(c.id));
         EXPECT_EQ(first.Frame1->caption(), QLatin1String(c.caption));
         EXPECT_EQ(first.txtText->text(), "Sample text.");
         EXPECT_FALSE(first.Picture1->hasPicture());
+        EXPECT_TRUE(shown(first.lblPictureFile));
+        EXPECT_EQ(first.lblPictureFile->caption(), says);
 
-        // After a tall figure: the caption and text of the new one over an empty drawing.
+        // After a tall figure: the caption and text of the new one, and what its file lacks.
         varnelPicture& v = open(QLatin1String(c.id) + QStringLiteral(", QW-462.1(a)"));
         EXPECT_EQ(v.Frame1->caption(), "QW-462.1(a)  Tension specimen");
         ASSERT_TRUE(v.Picture1->hasPicture());
+        EXPECT_FALSE(shown(v.lblPictureFile));
         v.VScroll1->setValue(v.VScroll1->maximum());
         v.Combo1->setListIndex(1);
         EXPECT_EQ(v.Frame1->caption(), QLatin1String(c.caption));
@@ -311,6 +332,8 @@ TEST_F(FigureViewer, AMissingOrUnreadablePictureShowsAnEmptyDrawing)
         EXPECT_EQ(v.txtText->text(), "Sample text.");
         EXPECT_FALSE(v.Picture1->hasPicture());
         EXPECT_TRUE(v.Picture1->size().isEmpty());
+        EXPECT_EQ(v.lblPictureFile->caption(), says);
+        EXPECT_TRUE(v.Picture2->rect().contains(v.lblPictureFile->geometry()));
         EXPECT_FALSE(v.VScroll1->isEnabled());
         EXPECT_EQ(v.Frame2->y(), 0);
         EXPECT_EQ(seams.pointer.current(), platform::Pointer::Default);
@@ -347,7 +370,7 @@ TEST_F(FigureViewer, AFileNamedInAnotherLetterCaseIsFoundTheExactSpellingFirst)
     EXPECT_EQ(v.Picture1->size(), QSize(310, 110));
 }
 
-TEST_F(FigureViewer, ADatabaseFailureEndsTheLoadingQuietly)
+TEST_F(FigureViewer, ADatabaseFailureEndsTheLoadingQuietlyAndNoDatabaseIsSaid)
 {
     const testing_support::FixtureDatabase withoutGraphics(QStringLiteral("CREATE TABLE Other (a TEXT);"));
     varnelCore().mainDatabase =
@@ -358,9 +381,10 @@ TEST_F(FigureViewer, ADatabaseFailureEndsTheLoadingQuietly)
         EXPECT_TRUE(shown(v.Picture1));
         EXPECT_TRUE(shown(v.Frame1));
         EXPECT_EQ(seams.pointer.current(), platform::Pointer::Default);
+        ASSERT_EQ(seams.messages.shown.size(), static_cast<size_t>(pass));
         varnelCore().mainDatabase.reset();
     }
-    EXPECT_TRUE(seams.messages.shown.empty());
+    EXPECT_EQ(seams.messages.shown[0].text, noReferenceDatabaseText);
 }
 
 TEST_F(FigureViewer, ReopeningWithAnUnknownIdAfterAFigureWithTextShowsNoTextBox)

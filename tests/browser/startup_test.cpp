@@ -270,43 +270,50 @@ TEST_F(StartUp, ImportTakesTheDirectoryAndFileOfTheChosenPath)
     EXPECT_FALSE(platform::programEnded());
 }
 
-TEST_F(StartUp, ImportOfAFileWithAnotherPasswordAsksAgainUntilCancelled)
+TEST_F(StartUp, ImportOfAFileWithAnotherPasswordAsksAgainAndACancelKeepsTheOpenEdition)
 {
     varnelMain& main = startOnSample();
 
     testing_support::FixtureDatabase other("CREATE TABLE Processes (ABBR TEXT);", "another1", "qel0709.mdb");
     seams.files.answerPath(other.path());
     seams.files.answerCancel();
-    seams.files.answerCancel();
     main.mnuFileImport_Click();
 
     ASSERT_EQ(seams.messages.shown.size(), 1u);
     EXPECT_EQ(seams.messages.shown[0].title, "Incorrect password");
-    EXPECT_EQ(seams.files.asked.size(), 3u);
-    EXPECT_FALSE(varnelCore().mainDatabase);
+    EXPECT_EQ(seams.files.asked.size(), 2u);
+    ASSERT_TRUE(varnelCore().mainDatabase);
+    EXPECT_EQ(varnelCore().mainDatabase->name(), data.filePath("qel0709.mdb"));
+    EXPECT_EQ(varnelCore().dataPath, data.path());
     EXPECT_FALSE(platform::programEnded());
 }
 
-TEST_F(StartUp, ASwitchToAnUnusableFileSaysWhyBeforeAskingAgainAndShowsNoParagraph)
+TEST_F(StartUp, ASwitchToAnUnusableFileSaysWhyBeforeAskingAgainAndACancelKeepsTheOpenEditionShown)
 {
     const struct {
         const char* how;
-        bool import;  // File > Import, else the File > Open entry of the data directory
-    } switches[] = {{"File > Import", true}, {"File > Open entry", false}};
+        bool import;         // File > Import, else the File > Open entry of the data directory
+        const char* file;    // what is chosen
+        const char* reason;  // what is said of it; nothing where a directory choice was cancelled
+    } switches[] = {{"File > Import", true, "qel0102.mdb", "not a database file"},
+                    {"File > Open entry", false, "qel0102.mdb", "not a database file"},
+                    {"File > Import from a folder without editions", true, "other.mdb", nullptr}};
     for (const auto& s : switches) {
         SCOPED_TRACE(s.how);
         window.reset();
         resetVarnelCore();
         QTemporaryDir dir, other;
         copyInto(testing_support::sampleDatabase(), dir.path());
-        const QString unusable = (s.import ? other.path() : dir.path()) + "/qel0102.mdb";
+        const QString unusable = (s.import ? other.path() : dir.path()) + '/' + s.file;
         ASSERT_TRUE(testing_support::writeBytes(unusable, "Sample text, not a database"));
         writeSetting("(v2014.1.6) data path", dir.path());
         writeSetting("(v2014.1.6) default file", "qel0709.mdb");
         varnelMain& main = createMain(dir.path());
         main.Form_Activate();
-        ASSERT_GT(main.ListView1[2]->count(), 1);
-        ASSERT_FALSE(main.RichTextBox1->text().isEmpty());
+        const QString caption = main.windowTitle(), shown = main.RichTextBox1->text();
+        const QStringList entries = entryTexts();
+        const int listed = main.ListView1[2]->count();
+        ASSERT_GT(listed, 1);
         seams.messages.shown.clear();
         seams.files.asked.clear();
 
@@ -320,29 +327,29 @@ TEST_F(StartUp, ASwitchToAnUnusableFileSaysWhyBeforeAskingAgainAndShowsNoParagra
             main.mnuFileOpenSection[1]->trigger();
         const QString written = QString::fromLocal8Bit(::testing::internal::GetCapturedStderr());
 
-        ASSERT_EQ(seams.messages.shown.size(), 1u);  // nothing is searched without a database
-        const testing_support::ShownMessage& box = seams.messages.shown[0];
-        EXPECT_EQ(box.icon, MessageIcon::Critical);
-        EXPECT_EQ(box.title, "No database");
-        EXPECT_TRUE(box.text.contains(unusable)) << box.text.toStdString();
-        EXPECT_TRUE(box.text.contains("not a database file")) << box.text.toStdString();
-        EXPECT_EQ(written, box.text + '\n');
+        ASSERT_EQ(seams.messages.shown.size(), s.reason ? 1u : 0u);
+        if (s.reason) {
+            const testing_support::ShownMessage& box = seams.messages.shown[0];
+            EXPECT_EQ(box.icon, MessageIcon::Critical);
+            EXPECT_EQ(box.title, "No database");
+            EXPECT_TRUE(box.text.contains(unusable)) << box.text.toStdString();
+            EXPECT_TRUE(box.text.contains(s.reason)) << box.text.toStdString();
+            EXPECT_EQ(written, box.text + '\n');
+        }
         EXPECT_EQ(seams.files.asked.size(), s.import ? 2u : 1u);  // asked again after the reason
-        EXPECT_FALSE(varnelCore().mainDatabase);
         EXPECT_FALSE(platform::programEnded());
-        // The working choice stays stored for the next start, and no edition is named.
+        // The open edition stays open, chosen, stored and shown, as if nothing had been tried.
+        ASSERT_TRUE(varnelCore().mainDatabase);
+        EXPECT_EQ(varnelCore().mainDatabase->name(), dir.filePath("qel0709.mdb"));
+        EXPECT_EQ(varnelCore().dataPath, dir.path());
+        EXPECT_EQ(varnelCore().defaultFile, "qel0709.mdb");
         EXPECT_EQ(setting("(v2014.1.6) data path"), dir.path());
         EXPECT_EQ(setting("(v2014.1.6) default file"), "qel0709.mdb");
-        EXPECT_EQ(main.windowTitle(), "Varnel");
-        EXPECT_TRUE(tickedFiles().isEmpty());
-        // No paragraph, label, position or step of the database that went.
-        EXPECT_TRUE(main.RichTextBox1->text().isEmpty());
-        EXPECT_EQ(main.ListView1[2]->count(), 0);
-        EXPECT_EQ(main.Frame1[4]->caption(), "Paragraph/Variable");
-        EXPECT_EQ(main.Label1[4]->caption(), "n/a");
-        EXPECT_EQ(main.Label1[6]->caption(), "n/a");
-        for (int i = 0; i < 4; ++i)
-            EXPECT_FALSE(main.Command4[i]->isEnabled()) << i;
+        EXPECT_EQ(main.windowTitle(), caption);
+        EXPECT_EQ(entryTexts(), entries);
+        EXPECT_EQ(tickedFiles(), QStringList{"qel0709.mdb"});
+        EXPECT_EQ(main.ListView1[2]->count(), listed);
+        EXPECT_EQ(main.RichTextBox1->text(), shown);
     }
 }
 

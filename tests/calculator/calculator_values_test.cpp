@@ -20,6 +20,24 @@ QString shownLines(QStringList lines) { return lines.join(u'\n'); }
 
 bool shown(const QWidget* control) { return !control->isHidden(); }
 
+// The person moves `slider` and lets go of it: drags its thumb from the right end to the left
+// end with the mouse ("drag"), or presses End on it and leaves it with Tab ("End Tab").
+void moveAndLetGo(varnelThickness& w, platform::ui::Slider& slider, const QString& how)
+{
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    const QPoint rightEnd(slider.width() - 2, slider.height() / 2), leftEnd(0, rightEnd.y());
+    if (how == "drag") {
+        QTest::mousePress(&slider, Qt::LeftButton, {}, rightEnd);
+        QTest::mouseMove(&slider, leftEnd);
+        QTest::mouseRelease(&slider, Qt::LeftButton, {}, leftEnd);
+    } else {
+        slider.setFocus();
+        QTest::keyClick(&slider, Qt::Key_End);
+        QTest::keyClick(&slider, Qt::Key_Tab);
+    }
+}
+
 }  // namespace
 
 TEST(SliderControl, OnlyThePersonsMovesRaiseScroll)
@@ -131,8 +149,8 @@ TEST_F(CalculatorWindow, AFinishedWeldMetalValueThickerThanTheCouponTicksTEquals
     varnelThickness& w = openWith(grooveTransverse, "GTAW");
     const struct {
         const char *T, *t;  // entered first
-        int box;            // then entered into T (0) or t (1)
-        const char* typed;
+        int box;            // then entered into T (0) or t (1), or moved on T's (2) or t's (3) slider
+        const char* typed;  // or how the slider is moved
         const char *endT, *endt;
         int ticked;
         const char* maxt;
@@ -143,13 +161,19 @@ TEST_F(CalculatorWindow, AFinishedWeldMetalValueThickerThanTheCouponTicksTEquals
         // A T typed over a thinner t passes values below it (the 0 of 0.6): t stays as typed.
         {"0.5", "0.25", 0, "0.6", "0.6", "0.25", 0, "0.5"},
         {"1", "", 1, "2", "1", "1", 1, "2"},
+        // A slider ticks on its release, once its value is finished.
+        {"10", "0.5", 2, "drag", "0.00000", "0.00000", 1, ""},
+        {"1", "0.5", 3, "End Tab", "1", "1", 1, "2"},
     };
     for (const auto& c : cases) {
         w.chkFullThickness->setValue(0);
         enter(w.txtWMthickness, "");
         enter(w.txtBMthickness, c.T);
         enter(w.txtWMthickness, c.t);
-        enter(c.box == 0 ? w.txtBMthickness : w.txtWMthickness, c.typed);
+        if (c.box < 2)
+            enter(c.box == 0 ? w.txtBMthickness : w.txtWMthickness, c.typed);
+        else
+            moveAndLetGo(w, *w.Slider[c.box - 2], c.typed);
         SCOPED_TRACE(std::string(c.T) + ' ' + c.t + ' ' + c.typed);
         EXPECT_EQ(w.txtBMthickness->text(), c.endT);
         EXPECT_EQ(w.txtWMthickness->text(), c.endt);

@@ -7,8 +7,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QStandardPaths>
 #include <QTest>
+#include <algorithm>
 #include <csignal>
 #include <set>
 #include <sys/types.h>
@@ -33,6 +35,9 @@ void DesktopLane::SetUp()
     MainWindowTest::SetUp();
     if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
         GTEST_SKIP() << "The desktop lane needs xdotool (Debian package xdotool)";
+    const QString themes = QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platformthemes/libq");
+    if (!platformTheme().isEmpty() && !QFile::exists(themes + platformTheme() + QStringLiteral(".so")))
+        GTEST_SKIP() << "Qt's platform theme " << platformTheme().toStdString() << " is not installed (qt6-gtk-platformtheme)";
     const QString why = desktop.start(screenSize());
     if (!why.isEmpty())
         GTEST_SKIP() << "No X server with a window manager for the desktop lane: " << why.toStdString();
@@ -95,6 +100,8 @@ void DesktopLane::startProgram(const QString& name, const QStringList& arguments
     variables.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
     variables.insert(QStringLiteral("XDG_CACHE_HOME"), home.filePath(QStringLiteral("cache")));
     variables.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath(QStringLiteral("runtime")));
+    if (!platformTheme().isEmpty())
+        variables.insert(QStringLiteral("QT_QPA_PLATFORMTHEME"), platformTheme());
     for (const QString& entry : environment) {
         const qsizetype equals = entry.indexOf(u'=');
         variables.insert(entry.left(equals), entry.mid(equals + 1));
@@ -270,6 +277,14 @@ void DesktopLane::snapshot(const QString& name)
 }
 
 QImage DesktopLane::look(Window window, const QWidget* control) { return desktop.grab(screenRect(window, control)); }
+
+bool DesktopLane::showsGreen(Window window, const QWidget* control)
+{
+    const QImage image = look(window, control).convertToFormat(QImage::Format_RGB32);
+    const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
+    return std::any_of(pixels, pixels + image.width() * image.height(),
+                       [](QRgb p) { return qGreen(p) > qRed(p) + 60 && qGreen(p) > qBlue(p) + 60; });
+}
 
 bool DesktopLane::waitForChange(Window window, const QWidget* control, const QImage& before, int milliseconds)
 {

@@ -41,6 +41,10 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // The platform theme the programs run under (VARNEL_LANE_PLATFORM_THEME, as "gtk3", which Qt
+    // picks by itself on GNOME, XFCE and MATE); empty: none.
+    static QString platformTheme() { return qEnvironmentVariable("VARNEL_LANE_PLATFORM_THEME"); }
+
     // The screen of the desktop, in pixels.
     virtual QSize screenSize() const { return {1280, 900}; }
 
@@ -88,6 +92,8 @@ protected:
     QRect screenRect(Window window, const QWidget* control) const;
     // What the screen shows of `control` in `window`.
     QImage look(Window window, const QWidget* control);
+    // Whether what the screen shows of `control` holds a plain green (a drop-down button's arrow).
+    bool showsGreen(Window window, const QWidget* control);
     // Waits until what the screen shows of the control differs from `before`.
     bool waitForChange(Window window, const QWidget* control, const QImage& before, int milliseconds = 20000);
 

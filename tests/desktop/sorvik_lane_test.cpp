@@ -51,6 +51,7 @@ TEST_F(SorvikLane, APersonOpensTheInterpretationsOfAParagraphSearchesAndStepsThr
     ASSERT_NE(browser, 0u);
     ASSERT_TRUE(waitUntilDrawn(browser));
     varnel::sorvikMain& twin = sorvikTwin();
+    EXPECT_TRUE(showsGreen(browser, twin.Command2[2])) << "the drop-down arrow is not green";
 
     // Without a paragraph, Enter in the search box presses the window's hidden search button,
     // which searches every interpretation of the section.

@@ -16,7 +16,7 @@ namespace {
 enum class Effect {
     Nothing,  // the window stays as it was
     Closes,   // the key presses the button that closes the window
-    Message,  // the key presses a button whose work ends in a message (a print without a printer)
+    Message,  // the key presses a button whose work ends in a message (a print saying its file)
     Resets,   // the key presses a button that empties the window's entries
 };
 
@@ -143,11 +143,12 @@ TEST_P(WindowKeysLane, EnterAndEscPressTheButtonsTheWindowGivesThemOrNothing)
          Effect::Nothing},
         {"about box: OK takes Enter", [&] { return opened(keys({QStringLiteral("alt+h"), QStringLiteral("a")})); },
          nullptr, Effect::Closes, Effect::Nothing},
-        {"interpretations: the hidden search button is the default, Exit the cancel button",
+        {"interpretations: the hidden search button is the default, also from a focused option, Exit the cancel button",
          [&] { return opened(click(main, twin.Command3)); },
          [&](Window window) {
              desktop.click(on(window, sorvikTwin().Text1[1]));
              desktop.type(QStringLiteral("zzqq"));
+             desktop.click(on(window, sorvikTwin().Option1[0]));  // chosen already: no search
          },
          Effect::Message, Effect::Closes},
     };

@@ -193,7 +193,7 @@ TEST_F(Sorvik, ASearchThatFindsNothingSaysSoAndEmptiesTheText)
 TEST_F(Sorvik, HeaderWordsDarkBlueAndSearchWordsRed)
 {
     sorvikMain& w = open();
-    const QColor blue(0, 0, 0x80), red(0xFF, 0, 0), black(0, 0, 0);
+    const QColor blue(0, 0, 0x80), red(0xE5, 0, 0), black(0, 0, 0);  // red as it stands out from white
     search(QString(), QStringLiteral("impact welded"), 1);
     ASSERT_EQ(w.Label1[0]->caption(), QStringLiteral("IX-07-01"));
     const QString text = w.RichTextBox1->text();

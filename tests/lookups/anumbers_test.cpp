@@ -234,7 +234,7 @@ TEST_F(ANumbers, QW4045ButtonShowsTheParagraph)
     EXPECT_EQ(openers.opened[0].lookupKey, "QW-404.5");
 }
 
-TEST_F(ANumbers, MissingTableLeavesTheWindowUsable)
+TEST_F(ANumbers, WithoutADatabaseTheWindowSaysSoInPlaceOfAnAnswer)
 {
     window.reset();
     varnelCore().mainDatabase.reset();
@@ -242,6 +242,6 @@ TEST_F(ANumbers, MissingTableLeavesTheWindowUsable)
     window->show();
     EXPECT_EQ(window->Slider[1]->maximum(), 30);
     analyse({"0.10", "", "", "", "", ""});
-    EXPECT_EQ(result(), "No matching A-number(s)");
+    EXPECT_EQ(result(), noReferenceDatabaseText);
     EXPECT_TRUE(marked().empty());
 }

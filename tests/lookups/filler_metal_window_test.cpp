@@ -10,6 +10,7 @@
 #include "support/fixture_database.h"
 #include "support/main_window_views.h"
 
+#include <QAccessible>
 #include <QHeaderView>
 
 using namespace varnel;
@@ -274,6 +275,13 @@ TEST_F(FillerSpecification, MatrixLayoutAndCancel)
     EXPECT_EQ(grid.colours().fore, QColor(128, 0, 0));
     EXPECT_EQ(grid.colours().foreFixed, QColor(0, 0, 128));
     EXPECT_EQ(grid.colours().backFixed, QColor(231, 231, 231));
+    // End stops at the last column that shows, which a screen reader hears with its material and
+    // process.
+    QTest::keyClick(matrix.MSFlexGrid2, Qt::Key_End);
+    EXPECT_EQ(grid.col(), 8);
+    const QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(matrix.MSFlexGrid2)->tableInterface();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->columnDescription(8) + '|' + table->rowDescription(1), "Brazing|Carbon Steel");
     // Esc presses Cancel: the matrix closes and the window is as it was.
     const QString before = window->Text1[4]->text();
     QTest::keyClick(&matrix, Qt::Key_Escape);

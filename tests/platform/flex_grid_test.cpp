@@ -1,6 +1,7 @@
 #include "platform/ui/flex_grid.h"
 #include "platform/ui/twips.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QImage>
 #include <QTest>
@@ -231,5 +232,34 @@ TEST(FlexGrid, AClickMakesABodyCellCurrentAndIsReportedForEveryCell)
             QTest::mouseClick(g.get(), Qt::LeftButton, {}, at);
             EXPECT_EQ(std::make_pair(g->row(), g->col()), cell) << at.x() << "," << at.y();
         }
+    }
+}
+
+TEST(FlexGrid, KeysMoveTheCurrentCellAmongTheCellsThatShowAndItReadsAsTheFocus)
+{
+    // One fixed row and column; the area shows rows 0 to 3 and columns 0 to 3 whole, and no more
+    // than the first third of column 4, so the keys go no further.
+    auto g = grid(6, 5);
+    g->resize(platform::twips(900 * 4 + 300), platform::twips(4 * g->rowHeight(1)));
+    g->show();
+    g->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(g.get()));
+    g->setFocus();
+    QAccessibleInterface* reading = QAccessible::queryAccessibleInterface(g.get());
+    ASSERT_NE(reading->tableInterface(), nullptr);
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int row, col;
+    } keys[] = {
+        {Qt::Key_Right, {}, 1, 2}, {Qt::Key_Right, {}, 1, 3}, {Qt::Key_Right, {}, 1, 3}, {Qt::Key_Down, {}, 2, 3},
+        {Qt::Key_Home, {}, 2, 1}, {Qt::Key_Left, {}, 2, 1}, {Qt::Key_End, {}, 2, 3}, {Qt::Key_Up, {}, 1, 3},
+        {Qt::Key_Up, {}, 1, 3}, {Qt::Key_PageDown, {}, 3, 3}, {Qt::Key_PageUp, {}, 1, 3},
+        {Qt::Key_End, Qt::ControlModifier, 3, 3}, {Qt::Key_Home, Qt::ControlModifier, 1, 1},
+    };
+    for (const auto& k : keys) {
+        QTest::keyClick(g.get(), k.key, k.modifiers);
+        EXPECT_EQ(std::make_pair(g->row(), g->col()), std::make_pair(k.row, k.col)) << QTest::toString(k.key);
+        EXPECT_EQ(reading->focusChild(), reading->tableInterface()->cellAt(k.row, k.col)) << QTest::toString(k.key);
     }
 }

@@ -6,6 +6,8 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -96,47 +98,61 @@ TEST(QtPrinter, PaperSizeAndUnprintableOffsetsAreInTwipsForTheOrientation)
     }
 }
 
-TEST(QtPrinter, APrinterThatRefusesTheJobDropsItsOutputAndTheNextJobPrints)
+TEST(QtPrinter, APrinterThatRefusesTheJobSaysWhyAndTheNextJobsPrintBesideEachOther)
 {
+    // Qt's warnings of a failing job give way to the failure said in words of ours.
+    static QStringList qtSaid;
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) { qtSaid << text; });
+    const auto restore = qScopeGuard([&] { qInstallMessageHandler(previous); });
     QTemporaryDir dir;
     QPrinterSurface printer;
+    // A folder nobody may write in: the super-user passes over its permissions, not over the
+    // immutable mark.
+    const QString locked = dir.filePath("locked");
+    QProcess::execute("sh", {"-c", "mkdir -m 500 \"$0\" && chattr +i \"$0\"", locked});
+    const auto unlock = qScopeGuard([&] { QProcess::execute("chattr", {"-i", locked}); });
+    QFile::link(dir.filePath("gone"), dir.filePath("link"));
     const struct {
-        QString file;  // of the PDF output; none, as Qt sets up a machine without printers
-        QString failure;
+        QString file, reason;
     } refusals[] = {
-        {dir.filePath("missing/folder/out.pdf"),
-         "The file \"" + dir.filePath("missing/folder/out.pdf") + "\" could not be written."},
-        {QString(), "No printer is set up."},
+        {dir.filePath("missing/folder/out.pdf"), ": the folder \"" + dir.filePath("missing/folder") + "\" is not there."},
+        {dir.filePath("link/out.pdf"),
+         ": the folder \"" + dir.filePath("link") + "\" is a link to \"" + dir.filePath("gone") + "\", which is not there."},
+        {locked + "/out.pdf", ": the folder \"" + locked + "\" cannot be written to."},
+        {dir.filePath(QString(300, u'x')), "."},  // a name longer than the file system takes
     };
     for (const auto& refusal : refusals) {
         pdfPrinter(*printer.device(), refusal.file);
-        ::testing::internal::CaptureStderr();
         printer.print("lost");
         printer.line(0, 0, 100, 100, Qt::black);
         printer.newPage();
         EXPECT_FALSE(printer.endDoc());
-        const std::string written = ::testing::internal::GetCapturedStderr();
-        EXPECT_EQ(printer.failure().toStdString(), refusal.failure.toStdString());
-        if (!refusal.file.isEmpty()) {
-            EXPECT_EQ(written, "");  // said to the person, not as Qt's warnings
-        }
+        EXPECT_EQ(printer.failure().toStdString(),
+                  ("The file \"" + refusal.file + "\" could not be written" + refusal.reason).toStdString());
     }
 
-    // Each job into the same file lands beside the earlier printouts, which stay as they were.
+    // Each job into the same file lands beside the earlier printouts, which stay as they were, and
+    // passes over a link to nothing; with no file set up, as Qt sets up a machine without
+    // printers, the job goes to the file the set-up dialog would offer.
     const QString file = dir.filePath("out.pdf");
-    printer.device()->setOutputFileName(file);
-    const QStringList printed{"first", "second", "third"};
-    for (const QString& text : printed) {
+    QFile::link(dir.filePath("gone.pdf"), dir.filePath("out-2.pdf"));
+    const struct {
+        QString chosen, written, text;
+    } jobs[] = {{file, file, "first"},
+                {file, dir.filePath("out-3.pdf"), "second"},
+                {file, dir.filePath("out-4.pdf"), "third"},
+                {QString(), defaultPrintoutFile(), "fourth"}};
+    for (const auto& job : jobs) {
+        printer.device()->setOutputFileName(job.chosen);
         printer.setFontSize(12);
-        printer.print(text);
+        printer.print(job.text);
         printer.box(100, 100, 2000, 800, Qt::red, BoxFill::Filled);
         EXPECT_TRUE(printer.endDoc());
+        EXPECT_EQ(printer.writtenFile().toStdString(), job.written.toStdString());
+        EXPECT_EQ(printer.device()->outputFileName(), job.chosen.isEmpty() ? job.written : job.chosen);
+        const testing_support::PdfText pdf = testing_support::readPdf(job.written);
+        ASSERT_EQ(pdf.words.size(), 1u) << job.written.toStdString();
+        EXPECT_EQ(pdf.words[0].text, job.text);
     }
-    EXPECT_EQ(printer.device()->outputFileName(), file);
-    const QStringList names{"out.pdf", "out-2.pdf", "out-3.pdf"};
-    for (int i = 0; i < 3; ++i) {
-        const testing_support::PdfText pdf = testing_support::readPdf(dir.filePath(names[i]));
-        ASSERT_EQ(pdf.words.size(), 1u) << names[i].toStdString();
-        EXPECT_EQ(pdf.words[0].text, printed[i]);
-    }
+    EXPECT_EQ(qtSaid.join(u'\n').toStdString(), "");
 }

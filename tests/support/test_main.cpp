@@ -1,12 +1,13 @@
 // Test entry point shared by every test executable: a QApplication on the offscreen platform
 // in the windows' form font, naming the windows' controls for assistive technology as the
-// programs do, and settings and cache directories of its own, so no test touches the user's
-// settings or the converted copies of the user's Jet files.
+// programs do, and home, settings and cache directories of its own, so no test touches the
+// user's settings, the converted copies of the user's Jet files or the folders printouts go to.
 
 #include "platform/ui/accessible_names.h"
 #include "platform/ui/form_font.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -15,6 +16,10 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A home folder named as a person's is, which the file dialog's side bar shows.
+    QTemporaryDir homes;
+    QDir(homes.path()).mkdir(QStringLiteral("home"));
+    qputenv("HOME", homes.filePath(QStringLiteral("home")).toLocal8Bit());
     QTemporaryDir configHome;
     qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
     QTemporaryDir cacheHome;

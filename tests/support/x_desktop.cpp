@@ -179,6 +179,14 @@ QRect XDesktop::frameRect(Window window)
                            static_cast<int>(extents[3]));
 }
 
+QSize XDesktop::requestedSize(Window window)
+{
+    XSizeHints hints{};
+    long supplied = 0;
+    const bool said = XGetWMNormalHints(display_, window, &hints, &supplied) && (hints.flags & (USSize | PSize));
+    return said ? QSize(hints.width, hints.height) : QSize();
+}
+
 QRect XDesktop::workArea()
 {
     const std::vector<long> area = longs(DefaultRootWindow(display_), "_NET_WORKAREA", XA_CARDINAL);

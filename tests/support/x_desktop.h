@@ -63,6 +63,8 @@ public:
     // The window's own area and the area with the manager's frame, in screen pixels.
     QRect clientRect(Window window);
     QRect frameRect(Window window);
+    // The size the program asked for the window (WM_NORMAL_HINTS); empty when it did not say.
+    QSize requestedSize(Window window);
     // The part of the screen that windows may use (_NET_WORKAREA); the whole screen without one.
     QRect workArea();
     // What the screen shows in `area`, as far as it lies on the screen.

@@ -2,7 +2,7 @@
 // programs' windows, and every road that reads it walked as a person walks it: each shows what the
 // sound file shows, or says that the file is damaged; none shows an empty, shorter or changed
 // result without a word. A page is walked only by the roads that read it from the sound file,
-// which SQLite's reads through a watching file layer tell.
+// which SQLite's reads through a watching file layer tell. Without a database, each road says so.
 
 #include "app/window_openers.h"
 #include "browser/browser_windows.h"
@@ -181,7 +181,7 @@ protected:
     }
 
     varnelMain* main = nullptr;
-    std::function<void()> turnBad;
+    std::function<void()> turnBad = [] {};
 };
 
 }  // namespace
@@ -312,7 +312,6 @@ TEST_F(DamagedFiles, EveryReadOfAZeroedPageShowsWhatTheSoundFileShowsOrSaysTheDa
         // What each road shows of the sound file, and the pages it reads for it.
         std::vector<std::pair<const Road*, QString>> shown;
         std::map<qint64, std::set<const Road*>> readers;  // page -> the roads that read it
-        turnBad = [] {};
         for (const Road& road : roads) {
             if (QString::fromLatin1(road.file) != QString::fromLatin1(fileName))
                 continue;
@@ -342,6 +341,7 @@ TEST_F(DamagedFiles, EveryReadOfAZeroedPageShowsWhatTheSoundFileShowsOrSaysTheDa
                     seams.messages.shown.clear();
                     const QString seen = road->walk();
                     turnBad();
+                    turnBad = [] {};
                     EXPECT_TRUE(seen == expected || damageSaid(seams.messages.shown))
                         << fileName << ", page " << page << " zeroed" << (whileOpen ? " while open: " : ": ") << road->name
                         << " shows\n" << seen.left(300).toStdString() << "\nin place of\n" << expected.left(300).toStdString();
@@ -350,5 +350,17 @@ TEST_F(DamagedFiles, EveryReadOfAZeroedPageShowsWhatTheSoundFileShowsOrSaysTheDa
             setFile(page, false, 0);
         }
         file.close();
+    }
+
+    // With no reference database open at all, every road of the edition says so.
+    varnelCore().mainDatabase.reset();
+    for (const Road& road : roads) {
+        if (QLatin1String(road.file) != QLatin1String("qel0709.mdb"))
+            continue;
+        seams.messages.shown.clear();
+        road.walk();
+        EXPECT_TRUE(std::any_of(seams.messages.shown.begin(), seams.messages.shown.end(),
+                                [](const auto& m) { return m.text == noReferenceDatabaseText; }))
+            << road.name;
     }
 }

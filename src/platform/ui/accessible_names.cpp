@@ -1,6 +1,7 @@
 #include "platform/ui/accessible_names.h"
 
 #include "platform/ui/caption_fit.h"
+#include "platform/ui/control_readings.h"
 #include "platform/ui/flex_grid.h"
 #include "platform/ui/grid_accessibility.h"
 #include "platform/ui/twips.h"
@@ -28,9 +29,9 @@ namespace {
 
 // The name set here, kept on the control so that a name given by hand is told from it.
 constexpr char givenHere[] = "platformAccessibleName";
-// Kept on the control: the label or frame whose caption names it.
+// Kept on the control: the label or frame whose caption names it, or the box whose name it takes.
 constexpr char namedBy[] = "platformAccessibleNameSource";
-// Set on a label or frame whose caption names a control.
+// Set on a label, frame or box that names a control.
 constexpr char namesControls[] = "platformNamesControls";
 
 // How far before a control its label may stand, in pixels.
@@ -95,10 +96,10 @@ QRect placeInWindow(const QWidget& w)
 // The box `control` belongs to: one in whose area it lies (a drop-down button in its box), or one
 // that stands right before it on its line (a slider beside its box) or right above it (a pick list
 // under the box it drops from), in any container of the window.
-const QWidget* boxOf(const QWidget& control)
+QWidget* boxOf(const QWidget& control)
 {
     const QRect c = placeInWindow(control);
-    const QWidget* nearest = nullptr;
+    QWidget* nearest = nullptr;
     int nearestDistance = std::numeric_limits<int>::max();
     for (QWidget* box : control.window()->findChildren<QWidget*>()) {
         if (box == &control || box->isHidden() || !(qobject_cast<QLineEdit*>(box) || qobject_cast<QComboBox*>(box))
@@ -137,17 +138,21 @@ QString withKind(const QString& name, const QWidget& control)
 }
 
 // The name from a label, a tool tip, the box it belongs to (when `boxToo`), the frames around or
-// the window's title; `source` is told the label or frame whose caption it is, or the frame
-// without a caption yet that will name it once it has one.
+// the window's title; `source` is told the label or frame whose caption it is, the box whose name
+// it takes, or the frame without a caption yet that will name it once it has one.
 QString nameFromAround(const QWidget& control, bool boxToo, QWidget*& source)
 {
     const auto* button = qobject_cast<const QAbstractButton*>(&control);
     const bool slider = qobject_cast<const QAbstractSlider*>(&control) != nullptr;
     const auto fromBox = [&]() -> QString {
-        const QWidget* box = boxToo ? boxOf(control) : nullptr;
+        QWidget* box = boxToo ? boxOf(control) : nullptr;
         if (!box)
             return {};
-        const QString name = box->accessibleName().isEmpty() ? nameFromAround(*box, false, source) : box->accessibleName();
+        QString name = box->accessibleName();
+        if (name.isEmpty())
+            name = nameFromAround(*box, false, source);
+        else
+            source = box;
         return name.isEmpty() ? name : withKind(name, control);
     };
     const auto fromLabel = [&](QLabel* label) {
@@ -234,26 +239,64 @@ bool takesInput(const QWidget& w)
            || qobject_cast<const QAbstractSpinBox*>(&w);
 }
 
+namespace {
+
+bool namedByHand(const QWidget& control)
+{
+    const QString current = control.accessibleName();
+    return !current.isEmpty() && current != control.property(givenHere).toString();
+}
+
+void giveName(QWidget& control, const QString& name)
+{
+    control.setProperty(givenHere, name);
+    control.setAccessibleName(name);
+}
+
+// The controls that `source` names take its caption or name anew.
+void renameNamedBy(QWidget& source)
+{
+    if (!source.property(namesControls).toBool())
+        return;
+    for (QWidget* control : source.window()->findChildren<QWidget*>())
+        if (control->property(namedBy).value<QObject*>() == &source)
+            nameControl(*control);
+}
+
+// A frame by its own caption: Qt names a frame without a name of its own after the frame around
+// it, so that frames in one frame would share its name, and so would their controls.
+void nameFrame(QGroupBox& frame)
+{
+    if (!namedByHand(frame))
+        giveName(frame, shownCaption(frame.title(), true).simplified());
+}
+
+}  // namespace
+
 void nameControl(QWidget& control)
 {
-    if (!takesInput(control) || namedByItsCaption(control))
+    if (auto* frame = qobject_cast<QGroupBox*>(&control))
+        nameFrame(*frame);
+    if (!takesInput(control) || namedByItsCaption(control) || namedByHand(control))
         return;
-    const QString current = control.accessibleName();
-    if (!current.isEmpty() && current != control.property(givenHere).toString())
-        return;  // given by hand
     QWidget* source = nullptr;
     const QString name = nameFromAround(control, true, source);
     if (source)
         source->setProperty(namesControls, true);
     control.setProperty(namedBy, QVariant::fromValue(static_cast<QObject*>(source)));
-    control.setProperty(givenHere, name);
-    control.setAccessibleName(name);
+    const bool renamed = name != control.accessibleName();
+    giveName(control, name);
+    // A slider, drop-down button or pick list named after this box follows it.
+    if (renamed)
+        renameNamedBy(control);
 }
 
 void nameControls(QWidget& window)
 {
-    for (QWidget* control : window.findChildren<QWidget*>())
+    for (QWidget* control : window.findChildren<QWidget*>()) {
         nameControl(*control);
+        readHiddenButton(*control);
+    }
 }
 
 void nameControlsForAssistiveTechnology()
@@ -262,17 +305,16 @@ void nameControlsForAssistiveTechnology()
     if (naming)
         return;
     readGridsAsTables();
+    readDropDownsAndHiddenButtons();
     naming = new NamingOnShow(qApp);
     qApp->installEventFilter(naming);
 }
 
 void captionChanged(QWidget& source)
 {
-    if (!source.property(namesControls).toBool())
-        return;
-    for (QWidget* control : source.window()->findChildren<QWidget*>())
-        if (control->property(namedBy).value<QObject*>() == &source)
-            nameControl(*control);
+    if (auto* frame = qobject_cast<QGroupBox*>(&source))
+        nameFrame(*frame);
+    renameNamedBy(source);
 }
 
 }  // namespace platform::ui

@@ -14,7 +14,9 @@
 //   drop-down button: "Term drop-down") or right above it (a pick list under the box it drops
 //   from: "Term list");
 // - else by its own caption, by the caption of the frame that holds it, or by its window's title.
-// A name given by hand stays. A label's or frame's new caption names anew the controls it names.
+// A frame is named by its own caption. A name given by hand stays. A label's or frame's new
+// caption, and a box's new name, name anew the controls named after them. Drop-downs say their
+// name, and buttons hidden behind other controls read as not showing (control_readings.h).
 
 #include <QString>
 
@@ -25,16 +27,17 @@ namespace platform::ui {
 // Whether `w` is a control that takes input (a click, a key or a choice) and so needs a name.
 bool takesInput(const QWidget& w);
 
-// Names `control` when it takes input and has no name given by hand.
+// Names `control` when it takes input or is a frame, and has no name given by hand.
 void nameControl(QWidget& control);
 // Names every such control of `window`.
 void nameControls(QWidget& window);
 
 // From now on each window names its controls whenever it is shown or its title changes, and its
-// grids read as tables (grid_accessibility.h).
+// grids read as tables (grid_accessibility.h), its drop-downs and hidden buttons as
+// control_readings.h says.
 void nameControlsForAssistiveTechnology();
 
-// A label or frame has a new caption: the controls it names take it.
+// A label or frame has a new caption: it and the controls it names take it.
 void captionChanged(QWidget& source);
 
 }  // namespace platform::ui

@@ -74,9 +74,11 @@ QColor readableOn(const QColor& background, const QColor& text)
     for (int step = 0; step <= steps; ++step) {
         const float share = static_cast<float>(step) / steps;
         const float lightness = lighter ? from + (1.0f - from) * share : from * (1.0f - share);
-        const QColor candidate = QColor::fromHslF(hue, hsl.hslSaturationF(), lightness, hsl.alphaF());
+        // In the eight bits a channel is drawn with.
+        const QRgb drawn = QColor::fromHslF(hue, hsl.hslSaturationF(), lightness, hsl.alphaF()).rgba();
+        const QColor candidate = QColor::fromRgba(drawn);
         if (contrast(candidate, background) >= leastContrast)
-            return candidate.toRgb();
+            return candidate;
     }
     return lighter ? QColor(Qt::white) : QColor(Qt::black);
 }

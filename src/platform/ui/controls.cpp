@@ -74,6 +74,16 @@ int asciiOf(const QKeyEvent* event)
     return text[0].unicode();
 }
 
+// Enter, from the main keys or the keypad, without Shift, Ctrl or Alt. Which keys press a focused
+// button, check box or option, or a frame's check box, is the desktop's choice in Qt: Space alone
+// here, Enter too under GNOME's theme. The controls keep Enter for the window's default button, as
+// the windows expect, whatever the theme.
+bool isEnter(const QKeyEvent& event)
+{
+    return (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter)
+        && (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
 // The box's own editing shortcuts (paste, cut, copy, undo, redo, select all) type no character:
 // the edit they make is judged as any edit that is not a typed key.
 bool isEditingShortcut(const QKeyEvent& event)
@@ -272,14 +282,21 @@ void TextBox::keyReleaseEvent(QKeyEvent* event)
 bool TextBox::event(QEvent* event)
 {
     // Tab moves the focus before the box would see it as a key; the box still hears of it
-    // (key down and key up) so that a Tab can end an entry.
+    // (key down and key up) so that a Tab can end an entry. An entry whose end gave the focus to
+    // where it leads (a search, to its results) has moved the focus already: the Tab moves it no
+    // further.
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            const QWidget* focus = window()->focusWidget();
             if (handlers.keyDown)
                 handlers.keyDown(keys::Tab, shiftOf(key));
             if (handlers.keyUp)
                 handlers.keyUp(keys::Tab, shiftOf(key));
+            if (window()->focusWidget() != focus) {
+                event->accept();
+                return true;
+            }
         }
     }
     return QLineEdit::event(event);
@@ -359,13 +376,14 @@ void CommandButton::paintEvent(QPaintEvent*)
 // while it has the focus, and Enter in a box still presses the window's own default button.
 void CommandButton::keyPressEvent(QKeyEvent* event)
 {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if (isEnter(*event)) {
         QPushButton::click();
         return;
     }
     QPushButton::keyPressEvent(event);
 }
+
+void makeDropDownButton(CommandButton& button) { button.setFocusPolicy(Qt::TabFocus); }
 
 CheckBox::CheckBox(const QString& caption, QWidget* parent) : QCheckBox(caption, parent)
 {
@@ -380,6 +398,14 @@ void CheckBox::focusInEvent(QFocusEvent* event)
     QCheckBox::focusInEvent(event);
     if (gotFocus)
         gotFocus();
+}
+
+void CheckBox::keyPressEvent(QKeyEvent* event)
+{
+    if (isEnter(*event))
+        event->ignore();
+    else
+        QCheckBox::keyPressEvent(event);
 }
 
 void CheckBox::setText(const QString& caption)
@@ -428,6 +454,14 @@ void OptionButton::focusInEvent(QFocusEvent* event)
     QRadioButton::focusInEvent(event);
     if (gotFocus)
         gotFocus();
+}
+
+void OptionButton::keyPressEvent(QKeyEvent* event)
+{
+    if (isEnter(*event))
+        event->ignore();
+    else
+        QRadioButton::keyPressEvent(event);
 }
 
 void OptionButton::setText(const QString& caption)
@@ -587,6 +621,15 @@ const CaptionFit& Frame::captionFit() { return fitBesideNeighbours(*this, *this,
 const CaptionFit& Frame::ownCaptionFit()
 {
     return fitter_.fit(*this, shownCaption(title(), true), font(), captionArea().size(), false);
+}
+
+bool Frame::event(QEvent* event)
+{
+    // Qt's frame takes the keys that press a button as presses of its check box, whether it has
+    // one or not, and keeps them from the window.
+    if (!isCheckable() && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease))
+        return QWidget::event(event);
+    return QGroupBox::event(event);
 }
 
 void Frame::paintEvent(QPaintEvent*)

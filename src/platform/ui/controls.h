@@ -150,6 +150,10 @@ private:
     CaptionFitter fitter_;
 };
 
+// Makes `button` the drop-down button of a box: a tab stop, which Space presses to drop its list
+// down, as every command button is; a click leaves the focus in the box, which the list takes.
+void makeDropDownButton(CommandButton& button);
+
 // A check box with the values 0 (clear) and 1 (ticked). A change of value, by the person or by
 // code, runs `click`.
 class CheckBox : public QCheckBox, public FittedCaption {
@@ -168,6 +172,8 @@ public:
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // Enter goes on to the window (its default button) rather than pressing the box.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     CaptionFitter fitter_;
@@ -191,6 +197,8 @@ public:
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // Enter goes on to the window (its default button) rather than choosing the option.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool settingFromCode_ = false;
@@ -245,6 +253,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Keys pass through a frame to its window (Enter to the default button): it has no check box
+    // that they could press.
+    bool event(QEvent* event) override;
 
 private:
     CaptionFitter fitter_;

@@ -4,11 +4,14 @@
 #include "platform/ui/form_font.h"
 #include "platform/ui/twips.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollArea>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <algorithm>
@@ -294,6 +297,7 @@ void FlexGrid::setRow(int row)
     if (row < fixedRows_ || row >= rows_)
         throw std::out_of_range("flex grid: the current row must be a body row");
     row_ = row;
+    currentChanged();
 }
 
 void FlexGrid::setCol(int col)
@@ -301,6 +305,96 @@ void FlexGrid::setCol(int col)
     if (col < fixedCols_ || col >= cols_)
         throw std::out_of_range("flex grid: the current column must be a body column");
     col_ = col;
+    currentChanged();
+}
+
+void FlexGrid::currentChanged()
+{
+    update();
+    if (!hasFocus())
+        return;
+    // The grid's reading for assistive technology has its cells as children, row after row.
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(row_ * cols_ + col_);
+    QAccessible::updateAccessibility(&focus);
+}
+
+void FlexGrid::moveCurrent(int row, int col)
+{
+    row_ = row;
+    col_ = col;
+    // The grid lies in a scroll area's viewport when its window is smaller than its design.
+    auto* area = parentWidget() ? qobject_cast<QScrollArea*>(parentWidget()->parentWidget()) : nullptr;
+    if (area && area->widget() == this) {
+        const QRect cell = cellRect(row, col);
+        // The margins reach from the middle to either edge, the last pixel included.
+        const int halfWidth = cell.width() / 2;
+        const int halfHeight = cell.height() / 2;
+        area->ensureVisible(cell.left() + halfWidth, cell.top() + halfHeight, cell.width() - halfWidth,
+                            cell.height() - halfHeight);
+    }
+    currentChanged();
+}
+
+int FlexGrid::lastShownRow() const
+{
+    int last = fixedRows_;
+    for (int r = fixedRows_ + 1, top = rowTop(r); r < rows_ && top + twips(rowHeight(r)) / 2 < height(); ++r) {
+        last = r;
+        top += twips(rowHeight(r));
+    }
+    return last;
+}
+
+int FlexGrid::lastShownCol() const
+{
+    int last = fixedCols_;
+    for (int c = fixedCols_ + 1, left = colLeft(c); c < cols_ && left + twips(colWidths_[c]) / 2 < width(); ++c) {
+        last = c;
+        left += twips(colWidths_[c]);
+    }
+    return last;
+}
+
+int FlexGrid::pageRows() const
+{
+    const QRect shown = isVisible() ? visibleRegion().boundingRect() : rect();
+    int rows = 0;
+    for (int r = fixedRows_, top = rowTop(r); r < rows_; top += twips(rowHeight(r)), ++r)
+        if (top >= shown.top() && top + twips(rowHeight(r)) <= shown.bottom() + 1)
+            ++rows;
+    return std::max(rows, 1);
+}
+
+void FlexGrid::keyPressEvent(QKeyEvent* event)
+{
+    const bool toCorner = event->modifiers() & Qt::ControlModifier;
+    int row = row_;
+    int col = col_;
+    switch (event->key()) {
+    case Qt::Key_Left: --col; break;
+    case Qt::Key_Right: ++col; break;
+    case Qt::Key_Up: --row; break;
+    case Qt::Key_Down: ++row; break;
+    case Qt::Key_PageUp: row -= pageRows(); break;
+    case Qt::Key_PageDown: row += pageRows(); break;
+    case Qt::Key_Home:
+        col = fixedCols_;
+        row = toCorner ? fixedRows_ : row;
+        break;
+    case Qt::Key_End:
+        col = cols_;
+        row = toCorner ? rows_ : row;
+        break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    moveCurrent(std::clamp(row, fixedRows_, lastShownRow()), std::clamp(col, fixedCols_, lastShownCol()));
+}
+
+void FlexGrid::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    currentChanged();
 }
 
 QRect FlexGrid::cellRect(int row, int col) const
@@ -335,10 +429,8 @@ void FlexGrid::mousePressEvent(QMouseEvent* event)
         const auto [row, col] = cellAt(event->position().toPoint());
         mouseRow_ = row;
         mouseCol_ = col;
-        if (row >= fixedRows_ && col >= fixedCols_) {
-            row_ = row;
-            col_ = col;
-        }
+        if (row >= fixedRows_ && col >= fixedCols_)
+            moveCurrent(row, col);
     }
     QWidget::mousePressEvent(event);
 }

@@ -100,7 +100,12 @@ public:
     void setColours(const Colours& colours);
 
     // ------------------------------------------------------------------ current cell
-    // A body cell; (fixed rows, fixed columns) until a click or the program moves it.
+    // A body cell; (fixed rows, fixed columns) until a click, a key or the program moves it. The
+    // arrow keys move it by one cell, Home and End to the first and last column of its row (with
+    // Ctrl, to the first and last cell), Page Up and Page Down by the rows that show. Keys keep it
+    // among the cells whose middle lies within the grid's area, and a scroll area that holds the
+    // grid scrolls to it. While the grid has the focus, each move is told to assistive technology
+    // as the focus going to that cell.
     int row() const { return row_; }
     void setRow(int row);
     int col() const { return col_; }
@@ -121,6 +126,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void checkRow(int row) const;
@@ -133,6 +140,17 @@ private:
     // The cell under a point, or (-1, -1).
     std::pair<int, int> cellAt(const QPoint& point) const;
     void paintCell(QPainter& painter, int row, int col, const QRect& area) const;
+    // The last row and column whose middle lies within the grid's area; the keys go no further.
+    int lastShownRow() const;
+    int lastShownCol() const;
+    // How many body rows show at once, in the grid's area or in the scroll area that holds it.
+    int pageRows() const;
+    // Makes a body cell current, as a click or a key does: a scroll area that holds the grid
+    // scrolls to it.
+    void moveCurrent(int row, int col);
+    // The current cell is drawn anew and, while the grid has the focus, told to assistive
+    // technology.
+    void currentChanged();
 
     int mouseRow_ = -1;
     int mouseCol_ = -1;

@@ -1,9 +1,10 @@
 #include "platform/ui/printer_setup_dialog.h"
 
+#include "platform/printer.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -12,7 +13,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRadioButton>
-#include <QStandardPaths>
 
 namespace platform::ui {
 
@@ -39,15 +39,8 @@ PrinterSetupDialog::PrinterSetupDialog(QPrinter& printer, QWidget* parent) : QDi
     form->addRow(QStringLiteral("&Printer:"), printerBox);
 
     fileBox = new QLineEdit(this);
-    QString file = printer.outputFileName();
-    if (file.isEmpty()) {
-        // A folder that is there: the desktop's documents folder, which a new account may lack.
-        QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        if (folder.isEmpty() || !QFileInfo(folder).isDir())
-            folder = QDir::homePath();
-        file = QDir(folder).filePath(QStringLiteral("printout.pdf"));
-    }
-    fileBox->setText(QDir::toNativeSeparators(file));
+    const QString file = printer.outputFileName();
+    fileBox->setText(QDir::toNativeSeparators(file.isEmpty() ? defaultPrintoutFile() : file));
     form->addRow(QStringLiteral("&File:"), fileBox);
 
     paperBox = new QComboBox(this);

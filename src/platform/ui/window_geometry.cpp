@@ -2,7 +2,8 @@
 
 #include "platform/desktop.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QEvent>
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
@@ -28,7 +29,56 @@ QMargins frameOf(QWidget& window)
     return QMargins(units(pixels.left()), units(pixels.top()), units(pixels.right()), units(pixels.bottom()));
 }
 
+// A window manager gives a window its base size plus whole steps of its size increment. At a
+// fractional scale Qt makes that step one pixel of the window's own, two on the screen at one and
+// a half times the scale, and counts the steps from 0 or from the window's least size: a window
+// whose size on the screen lay between two steps opened a screen pixel short, one of its own once
+// rounded back (and a grid that no longer fitted scrolled). A base a whole number of steps below
+// the window's size lets it open whole.
+void keepSizeReachable(QWidget& window)
+{
+    const qreal scale = window.devicePixelRatioF();
+    const int step = qRound(scale);
+    if (step <= 1)
+        return;
+    const auto onScreen = [scale](int size) { return qRound(size * scale); };
+    const auto base = [&](int size) {
+        for (int candidate = 0; candidate < 64; ++candidate)
+            if ((onScreen(size) - onScreen(candidate)) % step == 0)
+                return candidate;
+        return 0;
+    };
+    window.setBaseSize(base(window.width()), base(window.height()));
+}
+
+// Keeps the base size of every window in step with its size: before the window manager first
+// sizes it (when it is shown) and whenever its size changes.
+class WholeWindows final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if ((event->type() == QEvent::Show || event->type() == QEvent::Resize) && watched->isWidgetType()) {
+            auto* window = static_cast<QWidget*>(watched);
+            if (window->windowType() == Qt::Window || window->windowType() == Qt::Dialog)
+                keepSizeReachable(*window);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 }  // namespace
+
+void keepWindowsWhole()
+{
+    static WholeWindows* whole = nullptr;
+    if (whole)
+        return;
+    whole = new WholeWindows(qApp);
+    qApp->installEventFilter(whole);
+}
 
 void centreOnScreen(QWidget& window, QSize smallest)
 {

@@ -13,4 +13,8 @@ namespace platform::ui {
 // area's top left corner, its caption on the screen.
 void centreOnScreen(QWidget& window, QSize smallest = {});
 
+// From now on every window of the program, Qt's dialogs included, opens whole at any scale: the
+// window manager can give it the size it asks for.
+void keepWindowsWhole();
+
 }  // namespace platform::ui

@@ -15,7 +15,7 @@ namespace bench {
 namespace {
 
 // Raised whenever what is generated, or what the builder writes into it, changes.
-constexpr int generation = 5;
+constexpr int generation = 6;
 
 const char* const processes[] = {"OFW", "SMAW", "SAW", "GMAW", "FCAW", "GTAW", "PAW", "ESW", "EGW",
                                  "EBW", "LBW", "LLBW", "STUD", "RW", "RSW", "RSEW", "PW", "FW",

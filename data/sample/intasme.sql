@@ -379,7 +379,73 @@ Sample text.
 
 Question: A PQR was welded on a 1 in. thick coupon with impact tests. May the WPS be used on base metal 1/2 in. thick?
 
-Reply: Yes, because the lower limit is the smaller of T and 5/8 in.', 56);
+Reply: Yes, because the lower limit is the smaller of T and 5/8 in.
+
+Sample text, continued. The inquiry that follows is longer than most, as some inquiries of a real volume are, and so is the reply. It is written for this program alone, to show how a text of many pages of the database file is listed, shown, searched and printed; it answers no real inquiry, and no committee wrote it.
+
+Background given by the inquirer. A fabricator of pressure vessels for low-temperature service qualified a welding procedure for the submerged arc process on carbon steel plate. The coupon was 1 in. thick, welded in the flat position with a single-V groove and a backing strip that was removed after welding. The coupon was preheated to 200 F, and the highest interpass temperature recorded was 450 F. The heat input of each pass was measured and recorded, the largest value being 55 kJ/in. After welding, the coupon was given a postweld heat treatment at 1150 F for one hour. Tension and side-bend specimens were taken and passed, and Charpy V-notch specimens were taken from the weld metal and from the heat-affected zone and tested at -50 F; all met the required absorbed energy.
+
+The fabricator now wishes to use the procedure on several vessels of the same steel, where the shell plates are 1/2 in. thick, the heads are 3/4 in. thick and a few nozzle reinforcing pads are 1-1/4 in. thick. The fabricator also asks whether the preheat, the interpass temperature and the heat treatment of the coupon limit the production welds, and how the qualified thickness range is to be read when toughness tests are required.
+
+Question (a): Does the PQR described above qualify a WPS for base metal 1/2 in. thick, where impact tests are required?
+
+Reply (a): Yes. Where toughness tests are required, the lower limit of the qualified base metal thickness is the smaller of the coupon thickness T and 5/8 in. For a coupon 1 in. thick, the smaller of the two is 5/8 in., and since the lower limit may not exceed it, a thinner plate is covered down to that limit only where the paragraphs for toughness allow it. In the sample rules used by this program, the limit of 5/8 in. applies and base metal of 1/2 in. is taken to lie within it, as the first reply above says. The reader of a real volume should read the paragraph itself, as this sample does not state it.
+
+Question (b): Does the same PQR qualify the heads of 3/4 in. and the pads of 1-1/4 in.?
+
+Reply (b): Yes for the heads, whose thickness lies between the lower limit and the upper limit. For the pads, the upper limit of the qualified thickness is read from the table for the coupon thickness; for a coupon of 1 in. it is twice the coupon thickness, 2 in., so a pad of 1-1/4 in. is covered as well. Where the pad is welded to the shell with a fillet weld, the fillet weld is qualified by the groove weld for all thicknesses, and no further coupon is needed for it.
+
+Question (c): Is the preheat of the coupon a limit on the production welds?
+
+Reply (c): A decrease of the preheat by more than 100 F below the value on the PQR is an essential variable of the process in the sample rules; an increase is not. The production welds may therefore be preheated to any temperature from 100 F upward, as the WPS gives it, provided the other limits are kept.
+
+Question (d): Is the interpass temperature of the coupon a limit on the production welds?
+
+Reply (d): Where toughness tests are required, an increase of more than 100 F in the highest interpass temperature recorded on the PQR is a supplementary essential variable. The production welds may therefore not exceed 550 F between passes without a new qualification. The WPS should state the limit and how it is checked.
+
+Question (e): Is the heat input of the coupon a limit on the production welds?
+
+Reply (e): Where toughness tests are required, an increase of the heat input per unit length of weld over that qualified is a supplementary essential variable. The production welds may not exceed 55 kJ/in. per pass. Where the heat input is controlled by the volume of weld metal per unit length instead, that volume may not exceed the largest volume of the qualification.
+
+Question (f): Does the postweld heat treatment of the coupon bind the production vessels?
+
+Reply (f): Yes. The postweld heat treatment is an essential variable in the sample rules, and where toughness tests are required, the temperature and the time at temperature of the treatment are limited as well. The production vessels must be heat treated within the range of temperature that the coupon qualifies, and for a total time at temperature of not more than the coupon''s time plus the margin that the paragraph allows. A vessel that will be heat treated more than once, for example after a repair, must have that total time covered by the coupon.
+
+Question (g): May the fabricator weld the nozzle pads in the horizontal position, although the coupon was welded flat?
+
+Reply (g): The position of the coupon is a nonessential variable for the procedure in the sample rules, except where toughness tests are required and the weld is made with a vertical uphill progression; then a change to uphill from other progressions is a supplementary essential variable. A pad welded in the horizontal position with the submerged arc process does not meet that exception, and the procedure covers it.
+
+Question (h): The fabricator has a second PQR for the same process, welded on a coupon 3/8 in. thick without impact tests. May the two PQRs together support one WPS for thicknesses from 3/16 in. to 2 in.?
+
+Reply (h): A WPS may rest on more than one PQR, provided that each variable of the WPS lies within the range that one of them qualifies for it. The second PQR, without impact tests, cannot support the ranges of a WPS for service where toughness tests are required. For such service the WPS rests on the first PQR alone, and its lower limit stays as given in reply (a). For service without toughness requirements, the two PQRs together may support the wider range.
+
+Question (i): The fabricator intends to weld some nozzles with the gas tungsten arc process for the root and the submerged arc process for the rest. Is a separate PQR needed for the root?
+
+Reply (i): Yes, unless the root process was part of the coupon. Each process of a combined joint is qualified for the weld metal thickness that it deposits. The gas tungsten arc root needs a PQR of its own, or a coupon welded with both processes, and where toughness tests are required the root''s weld metal must be covered by impact specimens as well.
+
+Question (j): Some vessels will be welded by a subcontractor in the fabricator''s shop, using the fabricator''s equipment and under the fabricator''s supervision. May the subcontractor''s welders use the fabricator''s WPS?
+
+Reply (j): The organization that has operational control of the welding is responsible for the WPS and the PQR. Where the fabricator supervises the work and the welders work under its quality system, the fabricator''s WPS may be used; the welders must then be qualified by the fabricator. Where the subcontractor controls the work, the subcontractor needs its own qualified procedures.
+
+Question (k): The heat of steel for the production plates differs from the heat of the coupon plate, although both meet the same specification. Does the change of heat need a new qualification?
+
+Reply (k): No. The base metals are grouped by P-number and, where toughness tests are required, by group number; a change within the same P-number and group number needs no new qualification, whatever the heat. The toughness of the production plate itself is a matter of the material specification and its own tests, not of the welding procedure.
+
+Question (l): The fabricator''s records of the coupon were kept electronically and signed with an electronic signature. Is such a record acceptable?
+
+Reply (l): The form of the record is not fixed. An electronic record is acceptable when it holds every variable and test result that the paragraphs require, when it can be shown to the inspector, and when its certification by the organization can be checked.
+
+Question (m): After a repair, one vessel was heat treated a second time, so that its total time at temperature is two hours. Does the PQR, whose coupon was treated for one hour, still cover the vessel?
+
+Reply (m): Not in the sample rules. Where toughness tests are required, the total time at the heat treatment temperature of the production weld may not exceed the time of the coupon by more than the paragraph allows. The fabricator may weld a new coupon that is treated for the longer time, or give the coupon of the original PQR, where enough of it is left, a further treatment and test it again as a supplement to the record.
+
+Question (n): May the welder who welded the PQR coupon weld production joints without a separate performance qualification?
+
+Reply (n): Yes. A welder who welds an acceptable procedure qualification coupon is thereby qualified for the process, within the ranges that the paragraphs on performance qualification give for that coupon. The fabricator records the qualification as for any other welder.
+
+History of this inquiry. The inquiry was received as one letter with several questions. The committee answered each question separately, as is its practice, and combined the replies into one interpretation because all of them concern the same PQR. Replies that depend on the thickness tables follow the tables of the edition in force when the inquiry was received; a later edition may change them, and a reader should check the tables of the edition that governs the work.
+
+Note on this sample. The replies above follow the sample rules of this program and are written only to fill a text long enough to reach many pages of the file. A reader who sees this note has the whole interpretation before him; here ends the sample interpretation IX-07-01.', 56);
 INSERT INTO "INT09" VALUES ('IX-07-02', 'Interpretation: IX-07-02
 
 Subject: QW-404.5, A-Number of Weld Metal

@@ -287,10 +287,48 @@ CREATE TABLE "Variables" (
 );
 INSERT INTO "Variables" ("variable", "var_text", "order", "ADDENDA") VALUES ('QW-100', 'QW-100  General
 
-Sample text. This Part covers the qualification of welding procedures and of the welders and welding operators who use them. A procedure is qualified by welding a test coupon and testing it; the results are recorded on a PQR.', 20, NULL);
+Sample text. This Part covers the qualification of welding procedures and of the welders and welding operators who use them. A procedure is qualified by welding a test coupon and testing it; the results are recorded on a PQR.
+
+Sample text, continued. Many paragraphs of a real edition run to several pages of the database file, and so does this one. It is written to show how the program lists, shows, searches and prints such a text; nothing in it states a rule of any Code.
+
+Why procedures are qualified. A welded joint must have the properties that its design assumes: strength, ductility and, where the service asks for it, toughness at low temperature. Those properties depend on how the weld is made: the process, the filler metal, the heat put into the joint, the preheat and the heat treatment after welding. A procedure ties these choices together, and its qualification shows, by tests of a coupon, that a joint made this way has the properties needed.
+
+What a procedure holds. The written procedure names each choice that matters and gives its range: the base metals and their thicknesses, the filler metals and their classifications, the positions, the preheat and interpass temperatures, the gas, the electrical characteristics and the technique. The record of the qualification lists the values actually used on the coupon and the results of its tests. The procedure may be used in production only within the ranges that the record supports.
+
+How the variables are grouped. Each choice is a variable, and the variables of a process are sorted into groups. An essential variable is one whose change affects the mechanical properties of the joint; a change beyond its range needs a new qualification. A supplementary essential variable counts as essential only where toughness tests are required. A nonessential variable may be changed by revising the written procedure, without a new coupon. The program lists the variables of each process by these groups, so that a reader sees at once which changes need new tests.
+
+Ranges and limits. A qualification is never for one value alone. A coupon of a given thickness qualifies a range of thicknesses around it, a filler metal of one group qualifies the others of that group, and a test in one position qualifies the positions that are no harder to weld. The ranges are wide enough to be useful in production and narrow enough that the tests of the coupon still speak for every joint within them.
+
+Tests of the coupon. The coupon is cut into specimens that are pulled apart, bent round a mandrel or broken at a set temperature, as the paragraphs of the testing articles describe. Each specimen must meet its acceptance values; a specimen that fails for a reason unrelated to the weld may be replaced, while one that fails in the weld ends the qualification.
+
+The thickness of weld metal is treated apart from the thickness of the base metal. A process qualifies the thickness of weld metal it deposited on the coupon, within limits of its own, so that a joint welded with two processes is covered when each process stays within the weld metal thickness that it qualified.
+
+Who is qualified. A welder or welding operator is qualified by welding a coupon that is then tested, either mechanically or by examination. The qualification covers ranges of its own: positions, thicknesses, diameters and filler metals. It lasts while the person keeps welding with the process, and lapses after a period without use.
+
+Changes after qualification. Production rarely stays as it was when a procedure was qualified. A new supplier of filler metal, a different gas mixture, a larger joint or a new position each raises the question whether the qualification still covers the work. The answer lies in the groups of the variables: the paragraphs of each process say which changes need new tests and which need only a revised written procedure.
+
+Records. The organization keeps the written procedures, the records of their qualification and the records of its welders'' qualifications, and shows them to the inspector on request. Each record is certified by the organization that made it, which stays responsible for it.
+
+How to read this sample. Pick a process and a category to list the paragraphs that apply, or untick the box to list every paragraph. Type words into the search box to find the paragraphs that hold them; the words are coloured red in the text. Step through the list with the arrow buttons, open the grid of a variable to see the processes it applies to, and print a paragraph from the File menu.
+
+Last words. The closing sentence of a long text stands on the last page of the file that holds it, so that a reader who sees this sentence knows the paragraph was shown whole: here ends the sample paragraph QW-100.', 20, NULL);
 INSERT INTO "Variables" ("variable", "var_text", "order", "ADDENDA") VALUES ('QW-100.1', 'QW-100.1  Procedure specification and record
 
-Sample text. A welding procedure specification (WPS) gives the directions for making production welds. The procedure qualification record (PQR) records the actual values used to weld the test coupon and the test results. See QW-200.1 and QW-200.2.', 30, NULL);
+Sample text. A welding procedure specification (WPS) gives the directions for making production welds. The procedure qualification record (PQR) records the actual values used to weld the test coupon and the test results. See QW-200.1 and QW-200.2.
+
+Sample text, continued. The two documents answer different questions. The specification tells the welder what to do on the job: which process, which filler metal and what size of it, what current and voltage, what travel speed, what preheat, what sequence of passes. It gives each of these as a range, wide enough that a welder can work to it. The record tells the reader what was done once, on the coupon, and what the tests of that coupon showed. It gives each value as it was measured.
+
+How they are tied. Every specification names the records that support it, and every range of the specification must lie within the ranges that those records qualify. One record may support many specifications, for example one for each joint design or position used in the shop, and one specification may rest on several records, for example where two processes are combined in one joint.
+
+Changing a specification. A change of a nonessential variable is made by revising the specification; the records stay as they are. A change of an essential variable beyond its qualified range needs a new coupon and a new record. Where toughness tests are required, the supplementary essential variables are treated in the same way as the essential ones.
+
+Form of the documents. Neither document has a fixed form. A sample form may be used, or the organization''s own, provided that it holds every variable that applies to the process and, for the record, every test result. Documents may be kept on paper or electronically, as long as they can be shown to the inspector and their certification can be checked.
+
+Who signs them. The organization that welds the coupon certifies the record by signing it; it may not hand the welding of the coupon or the certification to another organization, although it may have the specimens machined and tested elsewhere. The specification is approved in the same way, by the organization that uses it.
+
+What the program shows. This program does not write specifications or records. It shows the paragraphs that say which variables a specification and a record of a process must hold, so that a reader can check a document against them.
+
+End of the sample paragraph QW-100.1.', 30, NULL);
 INSERT INTO "Variables" ("variable", "var_text", "order", "ADDENDA") VALUES ('QW-100.2', 'QW-100.2  Performance qualification
 
 Sample text. A welder or welding operator shows the ability to make sound welds by welding a test coupon under a qualified WPS.', 40, NULL);
@@ -373,7 +411,21 @@ INSERT INTO "Variables" ("variable", "var_text", "order", "ADDENDA") VALUES ('QW
 Sample text. Base metals are grouped by P-number to reduce the number of procedure qualifications. See QW-420 and QW/QB-422.', 290, NULL);
 INSERT INTO "Variables" ("variable", "var_text", "order", "ADDENDA") VALUES ('QW-200.4', 'QW-200.4  Combination of welding procedures
 
-Sample text. More than one procedure may be used in one weld. (a) Each procedure is qualified for the thickness of weld metal it deposits. (b) A process may be qualified for the root deposit only, within the limits of its own qualification; the root deposit then counts towards the qualified thickness of that process alone.', 300, NULL);
+Sample text. More than one procedure may be used in one weld. (a) Each procedure is qualified for the thickness of weld metal it deposits. (b) A process may be qualified for the root deposit only, within the limits of its own qualification; the root deposit then counts towards the qualified thickness of that process alone.
+
+Sample text, continued. Combined procedures are common in practice. A pipe joint may be rooted with a gas tungsten arc and filled with a shielded metal arc; a thick plate may take a few passes of one process at the root and a faster process for the fill and the cap. Each part of such a joint is made to its own procedure, and the combination is qualified by qualifying each part.
+
+One coupon or several. The parts may be qualified on one coupon that is welded with every process of the combination, or each part on a coupon of its own. With one coupon, the record lists the deposit thickness of each process, and each process is qualified for the weld metal thickness that it deposited. With separate coupons, each record stands for its process alone, and the specification of the combined joint names them all.
+
+The root deposit. A process used only for the root needs a qualification that covers the thickness of the root deposit, not the thickness of the whole joint. Where the root is welded on a coupon of its own, a minimum number of layers of the root process is asked for, so that its tests speak for the root that production will see. The later processes then cover the rest of the thickness.
+
+Limits of the combination. The base metal thickness range of the combined joint follows the coupon, while the weld metal thickness of each process follows its own deposit. Toughness tests, where they are required, are taken so that the specimens contain the weld metal of each process, or are taken for each process on its own.
+
+Welders of combined joints. Each welder is qualified for the process that he or she uses. A welder who makes only the root with one process needs a qualification for that process and the root thickness; a welder who makes the whole joint needs qualifications for every process of it, which may come from one coupon welded with all of them.
+
+Documenting it. The specification of a combined joint names each process, the order in which they are used and the thickness each may deposit. The welder reads from it where one process ends and the next begins.
+
+End of the sample paragraph QW-200.4.', 300, NULL);
 INSERT INTO "Variables" ("variable", "var_text", "order", "ADDENDA") VALUES ('QW-201', 'QW-201  Organization''s responsibility
 
 Sample text. The organization certifies that the tests were made and recorded as required. The PQR is signed by the organization.', 310, NULL);
@@ -778,7 +830,21 @@ INSERT INTO "Variables" ("variable", "var_text", "order", "ADDENDA", "SMAW_NON",
 Sample text. A change in the maintenance or the reduction of preheat after welding and before postweld heat treatment.', 1640, NULL, -1, -1, -1, -1, -1, -1);
 INSERT INTO "Variables" ("variable", "var_text", "order", "ADDENDA", "SMAW_SUP", "SAW_SUP", "GMAW_SUP", "FCAW_SUP", "GTAW_SUP", "PAW_SUP", "ESW_SUP", "EGW_SUP") VALUES ('QW-406.3', 'QW-406.3  Increase in interpass temperature
 
-Sample text. An increase of more than 100 F (55 C) in the highest interpass temperature recorded on the PQR where notch toughness is required.', 1650, NULL, -1, -1, -1, -1, -1, -1, -1, -1);
+Sample text. An increase of more than 100 F (55 C) in the highest interpass temperature recorded on the PQR where notch toughness is required.
+
+Sample text, continued. The interpass temperature is the temperature of the weld area between passes, just before the next pass begins. A high interpass temperature slows the cooling of each pass; the grain of the weld metal and of the heat-affected zone then grows coarser, and its toughness at low temperature falls.
+
+Measuring it. The temperature is taken on the base metal next to the joint, or on the weld metal of the last pass, with a contact thermometer, temperature-indicating crayons or an infrared instrument. The highest value seen during the welding of the coupon is the one recorded, and it is that value which sets the limit for production.
+
+When it applies. The variable counts only where toughness tests are required, which is why it is a supplementary essential variable. Where no toughness tests are required, the interpass temperature may still be limited by the specification, for example to protect a heat-treated base metal, but a change of it needs no new coupon.
+
+Why the limit is 100 F. A small change of the interpass temperature changes the cooling of the weld little, and the tests of the coupon still speak for it. A larger change may move the weld metal into a different structure, with a toughness that the coupon never showed; the limit marks the point beyond which the tests no longer speak for production.
+
+In production. Thick joints store heat, and a welder who works fast may raise the interpass temperature above the limit without noticing. A specification that sets the limit usually also says how often to check it, and what to do when it is exceeded: stop and let the joint cool before the next pass.
+
+Record it. The record of the coupon gives the highest interpass temperature reached, not the one planned, and the welding records of production may be checked against it.
+
+End of the sample paragraph QW-406.3.', 1650, NULL, -1, -1, -1, -1, -1, -1, -1, -1);
 INSERT INTO "Variables" ("variable", "var_text", "order", "ADDENDA", "OFW_HFO_ESS", "SMAW_HFO_ESS", "SMAW_CRO_ESS", "SAW_HFO_ESS", "SAW_CRO_ESS", "GMAW_HFO_ESS", "GMAW_CRO_ESS", "FCAW_HFO_ESS", "FCAW_CRO_ESS", "GTAW_HFO_ESS", "GTAW_CRO_ESS", "PAW_HFO_ESS", "PAW_CRO_ESS", "ESW_CRO_ESS", "LBW_HFO_ESS", "LBW_CRO_ESS") VALUES ('QW-406.4', 'QW-406.4  Preheat (overlay)
 
 Sample text. A decrease of more than 100 F (55 C) in preheat, or an increase in the highest interpass temperature, for overlays.', 1660, NULL, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1);
@@ -1274,7 +1340,19 @@ INSERT INTO "Definitions" VALUES ('supplementary essential variable', 'Sample te
 INSERT INTO "Definitions" VALUES ('tack weld', 'Sample text. A weld made to hold parts in alignment until the final welds are made.', NULL);
 INSERT INTO "Definitions" VALUES ('vertical position', 'Sample text. The position in which the axis of the weld is roughly vertical.', 'QW-461.1, QW-461.2');
 INSERT INTO "Definitions" VALUES ('weave bead', 'Sample text. A bead made with side-to-side movement across the joint.', NULL);
-INSERT INTO "Definitions" VALUES ('weld', 'Sample text. A local coalescence of metals produced by heating, with or without pressure and filler metal.', NULL);
+INSERT INTO "Definitions" VALUES ('weld', 'Sample text. A local coalescence of metals produced by heating, with or without pressure and filler metal.
+
+Sample text, continued. The word covers much more than a bead laid by an arc. Two pieces of metal are welded when their atoms meet across the joint as they meet within each piece, so that the joint is a part of the metal rather than a layer of something else between the pieces. The heat that brings this about may come from an arc, a flame, a beam of electrons or light, the resistance of the joint to a current, or friction; pressure alone may do it, as in forge welding, and so may pressure with a little heat.
+
+Filler metal. Many welds take filler metal, fed as a wire or a rod or carried on an electrode, to fill the groove between the pieces. Others take none: the edges of the pieces are melted together, or pressed together while hot. Whether filler metal is used, and which, is one of the choices that a welding procedure records.
+
+Kinds of weld. A groove weld fills a groove between the pieces; a fillet weld joins two surfaces at an angle to each other and has a roughly triangular section; a plug or slot weld fills a hole in one piece; a spot or seam weld is made between overlapping pieces by resistance or by a beam; a stud weld joins the end of a stud to a surface. An overlay is weld metal laid on a surface to give it other properties, such as resistance to corrosion or to wear, rather than to join pieces.
+
+A weld in other trades. The same word names the joint made by the process and, loosely, the process itself; in this glossary it always names the joint. Brazed and soldered joints are not welds, because the pieces do not melt and the joint holds through a filler metal that wets them.
+
+What a weld is made of. A fusion weld has weld metal, which was melted, and around it a heat-affected zone of base metal that did not melt but whose structure the heat changed. Both are tested when a procedure is qualified, because both carry the load in service.
+
+End of the sample definition of weld.', NULL);
 INSERT INTO "Definitions" VALUES ('welder', 'Sample text. A person who performs manual or semiautomatic welding.', NULL);
 INSERT INTO "Definitions" VALUES ('welding operator', 'Sample text. A person who operates machine or automatic welding equipment.', NULL);
 INSERT INTO "Definitions" VALUES ('welding procedure specification', 'Sample text. A written procedure that gives the directions for making production welds to Code requirements. Also called WPS.', NULL);

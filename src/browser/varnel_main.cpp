@@ -6,6 +6,7 @@
 #include "app/varnel_core.h"
 #include "app/version.h"
 #include "data/password.h"
+#include "data/read_failures.h"
 #include "platform/printer.h"
 #include "print/print_module.h"
 #include "platform/ui/handler_guard.h"
@@ -432,6 +433,14 @@ void varnelMain::mnuPrint_Click()
 {
     if (ListView1[2]->selectedIndex() == 0)
         return;
+    // The paragraph is read again: one whose text the file no longer gives is said as damage,
+    // not printed as the empty text shown in its place.
+    try {
+        readParagraph(ListView1[2]->selectedText());
+    } catch (const std::exception& error) {
+        if (sayReferenceDamage(error))
+            return;
+    }
     initPrinter(platform::Orientation::Portrait);
     printTitle(programTitle(), QStringLiteral("ASME Section IX, ") + ListView1[2]->selectedText()
                                    + QStringLiteral(" Copyright(c) 1998 The American Society of Mechanical Engineers"));

@@ -162,6 +162,13 @@ public:
 
     // ------------------------------------------------------------------ paragraph display
     void loadRule(const QString& name);
+    // The row of paragraph `name` in [Variables]: its text and addenda, or nothing when the table
+    // does not hold it. A failed read raises its error.
+    struct ParagraphRow {
+        QString text;
+        QString addenda;
+    };
+    std::optional<ParagraphRow> readParagraph(const QString& name) const;
     // An empty paragraph list: no paragraph's group, count or addenda mark stays on show.
     void showNoParagraph();
     void markUpText();

@@ -21,18 +21,9 @@ void varnelMain::loadRule(const QString& name)
     Command5->setEnabled(isVariable);
     Label1[2]->setEnabled(isVariable);
 
-    bool found = false;
-    QString text;
-    QString addenda;
+    std::optional<ParagraphRow> row;
     try {
-        auto paragraph = referenceDatabase().openRecordset(QStringLiteral("SELECT * FROM [Variables] WHERE [variable] = ")
-                                                          + dao::literal(name));
-        found = !paragraph->eof();
-        if (found) {
-            text = nullToEmpty(paragraph->field(QStringLiteral("var_text")));
-            addenda = nullToEmpty(paragraph->field(QStringLiteral("ADDENDA")));
-        }
-        paragraph->close();
+        row = readParagraph(name);
     } catch (const std::exception& error) {
         if (!sayReferenceDamage(error))
             throw;
@@ -43,16 +34,17 @@ void varnelMain::loadRule(const QString& name)
     }
     // The text and the colours of its search words are laid out once, when both are in.
     std::optional<platform::ui::RichTextBox::OneEdit> oneLayout;
+    const bool found = row.has_value();
     if (found) {
         for (QWidget* control : {static_cast<QWidget*>(Command3), static_cast<QWidget*>(Command5),
                                  static_cast<QWidget*>(Label1[1]), static_cast<QWidget*>(Label1[2])})
             control->show();
         oneLayout.emplace(*RichTextBox1);
-        RichTextBox1->setText(text);
+        RichTextBox1->setText(row->text);
     }
     Label1[0]->setCaption(QString());
     if (found)
-        Label1[0]->setCaption(addendaMark(addenda));
+        Label1[0]->setCaption(addendaMark(row->addenda));
     if (!found)
         return;  // the text shown stays as it was
 
@@ -77,6 +69,18 @@ void varnelMain::loadRule(const QString& name)
         core.lookupKey = term;
         openWindow(windowOpeners().definitions);
     }
+}
+
+std::optional<varnelMain::ParagraphRow> varnelMain::readParagraph(const QString& name) const
+{
+    auto paragraph = referenceDatabase().openRecordset(QStringLiteral("SELECT * FROM [Variables] WHERE [variable] = ")
+                                                      + dao::literal(name));
+    std::optional<ParagraphRow> row;
+    if (!paragraph->eof())
+        row = ParagraphRow{nullToEmpty(paragraph->field(QStringLiteral("var_text"))),
+                           nullToEmpty(paragraph->field(QStringLiteral("ADDENDA")))};
+    paragraph->close();
+    return row;
 }
 
 void varnelMain::showNoParagraph()

@@ -120,13 +120,13 @@ TEST_F(SearchCases, ProcessBoxOfFiveCharacters_loadsTheCategoriesOfTheProcessItN
 
 TEST_F(SearchCases, ProcessBoxLength_decidesWhetherTheSearchKeepsToTheProcess)
 {
-    // "interpass" stands in QW-406, QW-406.3, QW-406.4, QW-406.9 and QW-410.5; QW-406.9 applies to
-    // no SMAW category. Six characters are the fewest that name the process for the search.
+    // "interpass" stands in QW-100, QW-406, QW-406.3, QW-406.4, QW-406.9 and QW-410.5; QW-100 and
+    // QW-406.9 apply to no SMAW category. Six characters are the fewest that name the process for the search.
     const struct {
         const char* processBox;
         const char* listed;
     } cases[] = {
-        {"SMAW:", "QW-406|QW-406.3|QW-406.4|QW-406.9|QW-410.5"},
+        {"SMAW:", "QW-100|QW-406|QW-406.3|QW-406.4|QW-406.9|QW-410.5"},
         {"SMAW:1", "QW-406|QW-406.3|QW-406.4|QW-410.5"},
     };
     for (const auto& c : cases) {
@@ -139,7 +139,7 @@ TEST_F(SearchCases, ProcessBoxLength_decidesWhetherTheSearchKeepsToTheProcess)
 
 TEST_F(SearchCases, ChangingTheSearchType_searchesAgainWithTheWordsInTheBox)
 {
-    // "preheat temperature": both words in 6 paragraphs, either in 19, the phrase in 2. Blanks
+    // "preheat temperature": both words in 7 paragraphs, either in 21, the phrase in 2. Blanks
     // doubled or at either end make no word of their own, which would match every paragraph.
     browseAllParagraphs();
     const struct {
@@ -147,8 +147,8 @@ TEST_F(SearchCases, ChangingTheSearchType_searchesAgainWithTheWordsInTheBox)
         int option;
         const char* entries;
     } cases[] = {
-        {"preheat temperature", 1, "19"}, {"preheat temperature", 2, "2"}, {"preheat temperature", 0, "6"},
-        {"preheat  temperature", 1, "19"}, {" preheat temperature", 1, "19"}, {"preheat  temperature ", 0, "6"},
+        {"preheat temperature", 1, "21"}, {"preheat temperature", 2, "2"}, {"preheat temperature", 0, "7"},
+        {"preheat  temperature", 1, "21"}, {" preheat temperature", 1, "21"}, {"preheat  temperature ", 0, "7"},
     };
     for (const auto& c : cases) {
         main->Text1[1]->setText(c.words);

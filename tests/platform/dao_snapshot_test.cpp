@@ -15,7 +15,8 @@ using testing_support::errorNumber;
 namespace {
 
 // Wide: ties, Nulls and keys that differ only in letter case, every kind of value. Many: more
-// rows than one read by rowid fetches, with gaps in the rowids.
+// rows than one read by rowid fetches, with gaps in the rowids. Cut: a row as the engine gives it
+// when its last page was zeroed, its text ending in NUL and the number after it 0.
 const char* const fixtureSql = R"sql(
 CREATE TABLE Wide (key TEXT COLLATE NOCASE, rank INTEGER, weight REAL, note TEXT, flag BOOLEAN, other BOOLEAN, data BLOB);
 CREATE INDEX WideRank ON Wide (rank);
@@ -30,6 +31,9 @@ CREATE TABLE Many (n INTEGER, label TEXT COLLATE NOCASE, rank INTEGER, flag BOOL
 WITH RECURSIVE k(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM k WHERE n < 700)
   INSERT INTO Many SELECT n, 'Row ' || n, n % 7, CASE WHEN n % 3 = 0 THEN -1 ELSE 0 END FROM k;
 DELETE FROM Many WHERE n % 10 = 5;
+CREATE TABLE Cut (key TEXT COLLATE NOCASE, note TEXT, rank INTEGER);
+INSERT INTO Cut VALUES ('whole', 'all there', 1);
+INSERT INTO Cut VALUES ('cut', 'the start' || char(0, 0), 0);
 CREATE TABLE Keyed (k TEXT COLLATE NOCASE PRIMARY KEY, v INTEGER) WITHOUT ROWID;
 INSERT INTO Keyed VALUES ('b', 1);
 INSERT INTO Keyed VALUES ('a', 2);
@@ -288,19 +292,27 @@ TEST_F(DaoSnapshot, TablesWithoutUsableRowidsAreReadAtOnce)
 
 TEST_F(DaoSnapshot, RefusedWholeRowQueriesRaiseTheSameErrors)
 {
+    // A text that holds NUL is damage wherever it is read or compared, and so is what follows it
+    // in its row; what comes before it stands.
     const struct {
         const char* sql;
         int error;
+        const char* field = "key";  // read from every row
     } cases[] = {
         {"SELECT * FROM Wide WHERE [missing] = TRUE ORDER BY [rank]", dao::TooFewParameters},
         {"SELECT * FROM Wide ORDER BY [missing]", dao::TooFewParameters},
         {"SELECT * FROM Nothing WHERE [rank] = 1", dao::TableNotFound},
         {"SELECT * FROM Wide WHERE [key] LIKE \"[a\" AND [flag]", dao::SyntaxError},
         {"SELECT * FROM Wide WHERE [flag] AND", dao::SyntaxError},
+        {"SELECT * FROM Cut", dao::UnrecognisedFormat, "note"},
+        {"SELECT * FROM Cut", dao::UnrecognisedFormat, "rank"},
+        {"SELECT * FROM Cut", 0},
+        {"SELECT * FROM Cut WHERE [note] LIKE \"*end*\"", dao::UnrecognisedFormat},
+        {"SELECT * FROM Cut WHERE [note] = \"the start\"", dao::UnrecognisedFormat},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.sql);
-        EXPECT_EQ(errorNumber([&] { db->openRecordset(QString::fromUtf8(c.sql)); }), c.error);
+        EXPECT_EQ(errorNumber([&] { column(QString::fromUtf8(c.sql), QString::fromLatin1(c.field)); }), c.error);
     }
 }
 

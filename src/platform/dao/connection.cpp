@@ -145,7 +145,7 @@ std::shared_ptr<Connection> Connection::open(const QString& path, const QString&
     if (const int q = sqlite3_exec(db, settings, nullptr, nullptr, nullptr); q != SQLITE_OK)
         connection->fail(q, QString(), Use::Query);
     jet::registerLike(db);
-    jet::registerTextComparison(db);
+    jet::registerTextComparison(db, &connection->nulCompared_);
 
     Statement tables = connection->prepare(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"),
                                            QString(), Use::Query);
@@ -229,6 +229,12 @@ bool isBooleanType(const char* declared)
     return declared && (sqlite3_stricmp(declared, "BOOLEAN") == 0 || sqlite3_stricmp(declared, "BOOL") == 0);
 }
 
+bool isTextType(const char* declared)
+{
+    const QByteArray type = QByteArray(declared).toUpper();
+    return type.contains("CHAR") || type.contains("CLOB") || type.contains("TEXT");
+}
+
 const Connection::TableShape& Connection::tableShape(const QString& table)
 {
     checkOpen();
@@ -241,6 +247,7 @@ const Connection::TableShape& Connection::tableShape(const QString& table)
     for (int c = 0; c < sqlite3_column_count(all.get()); ++c) {
         shape.names.push_back(fromUtf8(sqlite3_column_name(all.get(), c)));
         shape.booleans.push_back(isBooleanType(sqlite3_column_decltype(all.get(), c)));
+        shape.texts.push_back(isTextType(sqlite3_column_decltype(all.get(), c)));
         rowidHidden = rowidHidden || rowidNames.contains(shape.names.back(), Qt::CaseInsensitive);
     }
     // A table declared WITHOUT ROWID has no rowid to select.
@@ -275,7 +282,7 @@ void Connection::fail(int sqliteCode, const QString& jetText, Use use) const
     switch (sqliteCode & 0xFF) {
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
-        throw unrecognised(path_, QStringLiteral("the file is damaged (%1)").arg(message));
+        damaged(message);
     case SQLITE_CANTOPEN:
     case SQLITE_PERM:
     case SQLITE_IOERR:
@@ -312,6 +319,24 @@ void Connection::fail(int sqliteCode, const QString& jetText, Use use) const
     if (message.startsWith(QLatin1String("Invalid pattern string")))
         throw Error(SyntaxError, QStringLiteral("%1 in query expression '%2'.").arg(message, jetText));
     throw Error(SyntaxError, QStringLiteral("Syntax error in query expression '%1': %2.").arg(jetText, message));
+}
+
+void Connection::damaged(const QString& why) const
+{
+    throw unrecognised(path_, QStringLiteral("the file is damaged (%1)").arg(why));
+}
+
+bool Connection::step(sqlite3_stmt* statement, const QString& jetText, Use use) const
+{
+    nulCompared_ = false;
+    const int rc = sqlite3_step(statement);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+        fail(rc, jetText, use);
+    if (nulCompared_) {
+        nulCompared_ = false;
+        damaged(QString::fromLatin1(jet::lostTextReason));
+    }
+    return rc == SQLITE_ROW;
 }
 
 }  // namespace dao::detail

@@ -58,6 +58,12 @@ public:
     Statement prepare(const QString& sqliteText, const QString& jetText, Use use) const;
     // Raises the engine's error for a failed SQLite call on this connection.
     [[noreturn]] void fail(int sqliteCode, const QString& jetText, Use use) const;
+    // Raises the engine's error for a file whose content is damaged, saying `why`.
+    [[noreturn]] void damaged(const QString& why) const;
+    // Steps a statement of this connection to its next row: true for a row, false at the end. A
+    // failure, or a text holding NUL that the statement compared on the way (jet_text.h), raises
+    // the engine's error naming `jetText`.
+    bool step(sqlite3_stmt* statement, const QString& jetText, Use use) const;
 
     // The fields of a table (a name findTable gave) as "SELECT *" gives them, and whether its
     // rows can be read again by rowid: not so for a table without rowids or with a field that
@@ -65,6 +71,7 @@ public:
     struct TableShape {
         QStringList names;
         std::vector<bool> booleans;  // declared BOOLEAN
+        std::vector<bool> texts;     // declared as text (SQLite's text affinity)
         bool rowids = false;
         // The columns that a unique index of their own keeps free of equal values.
         QStringList uniqueColumns;
@@ -83,9 +90,13 @@ private:
     QStringList tables_;
     std::map<QString, TableShape> shapes_;
     std::map<QString, Statement> kept_;
+    // Set by a comparison of a text that holds NUL, until a step raises it.
+    mutable bool nulCompared_ = false;
 };
 
 // Whether a declared column type is a Boolean one.
 bool isBooleanType(const char* declared);
+// Whether a declared column type gives text affinity.
+bool isTextType(const char* declared);
 
 }  // namespace dao::detail

@@ -6,8 +6,6 @@
 #include <QByteArray>
 #include <QChar>
 #include <QString>
-#include <cstdint>
-#include <cstring>
 #include <sqlite3.h>
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -174,33 +172,55 @@ bool containsAsciiIgnoringCase(std::string_view text, std::string_view lowerWord
     return false;
 }
 
-bool hasNonAscii(std::string_view text)
+// What kinds of byte a text holds beyond those of plain ASCII text: a byte beyond ASCII, and the
+// byte 0. Where the processor compares 16 bytes at once, both are gathered over the whole text
+// without a branch.
+struct ByteKinds {
+    bool beyondAscii = false;
+    bool nul = false;
+};
+
+ByteKinds byteKinds(std::string_view text)
 {
+    ByteKinds kinds;
     std::size_t at = 0;
-    for (; at + 8 <= text.size(); at += 8) {
-        std::uint64_t eight;
-        std::memcpy(&eight, text.data() + at, 8);
-        if (eight & 0x8080808080808080u)
-            return true;
+#if defined(__SSE2__)
+    __m128i high = _mm_setzero_si128();
+    __m128i zeros = _mm_setzero_si128();
+    for (; at + 16 <= text.size(); at += 16) {
+        const __m128i sixteen = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + at));
+        high = _mm_or_si128(high, sixteen);
+        zeros = _mm_or_si128(zeros, _mm_cmpeq_epi8(sixteen, _mm_setzero_si128()));
     }
-    for (; at < text.size(); ++at)
-        if (static_cast<unsigned char>(text[at]) >= 0x80)
-            return true;
-    return false;
+    kinds = {_mm_movemask_epi8(high) != 0, _mm_movemask_epi8(zeros) != 0};
+#endif
+    for (; at < text.size(); ++at) {
+        kinds.beyondAscii = kinds.beyondAscii || static_cast<unsigned char>(text[at]) >= 0x80;
+        kinds.nul = kinds.nul || text[at] == 0;
+    }
+    return kinds;
 }
 
 }  // namespace
 
 bool LikePattern::matches(std::string_view text) const
 {
-    if (asciiContains_) {
-        if (containsAsciiIgnoringCase(text, asciiContains_->lower, asciiContains_->caseBits))
-            return true;
-        // A non-ASCII character may fold to an ASCII letter (the Kelvin sign to k): only then
-        // does the full matcher have anything to add.
-        if (!hasNonAscii(text))
-            return false;
-    }
+    const std::optional<bool> read = matchesRead(text);
+    return read ? *read : matchesGeneral(text);
+}
+
+std::optional<bool> LikePattern::matchesRead(std::string_view text) const
+{
+    // A word found stands: its bytes were read, whatever was lost around them.
+    if (asciiContains_ && containsAsciiIgnoringCase(text, asciiContains_->lower, asciiContains_->caseBits))
+        return true;
+    const ByteKinds kinds = byteKinds(text);
+    if (kinds.nul)
+        return std::nullopt;
+    // A non-ASCII character may fold to an ASCII letter (the Kelvin sign to k): only then does
+    // the full matcher have anything to add to the word search.
+    if (asciiContains_ && !kinds.beyondAscii)
+        return false;
     return matchesGeneral(text);
 }
 
@@ -270,8 +290,19 @@ void likeFunction(sqlite3_context* context, int, sqlite3_value** arguments)
     const auto* text = number.isNull() ? static_cast<const char*>(sqlite3_value_blob(arguments[1])) : number.constData();
     const std::string_view subject(text ? text : "", number.isNull() ? static_cast<std::size_t>(sqlite3_value_bytes(arguments[1]))
                                                                      : static_cast<std::size_t>(number.size()));
+    // A text read from the file may have lost its end; a number in text form has not.
+    const bool read = number.isNull() && sqlite3_value_type(arguments[1]) == SQLITE_TEXT;
+    const auto answer = [&](const LikePattern& pattern) {
+        const std::optional<bool> match = read ? pattern.matchesRead(subject) : pattern.matches(subject);
+        if (!match) {
+            sqlite3_result_error(context, lostTextReason, -1);
+            sqlite3_result_error_code(context, SQLITE_CORRUPT);
+        } else {
+            sqlite3_result_int(context, *match ? 1 : 0);
+        }
+    };
     if (const auto* cached = static_cast<const LikePattern*>(sqlite3_get_auxdata(context, 0))) {
-        sqlite3_result_int(context, cached->matches(subject) ? 1 : 0);
+        answer(*cached);
         return;
     }
     const auto* source = reinterpret_cast<const char*>(sqlite3_value_text(arguments[0]));
@@ -282,7 +313,7 @@ void likeFunction(sqlite3_context* context, int, sqlite3_value** arguments)
         sqlite3_result_error(context, message.c_str(), -1);
         return;
     }
-    sqlite3_result_int(context, compiled->matches(subject) ? 1 : 0);
+    answer(*compiled);
     // SQLite owns the copy from here on and may drop it at once; the next row then compiles again.
     sqlite3_set_auxdata(context, 0, new LikePattern(std::move(*compiled)), deletePattern);
 }

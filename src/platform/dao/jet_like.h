@@ -21,6 +21,9 @@ public:
     // `problem`, when given, says what is wrong in a few words for the person who typed it.
     static std::optional<LikePattern> compile(std::string_view utf8Pattern, std::string* problem = nullptr);
     bool matches(std::string_view utf8Text) const;
+    // The same for a text read from a file, which may hold NUL where part of it was lost
+    // (jet_text.h): nullopt when it does, unless the word of "*word*" stands in what was read.
+    std::optional<bool> matchesRead(std::string_view utf8Text) const;
 
 private:
     struct CharSet {
@@ -48,7 +51,8 @@ private:
 };
 
 // Makes LIKE in every statement of the connection the old engine's LIKE. A malformed pattern
-// fails the statement with a message that starts "Invalid pattern string".
+// fails the statement with a message that starts "Invalid pattern string"; a text whose match
+// rests on what was lost (matchesRead) fails it as a damaged file (SQLITE_CORRUPT).
 void registerLike(sqlite3* db);
 
 }  // namespace dao::jet

@@ -2,6 +2,7 @@
 
 #include <QChar>
 #include <algorithm>
+#include <cstring>
 #include <sqlite3.h>
 
 namespace dao::jet {
@@ -12,10 +13,13 @@ constexpr char32_t replacementCharacter = 0xFFFD;
 
 unsigned char asciiLower(unsigned char c) { return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + ('a' - 'A')) : c; }
 
-int textCollation(void*, int lengthA, const void* a, int lengthB, const void* b)
+int textCollation(void* nulCompared, int lengthA, const void* a, int lengthB, const void* b)
 {
-    return compareText(std::string_view(static_cast<const char*>(a), static_cast<std::size_t>(lengthA)),
-                       std::string_view(static_cast<const char*>(b), static_cast<std::size_t>(lengthB)));
+    const std::string_view textA(static_cast<const char*>(a), static_cast<std::size_t>(lengthA));
+    const std::string_view textB(static_cast<const char*>(b), static_cast<std::size_t>(lengthB));
+    if (holdsNul(textA) || holdsNul(textB))
+        *static_cast<bool*>(nulCompared) = true;
+    return compareText(textA, textB);
 }
 
 }  // namespace
@@ -91,9 +95,11 @@ int compareText(std::string_view a, std::string_view b)
     return (atA < a.size() ? 1 : 0) - (atB < b.size() ? 1 : 0);
 }
 
-void registerTextComparison(sqlite3* db)
+bool holdsNul(std::string_view text) { return !text.empty() && std::memchr(text.data(), 0, text.size()) != nullptr; }
+
+void registerTextComparison(sqlite3* db, bool* nulCompared)
 {
-    sqlite3_create_collation_v2(db, "NOCASE", SQLITE_UTF8, nullptr, textCollation, nullptr);
+    sqlite3_create_collation_v2(db, "NOCASE", SQLITE_UTF8, nulCompared, textCollation, nullptr);
 }
 
 }  // namespace dao::jet

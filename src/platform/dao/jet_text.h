@@ -28,8 +28,16 @@ char32_t foldCase(char32_t c);
 // character, each without its case, a shorter text before a longer one that begins with it.
 int compareText(std::string_view a, std::string_view b);
 
+// Whether a text holds the character NUL. No text of these files does: it is what the engine
+// gives, without an error, for the part of a long text whose last page of the file was zeroed.
+bool holdsNul(std::string_view text);
+
+// Why a text that holds NUL is no text of the file, in a few words for the person.
+inline constexpr const char* lostTextReason = "a text in it holds the character NUL where part of it was lost";
+
 // Makes NOCASE compare with compareText on this connection. Registered before any statement is
-// prepared.
-void registerTextComparison(sqlite3* db);
+// prepared. A comparison of a text that holds NUL sets `nulCompared`, as a comparison cannot
+// fail; its statement's user raises the damage.
+void registerTextComparison(sqlite3* db, bool* nulCompared);
 
 }  // namespace dao::jet

@@ -1,6 +1,7 @@
 #include "platform/dao/snapshot.h"
 
 #include "platform/dao/jet_sql.h"
+#include "platform/dao/jet_text.h"
 
 #include <algorithm>
 #include <bit>
@@ -25,14 +26,15 @@ QString rowidParameters()
 template <typename OnRow>
 void stepThrough(const Connection& connection, sqlite3_stmt* query, const QString& jetText, OnRow onRow)
 {
-    for (;;) {
-        const int step = sqlite3_step(query);
-        if (step == SQLITE_DONE)
-            return;
-        if (step != SQLITE_ROW)
-            connection.fail(step, jetText, Connection::Use::Query);
+    while (connection.step(query, jetText, Connection::Use::Query))
         onRow();
-    }
+}
+
+std::string_view textOf(sqlite3_stmt* statement, int column)
+{
+    // The bytes as stored, without the closing zero that the text form would add.
+    const auto* data = static_cast<const char*>(sqlite3_column_blob(statement, column));
+    return {data ? data : "", static_cast<std::size_t>(sqlite3_column_bytes(statement, column))};
 }
 
 }  // namespace
@@ -55,7 +57,8 @@ void Snapshot::readAll(const QString& sqliteText)
     sqlite3_stmt* s = statement.get();
     const int columns = sqlite3_column_count(s);
     for (int c = 0; c < columns; ++c)
-        fields_.emplace_back(QString::fromUtf8(sqlite3_column_name(s, c)), isBooleanType(sqlite3_column_decltype(s, c)));
+        fields_.emplace_back(QString::fromUtf8(sqlite3_column_name(s, c)), isBooleanType(sqlite3_column_decltype(s, c)),
+                             isTextType(sqlite3_column_decltype(s, c)));
     stepThrough(*connection_, s, jetText_, [&] {
         for (int c = 0; c < columns; ++c) {
             Field& field = fields_[c];
@@ -76,10 +79,10 @@ void Snapshot::readRowids(const QString& table, const QString& rowidText)
     table_ = table;
     const Connection::TableShape& shape = connection_->tableShape(table);
     for (qsizetype c = 0; c < shape.names.size(); ++c)
-        fields_.emplace_back(shape.names[c], shape.booleans[c]);
+        fields_.emplace_back(shape.names[c], shape.booleans[c], shape.texts[c]);
 }
 
-void Snapshot::store(Field& field, int row, sqlite3_stmt* statement, int column)
+void Snapshot::store(Field& field, int row, sqlite3_stmt* statement, int column) const
 {
     const int type = sqlite3_column_type(statement, column);
     CellType& cell = field.types[row];
@@ -96,13 +99,13 @@ void Snapshot::store(Field& field, int row, sqlite3_stmt* statement, int column)
         payload[0] = std::bit_cast<qint64>(sqlite3_column_double(statement, column));
     } else {
         const bool text = type == SQLITE_TEXT;
-        const char* data = text ? reinterpret_cast<const char*>(sqlite3_column_text(statement, column))
-                                : static_cast<const char*>(sqlite3_column_blob(statement, column));
-        const int size = sqlite3_column_bytes(statement, column);
+        const std::string_view data = textOf(statement, column);
+        if (text && jet::holdsNul(data))
+            connection_->damaged(QString::fromLatin1(jet::lostTextReason));
         cell = text ? Text : Bytes;
         payload[0] = field.bytes.size();
-        payload[1] = size;
-        field.bytes.append(data, size);
+        payload[1] = static_cast<qint64>(data.size());
+        field.bytes.append(data.data(), static_cast<qsizetype>(data.size()));
     }
 }
 
@@ -110,21 +113,29 @@ const Snapshot::Field& Snapshot::cell(int column, int row) const
 {
     Field& field = fields_[column];
     if (!table_.isEmpty() && (field.types.empty() || field.types[row] == Unread))
-        readBlock(field, row);
+        readBlock(column, row);
     return field;
 }
 
-// Reads the field for the block of rows that holds `row`, in one statement over their rowids.
-void Snapshot::readBlock(Field& field, int row) const
+// Reads a field for the block of rows that holds `row`, in one statement over their rowids. A
+// field that is not a text is checked by the texts stored before it in the row: where the last
+// page of a long row was zeroed, the engine gives the number or Boolean there as 0 without an
+// error, and only the texts around it show the loss (as NUL).
+void Snapshot::readBlock(int column, int row) const
 {
+    Field& field = fields_[column];
+    QStringList read{QStringLiteral("rowid"), jet::quoteName(field.name)};
+    for (int c = 0; c < column && !field.text; ++c)
+        if (!fields_[c].boolean)
+            read << jet::quoteName(fields_[c].name);
     if (field.types.empty()) {
         field.types.assign(rows_, Unread);
         field.payload.assign(2 * std::size_t(rows_), 0);
     }
     const int first = row / blockRows * blockRows;
     const int end = std::min(rows_, first + blockRows);
-    sqlite3_stmt* s = connection_->keptStatement(QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid IN (%3)")
-                                                     .arg(jet::quoteName(field.name), jet::quoteName(table_), rowidParameters()));
+    sqlite3_stmt* s = connection_->keptStatement(QStringLiteral("SELECT %1 FROM %2 WHERE rowid IN (%3)")
+                                                     .arg(read.join(u','), jet::quoteName(table_), rowidParameters()));
     struct Release {
         sqlite3_stmt* statement;
         ~Release()
@@ -140,6 +151,9 @@ void Snapshot::readBlock(Field& field, int row) const
     }
     std::sort(wanted.begin(), wanted.end());
     stepThrough(*connection_, s, jetText_, [&] {
+        for (int c = 2; c < read.size(); ++c)
+            if (sqlite3_column_type(s, c) == SQLITE_TEXT && jet::holdsNul(textOf(s, c)))
+                connection_->damaged(QString::fromLatin1(jet::lostTextReason));
         const qint64 rowid = sqlite3_column_int64(s, 0);
         for (auto at = std::lower_bound(wanted.begin(), wanted.end(), std::pair(rowid, 0)); at != wanted.end() && at->first == rowid; ++at)
             store(field, at->second, s, 1);
@@ -368,10 +382,8 @@ bool Snapshot::rowMeetsCriterion(int row)
     sqlite3_reset(s);
     for (std::size_t k = 0; k < criterionFields_.size(); ++k)
         bind(s, static_cast<int>(k + 1), fields_[criterionFields_[k]], row);
-    const int step = sqlite3_step(s);
-    if (step != SQLITE_ROW && step != SQLITE_DONE)
-        connection_->fail(step, criterionText_, Connection::Use::Criterion);
-    const bool meets = step == SQLITE_ROW && sqlite3_column_type(s, 0) != SQLITE_NULL && sqlite3_column_double(s, 0) != 0;
+    const bool meets = connection_->step(s, criterionText_, Connection::Use::Criterion)
+                       && sqlite3_column_type(s, 0) != SQLITE_NULL && sqlite3_column_double(s, 0) != 0;
     sqlite3_reset(s);
     return meets;
 }

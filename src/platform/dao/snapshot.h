@@ -56,19 +56,21 @@ private:
     // the offset and size in bytes of a text or byte string); Null and Booleans need no payload.
     enum CellType : unsigned char { Unread, Null, True, False, Integer, Real, Text, Bytes };
     struct Field {
-        Field(QString fieldName, bool isBoolean) : name(std::move(fieldName)), boolean(isBoolean) {}
+        Field(QString fieldName, bool isBoolean, bool isText) : name(std::move(fieldName)), boolean(isBoolean), text(isText) {}
         QString name;
         bool boolean;
+        bool text;  // declared as text
         std::vector<CellType> types;
         std::vector<qint64> payload;
         QByteArray bytes;  // texts (UTF-8, as SQLite gives and takes them) and byte strings
     };
-    static void store(Field& field, int row, sqlite3_stmt* statement, int column);
+    // Stores a cell; a text that holds NUL raises the damage (jet_text.h).
+    void store(Field& field, int row, sqlite3_stmt* statement, int column) const;
     static Value valueOf(const Field& field, int row);
     static void bind(sqlite3_stmt* statement, int parameter, const Field& field, int row);
     // The field with the cell of `row` read.
     const Field& cell(int column, int row) const;
-    void readBlock(Field& field, int row) const;
+    void readBlock(int column, int row) const;
 
     void checkUsable() const;
     void checkCurrent() const;

@@ -145,6 +145,7 @@ private:
     bool activated_ = false;
     bool databaseRefused_ = false;
     bool readDamaged_ = false;  // a read since the search began found the file damaged
+    QString unreadNumber_;      // the interpretation on show whose text a damaged read left out
     bool unloaded_ = false;
 };
 

@@ -88,8 +88,10 @@ void sorvikMain::loadInterpretation(const QString& number)
                 shown.reset();
             }
         }
+        unreadNumber_.clear();
     } catch (const std::exception& error) {
         reportDamage(error);
+        unreadNumber_ = number;
     }
     {
         // The text, its header words and its hits go in as one edit, laid out once.

@@ -98,7 +98,10 @@ void sorvikMain::mnuFileExit_Click() { close(); }
 void sorvikMain::mnuPrint_Click()
 {
     // The interpretation on show is printed, whether or not its row is selected: a search shows
-    // its first hit without selecting it.
+    // its first hit without selecting it. A text left empty by a read that met damage is read
+    // again, so that the damage is said once more rather than printed as an empty page.
+    if (!unreadNumber_.isEmpty())
+        loadInterpretation(unreadNumber_);
     if (RichTextBox1->text().isEmpty())
         return;
     initPrinter(platform::Orientation::Portrait);

@@ -78,6 +78,7 @@ void sorvikMain::performSearch()
     }
     const bool noticeSeen = fillResultsList(rows.get());
     RichTextBox1->setText(QString());
+    unreadNumber_.clear();
 
     const int count = ListView1[2]->count();
     if (count > 0) {

@@ -18,6 +18,8 @@
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTest>
+#include <QToolButton>
 #include <utility>
 
 using namespace varnel;
@@ -198,6 +200,23 @@ TEST_F(PrintoutsReadBack, AnInterpretationPrintsAt8PointsWithinItsMargins)
         ASSERT_FALSE(window.RichTextBox1->text().isEmpty());
         window.mnuPrint_Click();
         expectTextPages(window.RichTextBox1->text(), 8, 1);
+
+        // The long IX-07-01 loses its last page under the window: its print says the damage
+        // again rather than printing nothing without a word.
+        QFile file(data.path() + "/intasme.mdb");
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        QByteArray bytes = file.readAll();
+        const qsizetype end = bytes.indexOf("here ends the sample interpretation IX-07-01");
+        bytes.replace(end - end % 1024, 1024, QByteArray(1024, '\0'));
+        bytes[27] = static_cast<char>(bytes[27] + 1);  // the file's change counter
+        file.resize(0);
+        file.write(bytes);
+        file.close();
+        window.loadInterpretation(QStringLiteral("IX-07-01"));
+        seams.messages.shown.clear();
+        QTest::mouseClick(window.toolbarButtons[2], Qt::LeftButton);
+        ASSERT_EQ(seams.messages.shown.size(), 1u);
+        EXPECT_TRUE(seams.messages.shown[0].text.contains("damaged"));
     }
     resetSorvikCore();
 }

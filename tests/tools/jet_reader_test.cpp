@@ -114,6 +114,15 @@ TEST(JetReader, BytesThatAreNoSoundJetFileAreRefusedWithTheReason)
         // The picture's reference made one of a single part, the 55 bytes of row 0 of page 569, which
         // holds rows of Products.
         {"a part on a table's data page", changed(reference, {0x37, 0, 0, 0x40, 0, 0x39, 0x02, 0}), picture + "cannot be read"},
+        // DateTest's page map named as row 97 of its page, which holds fewer: libmdb reads a map of
+        // no bytes, and would read through its null pointer.
+        {"a table's page map in a row its page does not hold",
+         [] {
+             QByteArray file = readBytes(jetSample("DateTestDatabase.mdb"));
+             file[18 * 4096 + 55] = 97;
+             return file;
+         }(),
+         "the file is damaged: the page map of the table 'DateTest' cannot be read"},
     };
     for (const auto& c : cases) {
         sqlite3* db = nullptr;

@@ -293,6 +293,10 @@ public:
         table_.reset(mdb_read_table(entry_));
         if (!table_ || !mdb_read_columns(table_.get()) || !table_->columns || table_->columns->len != table_->num_cols)
             damaged(QStringLiteral("the definition of %1 cannot be read").arg(name()));
+        // libmdb finds the table's data pages through its page map and reads the map's first byte
+        // without looking whether the map was read at all.
+        if (!table_->usage_map || table_->map_sz < 1)
+            damaged(QStringLiteral("the page map of %1 cannot be read").arg(name()));
     }
 
     // Every memo and OLE value reads whole, and every block of properties as libmdb parses it, so

@@ -127,14 +127,7 @@ QAccessibleInterface* controlReading(const QString&, QObject* object)
 
 }  // namespace
 
-void readDropDownsAndHiddenButtons()
-{
-    static bool installed = false;
-    if (installed)
-        return;
-    installed = true;
-    QAccessible::installFactory(controlReading);
-}
+void readDropDownsAndHiddenButtons() { QAccessible::installFactory(controlReading); }
 
 void readHiddenButton(QWidget& control)
 {

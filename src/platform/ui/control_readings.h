@@ -9,7 +9,7 @@ class QWidget;
 
 namespace platform::ui {
 
-// From now on drop-downs read so.
+// From now on drop-downs and hidden buttons read so. Called once, as the application starts.
 void readDropDownsAndHiddenButtons();
 
 // When `control` is a button hidden behind another control, it reads as not showing from now on,

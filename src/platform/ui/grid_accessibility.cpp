@@ -251,13 +251,6 @@ QAccessibleInterface* gridReading(const QString&, QObject* object)
 
 }  // namespace
 
-void readGridsAsTables()
-{
-    static bool installed = false;
-    if (installed)
-        return;
-    installed = true;
-    QAccessible::installFactory(gridReading);
-}
+void readGridsAsTables() { QAccessible::installFactory(gridReading); }
 
 }  // namespace platform::ui

@@ -6,7 +6,7 @@
 
 namespace platform::ui {
 
-// From now on every grid reads as such a table.
+// From now on every grid reads as such a table. Called once, as the application starts.
 void readGridsAsTables();
 
 }  // namespace platform::ui
